@@ -1,6 +1,7 @@
 #pragma once
 // The one game object: every table of the game, passed by reference to the
 // routines that play it. A test builds a fresh game with `Jeu jeu;`.
+#include "engine/connaissances.h"
 #include "engine/donne.h"
 #include "engine/hasard.h"
 #include "engine/options.h"
@@ -15,12 +16,16 @@ struct Scores {
 struct Jeu {
     Paquet paquet;
     Donne donne;
+    Connaissances connaissances;
     Options options;
     EtatRegles regles;
     Scores scores;
     Hasard hasard;
     Vue* vue = &vueNulle();  // what the table shows
     Minuteurs* minuteurs = &minuteursNuls();
+    // The end of a deal (scoring), supplied by the layer that owns it; the trick
+    // engine calls it once, after the 18th trick.
+    void (*finDeDonne)(Jeu&) = nullptr;
 
     Jeu() { construirePaquet(paquet); }
 };

@@ -39,6 +39,10 @@ struct Options {
 
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;
+    // Intervals in force of the card and transition timers, set from the
+    // options when they are applied; a value out of range leaves them as they were.
+    int intervalleTimerEntreCarte = 100;
+    int intervalleTimerTransition = 100;
     // Not stored: chosen on the splash at each start.
     int langue = FRANCAIS;
 };

@@ -1,31 +1,44 @@
 #pragma once
 // What the game logic asks of the windows, and of the timers that pace the
-// computer players. The Qt windows implement these; tests use fakes.
+// computer players. The Qt windows implement these; tests use fakes that
+// record what they are asked. Every method of Vue does nothing by default, so
+// a fake overrides only what its test looks at.
 #include <string>
+
+#include "engine/carte.h"
 
 enum class Minuteur { TimerEnchere, TimerEntreCarte, TimerTransition, timerTousPlis };
 
 class Minuteurs {
 public:
     virtual ~Minuteurs() = default;
-    // Arms a one-shot timer; the game sets the interval through the options.
+    // Arms a one-shot timer: it fires once after `millisecondes`, unless stopped.
     virtual void armer(Minuteur m, int millisecondes) = 0;
     virtual void arreter(Minuteur m) = 0;
 };
+
+// Cursor of a card image: the hand pointer on a card that may be clicked now.
+enum class Curseur { Defaut, Main, Interdit, Sablier };
 
 // One method per thing the table can show. Texts arrive in the chosen language.
 class Vue {
 public:
     virtual ~Vue() = default;
+
     // The information bar.
-    virtual void ecrireInfo(const std::string& texte) = 0;
+    virtual void ecrireInfo(const std::string&) {}
+
+    // Auction, dog and discard.
+
+    // Tricks and deductions.
+
+    // Scores, result and options.
+
+    // Flow.
 };
 
-// Shows nothing: headless play, tools and the tests that do not look at the table.
-class VueNulle : public Vue {
-public:
-    void ecrireInfo(const std::string&) override {}
-};
+// Shows nothing: headless play, tools and tests that do not look at the table.
+class VueNulle : public Vue {};
 
 // Never fires: the caller drives the game step by step.
 class MinuteursNuls : public Minuteurs {
