@@ -35,6 +35,29 @@ public:
     // Scores, result and options.
 
     // Flow.
+    virtual void montrerLancement(bool) {}
+    // The replay commands: enabled, and the tool button shown pressed during a replay.
+    virtual void etatRejouer(bool /*actif*/, bool /*enfonce*/) {}
+    virtual void curseurFenetre(Curseur) {}
+    // Hides everything a deal put on the table: review windows, deductions,
+    // taker panels, hand and dog images, bidding bar, result, handful offer,
+    // round table, table cards, taker frames, bid panels; the hand images are
+    // disabled with the no-drop cursor.
+    virtual void effacerTable() {}
+    virtual void activerPliPrecedent(bool) {}
+    virtual void activerCartesMain(bool) {}
+    // Hand image k (1..18) placed at (gauche, haut), showing `c`, visible.
+    virtual void placerCarteMain(int /*k*/, int /*gauche*/, int /*haut*/, const Carte& /*c*/, Curseur) {}
+    virtual void cacherChien() {}
+    virtual void cacherCartesTable() {}
+    // The round table and the taker's frame behind his table card.
+    virtual void montrerTableRonde(int /*preneur*/) {}
+    virtual void cacherAnnonces() {}
+    // The taker's seat and contract in the header panels, his frame placed and
+    // the score panel's taker fields in his colour.
+    virtual void montrerPreneur(int /*siege*/, const std::string& /*nomSiege*/, const std::string& /*nomContrat*/) {}
+    virtual void montrerOffrePoignee(bool /*double*/, bool /*triple*/) {}
+    virtual void cacherOffrePoignee() {}
 };
 
 // Shows nothing: headless play, tools and tests that do not look at the table.
