@@ -2,6 +2,7 @@
 // The one game object: every table of the game, passed by reference to the
 // routines that play it. A test builds a fresh game with `Jeu jeu;`.
 #include "engine/connaissances.h"
+#include "engine/disposition.h"
 #include "engine/donne.h"
 #include "engine/hasard.h"
 #include "engine/options.h"
@@ -21,6 +22,7 @@ struct Jeu {
     EtatRegles regles;
     Scores scores;
     Hasard hasard;
+    Disposition disposition;  // the table's geometry on this screen
     Vue* vue = &vueNulle();  // what the table shows
     Minuteurs* minuteurs = &minuteursNuls();
     // The end of a deal (scoring), supplied by the layer that owns it; the trick

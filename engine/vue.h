@@ -29,6 +29,27 @@ public:
     virtual void ecrireInfo(const std::string&) {}
 
     // Auction, dog and discard.
+    virtual void montrerBarreEnchere(bool) {}
+    // One of the five bid buttons, 0 PASSE .. 4 GARDE CONTRE.
+    virtual void montrerBoutonEnchere(int /*enchere*/, bool) {}
+    // The caption of the advice button, and the keyboard focus on it.
+    virtual void ecrireConseil(const std::string&) {}
+    virtual void focaliserConseil() {}
+    // The seat's bid panel: its caption in that font size, shown.
+    virtual void annoncerEnchereSiege(int /*siege*/, const std::string& /*texte*/, int /*taillePolice*/) {}
+    // The contract in the header panel.
+    virtual void ecrireContrat(const std::string&) {}
+    // Dog image i (1..6) placed at (gauche, haut), showing `c`, visible.
+    virtual void placerCarteChien(int /*i*/, int /*gauche*/, int /*haut*/, const Carte& /*c*/, Curseur) {}
+    // The cursor of the 18 hand images.
+    virtual void curseurCartesMain(Curseur) {}
+    // Hand image `position` (1..24) of the discard screen placed at (gauche, haut),
+    // showing `c`, visible.
+    virtual void placerCarteEcart(int /*position*/, int /*gauche*/, int /*haut*/, const Carte& /*c*/, Curseur) {}
+    // Moves that image down by `decalage` pixels (up when negative).
+    virtual void deplacerCarteEcart(int /*position*/, int /*decalage*/) {}
+    virtual void cacherCartesEcart() {}
+    virtual void montrerConfirmeEcart(bool) {}
 
     // Tricks and deductions.
 
