@@ -28,6 +28,9 @@ struct Jeu {
     // The end of a deal (scoring), supplied by the layer that owns it; the trick
     // engine calls it once, after the 18th trick.
     void (*finDeDonne)(Jeu&) = nullptr;
+    // The continue step of the flow: a click on a hand card while the game
+    // waits for a click does what a click on the table does.
+    void (*continuer)(Jeu&) = nullptr;
 
     Jeu() { construirePaquet(paquet); }
 };

@@ -15,3 +15,8 @@ struct EtatRegles {
     Table<int, 1, tailleJournal> regleUtilisee;
     Table<int, 1, tailleJournal> joueurRegleUtilisee;
 };
+
+struct Jeu;
+
+// Whether card-play rule `regle` is still active in the last card choice.
+bool regleActive(const Jeu& jeu, int regle);
