@@ -3,6 +3,7 @@
 // remember whether they are armed. Tests read the state the player would see.
 #include <string>
 
+#include "engine/hasard.h"
 #include "engine/table.h"
 #include "engine/vue.h"
 
@@ -38,6 +39,11 @@ public:
     bool confirmeEcart = false;
     int nbAffichagesConfirme = 0;
 
+    // When set, the draw of 1..3 just made as each hand image is placed, read
+    // back from the generator (the hand's random heights).
+    const Hasard* hasard = nullptr;
+    Table<int, 1, 18> tirageMain;
+
     void ecrireInfo(const std::string& t) override {
         info = t;
         ++nbInfos;
@@ -64,6 +70,7 @@ public:
     }
     void placerCarteMain(int k, int gauche, int haut, const Carte& c, Curseur cur) override {
         main[k] = {true, gauche, haut, c, cur};
+        if (hasard) tirageMain[k] = static_cast<int>((std::uint64_t{hasard->graine} * 3u) >> 32) + 1;
     }
     void placerCarteEcart(int p, int gauche, int haut, const Carte& c, Curseur k) override {
         main[p] = {true, gauche, haut, c, k};
