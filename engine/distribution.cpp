@@ -133,5 +133,6 @@ int distribuer(Jeu& jeu, int mode) {
     while (!donner(jeu)) ++tentatives;
     trierMains(jeu.donne);
     trierChien(jeu.donne);
+    d.tentatives = tentatives;
     return tentatives;
 }

@@ -91,6 +91,7 @@ struct Donne {
     int poigneeEnCours = 0;
     int modeRejouer = 0;
     int nbDonnesSansPreneur = 0;
+    int tentatives = 0;  // attempts of donner the last deal took
 
     Donne() {
         for (int s = 1; s <= 4; ++s) pliEnCours[s] = Carte{};

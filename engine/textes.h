@@ -18,6 +18,20 @@ enum class Texte {
     // Seats and bids.
     joueurSud, joueurEst, joueurNord, joueurOuest,
     encherePasse, encherePrise, enchereGarde, enchereGardeSans, enchereGardeContre,
+    // Main window: hints of the information panels, menus, tool-button hints, buttons.
+    menuBelvane, bullePanelPreneur, bullePanelEnchere, bullenPointsAttaque, bullenBoutsPreneur, bullenContrat,
+    bullenBoutsDefense, bullenPointsDefense, bullePanelAtoutMax, bullePanelAtExt, bulleDehorsPique,
+    bulleDehorsCoeur, bulleDehorsTrefle, bulleDehorsCarreau, menuNewGame, bulleSBNewGame, menuGameAgain,
+    bulleSBGameAgain, bulleSBVoirScoresGlobaux, bulleSBVoirDeductions, bulleSBAide, menuInitScores, menuQuit,
+    menuVoir, menuScoresGlobaux, menuConseilEnch, menuPointsPartieEnCours, menuDeductions, menuPreviousTrick,
+    menuLevel, menuDebutant, menuAmateur, menuBon, menuPro, menuOptionNiveauAdaptatif, menuForce,
+    menuForceNormale, menuForcePrise, menuForceGarde, menuForceGardeSans, menuForceGardeContre,
+    menuForceDefense, menuAtLeast, menuVitesses, menuJeuDeLaCarte, menuInstantane, menuRapide, menuNormal,
+    menuLent, menuEscargot, menuAttenteEntreChaquePli, menuCinqSecondes, menuDeuxSecondes, menuUneSeconde,
+    menuClickObligatoire, menuOptions, menuCouleurFondEcran, menuProposerPoignee, menuCouleurTableRonde,
+    menuBarreOutils, menuBarreInfo, menuAide, menuSommaire, menuApropos, PanelInfoDeductions, PanelLancement,
+    PanelPoigneeSimple, PanelPoigneeDouble, PanelPoigneeTriple, PanelPoigneeAucune, PanelPanelNewPartie,
+    panelRejouerDonne, PanelVoirMains, PanelScoreDetaille, PanelVoirPlis,
 };
 
 // The text in the language `langue` (FRANCAIS or ANGLAIS), UTF-8.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/carte.h"
+#include "engine/deductions.h"
 
 enum class Minuteur { TimerEnchere, TimerEntreCarte, TimerTransition, timerTousPlis };
 
@@ -52,6 +53,17 @@ public:
     virtual void montrerConfirmeEcart(bool) {}
 
     // Tricks and deductions.
+    // The cursor of hand image k (1..18).
+    virtual void curseurCarteMain(int /*k*/, Curseur) {}
+    virtual void cacherCarteMain(int /*k*/) {}
+    // The seat's table image, showing `c`.
+    virtual void dessinerCarteTable(int /*siege*/, const Carte& /*c*/) {}
+    // The score panel: points won so far (whole points), oudlers won, and the
+    // points the taker needs once the three oudlers are known.
+    virtual void afficherPoints(int /*attaque*/, int /*defense*/) {}
+    virtual void afficherBouts(int /*preneur*/, int /*defense*/) {}
+    virtual void afficherContrat(int /*pointsAFaire*/) {}
+    virtual void afficherDeductions(const Deductions&) {}
 
     // Scores, result and options.
 
