@@ -74,6 +74,7 @@ bool bat(const Carte& c, const Carte& gagnante) {
 int gagnantProvisoire(const Jeu& jeu, int siege) {
     const Donne& d = jeu.donne;
     int gagnant = d.joueurEntame;
+    if (siege == d.joueurEntame) return gagnant;
     for (int s = siegeSuivant(d.joueurEntame); s != siege && s != d.joueurEntame; s = siegeSuivant(s))
         if (bat(d.pliEnCours[s], d.pliEnCours[gagnant])) gagnant = s;
     return gagnant;
