@@ -19,6 +19,36 @@
 // Excuse must be placed, so that no filler gives them away by surprise.
 using Placement = std::array<std::vector<Carte>, 5>;
 
+// Cards written as the tests name them: "A21 A1 Exc P14 C2 T11 K3" (trumps,
+// the Excuse, spades, hearts, clubs, diamonds).
+inline std::vector<Carte> cartes(const std::string& texte) {
+    std::vector<Carte> v;
+    std::size_t i = 0;
+    while (i < texte.size()) {
+        while (i < texte.size() && texte[i] == ' ') ++i;
+        if (i >= texte.size()) break;
+        std::size_t j = i;
+        while (j < texte.size() && texte[j] != ' ') ++j;
+        const std::string mot = texte.substr(i, j - i);
+        i = j;
+        if (mot == "Exc") {
+            v.push_back(atout(EXCUSE));
+            continue;
+        }
+        const std::string lettres = "APCTK";
+        const std::size_t couleur = lettres.find(mot[0]);
+        if (couleur == std::string::npos || mot.size() < 2) throw std::invalid_argument("bad card " + mot);
+        v.push_back(carte(static_cast<int>(couleur), std::stoi(mot.substr(1))));
+    }
+    return v;
+}
+
+inline std::array<std::vector<Carte>, 5> placement(const std::string& chien, const std::string& sud,
+                                                  const std::string& est, const std::string& nord,
+                                                  const std::string& ouest) {
+    return {cartes(chien), cartes(sud), cartes(est), cartes(nord), cartes(ouest)};
+}
+
 inline bool memeCarte(const Carte& a, const Carte& b) { return a.couleur == b.couleur && a.valeur == b.valeur; }
 
 // Filler order: small pips first, then the aces, honours, trumps.
@@ -111,8 +141,21 @@ inline void jouer(Jeu& jeu, const Carte& c) {
     }
 }
 
-inline void jouer(Jeu& jeu, std::initializer_list<Carte> cartes) {
-    for (const Carte& c : cartes) jouer(jeu, c);
+inline void jouer(Jeu& jeu, std::initializer_list<Carte> liste) {
+    for (const Carte& c : liste) jouer(jeu, c);
+}
+
+inline void jouer(Jeu& jeu, const std::string& texte) {
+    for (const Carte& c : cartes(texte)) jouer(jeu, c);
+}
+
+// The seat to play gets its choice begun, then rule k alone is tried on it.
+inline int essayerRegle(Jeu& jeu, int k) {
+    const int siege = jeu.donne.joueurCourant;
+    calculerJouables(jeu, siege);
+    commencerChoix(jeu, siege);
+    appliquerRegle(jeu, k);
+    return siege;
 }
 
 // The seat to play gets its legal cards and a fresh choice begins for it.
