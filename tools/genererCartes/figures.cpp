@@ -31,7 +31,7 @@ Palette paletteFigure(int couleur) {
         pal.habit = QColor(112, 56, 142);
         pal.second = QColor(38, 128, 120);
         pal.cheveux = QColor(196, 150, 70);
-        pal.cheval = QColor(176, 112, 60);
+        pal.cheval = QColor(216, 176, 108);
         break;
     }
     pal.habitClair = pal.habit.lighter(135);

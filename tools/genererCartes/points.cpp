@@ -74,7 +74,7 @@ void peindrePoints(QPainter& p, int couleur, int valeur) {
         peindreAs(p, couleur);
         return;
     }
-    const double taille = valeur <= 3 ? 21 : 18;
+    const double taille = valeur <= 3 ? 21 : valeur <= 8 ? 18 : 16.5;
     const double centre = (haut + bas) / 2;
     for (const Place& place : places(valeur))
         peindreSymbole(p, couleur, QPointF(place.x, place.y), taille, place.y > centre + 0.5);

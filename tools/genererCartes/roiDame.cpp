@@ -1,6 +1,7 @@
 // The roi (a bearded king with crown, sceptre and orb) and the dame (a crowned
 // lady with long hair in a wide gown, holding a rose).
 #include <QLinearGradient>
+#include <cmath>
 
 #include "figures.h"
 
@@ -75,7 +76,8 @@ void peindreRoi(QPainter& p, int couleur, const Palette& pal) {
     p.setBrush(pal.habitFonce);
     for (int i = 0; i < 5; ++i) p.drawEllipse(QPointF(45, 98 + i * 9), 1.1, 1.1);
     peindreSymbole(p, couleur, QPointF(45, 66), 7);
-    remplir(p, polygone({{36.5, 84}, {53.5, 84}, {53.8, 88}, {36.2, 88}}), pal.or_, pal.orFonce, 0.5);
+    remplir(p, polygone({{36.2, 84}, {53.8, 84}, {54.1, 88}, {35.9, 88}}), QColor(90, 60, 34), pal.trait, 0.5);
+    remplir(p, polygone({{42.5, 83.5}, {47.5, 83.5}, {47.5, 88.5}, {42.5, 88.5}}), pal.or_, pal.orFonce, 0.5);
 
     // arms: the sceptre in one hand, the orb in the other
     remplir(p, trace({{35, 50}, {31, 62}, {31, 72}}, 6.5), pal.habit, pal.trait);
@@ -130,6 +132,8 @@ void peindreRoi(QPainter& p, int couleur, const Palette& pal) {
 
 void peindreDame(QPainter& p, int couleur, const Palette& pal) {
     // long hair falling behind the shoulders, the neck in front of it
+    p.save();
+    p.translate(0, 2);
     QPainterPath chevelure;
     chevelure.addEllipse(QPointF(45, 28), 8.6, 9.2);
     chevelure.moveTo(36.6, 28);
@@ -143,7 +147,8 @@ void peindreDame(QPainter& p, int couleur, const Palette& pal) {
     chevelure.closeSubpath();
     chevelure.setFillRule(Qt::WindingFill);
     remplir(p, chevelure.simplified(), pal.cheveux, pal.trait);
-    remplir(p, polygone({{42.4, 34}, {47.6, 34}, {48, 43}, {42, 43}}), pal.peau, pal.trait, 0.5);
+    p.restore();
+    remplir(p, polygone({{42.4, 36}, {47.6, 36}, {48, 43}, {42, 43}}), pal.peau, pal.trait, 0.5);
 
     QPainterPath jupe;
     jupe.moveTo(39, 72);
@@ -155,12 +160,18 @@ void peindreDame(QPainter& p, int couleur, const Palette& pal) {
     p.setPen(QPen(pal.trait, 0.6));
     p.drawPath(jupe);
     remplir(p, polygone({{42, 74}, {48, 74}, {55, 142}, {35, 142}}), pal.second.lighter(125), pal.trait, 0.5);
-    p.setPen(QPen(pal.or_, 0.9));
-    for (int i = 0; i < 6; ++i) {
-        const double y = 84 + i * 10;
-        const double demi = 3.5 + (y - 74) * 0.143;
-        p.drawLine(QPointF(45 - demi, y), QPointF(45 + demi, y));
-    }
+    // a brocade of small gold flowers on the underskirt
+    p.save();
+    p.setClipPath(polygone({{42, 74}, {48, 74}, {55, 142}, {35, 142}}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(pal.or_);
+    for (int rang = 0; rang < 12; ++rang)
+        for (int col = -3; col <= 3; ++col) {
+            const QPointF c(45 + col * 5 + (rang % 2) * 2.5, 80 + rang * 5.5);
+            if (std::abs(c.y() - 99) < 5 && std::abs(c.x() - 45) < 5) continue;
+            p.drawPath(polygone({c + QPointF(0, -1.3), c + QPointF(1.1, 0), c + QPointF(0, 1.3), c + QPointF(-1.1, 0)}));
+        }
+    p.restore();
     peindreSymbole(p, couleur, QPointF(45, 99), 7);
     p.setPen(QPen(pal.habitFonce, 0.6));
     p.drawLine(QPointF(37, 85), QPointF(28, 138));
@@ -224,6 +235,8 @@ void peindreDame(QPainter& p, int couleur, const Palette& pal) {
     p.drawEllipse(QPointF(55, 63.5), 2.2, 2.2);
     p.drawEllipse(QPointF(40.5, 70.5), 2.2, 2.2);
 
+    p.save();
+    p.translate(0, 2);
     peindreVisage(p, QPointF(45, 30), 6.2, 7.4, pal, true);
     QPainterPath frange;
     frange.moveTo(38.4, 27);
@@ -234,6 +247,7 @@ void peindreDame(QPainter& p, int couleur, const Palette& pal) {
     frange.closeSubpath();
     remplir(p, frange, pal.cheveux, pal.cheveux.darker(130), 0.5);
     peindreCouronne(p, pal, 39.5, 50.5, 21.5, 6.5, 3);
+    p.restore();
 }
 
 }  // namespace cartes

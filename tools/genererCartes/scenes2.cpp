@@ -55,11 +55,11 @@ void sceneCloche(QPainter& p) {
         p.drawArc(QRectF(12 - r, 52 - r, 2 * r, 2 * r), 120 * 16, 60 * 16);
         p.drawArc(QRectF(68 - r, 52 - r, 2 * r, 2 * r), -60 * 16, 60 * 16);
     }
-    // a ribbon on the rope below
-    p.setPen(QPen(QColor(200, 180, 140), 1.2));
-    p.drawLine(QPointF(40, 84), QPointF(40, 104));
-    remplir(p, polygone({{40, 96}, {34, 92}, {34, 100}}), QColor(200, 40, 50), traitScene, 0.4);
-    remplir(p, polygone({{40, 96}, {46, 92}, {46, 100}}), QColor(200, 40, 50), traitScene, 0.4);
+    // the bell rope with its tassel
+    p.setPen(QPen(QColor(180, 150, 100), 1.4));
+    p.drawLine(QPointF(40, 84), QPointF(40, 98));
+    remplir(p, polygone({{40, 97}, {36.5, 106}, {43.5, 106}}), QColor(200, 40, 50), traitScene, 0.4);
+    remplir(p, disque(QPointF(40, 97.5), 1.8), orMoyen, orSombre, 0.4);
 }
 
 void sceneAncre(QPainter& p) {
@@ -499,27 +499,31 @@ void sceneMonde(QPainter& p) {
     for (int i = 1; i < 4; ++i) p.drawEllipse(centre, rayon * i / 4.0, rayon);
     for (int i = -1; i <= 1; ++i) p.drawLine(QPointF(0, centre.y() + i * 11), QPointF(largeurScene, centre.y() + i * 11));
     p.restore();
-    // laurel wreath
+    // laurel wreath: two sprigs rising from the ribbon round each side
     for (int cote : {-1, 1}) {
-        for (int i = 0; i < 10; ++i) {
-            const double angle = (100 + i * 17) * M_PI / 180;
-            const QPointF place = centre + QPointF(cote * 29 * std::cos(angle - M_PI / 2) * -1, 29 * std::sin(angle - M_PI / 2) * -1);
+        for (int i = 0; i < 9; ++i) {
+            const double theta = (22 + i * 16) * M_PI / 180;
+            const QPointF place = centre + QPointF(cote * 28 * std::sin(theta), 28 * std::cos(theta));
+            const double tangente = std::atan2(-std::sin(theta), cote * std::cos(theta)) * 180 / M_PI;
             p.save();
             p.translate(place);
-            p.rotate(cote * (i * 17 + 10));
-            remplir(p, disque(QPointF(0, 0), 2.2, 4.6), QColor(100, 170, 70), QColor(40, 90, 40), 0.4);
+            p.rotate(tangente + 90);
+            for (int bord : {-1, 1}) {
+                p.save();
+                p.rotate(bord * 28);
+                remplir(p, disque(QPointF(0, -3.2), 1.7, 3.6), QColor(100, 170, 70), QColor(40, 90, 40), 0.4);
+                p.restore();
+            }
             p.restore();
         }
     }
-    QPainterPath ruban;
-    ruban.moveTo(30, 84);
-    ruban.quadTo(40, 80, 50, 84);
-    ruban.lineTo(56, 94);
-    ruban.lineTo(48, 90);
-    ruban.quadTo(40, 88, 32, 90);
-    ruban.lineTo(24, 94);
-    ruban.closeSubpath();
-    remplir(p, ruban, QColor(200, 40, 50), QColor(110, 20, 30), 0.6);
+    // the bow that ties the two sprigs
+    const QColor rubis(200, 40, 50), rubisFonce(110, 20, 30);
+    remplir(p, polygone({{39, 80}, {31, 92}, {34, 93}, {36, 90}, {38, 94}}), rubis, rubisFonce, 0.5);
+    remplir(p, polygone({{41, 80}, {49, 92}, {46, 93}, {44, 90}, {42, 94}}), rubis, rubisFonce, 0.5);
+    remplir(p, disque(QPointF(35, 79), 5, 3), rubis, rubisFonce, 0.5);
+    remplir(p, disque(QPointF(45, 79), 5, 3), rubis, rubisFonce, 0.5);
+    remplir(p, disque(QPointF(40, 79.5), 2.2), rubis.darker(115), rubisFonce, 0.5);
 }
 
 }  // namespace cartes

@@ -146,7 +146,7 @@ void peindreCavalier(QPainter& p, int couleur, const Palette& pal) {
     tete.closeSubpath();
     cheval.addPath(tete);
     cheval.addPath(polygone({{29.5, 68.5}, {30.5, 61.5}, {33.5, 67.5}}));
-    cheval.addPath(trace({{36, 106}, {34.5, 121}, {35.5, 134}}, 5));
+    cheval.addPath(trace({{36, 106}, {30, 115}, {33, 124}}, 5));
     cheval.addPath(trace({{64, 104}, {67.5, 119}, {63.5, 134}}, 5));
     cheval.setFillRule(Qt::WindingFill);
     QLinearGradient robe(0, 62, 0, 136);
@@ -157,8 +157,14 @@ void peindreCavalier(QPainter& p, int couleur, const Palette& pal) {
     p.drawPath(cheval.simplified());
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(50, 40, 34));
-    for (QPointF sabot : {QPointF(35.5, 135), QPointF(44.5, 135), QPointF(57.5, 135), QPointF(63.5, 135)})
+    for (QPointF sabot : {QPointF(44.5, 135), QPointF(57.5, 135), QPointF(63.5, 135)})
         p.drawRoundedRect(QRectF(sabot.x() - 2.8, sabot.y() - 1.2, 5.6, 3), 1, 1);
+    // the raised fore hoof
+    p.save();
+    p.translate(33.4, 125);
+    p.rotate(-25);
+    p.drawRoundedRect(QRectF(-2.8, -1.2, 5.6, 3), 1, 1);
+    p.restore();
     remplir(p, trace({{31.5, 67}, {34.5, 75}, {39.5, 84}, {45, 91}}, 2.8), crin, crin.darker(130), 0.4);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 24, 20));
