@@ -1,13 +1,11 @@
 #include "engine/chien.h"
 
-#include <cmath>
-
+#include "engine/arrondi.h"
+#include "engine/disposition.h"
 #include "engine/jeu.h"
 #include "engine/textes.h"
 
 namespace {
-
-int arrondi(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 // The taker's 18 cards and the 6 of the dog, merged in hand order. `source` is
 // the hand slot 1..18 of each card, or 18 + its place in the dog.
@@ -67,20 +65,6 @@ void repartir(Donne& d, const Fusion& f, Garder garder) {
 
 // The suit after r in the cycle 1, 2, 3, 4, 1.
 int couleurApres(int r) { return r % 4 + 1; }
-
-// Lays the human's 18 cards out again along the hand line, each at its own
-// small random height.
-void reposerMain(Jeu& jeu) {
-    const Donne& d = jeu.donne;
-    const Disposition& p = jeu.disposition;
-    jeu.vue->cacherChien();
-    for (int k = 1; k <= 18; ++k) {
-        const int r = hasard(jeu.hasard, 3);
-        const int gauche = (k - 1) * p.pasMain + p.margeMain;
-        const int haut = arrondi((3 - r) * p.echelleY) + p.hautMain;
-        jeu.vue->placerCarteMain(k, gauche, haut, d.mainJoueur[d.joueurHumain][k], Curseur::Interdit);
-    }
-}
 
 // The card at a position of the discard screen.
 const Carte& carteEcart(const Donne& d, int position) {
@@ -191,7 +175,7 @@ void confirmerEcart(Jeu& jeu) {
     repartir(d, f, [&](int position) { return d.selectionEcart[f.source[position]] == 0; });
 
     initialiserConnaissances(jeu);
-    reposerMain(jeu);
+    afficherMain(jeu);
     d.modeEcart = 0;
     d.etatAttente = 1;
     if (jeu.continuer) jeu.continuer(jeu);

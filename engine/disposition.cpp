@@ -1,13 +1,7 @@
 #include "engine/disposition.h"
 
-#include <cmath>
-
-namespace {
-
-// Half to even, as the rounding mode in force rounds by default.
-int arrondi(double x) { return static_cast<int>(std::nearbyint(x)); }
-
-}  // namespace
+#include "engine/arrondi.h"
+#include "engine/jeu.h"
 
 GeometrieFenetre geometrieDessin(double facteur) {
     GeometrieFenetre f;
@@ -36,4 +30,16 @@ void disposerTable(Disposition& p, double echelleX, double echelleY, const Geome
 
 void disposerTable(Disposition& p, double echelleX, double echelleY) {
     disposerTable(p, echelleX, echelleY, geometrieDessin(echelleX));
+}
+
+void afficherMain(Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    const Disposition& p = jeu.disposition;
+    jeu.vue->cacherChien();
+    for (int k = 1; k <= 18; ++k) {
+        const int r = hasard(jeu.hasard, 3);
+        const int gauche = (k - 1) * p.pasMain + p.margeMain;
+        const int haut = arrondi((3 - r) * p.echelleY) + p.hautMain;
+        jeu.vue->placerCarteMain(k, gauche, haut, d.mainJoueur[d.joueurHumain][k], Curseur::Interdit);
+    }
 }

@@ -35,3 +35,9 @@ GeometrieFenetre geometrieDessin(double facteur);
 void disposerTable(Disposition& p, double echelleX, double echelleY, const GeometrieFenetre& fenetre);
 // The same for a window scaled by echelleX, as on a screen of 96 dots per inch.
 void disposerTable(Disposition& p, double echelleX, double echelleY);
+
+struct Jeu;
+
+// Lays the human's 18 cards out along the hand line, each at its own small
+// random height (a new deal gives new heights), and hides the dog.
+void afficherMain(Jeu& jeu);

@@ -26,6 +26,7 @@ void monterOuPisser(Donne& d, int siege, int aBattre) {
             r.atoutAbattre = aBattre;
         } else if (main[i].valeur < aBattre) {
             d.jouable[siege][i] = 0;
+            r.code = -1;
         } else {
             r.code = 2;
         }

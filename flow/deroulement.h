@@ -12,7 +12,6 @@ void nouvelleDonne(Jeu& jeu, int mode);
 // The continue gesture: a click on the table, the space bar, the transition timer.
 void continuer(Jeu& jeu);
 void effacerTable(Jeu& jeu);
-void afficherMain(Jeu& jeu);
 void TimerEntreCarteTimer(Jeu& jeu);
 void TimerTransitionTimer(Jeu& jeu);
 // Runs the handler of a timer that has fired.

@@ -1,0 +1,57 @@
+#pragma once
+// Painting of the 78 card faces. Every picture is drawn in card pixels
+// (90 x 150), suit symbols and pictures from paths, so the result needs no
+// artwork and no particular font besides the one used for numbers.
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+
+namespace cartes {
+
+constexpr int largeurCarte = 90;
+constexpr int hauteurCarte = 150;
+
+// Suit codes of the game: 0 trump, 1 spade, 2 heart, 3 club, 4 diamond.
+constexpr int atout = 0, pique = 1, coeur = 2, trefle = 3, carreau = 4;
+
+QString nomCarte(int couleur, int valeur);
+QImage peindreCarte(int couleur, int valeur);
+
+// Font used for the numbers and letters; falls back to any serif face.
+void chargerPolice();
+QPainterPath cheminTexte(const QString& texte, double hauteur, double etroitesse = 1.0);
+
+// A suit symbol about one unit high, centred on the origin.
+QPainterPath cheminSymbole(int couleur);
+QColor couleurEncre(int couleur);
+void peindreSymbole(QPainter& p, int couleur, QPointF centre, double taille, bool renverse = false);
+
+// The cream face with its border, and the two corner indices.
+void peindreFond(QPainter& p);
+void peindreIndex(QPainter& p, const QString& texte, int couleur);
+// Draws the same thing upright at top left and upside down at bottom right.
+template <typename Dessin>
+void deuxCoins(QPainter& p, Dessin dessin) {
+    dessin(p);
+    p.save();
+    p.translate(largeurCarte, hauteurCarte);
+    p.rotate(180);
+    dessin(p);
+    p.restore();
+}
+
+void peindrePoints(QPainter& p, int couleur, int valeur);
+void peindreFigure(QPainter& p, int couleur, int valeur);
+void peindreAtout(QPainter& p, int valeur);
+void peindreExcuse(QPainter& p);
+
+// Small shared drawing helpers.
+QPainterPath polygone(std::initializer_list<QPointF> points);
+void remplir(QPainter& p, const QPainterPath& chemin, const QColor& fond, const QColor& trait, double epaisseur = 0.6);
+QColor melange(const QColor& a, const QColor& b, double t);
+// A thick line through the points, as a path to fill.
+QPainterPath trace(std::initializer_list<QPointF> points, double epaisseur);
+
+}  // namespace cartes

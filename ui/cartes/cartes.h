@@ -1,0 +1,13 @@
+#pragma once
+// The 78 card pictures (90 x 150), painted at build time and compiled into the
+// application's resources under ":/cartes/".
+#include <QPixmap>
+#include <QString>
+
+// "ATOUT1".."ATOUT21", "PIQUE1".."PIQUE14", "COEUR…", "TREFLE…", "CARREAU…",
+// and "ATOUT22" for the Excuse (suit 0, value 0); empty for a card that does not exist.
+QString nomImageCarte(int couleur, int valeur);
+
+// The picture of that name, loaded once and kept; a null pixmap for an unknown name.
+QPixmap imageCarte(const QString& nom);
+QPixmap imageCarte(int couleur, int valeur);

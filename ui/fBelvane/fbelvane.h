@@ -1,0 +1,244 @@
+#pragma once
+// The card table: the main window. It shows what the game tells it through
+// Vue, runs the game's timers through Minuteurs, and hands every click to the
+// game's routines; it keeps no game state of its own.
+#include <QMainWindow>
+#include <QTimer>
+
+#include "engine/table.h"
+#include "engine/vue.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScreen;
+class QToolButton;
+class BarreOutils;
+class Forme;
+class ImageCarte;
+class Panneau;
+class Tapis;
+struct Jeu;
+
+class TfrmBelvane : public QMainWindow, public Vue, public Minuteurs {
+    Q_OBJECT
+public:
+    // `facteur` scales the whole 800-wide design (see facteurEcran). The
+    // window lays out the table into jeu.disposition from jeu's echelleX and
+    // echelleY and becomes jeu's view and timers.
+    TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent = nullptr);
+    ~TfrmBelvane() override;
+
+    // M / 800, with M = trunc(screen width x 96 / the screen's dots per inch).
+    static double facteurEcran(const QScreen* ecran);
+    double facteur() const { return facteur_; }
+    // Captions, menu texts and hints in the language `langue`.
+    void ecrireTextes(int langue);
+
+    // Minuteurs.
+    void armer(Minuteur m, int millisecondes) override;
+    void arreter(Minuteur m) override;
+    bool estArme(Minuteur m) const;
+
+    // Vue: auction, dog and discard.
+    void ecrireInfo(const std::string& texte) override;
+    void montrerBarreEnchere(bool visible) override;
+    void montrerBoutonEnchere(int enchere, bool visible) override;
+    void ecrireConseil(const std::string& texte) override;
+    void focaliserConseil() override;
+    void annoncerEnchereSiege(int siege, const std::string& texte, int taillePolice) override;
+    void ecrireContrat(const std::string& texte) override;
+    void placerCarteChien(int i, int gauche, int haut, const Carte& c, Curseur curseur) override;
+    void curseurCartesMain(Curseur curseur) override;
+    void placerCarteEcart(int position, int gauche, int haut, const Carte& c, Curseur curseur) override;
+    void deplacerCarteEcart(int position, int decalage) override;
+    void cacherCartesEcart() override;
+    void montrerConfirmeEcart(bool visible) override;
+
+    // Vue: tricks and deductions.
+    void curseurCarteMain(int k, Curseur curseur) override;
+    void cacherCarteMain(int k) override;
+    void dessinerCarteTable(int siege, const Carte& c) override;
+    void afficherPoints(int attaque, int defense) override;
+    void afficherBouts(int preneur, int defense) override;
+    void afficherContrat(int pointsAFaire) override;
+    void afficherDeductions(const Deductions& d) override;
+
+    // Vue: flow.
+    void montrerLancement(bool visible) override;
+    void etatRejouer(bool actif, bool enfonce) override;
+    void curseurFenetre(Curseur curseur) override;
+    void effacerTable() override;
+    void activerPliPrecedent(bool actif) override;
+    void activerCartesMain(bool actif) override;
+    void placerCarteMain(int k, int gauche, int haut, const Carte& c, Curseur curseur) override;
+    void cacherChien() override;
+    void cacherCartesTable() override;
+    void montrerTableRonde(int preneur) override;
+    void cacherAnnonces() override;
+    void montrerPreneur(int siege, const std::string& nomSiege, const std::string& nomContrat) override;
+    void montrerOffrePoignee(bool doublePoignee, bool triplePoignee) override;
+    void cacherOffrePoignee() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    // Building the window, once.
+    int dessin(double unites) const;
+    QRect rectDessin(int gauche, int haut, int largeur, int hauteur) const;
+    QFont police(double points, bool gras = false) const;
+    void creerTable();
+    void creerCartes();
+    void creerBarreEnchere();
+    void creerResultat();
+    void creerPanneauScores();
+    void creerDeductions();
+    void creerPanneauxDivers();
+    void creerBarreOutils();
+    void creerMenus();
+    void creerMinuteurs();
+    void disposer();
+    // A panel or button centred on the seat's table card.
+    void centrerSurCarte(QWidget* w, int siege);
+    QTimer& minuteur(Minuteur m);
+    const QTimer& minuteur(Minuteur m) const;
+
+    // Events that drive the game.
+    void PanelLancementClick();
+    void nouvellePartie();
+    void rejouerDonne();
+    void continuerClick();
+    void Carte3DClick(int k);
+    void CarteChienClick();
+    void PanelPoigneeClick(int taille);
+    void PanelPoigneeAucuneClick();
+    void boutonEnchereClick(int enchere);
+    void evMaMainClick();
+    void PanelConfirmeEcartClick();
+    // Review windows, scores, options and help.
+    void menuPreviousTrickClick();
+    void PanelVoirMainsClick();
+    void PanelVoirPlisClick();
+    void PanelScoreDetailleClick();
+    void basculerScoresClick();
+    void menuInitScoresClick();
+    void menuQuitClick();
+    void niveauClick(int niveau);
+    void forceMainClick(int force);
+    void vitesseClick(int vitesse);
+    void attenteClick(int attente);
+    void menuConseilEnchClick();
+    void menuPointsPartieEnCoursClick();
+    void menuDeductionsClick();
+    void menuOptionNiveauAdaptatifClick();
+    void menuAtLeastClick();
+    void menuProposerPoigneeClick();
+    void menuBarreOutilsClick();
+    void menuBarreInfoClick();
+    void menuCouleurFondEcranClick();
+    void menuCouleurTableRondeClick();
+    void menuSommaireClick();
+    void menuAproposClick();
+
+    Jeu& jeu_;
+    double facteur_;
+
+    Tapis* tapis_ = nullptr;
+    Forme* TableRonde = nullptr;
+    Table<Forme*, 1, 4> CadrePreneur;
+    Table<ImageCarte*, 1, 4> CarteTable;
+    Table<Panneau*, 1, 4> PanelDec;
+    Table<Panneau*, 1, 4> panelScoreTotal;
+    Table<ImageCarte*, 1, 24> Carte3D;
+    Table<ImageCarte*, 1, 6> CarteChien;
+
+    Panneau* BarreEnchere = nullptr;
+    Table<QPushButton*, 0, 4> boutonEnchere;  // ButtonPasse .. ButtonGardeContre
+    QPushButton* evMaMain = nullptr;
+
+    Panneau* PanelResultat = nullptr;
+    QLabel* PanelTexteResultat = nullptr;
+    QPushButton* PanelVoirMains = nullptr;
+    QPushButton* PanelVoirPlis = nullptr;
+    QPushButton* PanelScoreDetaille = nullptr;
+    QPushButton* panelRejouerDonne = nullptr;
+    QPushButton* PanelPanelNewPartie = nullptr;
+
+    Panneau* PanneauScores = nullptr;
+    Panneau* nPointsAttaque = nullptr;
+    Panneau* nBoutsPreneur = nullptr;
+    Panneau* nContrat = nullptr;
+    Panneau* nBoutsDefense = nullptr;
+    Panneau* nPointsDefense = nullptr;
+
+    Panneau* PanelDeductions = nullptr;
+    Panneau* PanelInfoDeductions = nullptr;
+    Panneau* PanelAtoutMax = nullptr;
+    Panneau* PanelAtExt = nullptr;
+    Panneau* Panel21 = nullptr;
+    Panneau* PanelPetit = nullptr;
+    Panneau* PanelExcuse = nullptr;
+    Table<QLabel*, 1, 4> imageCouleur;                  // ImagePique .. ImageCarreau
+    Table<Table<QLabel*, 1, 4>, 1, 4> marqueHonneur;    // [suit][1 roi .. 4 valet]
+    Table<Panneau*, 1, 4> panelDehors;                  // cards of the suit still outside
+
+    Panneau* PanelPreneur = nullptr;
+    Panneau* PanelEnchere = nullptr;
+    Panneau* PanelPoignee = nullptr;
+    QPushButton* PanelPoigneeSimple = nullptr;
+    QPushButton* PanelPoigneeDouble = nullptr;
+    QPushButton* PanelPoigneeTriple = nullptr;
+    QPushButton* PanelPoigneeAucune = nullptr;
+    QPushButton* PanelConfirmeEcart = nullptr;
+    QPushButton* PanelLancement = nullptr;
+
+    BarreOutils* PanelBarreOutils = nullptr;
+    QToolButton* SBAide = nullptr;
+    QToolButton* SBVoirScoresGlobaux = nullptr;
+    QToolButton* SBNewGame = nullptr;
+    QToolButton* SBGameAgain = nullptr;
+    QToolButton* SBVoirDeductions = nullptr;
+
+    Panneau* panelBarreInfo = nullptr;
+    QLabel* info = nullptr;
+
+    QMenu* menuBelvane = nullptr;
+    QMenu* menuVoir = nullptr;
+    QMenu* menuLevel = nullptr;
+    QMenu* menuForce = nullptr;
+    QMenu* menuVitesses = nullptr;
+    QMenu* menuJeuDeLaCarte = nullptr;
+    QMenu* menuAttenteEntreChaquePli = nullptr;
+    QMenu* menuOptions = nullptr;
+    QMenu* menuAide = nullptr;
+    QAction* menuNewGame = nullptr;
+    QAction* menuGameAgain = nullptr;
+    QAction* menuInitScores = nullptr;
+    QAction* menuQuit = nullptr;
+    QAction* menuScoresGlobaux = nullptr;
+    QAction* menuConseilEnch = nullptr;
+    QAction* menuPointsPartieEnCours = nullptr;
+    QAction* menuDeductions = nullptr;
+    QAction* menuPreviousTrick = nullptr;
+    Table<QAction*, 1, 4> menuNiveau;     // menuDebutant .. menuPro
+    QAction* menuOptionNiveauAdaptatif = nullptr;
+    Table<QAction*, 1, 6> menuForceMain;  // menuForceDefense .. menuForceGardeContre
+    QAction* menuAtLeast = nullptr;
+    Table<QAction*, 1, 5> menuVitesse;    // menuEscargot .. menuInstantane
+    Table<QAction*, 0, 3> menuAttente;    // menuClickObligatoire .. menuCinqSecondes
+    QAction* menuCouleurFondEcran = nullptr;
+    QAction* menuCouleurTableRonde = nullptr;
+    QAction* menuProposerPoignee = nullptr;
+    QAction* menuBarreOutils = nullptr;
+    QAction* menuBarreInfo = nullptr;
+    QAction* menuSommaire = nullptr;
+    QAction* menuApropos = nullptr;
+
+    QTimer TimerEnchere;
+    QTimer TimerEntreCarte;
+    QTimer TimerTransition;
+    QTimer timerTousPlis;
+};

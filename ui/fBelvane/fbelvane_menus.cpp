@@ -1,0 +1,306 @@
+// The menus, the tool bar, the timers and the captions of the main window.
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+#include "engine/jeu.h"
+#include "engine/textes.h"
+#include "flow/deroulement.h"
+#include "ui/fBelvane/controles.h"
+#include "ui/fBelvane/fbelvane.h"
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QAction* article(QMenu* menu, const char* nom, bool cochable = false) {
+    auto* a = menu->addAction(QString());
+    a->setObjectName(nom);
+    a->setCheckable(cochable);
+    return a;
+}
+
+QAction* raccourci(QAction* a, Qt::Key touche) {
+    a->setShortcut(QKeySequence(touche));
+    a->setShortcutContext(Qt::WindowShortcut);
+    return a;
+}
+
+QMenu* sousMenu(QWidget* parent, const char* nom) {
+    auto* m = new QMenu(parent);
+    m->setObjectName(nom);
+    m->menuAction()->setObjectName(QString(nom) + "Action");
+    return m;
+}
+
+}  // namespace
+
+void TfrmBelvane::creerMenus() {
+    QMenuBar* barre = menuBar();
+
+    menuBelvane = sousMenu(this, "menuBelvane");
+    barre->addMenu(menuBelvane);
+    menuNewGame = raccourci(article(menuBelvane, "menuNewGame"), Qt::Key_F2);
+    menuGameAgain = raccourci(article(menuBelvane, "menuGameAgain"), Qt::Key_F3);
+    menuGameAgain->setEnabled(false);
+    menuBelvane->addSeparator();
+    menuInitScores = raccourci(article(menuBelvane, "menuInitScores"), Qt::Key_F4);
+    menuBelvane->addSeparator();
+    menuQuit = raccourci(article(menuBelvane, "menuQuit"), Qt::Key_F9);
+    connect(menuNewGame, &QAction::triggered, this, &TfrmBelvane::nouvellePartie);
+    connect(menuGameAgain, &QAction::triggered, this, &TfrmBelvane::rejouerDonne);
+    connect(menuInitScores, &QAction::triggered, this, &TfrmBelvane::menuInitScoresClick);
+    connect(menuQuit, &QAction::triggered, this, &TfrmBelvane::menuQuitClick);
+
+    menuVoir = sousMenu(this, "menuVoir");
+    barre->addMenu(menuVoir);
+    menuScoresGlobaux = raccourci(article(menuVoir, "menuScoresGlobaux", true), Qt::Key_F5);
+    menuConseilEnch = raccourci(article(menuVoir, "menuConseilEnch", true), Qt::Key_F6);
+    menuPointsPartieEnCours = raccourci(article(menuVoir, "menuPointsPartieEnCours", true), Qt::Key_F7);
+    menuDeductions = raccourci(article(menuVoir, "menuDeductions", true), Qt::Key_F8);
+    menuVoir->addSeparator();
+    menuPreviousTrick = article(menuVoir, "menuPreviousTrick");
+    menuPreviousTrick->setEnabled(false);
+    connect(menuScoresGlobaux, &QAction::triggered, this, &TfrmBelvane::basculerScoresClick);
+    connect(menuConseilEnch, &QAction::triggered, this, &TfrmBelvane::menuConseilEnchClick);
+    connect(menuPointsPartieEnCours, &QAction::triggered, this, &TfrmBelvane::menuPointsPartieEnCoursClick);
+    connect(menuDeductions, &QAction::triggered, this, &TfrmBelvane::menuDeductionsClick);
+    connect(menuPreviousTrick, &QAction::triggered, this, &TfrmBelvane::menuPreviousTrickClick);
+
+    menuLevel = sousMenu(this, "menuLevel");
+    barre->addMenu(menuLevel);
+    auto* niveaux = new QActionGroup(this);
+    niveaux->setObjectName("groupeNiveau");
+    static constexpr const char* nomsNiveau[5] = {"", "menuDebutant", "menuAmateur", "menuBon", "menuPro"};
+    for (int n = 1; n <= 4; ++n) {
+        menuNiveau[n] = article(menuLevel, nomsNiveau[n], true);
+        niveaux->addAction(menuNiveau[n]);
+        connect(menuNiveau[n], &QAction::triggered, this, [this, n] { niveauClick(n); });
+    }
+    menuLevel->addSeparator();
+    menuOptionNiveauAdaptatif = article(menuLevel, "menuOptionNiveauAdaptatif", true);
+    connect(menuOptionNiveauAdaptatif, &QAction::triggered, this, &TfrmBelvane::menuOptionNiveauAdaptatifClick);
+
+    menuForce = sousMenu(this, "menuForce");
+    barre->addMenu(menuForce);
+    auto* forces = new QActionGroup(this);
+    forces->setObjectName("groupeForce");
+    // In the menu's order; the number is the option's value.
+    static constexpr struct {
+        const char* nom;
+        int valeur;
+    } articlesForce[6] = {{"menuForceNormale", 2},   {"menuForcePrise", 3},       {"menuForceGarde", 4},
+                          {"menuForceGardeSans", 5}, {"menuForceGardeContre", 6}, {"menuForceDefense", 1}};
+    for (const auto& f : articlesForce) {
+        const int v = f.valeur;
+        menuForceMain[v] = article(menuForce, f.nom, true);
+        forces->addAction(menuForceMain[v]);
+        connect(menuForceMain[v], &QAction::triggered, this, [this, v] { forceMainClick(v); });
+    }
+    menuForce->addSeparator();
+    menuAtLeast = article(menuForce, "menuAtLeast", true);
+    connect(menuAtLeast, &QAction::triggered, this, &TfrmBelvane::menuAtLeastClick);
+
+    menuVitesses = sousMenu(this, "menuVitesses");
+    barre->addMenu(menuVitesses);
+    menuJeuDeLaCarte = sousMenu(menuVitesses, "menuJeuDeLaCarte");
+    menuVitesses->addMenu(menuJeuDeLaCarte);
+    auto* vitesses = new QActionGroup(this);
+    vitesses->setObjectName("groupeVitesse");
+    static constexpr const char* nomsVitesse[6] = {"", "menuEscargot", "menuLent", "menuNormal", "menuRapide",
+                                                   "menuInstantane"};
+    for (int v = 5; v >= 1; --v) {
+        menuVitesse[v] = article(menuJeuDeLaCarte, nomsVitesse[v], true);
+        vitesses->addAction(menuVitesse[v]);
+        connect(menuVitesse[v], &QAction::triggered, this, [this, v] { vitesseClick(v); });
+    }
+    menuAttenteEntreChaquePli = sousMenu(menuVitesses, "menuAttenteEntreChaquePli");
+    menuVitesses->addMenu(menuAttenteEntreChaquePli);
+    auto* attentes = new QActionGroup(this);
+    attentes->setObjectName("groupeAttente");
+    static constexpr const char* nomsAttente[4] = {"menuClickObligatoire", "menuUneSeconde", "menuDeuxSecondes",
+                                                   "menuCinqSecondes"};
+    for (int a = 3; a >= 0; --a) {
+        menuAttente[a] = article(menuAttenteEntreChaquePli, nomsAttente[a], true);
+        attentes->addAction(menuAttente[a]);
+        connect(menuAttente[a], &QAction::triggered, this, [this, a] { attenteClick(a); });
+    }
+
+    menuOptions = sousMenu(this, "menuOptions");
+    barre->addMenu(menuOptions);
+    menuCouleurFondEcran = article(menuOptions, "menuCouleurFondEcran");
+    menuCouleurTableRonde = article(menuOptions, "menuCouleurTableRonde");
+    menuOptions->addSeparator();
+    menuProposerPoignee = article(menuOptions, "menuProposerPoignee", true);
+    menuOptions->addSeparator();
+    menuBarreOutils = article(menuOptions, "menuBarreOutils", true);
+    menuBarreInfo = article(menuOptions, "menuBarreInfo", true);
+    connect(menuCouleurFondEcran, &QAction::triggered, this, &TfrmBelvane::menuCouleurFondEcranClick);
+    connect(menuCouleurTableRonde, &QAction::triggered, this, &TfrmBelvane::menuCouleurTableRondeClick);
+    connect(menuProposerPoignee, &QAction::triggered, this, &TfrmBelvane::menuProposerPoigneeClick);
+    connect(menuBarreOutils, &QAction::triggered, this, &TfrmBelvane::menuBarreOutilsClick);
+    connect(menuBarreInfo, &QAction::triggered, this, &TfrmBelvane::menuBarreInfoClick);
+
+    menuAide = sousMenu(this, "menuAide");
+    barre->addMenu(menuAide);
+    menuSommaire = raccourci(article(menuAide, "menuSommaire"), Qt::Key_F1);
+    menuApropos = article(menuAide, "menuApropos");
+    connect(menuSommaire, &QAction::triggered, this, &TfrmBelvane::menuSommaireClick);
+    connect(menuApropos, &QAction::triggered, this, &TfrmBelvane::menuAproposClick);
+}
+
+void TfrmBelvane::creerBarreOutils() {
+    PanelBarreOutils = new BarreOutils(tapis_);
+    PanelBarreOutils->setObjectName("PanelBarreOutils");
+    PanelBarreOutils->setGeometry(rectDessin(746, 156, 31, 141));
+    auto outil = [this](const char* nom, int i, QStyle::StandardPixmap icone, bool cochable) {
+        auto* b = new QToolButton(PanelBarreOutils);
+        b->setObjectName(nom);
+        b->setGeometry(rectDessin(2, 2 + i * 27, 27, 27));
+        b->setIcon(style()->standardIcon(icone));
+        b->setIconSize(QSize(dessin(18), dessin(18)));
+        b->setCheckable(cochable);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setCursor(Qt::ArrowCursor);
+        return b;
+    };
+    SBAide = outil("SBAide", 0, QStyle::SP_DialogHelpButton, false);
+    SBVoirScoresGlobaux = outil("SBVoirScoresGlobaux", 1, QStyle::SP_FileDialogListView, true);
+    SBNewGame = outil("SBNewGame", 2, QStyle::SP_FileIcon, false);
+    SBGameAgain = outil("SBGameAgain", 3, QStyle::SP_BrowserReload, true);
+    SBGameAgain->setEnabled(false);
+    SBVoirDeductions = outil("SBVoirDeductions", 4, QStyle::SP_FileDialogInfoView, true);
+    connect(SBAide, &QToolButton::clicked, this, &TfrmBelvane::menuSommaireClick);
+    connect(SBVoirScoresGlobaux, &QToolButton::clicked, this, &TfrmBelvane::basculerScoresClick);
+    connect(SBNewGame, &QToolButton::clicked, this, &TfrmBelvane::nouvellePartie);
+    connect(SBGameAgain, &QToolButton::clicked, this, &TfrmBelvane::rejouerDonne);
+    connect(SBVoirDeductions, &QToolButton::clicked, this, &TfrmBelvane::menuDeductionsClick);
+}
+
+void TfrmBelvane::creerMinuteurs() {
+    struct Lien {
+        QTimer* timer;
+        const char* nom;
+        Minuteur m;
+    };
+    const Lien liens[] = {{&TimerEnchere, "TimerEnchere", Minuteur::TimerEnchere},
+                          {&TimerEntreCarte, "TimerEntreCarte", Minuteur::TimerEntreCarte},
+                          {&TimerTransition, "TimerTransition", Minuteur::TimerTransition},
+                          {&timerTousPlis, "timerTousPlis", Minuteur::timerTousPlis}};
+    for (const Lien& l : liens) {
+        l.timer->setObjectName(l.nom);
+        l.timer->setSingleShot(true);
+        const Minuteur m = l.m;
+        connect(l.timer, &QTimer::timeout, this, [this, m] { declencherMinuteur(jeu_, m); });
+    }
+    TimerEnchere.setInterval(10);
+    TimerEntreCarte.setInterval(100);
+    TimerTransition.setInterval(100);
+    timerTousPlis.setInterval(1000);
+}
+
+QTimer& TfrmBelvane::minuteur(Minuteur m) {
+    switch (m) {
+        case Minuteur::TimerEnchere: return TimerEnchere;
+        case Minuteur::TimerEntreCarte: return TimerEntreCarte;
+        case Minuteur::TimerTransition: return TimerTransition;
+        case Minuteur::timerTousPlis: break;
+    }
+    return timerTousPlis;
+}
+
+const QTimer& TfrmBelvane::minuteur(Minuteur m) const { return const_cast<TfrmBelvane*>(this)->minuteur(m); }
+
+void TfrmBelvane::armer(Minuteur m, int millisecondes) { minuteur(m).start(std::max(0, millisecondes)); }
+
+void TfrmBelvane::arreter(Minuteur m) { minuteur(m).stop(); }
+
+bool TfrmBelvane::estArme(Minuteur m) const { return minuteur(m).isActive(); }
+
+void TfrmBelvane::ecrireTextes(int langue) {
+    auto t = [langue](Texte x) { return qs(texte(x, langue)); };
+
+    menuBelvane->setTitle(t(Texte::menuBelvane));
+    PanelPreneur->setToolTip(t(Texte::bullePanelPreneur));
+    PanelEnchere->setToolTip(t(Texte::bullePanelEnchere));
+    nPointsAttaque->setToolTip(t(Texte::bullenPointsAttaque));
+    nBoutsPreneur->setToolTip(t(Texte::bullenBoutsPreneur));
+    nContrat->setToolTip(t(Texte::bullenContrat));
+    nBoutsDefense->setToolTip(t(Texte::bullenBoutsDefense));
+    nPointsDefense->setToolTip(t(Texte::bullenPointsDefense));
+    PanelAtoutMax->setToolTip(t(Texte::bullePanelAtoutMax));
+    PanelAtExt->setToolTip(t(Texte::bullePanelAtExt));
+    static constexpr Texte bullesDehors[5] = {Texte::bulleDehorsPique, Texte::bulleDehorsPique,
+                                              Texte::bulleDehorsCoeur, Texte::bulleDehorsTrefle,
+                                              Texte::bulleDehorsCarreau};
+    for (int c = 1; c <= 4; ++c) panelDehors[c]->setToolTip(t(bullesDehors[c]));
+
+    menuNewGame->setText(t(Texte::menuNewGame));
+    SBNewGame->setToolTip(t(Texte::bulleSBNewGame));
+    menuGameAgain->setText(t(Texte::menuGameAgain));
+    SBGameAgain->setToolTip(t(Texte::bulleSBGameAgain));
+    SBVoirScoresGlobaux->setToolTip(t(Texte::bulleSBVoirScoresGlobaux));
+    SBVoirDeductions->setToolTip(t(Texte::bulleSBVoirDeductions));
+    SBAide->setToolTip(t(Texte::bulleSBAide));
+    menuInitScores->setText(t(Texte::menuInitScores));
+    menuQuit->setText(t(Texte::menuQuit));
+    menuVoir->setTitle(t(Texte::menuVoir));
+    menuScoresGlobaux->setText(t(Texte::menuScoresGlobaux));
+    menuConseilEnch->setText(t(Texte::menuConseilEnch));
+    menuPointsPartieEnCours->setText(t(Texte::menuPointsPartieEnCours));
+    menuDeductions->setText(t(Texte::menuDeductions));
+    menuPreviousTrick->setText(t(Texte::menuPreviousTrick));
+    menuLevel->setTitle(t(Texte::menuLevel));
+    menuNiveau[1]->setText(t(Texte::menuDebutant));
+    menuNiveau[2]->setText(t(Texte::menuAmateur));
+    menuNiveau[3]->setText(t(Texte::menuBon));
+    menuNiveau[4]->setText(t(Texte::menuPro));
+    menuOptionNiveauAdaptatif->setText(t(Texte::menuOptionNiveauAdaptatif));
+    menuForce->setTitle(t(Texte::menuForce));
+    menuForceMain[1]->setText(t(Texte::menuForceDefense));
+    menuForceMain[2]->setText(t(Texte::menuForceNormale));
+    menuForceMain[3]->setText(t(Texte::menuForcePrise));
+    menuForceMain[4]->setText(t(Texte::menuForceGarde));
+    menuForceMain[5]->setText(t(Texte::menuForceGardeSans));
+    menuForceMain[6]->setText(t(Texte::menuForceGardeContre));
+    menuAtLeast->setText(t(Texte::menuAtLeast));
+    menuVitesses->setTitle(t(Texte::menuVitesses));
+    menuJeuDeLaCarte->setTitle(t(Texte::menuJeuDeLaCarte));
+    menuVitesse[5]->setText(t(Texte::menuInstantane));
+    menuVitesse[4]->setText(t(Texte::menuRapide));
+    menuVitesse[3]->setText(t(Texte::menuNormal));
+    menuVitesse[2]->setText(t(Texte::menuLent));
+    menuVitesse[1]->setText(t(Texte::menuEscargot));
+    menuAttenteEntreChaquePli->setTitle(t(Texte::menuAttenteEntreChaquePli));
+    menuAttente[3]->setText(t(Texte::menuCinqSecondes));
+    menuAttente[2]->setText(t(Texte::menuDeuxSecondes));
+    menuAttente[1]->setText(t(Texte::menuUneSeconde));
+    menuAttente[0]->setText(t(Texte::menuClickObligatoire));
+    menuOptions->setTitle(t(Texte::menuOptions));
+    menuCouleurFondEcran->setText(t(Texte::menuCouleurFondEcran));
+    menuProposerPoignee->setText(t(Texte::menuProposerPoignee));
+    menuCouleurTableRonde->setText(t(Texte::menuCouleurTableRonde));
+    menuBarreOutils->setText(t(Texte::menuBarreOutils));
+    menuBarreInfo->setText(t(Texte::menuBarreInfo));
+    menuAide->setTitle(t(Texte::menuAide));
+    menuSommaire->setText(t(Texte::menuSommaire));
+    menuApropos->setText(t(Texte::menuApropos));
+    PanelInfoDeductions->setText(t(Texte::PanelInfoDeductions));
+    PanelLancement->setText(t(Texte::PanelLancement));
+    PanelPoigneeSimple->setText(t(Texte::PanelPoigneeSimple));
+    PanelPoigneeDouble->setText(t(Texte::PanelPoigneeDouble));
+    PanelPoigneeTriple->setText(t(Texte::PanelPoigneeTriple));
+    PanelPoigneeAucune->setText(t(Texte::PanelPoigneeAucune));
+    PanelConfirmeEcart->setText(t(Texte::accepterEcart));
+    PanelPanelNewPartie->setText(t(Texte::PanelPanelNewPartie));
+    panelRejouerDonne->setText(t(Texte::panelRejouerDonne));
+    PanelVoirMains->setText(t(Texte::PanelVoirMains));
+    PanelScoreDetaille->setText(t(Texte::PanelScoreDetaille));
+    PanelVoirPlis->setText(t(Texte::PanelVoirPlis));
+    for (int e = 0; e <= 4; ++e) boutonEnchere[e]->setText(qs(nomEnchere(e, langue)));
+}
