@@ -15,6 +15,9 @@
 #include "engine/regles_moteur.h"
 #include "tests/aides.h"
 
+// Kept apart from the other test helpers, which have their own jouer and slotDe.
+namespace scene {
+
 // The cards each seat (1..4) and the dog (0) must hold; the Petit and the
 // Excuse must be placed, so that no filler gives them away by surprise.
 using Placement = std::array<std::vector<Carte>, 5>;
@@ -188,3 +191,5 @@ inline int nbJouables(const Jeu& jeu, int siege) {
     for (int i = 1; i <= 18; ++i) n += jeu.donne.jouable[siege][i] == 1;
     return n;
 }
+
+}  // namespace scene

@@ -5,6 +5,8 @@
 
 namespace {
 
+using namespace scene;
+
 // A defender's hand with the Excuse and four trumps (none of the oudlers).
 const char* const estExcuse = "A20 A12 A8 A4 Exc P13 P7 P5 C11 C6 C3 T12 T9 T4 K10 K8 K5 K3";
 // A defender's hand with the Petit, the Excuse and no club.
@@ -222,7 +224,9 @@ TEST(Regle09, PasDAtoutContreLaPoigneeDuPreneurHumain) {
         jeu.donne.poigneeHumain = c.poignee;
         essayerRegle(jeu, 9);
         EXPECT_EQ(nbJouables(jeu, EST), c.attendus) << c.quoi;
-        if (c.attendus == 13) EXPECT_EQ(jouables(jeu, EST), "P13 P7 P5 C11 C6 C3 T12 T9 T4 K10 K8 K5 K3");
+        if (c.attendus == 13) {
+            EXPECT_EQ(jouables(jeu, EST), "P13 P7 P5 C11 C6 C3 T12 T9 T4 K10 K8 K5 K3");
+        }
     }
 }
 
@@ -242,10 +246,11 @@ TEST(Regle10, LePreneurTireAvecSesAtoutsMaitres) {
         Jeu jeu;
         distribuerScene(jeu, placement("", "A1 Exc", "", c.nord, ""), NORD, GARDE, NORD);
         essayerRegle(jeu, 10);
-        if (*c.attendu)
+        if (*c.attendu) {
             EXPECT_EQ(jouables(jeu, NORD), c.attendu) << c.quoi;
-        else
+        } else {
             EXPECT_EQ(nbJouables(jeu, NORD), 18) << c.quoi;
+        }
     }
 }
 
