@@ -11,6 +11,7 @@ struct ParametresAutoplay {
     int force = 2;  // optionForceMain
     bool auMoinsUnPreneur = false;
     bool jsonl = false;
+    bool verifier = false;  // --check
     bool aide = false;
 };
 
