@@ -5,11 +5,15 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <ostream>
 
 #include "engine/jeu.h"
 #include "flow/deroulement.h"
 #include "flow/minuteurs_manuels.h"
+#include "scoring/score.h"
+#include "settings/magasin_qsettings.h"
+#include "settings/options.h"
 #include "tools/autoplay/json.h"
 #include "tools/autoplay/partie_auto.h"
 #include "tools/autoplay/verification.h"
@@ -84,19 +88,38 @@ void enregistrer(Json& j, const Jeu& jeu, long long numero, bool jouee) {
         j.cle("bouts_taker").entier(d.boutsPreneur);
         j.cle("points_to_make").entier(d.pointsAFaire);
         j.cle("petit_au_bout").entier(d.petitAuBout);
+        j.cle("score_taker").entier(calculerScoreDonne(jeu));
     }
+    j.cle("scores").debutListe();
+    for (int s = 1; s <= 4; ++s) j.entier(jeu.scores.scoreTotal[s]);
+    j.finListe();
     j.finObjet();
     j.finLigne();
 }
 
+// A headless table shows nothing, but a store it cannot read must be told.
+class VueAutoplay : public Vue {
+public:
+    explicit VueAutoplay(std::ostream& erreurs) : erreurs_(erreurs) {}
+    void erreurMagasin(const std::string& texte) override { erreurs_ << "belvane-autoplay: " << texte << "\n"; }
+
+private:
+    std::ostream& erreurs_;
+};
+
 }  // namespace
 
 std::string usageAutoplay() {
-    return "usage: belvane-autoplay --deals N [--seed S] [--force 1..6] [--at-least-one-taker] [--jsonl] [--check]\n"
+    return "usage: belvane-autoplay --deals N [--seed S] [--force 1..6] [--at-least-one-taker]\n"
+           "                        [--level 1..4] [--adaptive on|off] [--store PATH] [--jsonl] [--check]\n"
            "  --deals N              deals to play (1 or more)\n"
            "  --seed S               reproducible run: the clock behind each reseed follows S\n"
            "  --force 1..6           strength of seat 1's hand, as the game's hand-strength menu (default 2)\n"
            "  --at-least-one-taker   deal again any fresh deal in which no hand can bid\n"
+           "  --level 1..4           the computers' level, Débutant to Pro (default 4)\n"
+           "  --adaptive on|off      the adaptive rule weights (default on)\n"
+           "  --store PATH           read the options, weights and scores from this store file\n"
+           "                         and save them after every deal, as the game does\n"
            "  --jsonl                print one JSON record per deal\n"
            "  --check                check the invariants after every card and trick; exit 1 at the first fault\n"
            "The last line sums up the run: deals, attempts, seconds, deals/s and a checksum\n"
@@ -133,6 +156,28 @@ bool analyserArguments(int argc, const char* const* argv, ParametresAutoplay& p,
             }
             p.force = static_cast<int>(v);
             ++i;
+        } else if (arg == "--level") {
+            if (!lireEntier(suivant, 1, 4, v)) {
+                erreur = "--level takes a number from 1 to 4";
+                return false;
+            }
+            p.niveau = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--adaptive") {
+            const std::string valeur = suivant ? suivant : "";
+            if (valeur != "on" && valeur != "off") {
+                erreur = "--adaptive takes on or off";
+                return false;
+            }
+            p.adaptatif = valeur == "on";
+            ++i;
+        } else if (arg == "--store") {
+            if (suivant == nullptr || *suivant == '\0') {
+                erreur = "--store takes a file path";
+                return false;
+            }
+            p.store = suivant;
+            ++i;
         } else if (arg == "--at-least-one-taker") {
             p.auMoinsUnPreneur = true;
         } else if (arg == "--jsonl") {
@@ -154,11 +199,25 @@ bool analyserArguments(int argc, const char* const* argv, ParametresAutoplay& p,
 int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ostream& erreurs) {
     Jeu jeu;
     MinuteursManuels minuteurs;
+    VueAutoplay vue(erreurs);
     jeu.minuteurs = &minuteurs;
+    jeu.vue = &vue;
     if (p.seed) jeu.hasard.horloge = horlogeDeterministe(*p.seed);
     initialiserPartie(jeu);
-    jeu.options.optionForceMain = p.force;
-    jeu.options.optionAuMoinsUneMainDePrise = p.auMoinsUnPreneur ? 1 : 0;
+    jeu.finDeDonne = finDeDonne;
+    std::unique_ptr<MagasinQSettings> magasin;
+    if (p.store) {
+        magasin = std::make_unique<MagasinQSettings>(*p.store);
+        jeu.magasin = magasin.get();
+        chargerOptions(jeu);
+    } else {
+        optionsParDefaut(jeu);  // in memory only: there is no store to save to
+    }
+    Options& o = jeu.options;
+    if (p.force) o.optionForceMain = *p.force;
+    if (p.auMoinsUnPreneur) o.optionAuMoinsUneMainDePrise = *p.auMoinsUnPreneur ? 1 : 0;
+    if (p.niveau) o.niveau = *p.niveau;
+    if (p.adaptatif) o.optionNiveauAdaptatif = *p.adaptatif ? 1 : 0;
 
     Controleur sansControle;
     VerificateurInvariants verificateur;
