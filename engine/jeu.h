@@ -9,9 +9,13 @@
 #include "engine/regles.h"
 #include "engine/vue.h"
 
+class Magasin;
+
 struct Scores {
     Table<int, 1, 4> scoreTotal;
     bool scoresGlobauxVisibles = false;
+    // The text of the last result panel.
+    std::string texteResultat;
 };
 
 struct Jeu {
@@ -25,6 +29,8 @@ struct Jeu {
     Disposition disposition;  // the table's geometry on this screen
     Vue* vue = &vueNulle();  // what the table shows
     Minuteurs* minuteurs = &minuteursNuls();
+    // The per-user store of the options, weights and scores; none, nothing is saved.
+    Magasin* magasin = nullptr;
     // The end of a deal (scoring), supplied by the layer that owns it; the trick
     // engine calls it once, after the 18th trick.
     void (*finDeDonne)(Jeu&) = nullptr;

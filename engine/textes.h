@@ -15,6 +15,8 @@ enum class Texte {
     cliquezSurSixCartes,
     accepterEcart,
     // Scores and options.
+    pointsNonComptabilises, resultatDuPreneur, pointsFinResultat, preneurGagne, preneurChute, defenseGagne,
+    defenseChute, remettreScoresAZero, niveauEnPleinePartie, erreurMagasin,
     // Seats and bids.
     joueurSud, joueurEst, joueurNord, joueurOuest,
     encherePasse, encherePrise, enchereGarde, enchereGardeSans, enchereGardeContre,
@@ -33,6 +35,10 @@ enum class Texte {
     PanelPoigneeSimple, PanelPoigneeDouble, PanelPoigneeTriple, PanelPoigneeAucune, PanelPanelNewPartie,
     panelRejouerDonne, PanelVoirMains, PanelScoreDetaille, PanelVoirPlis,
 };
+
+// The product title: the main window's caption and the title of its message boxes.
+constexpr char anneeVersion[] = "2010";
+constexpr char titreProgramme[] = "BELVANE 2010";
 
 // The text in the language `langue` (FRANCAIS or ANGLAIS), UTF-8.
 const std::string& texte(Texte t, int langue);

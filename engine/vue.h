@@ -7,6 +7,7 @@
 
 #include "engine/carte.h"
 #include "engine/deductions.h"
+#include "engine/options.h"
 
 enum class Minuteur { TimerEnchere, TimerEntreCarte, TimerTransition, timerTousPlis };
 
@@ -20,6 +21,19 @@ public:
 
 // Cursor of a card image: the hand pointer on a card that may be clicked now.
 enum class Curseur { Defaut, Main, Interdit, Sablier };
+
+// The menu items that carry a check mark, named as the menus name them.
+enum class MenuOption {
+    menuDebutant, menuAmateur, menuBon, menuPro,
+    menuForceDefense, menuForceNormale, menuForcePrise, menuForceGarde, menuForceGardeSans, menuForceGardeContre,
+    menuEscargot, menuLent, menuNormal, menuRapide, menuInstantane,
+    menuClickObligatoire, menuUneSeconde, menuDeuxSecondes, menuCinqSecondes,
+    menuOptionNiveauAdaptatif, menuAtLeast, menuConseilEnch, menuPointsPartieEnCours, menuDeductions,
+    menuProposerPoignee, menuBarreOutils, menuBarreInfo, menuScoresGlobaux,
+};
+// The parts of the main window that the options show or hide.
+enum class PanneauOption { evMaMain, PanneauScores, PanelDeductions, PanelBarreOutils, panelBarreInfo };
+enum class BoutonOutil { SBVoirDeductions, SBVoirScoresGlobaux };
 
 // One method per thing the table can show. Texts arrive in the chosen language.
 class Vue {
@@ -66,6 +80,26 @@ public:
     virtual void afficherDeductions(const Deductions&) {}
 
     // Scores, result and options.
+    // A check item of the menus. Checking a radio item (level, hand strength,
+    // card speed, pause after a trick) clears the others of its submenu.
+    virtual void cocherMenu(MenuOption, bool) {}
+    virtual void montrerPanneau(PanneauOption, bool) {}
+    // A tool button that stays pressed.
+    virtual void enfoncerBouton(BoutonOutil, bool) {}
+    // The main window's background and the fill of the round table.
+    virtual void couleurFond(Couleur) {}
+    virtual void couleurTableRonde(Couleur) {}
+    // The result panel, its new-deal button and its text, shown.
+    virtual void montrerResultat(const std::string&) {}
+    // The text of the seat's global score panel; whether it is shown does not change.
+    virtual void afficherScoreTotal(int /*siege*/, const std::string&) {}
+    virtual void montrerScoresGlobaux(bool) {}
+    // A modal message with an OK button.
+    virtual void message(const std::string& /*titre*/, const std::string& /*texte*/) {}
+    // A modal Yes/No box: true for Yes. Nobody answers a headless game: No.
+    virtual bool questionOuiNon(const std::string& /*titre*/, const std::string& /*texte*/) { return false; }
+    // The stored options could not be read past a value: a modal message.
+    virtual void erreurMagasin(const std::string& /*texte*/) {}
 
     // Flow.
     virtual void montrerLancement(bool) {}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -43,6 +44,9 @@ TEST(Autoplay, ArgumentsRefuses) {
         {"force out of range", {"--deals", "2", "--force", "7"}},
         {"force zero", {"--deals", "2", "--force", "0"}},
         {"negative seed", {"--deals", "2", "--seed", "-1"}},
+        {"level out of range", {"--deals", "2", "--level", "5"}},
+        {"adaptive neither on nor off", {"--deals", "2", "--adaptive", "yes"}},
+        {"store without a path", {"--deals", "2", "--store"}},
     };
     for (const auto& c : cas) {
         ParametresAutoplay p;
@@ -90,4 +94,45 @@ TEST(Autoplay, EnregistrementDUneDonne) {
     }
     EXPECT_EQ(n, 4);
     EXPECT_NE(sortie.find("\"first\":4"), std::string::npos);
+}
+
+namespace {
+
+// The four global totals of the last record of a run.
+std::string derniersScores(const std::string& sortie) {
+    const auto debut = sortie.rfind("\"scores\":[");
+    return sortie.substr(debut, sortie.find(']', debut) - debut + 1);
+}
+
+int somme(const std::string& scores) {
+    int total = 0;
+    std::istringstream in(scores.substr(scores.find('[') + 1));
+    for (int v; in >> v;) {
+        total += v;
+        if (in.peek() == ',') in.ignore();
+    }
+    return total;
+}
+
+}  // namespace
+
+TEST(Autoplay, LeMagasinGardeLesScoresDUneExecutionALAutre) {
+    const std::string fichier = testing::TempDir() + "/autoplay_magasin.conf";
+    std::remove(fichier.c_str());
+    const std::string premiere = executer({"--deals", "40", "--seed", "3", "--jsonl", "--store", fichier.c_str()});
+    const std::string apres40 = derniersScores(premiere);
+    EXPECT_EQ(somme(apres40), 0) << apres40;
+    EXPECT_NE(apres40, "\"scores\":[0,0,0,0]");
+    // A deal nobody takes leaves the totals as they were: the next run starts from them.
+    const std::string suite = executer({"--deals", "1", "--seed", "4", "--jsonl", "--store", fichier.c_str()});
+    if (suite.find("\"taker\":0") != std::string::npos) {
+        EXPECT_EQ(derniersScores(suite), apres40);
+    } else {
+        EXPECT_NE(derniersScores(suite), apres40);
+        EXPECT_EQ(somme(derniersScores(suite)), 0);
+    }
+    // Without a store every run starts from zero.
+    const std::string sansMagasin = executer({"--deals", "1", "--seed", "4", "--jsonl"});
+    EXPECT_EQ(somme(derniersScores(sansMagasin)), 0);
+    std::remove(fichier.c_str());
 }

@@ -5,11 +5,18 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <ostream>
 
-#include "engine/distribution.h"
 #include "engine/jeu.h"
+#include "flow/deroulement.h"
+#include "flow/minuteurs_manuels.h"
+#include "scoring/score.h"
+#include "settings/magasin_qsettings.h"
+#include "settings/options.h"
 #include "tools/autoplay/json.h"
+#include "tools/autoplay/partie_auto.h"
+#include "tools/autoplay/verification.h"
 
 namespace {
 
@@ -32,9 +39,16 @@ std::uint64_t hacher(std::uint64_t h, const std::string& s) {
     return h;
 }
 
-std::string enregistrer(const Jeu& jeu, long long numero, int tentatives) {
+void listeCartes(Json& j, const Chien& cartes) {
+    j.debutListe();
+    for (int i = 1; i <= 6; ++i) j.carte(cartes[i]);
+    j.finListe();
+}
+
+// One deal's record, written into `j` (cleared first, so its buffer is reused).
+void enregistrer(Json& j, const Jeu& jeu, long long numero, bool jouee) {
     const Donne& d = jeu.donne;
-    Json j;
+    j.vider();
     j.debutObjet();
     j.cle("deal").entier(numero);
     j.cle("first").entier(d.premierJoueur);
@@ -45,26 +59,69 @@ std::string enregistrer(const Jeu& jeu, long long numero, int tentatives) {
         j.finListe();
     }
     j.finListe();
-    j.cle("dog").debutListe();
-    for (int i = 1; i <= 6; ++i) j.carte(d.chienInitial[i]);
-    j.finListe();
+    j.cle("dog");
+    listeCartes(j, d.chienInitial);
     j.cle("ratings").debutListe();
     for (int s = 1; s <= 4; ++s) j.entier(d.niveauMain[s]);
     j.finListe();
-    j.cle("attempts").entier(tentatives);
+    j.cle("attempts").entier(d.tentatives);
+    j.cle("bids").debutListe();
+    for (int s = 1; s <= 4; ++s) j.entier(d.enchere[s]);
+    j.finListe();
+    j.cle("taker").entier(jouee ? d.preneur : 0);
+    j.cle("contract").entier(jouee ? d.contrat : 0);
+    if (jouee) {
+        j.cle("discard");
+        listeCartes(j, d.chien);
+        j.cle("tricks").debutListe();
+        for (int t = 1; t <= 18; ++t) {
+            j.debutObjet();
+            j.cle("leader").entier(d.entameurPli[t]);
+            j.cle("cards").debutListe();
+            for (int k = 0, s = d.entameurPli[t]; k < 4; ++k, s = siegeSuivant(s))
+                j.carte(d.mainJoueur[s][d.carteJouee[s][t]]);
+            j.finListe();
+            j.finObjet();
+        }
+        j.finListe();
+        j.cle("points_taker").entier(d.pointsPreneur);
+        j.cle("bouts_taker").entier(d.boutsPreneur);
+        j.cle("points_to_make").entier(d.pointsAFaire);
+        j.cle("petit_au_bout").entier(d.petitAuBout);
+        j.cle("score_taker").entier(calculerScoreDonne(jeu));
+    }
+    j.cle("scores").debutListe();
+    for (int s = 1; s <= 4; ++s) j.entier(jeu.scores.scoreTotal[s]);
+    j.finListe();
     j.finObjet();
-    return j.texte();
+    j.finLigne();
 }
+
+// A headless table shows nothing, but a store it cannot read must be told.
+class VueAutoplay : public Vue {
+public:
+    explicit VueAutoplay(std::ostream& erreurs) : erreurs_(erreurs) {}
+    void erreurMagasin(const std::string& texte) override { erreurs_ << "belvane-autoplay: " << texte << "\n"; }
+
+private:
+    std::ostream& erreurs_;
+};
 
 }  // namespace
 
 std::string usageAutoplay() {
-    return "usage: belvane-autoplay --deals N [--seed S] [--force 1..6] [--at-least-one-taker] [--jsonl]\n"
+    return "usage: belvane-autoplay --deals N [--seed S] [--force 1..6] [--at-least-one-taker]\n"
+           "                        [--level 1..4] [--adaptive on|off] [--store PATH] [--jsonl] [--check]\n"
            "  --deals N              deals to play (1 or more)\n"
            "  --seed S               reproducible run: the clock behind each reseed follows S\n"
            "  --force 1..6           strength of seat 1's hand, as the game's hand-strength menu (default 2)\n"
            "  --at-least-one-taker   deal again any fresh deal in which no hand can bid\n"
+           "  --level 1..4           the computers' level, Débutant to Pro (default 4)\n"
+           "  --adaptive on|off      the adaptive rule weights (default on)\n"
+           "  --store PATH           read the options, weights and scores from this store file\n"
+           "                         and save them after every deal, as the game does\n"
            "  --jsonl                print one JSON record per deal\n"
+           "  --check                check the invariants after every card and trick; exit 1 at the first fault\n"
            "The last line sums up the run: deals, attempts, seconds, deals/s and a checksum\n"
            "of every record of the run (printed or not).\n";
 }
@@ -99,10 +156,34 @@ bool analyserArguments(int argc, const char* const* argv, ParametresAutoplay& p,
             }
             p.force = static_cast<int>(v);
             ++i;
+        } else if (arg == "--level") {
+            if (!lireEntier(suivant, 1, 4, v)) {
+                erreur = "--level takes a number from 1 to 4";
+                return false;
+            }
+            p.niveau = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--adaptive") {
+            const std::string valeur = suivant ? suivant : "";
+            if (valeur != "on" && valeur != "off") {
+                erreur = "--adaptive takes on or off";
+                return false;
+            }
+            p.adaptatif = valeur == "on";
+            ++i;
+        } else if (arg == "--store") {
+            if (suivant == nullptr || *suivant == '\0') {
+                erreur = "--store takes a file path";
+                return false;
+            }
+            p.store = suivant;
+            ++i;
         } else if (arg == "--at-least-one-taker") {
             p.auMoinsUnPreneur = true;
         } else if (arg == "--jsonl") {
             p.jsonl = true;
+        } else if (arg == "--check") {
+            p.verifier = true;
         } else {
             erreur = "unknown argument: " + arg;
             return false;
@@ -115,22 +196,53 @@ bool analyserArguments(int argc, const char* const* argv, ParametresAutoplay& p,
     return true;
 }
 
-int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ostream&) {
+int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ostream& erreurs) {
     Jeu jeu;
+    MinuteursManuels minuteurs;
+    VueAutoplay vue(erreurs);
+    jeu.minuteurs = &minuteurs;
+    jeu.vue = &vue;
     if (p.seed) jeu.hasard.horloge = horlogeDeterministe(*p.seed);
-    jeu.options.optionForceMain = p.force;
-    jeu.options.optionAuMoinsUneMainDePrise = p.auMoinsUnPreneur ? 1 : 0;
+    initialiserPartie(jeu);
+    jeu.finDeDonne = finDeDonne;
+    std::unique_ptr<MagasinQSettings> magasin;
+    if (p.store) {
+        magasin = std::make_unique<MagasinQSettings>(*p.store);
+        jeu.magasin = magasin.get();
+        chargerOptions(jeu);
+    } else {
+        optionsParDefaut(jeu);  // in memory only: there is no store to save to
+    }
+    Options& o = jeu.options;
+    if (p.force) o.optionForceMain = *p.force;
+    if (p.auMoinsUnPreneur) o.optionAuMoinsUneMainDePrise = *p.auMoinsUnPreneur ? 1 : 0;
+    if (p.niveau) o.niveau = *p.niveau;
+    if (p.adaptatif) o.optionNiveauAdaptatif = *p.adaptatif ? 1 : 0;
 
+    Controleur sansControle;
+    VerificateurInvariants verificateur;
+    Controleur& controleur = p.verifier ? static_cast<Controleur&>(verificateur) : sansControle;
+
+    Json j;
     std::uint64_t somme = 14695981039346656037ull;
     long long tentatives = 0;
+    bool donneEnCours = false;
     const auto debut = std::chrono::steady_clock::now();
     for (long long n = 1; n <= p.deals; ++n) {
-        const int k = distribuer(jeu, 0);
-        tentatives += k;
-        std::string ligne = enregistrer(jeu, n, k);
-        ligne += '\n';
-        somme = hacher(somme, ligne);
-        if (p.jsonl) sortie << ligne;
+        // A deal nobody bid on ends with the click that deals the next one.
+        if (!donneEnCours) nouvelleDonne(jeu, 0);
+        tentatives += jeu.donne.tentatives;
+        const IssueDonne issue = jouerDonneAutomatique(jeu, minuteurs, controleur);
+        if (issue == IssueDonne::Interrompue) {
+            erreurs << "belvane-autoplay: deal " << n << ": "
+                    << (verificateur.erreur().empty() ? "the deal stalled" : verificateur.erreur()) << "\n";
+            return 1;
+        }
+        enregistrer(j, jeu, n, issue == IssueDonne::Jouee);
+        somme = hacher(somme, j.texte());
+        if (p.jsonl) sortie << j.texte();
+        donneEnCours = issue == IssueDonne::SansPreneur && n < p.deals;
+        if (donneEnCours) continuer(jeu);
     }
     const double secondes =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();

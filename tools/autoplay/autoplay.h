@@ -5,12 +5,18 @@
 #include <optional>
 #include <string>
 
+// The options a flag sets are those given on the command line; the others come
+// from the store, or from the game's defaults when there is none.
 struct ParametresAutoplay {
     long long deals = 1;
     std::optional<std::uint64_t> seed;
-    int force = 2;  // optionForceMain
-    bool auMoinsUnPreneur = false;
+    std::optional<int> force;  // optionForceMain 1..6
+    std::optional<bool> auMoinsUnPreneur;
+    std::optional<int> niveau;  // 1 Débutant .. 4 Pro
+    std::optional<bool> adaptatif;
+    std::optional<std::string> store;  // a store file, read at start and saved after every deal
     bool jsonl = false;
+    bool verifier = false;  // --check
     bool aide = false;
 };
 

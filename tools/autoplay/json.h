@@ -20,6 +20,8 @@ public:
     }
     Json& entier(long long v) { separer(); texte_ += std::to_string(v); return *this; }
     Json& carte(const Carte& c) { debutListe(); entier(c.couleur); entier(c.valeur); return finListe(); }
+    Json& finLigne() { texte_ += '\n'; return *this; }
+    void vider() { texte_.clear(); premier_ = true; }
     const std::string& texte() const { return texte_; }
 
 private:

@@ -77,6 +77,14 @@ void peindreSol(QPainter& p, double y, const QColor& couleur, double houle) {
     p.drawPath(sol);
 }
 
+QLinearGradient degradeOr(double gauche, double droite) {
+    QLinearGradient d(gauche, 0, droite, 0);
+    d.setColorAt(0, orSombre);
+    d.setColorAt(0.4, orClair);
+    d.setColorAt(1, orMoyen);
+    return d;
+}
+
 QPainterPath disque(QPointF centre, double rx, double ry) {
     QPainterPath d;
     d.addEllipse(centre, rx, ry < 0 ? rx : ry);

@@ -1,6 +1,8 @@
 #pragma once
 // Shared pieces of the trump pictures. Each scene paints in its own frame of
 // largeurScene x hauteurScene pixels, origin at its top left.
+#include <QLinearGradient>
+
 #include "dessin.h"
 
 namespace cartes {
@@ -8,6 +10,9 @@ namespace cartes {
 constexpr double largeurScene = 80, hauteurScene = 108;
 
 inline const QColor traitScene(54, 42, 34);
+inline const QColor orClair(246, 212, 100), orMoyen(220, 170, 50), orSombre(140, 100, 24);
+// Gold lit from the left, for the metal of the pictures.
+QLinearGradient degradeOr(double gauche, double droite);
 
 void peindreCiel(QPainter& p, const QColor& haut, const QColor& bas, double jusqua = hauteurScene);
 // Rolling ground from height `y` down to the bottom of the scene.

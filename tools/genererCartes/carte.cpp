@@ -48,6 +48,7 @@ QPainterPath cheminTexte(const QString& texte, double hauteur, double etroitesse
     police.setPixelSize(100);
     QPainterPath brut;
     brut.addText(0, 0, police, texte);
+    if (brut.isEmpty()) return brut;
     const QRectF boite = brut.boundingRect();
     // Scaled so that the ink, not the em box, is `hauteur` tall, centred on 0,0.
     const double echelle = hauteur / boite.height();

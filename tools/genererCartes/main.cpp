@@ -20,6 +20,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     cartes::chargerPolice();
+    if (cartes::cheminTexte("0123456789VCDR", 10).isEmpty()) {
+        std::fprintf(stderr, "no font to draw the card numbers with (install fonts-dejavu-core)\n");
+        return 1;
+    }
 
     for (int couleur = 0; couleur <= 4; ++couleur) {
         const int premiere = 1;

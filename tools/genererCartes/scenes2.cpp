@@ -1,4 +1,4 @@
-// Trump pictures 11 to 21.
+// Trump pictures 6 to 10.
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <cmath>
@@ -7,523 +7,257 @@
 
 namespace cartes {
 
-namespace {
-
-const QColor orClair(246, 212, 100), orMoyen(220, 170, 50), orSombre(140, 100, 24);
-
-QLinearGradient degradeOr(double gauche, double droite) {
-    QLinearGradient d(gauche, 0, droite, 0);
-    d.setColorAt(0, orSombre);
-    d.setColorAt(0.4, orClair);
-    d.setColorAt(1, orMoyen);
-    return d;
-}
-
-}  // namespace
-
-void sceneCloche(QPainter& p) {
-    peindreCiel(p, QColor(250, 236, 200), QColor(236, 210, 160));
-    remplir(p, polygone({{4, 14}, {76, 14}, {76, 21}, {4, 21}}), QColor(120, 80, 46), traitScene, 0.6);
-    p.setPen(QPen(QColor(110, 70, 40), 2));
-    p.drawLine(QPointF(8, 21), QPointF(8, 108));
-    p.drawLine(QPointF(72, 21), QPointF(72, 108));
-    remplir(p, polygone({{36, 21}, {44, 21}, {43, 28}, {37, 28}}), QColor(90, 90, 96), traitScene, 0.5);
-    QPainterPath cloche;
-    cloche.moveTo(32, 32);
-    cloche.cubicTo(32, 24, 48, 24, 48, 32);
-    cloche.cubicTo(50, 50, 52, 64, 64, 72);
-    cloche.lineTo(16, 72);
-    cloche.cubicTo(28, 64, 30, 50, 32, 32);
-    cloche.closeSubpath();
-    QLinearGradient bronze(16, 0, 64, 0);
-    bronze.setColorAt(0, QColor(130, 80, 30));
-    bronze.setColorAt(0.35, QColor(240, 196, 100));
-    bronze.setColorAt(1, QColor(150, 96, 36));
-    p.setBrush(bronze);
-    p.setPen(QPen(traitScene, 0.8));
-    p.drawPath(cloche);
-    p.setPen(QPen(QColor(130, 80, 30), 0.8));
-    p.drawLine(QPointF(28.5, 56), QPointF(51.5, 56));
-    p.drawLine(QPointF(27, 60), QPointF(53, 60));
-    remplir(p, polygone({{15, 72}, {65, 72}, {65, 75}, {15, 75}}), QColor(180, 120, 50), traitScene, 0.6);
-    remplir(p, disque(QPointF(40, 80), 4.2), QColor(110, 70, 30), traitScene, 0.6);
-    // ringing
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(150, 100, 40), 0.9, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 3; ++i) {
-        const double r = 6 + i * 4;
-        p.drawArc(QRectF(12 - r, 52 - r, 2 * r, 2 * r), 120 * 16, 60 * 16);
-        p.drawArc(QRectF(68 - r, 52 - r, 2 * r, 2 * r), -60 * 16, 60 * 16);
-    }
-    // the bell rope with its tassel
-    p.setPen(QPen(QColor(180, 150, 100), 1.4));
-    p.drawLine(QPointF(40, 84), QPointF(40, 98));
-    remplir(p, polygone({{40, 97}, {36.5, 106}, {43.5, 106}}), QColor(200, 40, 50), traitScene, 0.4);
-    remplir(p, disque(QPointF(40, 97.5), 1.8), orMoyen, orSombre, 0.4);
-}
-
-void sceneAncre(QPainter& p) {
-    peindreCiel(p, QColor(160, 200, 230), QColor(40, 90, 150));
-    p.setPen(QPen(QColor(255, 255, 255, 80), 0.8));
-    for (int i = 0; i < 6; ++i) p.drawLine(QPointF(0, 12 + i * 17), QPointF(largeurScene, 16 + i * 17));
-    const QColor fer(70, 76, 92), ferClair(150, 160, 180);
-    QPainterPath ancre;
-    ancre.addEllipse(QPointF(40, 18), 6, 6);
-    ancre.addPath(polygone({{37.5, 24}, {42.5, 24}, {42.5, 88}, {37.5, 88}}));
-    ancre.addPath(polygone({{22, 32}, {58, 32}, {58, 37}, {22, 37}}));
-    QPainterPath bras;
-    bras.moveTo(14, 66);
-    bras.cubicTo(16, 84, 30, 92, 40, 92);
-    bras.cubicTo(50, 92, 64, 84, 66, 66);
-    bras.lineTo(61, 68);
-    bras.cubicTo(58, 80, 50, 86, 40, 86);
-    bras.cubicTo(30, 86, 22, 80, 19, 68);
-    bras.closeSubpath();
-    ancre.addPath(bras);
-    ancre.addPath(polygone({{8, 70}, {16, 58}, {22, 72}}));
-    ancre.addPath(polygone({{72, 70}, {64, 58}, {58, 72}}));
-    ancre.setFillRule(Qt::WindingFill);
-    QPainterPath plein = ancre.simplified().subtracted(disque(QPointF(40, 18), 3));
-    QLinearGradient acier(10, 0, 70, 0);
-    acier.setColorAt(0, fer);
-    acier.setColorAt(0.45, ferClair);
-    acier.setColorAt(1, fer);
-    p.setBrush(acier);
-    p.setPen(QPen(QColor(30, 32, 40), 0.8));
-    p.drawPath(plein);
-    remplir(p, disque(QPointF(22, 34.5), 2.6), fer, QColor(30, 32, 40), 0.6);
-    remplir(p, disque(QPointF(58, 34.5), 2.6), fer, QColor(30, 32, 40), 0.6);
-    // rope wound round the shank
-    QPainterPath corde;
-    corde.moveTo(40, 18);
-    corde.cubicTo(60, 22, 54, 44, 40, 46);
-    corde.cubicTo(26, 48, 24, 60, 40, 62);
-    corde.cubicTo(56, 64, 54, 78, 46, 82);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(120, 80, 40), 3.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(corde);
-    p.setPen(QPen(QColor(220, 180, 110), 1.6, Qt::DashLine, Qt::FlatCap));
-    p.drawPath(corde);
-}
-
-void sceneMontgolfiere(QPainter& p) {
-    peindreCiel(p, QColor(90, 150, 220), QColor(250, 220, 180));
-    peindreNuage(p, QPointF(14, 80), 12);
-    peindreNuage(p, QPointF(66, 92), 14);
-    peindreNuage(p, QPointF(66, 20), 8);
-    QPainterPath enveloppe;
-    enveloppe.moveTo(40, 8);
-    enveloppe.cubicTo(60, 8, 66, 28, 60, 42);
-    enveloppe.cubicTo(56, 52, 46, 60, 45, 66);
-    enveloppe.lineTo(35, 66);
-    enveloppe.cubicTo(34, 60, 24, 52, 20, 42);
-    enveloppe.cubicTo(14, 28, 20, 8, 40, 8);
-    enveloppe.closeSubpath();
-    p.save();
-    p.setClipPath(enveloppe);
-    const QColor fuseaux[] = {QColor(220, 50, 50), QColor(250, 210, 60), QColor(40, 110, 190),
-                              QColor(250, 210, 60), QColor(220, 50, 50)};
-    for (int i = 0; i < 5; ++i) {
-        QPainterPath f;
-        const double x0 = 16 + i * 9.6;
-        f.moveTo(40, 0);
-        f.quadTo(x0 - 3, 30, 40, 70);
-        f.quadTo(x0 + 12.6, 30, 40, 0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(fuseaux[i]);
-        p.drawRect(QRectF(x0, 0, 9.6, 70));
-    }
-    QRadialGradient volume(QPointF(34, 24), 34);
-    volume.setColorAt(0, QColor(255, 255, 255, 90));
-    volume.setColorAt(1, QColor(0, 0, 0, 90));
-    p.setBrush(volume);
-    p.drawRect(QRectF(0, 0, largeurScene, hauteurScene));
-    p.setBrush(QColor(255, 255, 255, 120));
-    p.drawRect(QRectF(0, 38, largeurScene, 3));
-    p.restore();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(traitScene, 0.8));
-    p.drawPath(enveloppe);
-    p.setPen(QPen(traitScene, 0.6));
-    p.drawLine(QPointF(35.5, 66), QPointF(35, 76));
-    p.drawLine(QPointF(44.5, 66), QPointF(45, 76));
-    remplir(p, polygone({{33, 76}, {47, 76}, {46, 85}, {34, 85}}), QColor(170, 120, 60), traitScene, 0.6);
-    p.setPen(QPen(QColor(120, 80, 40), 0.5));
-    p.drawLine(QPointF(34, 80.5), QPointF(46, 80.5));
-    p.drawLine(QPointF(40, 76), QPointF(40, 85));
-}
-
-void sceneChateau(QPainter& p) {
-    peindreCiel(p, QColor(140, 190, 236), QColor(236, 242, 250), 84);
-    peindreNuage(p, QPointF(64, 14), 9);
-    peindreSol(p, 84, QColor(90, 150, 70), 6);
-    const QColor pierre(196, 190, 176), pierreFonce(150, 144, 130);
-    auto creneaux = [&](double gauche, double droite, double haut) {
-        QPainterPath c;
-        for (double x = gauche; x < droite - 0.1; x += 4) c.addRect(QRectF(x, haut, 2.4, 3));
-        remplir(p, c, pierre, traitScene, 0.5);
-    };
-    remplir(p, polygone({{18, 52}, {62, 52}, {62, 88}, {18, 88}}), pierre, traitScene, 0.7);
-    creneaux(18, 62, 49);
-    for (double x : {12.0, 58.0}) {
-        remplir(p, polygone({{x, 40}, {x + 10, 40}, {x + 10, 90}, {x, 90}}), pierreFonce.lighter(110), traitScene, 0.7);
-        remplir(p, polygone({{x - 2, 40}, {x + 5, 20}, {x + 12, 40}}), QColor(60, 80, 160), traitScene, 0.7);
-        p.setPen(QPen(traitScene, 0.6));
-        p.drawLine(QPointF(x + 5, 20), QPointF(x + 5, 13));
-        remplir(p, polygone({{x + 5, 13}, {x + 11, 15}, {x + 5, 17}}), QColor(210, 40, 40), traitScene, 0.4);
-        remplir(p, polygone({{x + 3.5, 50}, {x + 6.5, 50}, {x + 6.5, 56}, {x + 3.5, 56}}), QColor(50, 40, 40),
-                traitScene, 0.3);
-    }
-    remplir(p, polygone({{32, 30}, {48, 30}, {48, 52}, {32, 52}}), pierre.lighter(106), traitScene, 0.7);
-    remplir(p, polygone({{30, 30}, {40, 12}, {50, 30}}), QColor(190, 50, 50), traitScene, 0.7);
-    remplir(p, polygone({{38.5, 38}, {41.5, 38}, {41.5, 44}, {38.5, 44}}), QColor(50, 40, 40), traitScene, 0.3);
+void sceneMoulin(QPainter& p) {
+    peindreCiel(p, QColor(180, 210, 240), QColor(250, 240, 220), 86);
+    peindreNuage(p, QPointF(64, 18), 10);
+    peindreSol(p, 86, QColor(170, 190, 80), 3);
+    p.setPen(QPen(QColor(140, 150, 60), 0.6));
+    for (int i = 0; i < 4; ++i) p.drawLine(QPointF(0, 92 + i * 4.5), QPointF(largeurScene, 90 + i * 5));
+    QPainterPath tour = polygone({{32, 46}, {48, 46}, {54, 94}, {26, 94}});
+    QLinearGradient pierre(26, 0, 54, 0);
+    pierre.setColorAt(0, QColor(250, 244, 230));
+    pierre.setColorAt(1, QColor(200, 190, 170));
+    p.setBrush(pierre);
+    p.setPen(QPen(traitScene, 0.7));
+    p.drawPath(tour);
+    QPainterPath toit;
+    toit.moveTo(29, 48);
+    toit.quadTo(40, 30, 51, 48);
+    toit.closeSubpath();
+    remplir(p, toit, QColor(150, 70, 50), traitScene, 0.7);
     QPainterPath porte;
-    porte.moveTo(34, 88);
-    porte.lineTo(34, 74);
-    porte.quadTo(40, 66, 46, 74);
-    porte.lineTo(46, 88);
+    porte.moveTo(36, 94);
+    porte.lineTo(36, 84);
+    porte.quadTo(40, 79, 44, 84);
+    porte.lineTo(44, 94);
     porte.closeSubpath();
-    remplir(p, porte, QColor(100, 64, 36), traitScene, 0.6);
-    p.setPen(QPen(QColor(60, 40, 24), 0.5));
-    for (double x : {36.5, 40.0, 43.5}) p.drawLine(QPointF(x, 72), QPointF(x, 88));
-    p.setPen(QPen(pierreFonce, 0.4));
-    for (int rang = 0; rang < 5; ++rang) p.drawLine(QPointF(18, 58 + rang * 6), QPointF(33, 58 + rang * 6));
-}
-
-void sceneLune(QPainter& p) {
-    peindreCiel(p, QColor(14, 20, 60), QColor(50, 60, 120));
-    peindreEtoiles(p, {{12, 14}, {66, 12}, {56, 34}, {16, 50}, {70, 56}, {30, 10}, {62, 74}}, 2.2);
-    peindreEtoiles(p, {{24, 30}, {8, 70}, {46, 8}, {74, 34}}, 1.3);
-    QPainterPath croissant = disque(QPointF(40, 42), 20).subtracted(disque(QPointF(50, 36), 17));
-    QRadialGradient lueur(QPointF(40, 42), 30);
-    lueur.setColorAt(0, QColor(255, 250, 200, 80));
-    lueur.setColorAt(1, QColor(255, 250, 200, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(lueur);
-    p.drawEllipse(QPointF(40, 42), 30, 30);
-    QLinearGradient clair(20, 20, 50, 60);
-    clair.setColorAt(0, QColor(255, 246, 190));
-    clair.setColorAt(1, QColor(236, 200, 90));
-    p.setBrush(clair);
-    p.setPen(QPen(QColor(170, 130, 40), 0.6));
-    p.drawPath(croissant);
-    // the sleeping face of the moon
-    p.setPen(QPen(QColor(150, 110, 30), 0.7));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(25.5, 36, 4, 2.5), 180 * 16, 180 * 16);
-    p.drawLine(QPointF(23, 44), QPointF(25, 45.5));
-    p.drawArc(QRectF(25, 49, 5, 3), 200 * 16, 140 * 16);
-    // roofs of a sleeping village
-    QPainterPath village;
-    village.moveTo(0, 108);
-    village.lineTo(0, 92);
-    village.lineTo(8, 86);
-    village.lineTo(16, 92);
-    village.lineTo(16, 88);
-    village.lineTo(22, 80);
-    village.lineTo(22, 74);
-    village.lineTo(24, 74);
-    village.lineTo(24, 78);
-    village.lineTo(30, 88);
-    village.lineTo(40, 88);
-    village.lineTo(47, 82);
-    village.lineTo(54, 88);
-    village.lineTo(58, 88);
-    village.lineTo(58, 84);
-    village.lineTo(66, 78);
-    village.lineTo(74, 84);
-    village.lineTo(80, 84);
-    village.lineTo(80, 108);
-    village.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(20, 24, 40));
-    p.drawPath(village);
-    p.setBrush(QColor(250, 210, 90));
-    for (QPointF fenetre : {QPointF(7, 95), QPointF(26, 92), QPointF(45, 94), QPointF(65, 90), QPointF(70, 97)})
-        p.drawRect(QRectF(fenetre.x(), fenetre.y(), 2.6, 3));
-}
-
-void sceneLyre(QPainter& p) {
-    QRadialGradient fond(QPointF(40, 50), 60);
-    fond.setColorAt(0, QColor(170, 50, 60));
-    fond.setColorAt(1, QColor(90, 20, 36));
-    p.setPen(Qt::NoPen);
-    p.setBrush(fond);
-    p.drawRect(QRectF(0, 0, largeurScene, hauteurScene));
-    // laurel sprigs behind
-    p.setBrush(QColor(80, 140, 70));
-    for (int i = 0; i < 7; ++i) {
-        for (int cote : {-1, 1}) {
-            p.save();
-            p.translate(40 + cote * (18 + i * 1.5), 96 - i * 9);
-            p.rotate(cote * (30 - i * 4));
-            p.drawEllipse(QPointF(0, 0), 2, 4.5);
-            p.restore();
-        }
-    }
-    QPainterPath lyre;
-    lyre.moveTo(26, 84);
-    lyre.cubicTo(14, 70, 16, 44, 26, 34);
-    lyre.cubicTo(30, 30, 26, 20, 20, 22);
-    lyre.lineTo(22, 17);
-    lyre.cubicTo(34, 14, 36, 30, 32, 38);
-    lyre.cubicTo(26, 48, 26, 70, 34, 80);
-    lyre.closeSubpath();
-    QTransform miroir;
-    miroir.translate(80, 0);
-    miroir.scale(-1, 1);
-    QPainterPath montants = lyre.united(miroir.map(lyre));
-    montants.addPath(polygone({{24, 80}, {56, 80}, {52, 92}, {28, 92}}));
-    montants.addPath(polygone({{24, 31}, {56, 31}, {56, 35}, {24, 35}}));
-    montants.setFillRule(Qt::WindingFill);
-    p.setBrush(degradeOr(14, 66));
-    p.setPen(QPen(orSombre.darker(130), 0.7));
-    p.drawPath(montants.simplified());
-    p.setPen(QPen(QColor(250, 240, 210), 0.6));
-    for (int i = 0; i < 5; ++i) p.drawLine(QPointF(32 + i * 4, 35), QPointF(32 + i * 4, 80));
-    remplir(p, disque(QPointF(40, 86), 2.4), QColor(200, 40, 50), orSombre, 0.5);
-    remplir(p, disque(QPointF(21, 19.5), 2), orClair, orSombre, 0.5);
-    remplir(p, disque(QPointF(59, 19.5), 2), orClair, orSombre, 0.5);
-}
-
-void sceneSablier(QPainter& p) {
-    peindreCiel(p, QColor(236, 220, 190), QColor(210, 186, 146));
-    const QColor bois(120, 76, 40);
-    QPainterPath verre;
-    verre.moveTo(24, 20);
-    verre.lineTo(56, 20);
-    verre.cubicTo(56, 40, 42, 48, 42, 54);
-    verre.cubicTo(42, 60, 56, 68, 56, 88);
-    verre.lineTo(24, 88);
-    verre.cubicTo(24, 68, 38, 60, 38, 54);
-    verre.cubicTo(38, 48, 24, 40, 24, 20);
-    verre.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(230, 244, 250, 170));
-    p.drawPath(verre);
-    p.save();
-    p.setClipPath(verre);
-    p.setBrush(QColor(226, 180, 90));
-    p.drawRect(QRectF(0, 36, largeurScene, 18));
-    QPainterPath tas;
-    tas.moveTo(20, 88);
-    tas.quadTo(40, 62, 60, 88);
-    tas.closeSubpath();
-    p.drawPath(tas);
-    p.drawRect(QRectF(39.3, 54, 1.4, 24));
-    p.restore();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(90, 110, 120), 0.8));
-    p.drawPath(verre);
-    p.setPen(QPen(QColor(255, 255, 255, 200), 1.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(28, 24), QPointF(29, 34));
-    p.drawLine(QPointF(28.5, 84), QPointF(29, 76));
-    for (double y : {12.0, 88.0}) {
-        remplir(p, polygone({{14, y}, {66, y}, {66, y + 8}, {14, y + 8}}), bois, traitScene, 0.7);
-        p.setPen(QPen(bois.lighter(140), 0.6));
-        p.drawLine(QPointF(15, y + 2), QPointF(65, y + 2));
-    }
-    QLinearGradient colonne(0, 0, 6, 0);
-    colonne.setColorAt(0, bois.lighter(140));
-    colonne.setColorAt(1, bois.darker(120));
-    for (double x : {17.0, 59.0}) {
+    remplir(p, porte, QColor(110, 70, 40), traitScene, 0.6);
+    remplir(p, disque(QPointF(40, 66), 2.4), QColor(140, 190, 230), traitScene, 0.5);
+    // four sails on a hub
+    const QPointF moyeu(40, 44);
+    for (int i = 0; i < 4; ++i) {
         p.save();
-        p.translate(x, 0);
-        p.setBrush(colonne);
-        p.setPen(QPen(traitScene, 0.6));
-        p.drawRect(QRectF(0, 20, 4, 68));
+        p.translate(moyeu);
+        p.rotate(25 + i * 90);
+        p.setPen(QPen(QColor(110, 70, 40), 1.1));
+        p.drawLine(QPointF(0, 0), QPointF(0, -34));
+        QPainterPath aile = polygone({{1, -8}, {8, -9}, {8, -34}, {1, -34}});
+        remplir(p, aile, QColor(250, 246, 236, 230), QColor(110, 70, 40), 0.6);
+        p.setPen(QPen(QColor(110, 70, 40), 0.4));
+        for (int k = 1; k < 5; ++k) p.drawLine(QPointF(1, -8 - k * 5.2), QPointF(8, -8 - k * 5.2));
+        p.drawLine(QPointF(4.5, -8.5), QPointF(4.5, -34));
         p.restore();
     }
-    remplir(p, disque(QPointF(40, 100), 3), bois.lighter(120), traitScene, 0.5);
+    remplir(p, disque(moyeu, 2.2), QColor(80, 60, 40), traitScene, 0.5);
 }
 
-void sceneCle(QPainter& p) {
-    peindreCiel(p, QColor(50, 80, 140), QColor(20, 40, 90));
-    peindreEtoiles(p, {{12, 12}, {68, 96}, {14, 90}, {66, 14}}, 1.8);
+void scenePoisson(QPainter& p) {
+    peindreCiel(p, QColor(90, 170, 210), QColor(20, 70, 120));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 210, 150));
+    QPainterPath sable;
+    sable.moveTo(0, 98);
+    sable.quadTo(40, 90, 80, 100);
+    sable.lineTo(80, 108);
+    sable.lineTo(0, 108);
+    p.drawPath(sable);
+    p.setBrush(Qt::NoBrush);
+    for (double x : {10.0, 16.0, 66.0, 72.0}) {
+        QPainterPath algue;
+        algue.moveTo(x, 100);
+        for (int i = 1; i <= 4; ++i) algue.quadTo(x + (i % 2 ? 5 : -5), 100 - i * 9 + 4.5, x, 100 - i * 9);
+        p.setPen(QPen(QColor(50, 140, 70), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(algue);
+    }
+    // the fish
     p.save();
     p.translate(40, 54);
-    p.rotate(-38);
-    QPainterPath cle;
-    // the bow: a quatrefoil ring
-    for (QPointF lobe : {QPointF(0, -40), QPointF(-7, -33), QPointF(7, -33), QPointF(0, -26)}) cle.addEllipse(lobe, 7, 7);
-    cle.addPath(polygone({{-2.5, -22}, {2.5, -22}, {2.5, 30}, {-2.5, 30}}));
-    cle.addPath(polygone({{-5, -20}, {5, -20}, {5, -17}, {-5, -17}}));
-    cle.addPath(polygone({{2, 14}, {12, 14}, {12, 18}, {8, 18}, {8, 21}, {12, 21}, {12, 28}, {2, 28}}));
-    cle.setFillRule(Qt::WindingFill);
-    QPainterPath pleine = cle.simplified().subtracted(disque(QPointF(0, -33), 4.2));
-    for (QPointF trou : {QPointF(0, -41.5), QPointF(-8.5, -33), QPointF(8.5, -33), QPointF(0, -24.5)})
-        pleine = pleine.subtracted(disque(trou, 1.6));
-    p.setBrush(degradeOr(-12, 12));
-    p.setPen(QPen(orSombre.darker(140), 0.8));
-    p.drawPath(pleine);
+    QPainterPath queue = polygone({{18, 0}, {32, -12}, {28, 0}, {32, 12}});
+    remplir(p, queue, QColor(240, 140, 40), traitScene, 0.7);
+    QPainterPath nageoire;
+    nageoire.moveTo(-4, -11);
+    nageoire.quadTo(4, -22, 12, -10);
+    nageoire.closeSubpath();
+    nageoire.moveTo(0, 10);
+    nageoire.quadTo(6, 18, 10, 9);
+    nageoire.closeSubpath();
+    remplir(p, nageoire, QColor(250, 170, 60), traitScene, 0.6);
+    QPainterPath corps;
+    corps.moveTo(-24, 0);
+    corps.cubicTo(-16, -16, 12, -16, 21, 0);
+    corps.cubicTo(12, 16, -16, 16, -24, 0);
+    corps.closeSubpath();
+    QLinearGradient ecailles(0, -12, 0, 12);
+    ecailles.setColorAt(0, QColor(250, 170, 50));
+    ecailles.setColorAt(1, QColor(220, 90, 30));
+    p.setBrush(ecailles);
+    p.setPen(QPen(traitScene, 0.8));
+    p.drawPath(corps);
+    p.setPen(QPen(QColor(180, 70, 20), 0.5));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 4; ++i)
+        for (int j = -1; j <= 1; ++j) p.drawArc(QRectF(-6 + i * 5.5, -3 + j * 5.5, 5, 5), 90 * 16, 180 * 16);
+    p.drawArc(QRectF(-18, -8, 10, 16), -60 * 16, 120 * 16);
+    remplir(p, disque(QPointF(-16, -3), 2.4), Qt::white, traitScene, 0.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(-16.5, -3), 1.2, 1.2);
     p.restore();
-    // a ribbon tied to the bow
-    QPainterPath ruban;
-    ruban.moveTo(24, 34);
-    ruban.cubicTo(14, 40, 20, 50, 10, 58);
-    ruban.lineTo(14, 60);
-    ruban.cubicTo(24, 52, 18, 42, 27, 36);
-    ruban.closeSubpath();
-    remplir(p, ruban, QColor(200, 40, 50), QColor(120, 20, 30), 0.5);
+    p.setPen(QPen(QColor(220, 240, 255), 0.6));
+    p.setBrush(QColor(255, 255, 255, 60));
+    for (QPointF bulle : {QPointF(12, 40), QPointF(9, 31), QPointF(13, 22), QPointF(60, 30)})
+        p.drawEllipse(bulle, 1.8, 1.8);
 }
 
-void sceneSoleil(QPainter& p) {
-    peindreCiel(p, QColor(250, 190, 70), QColor(255, 240, 190), 80);
-    const QPointF centre(40, 40);
+void sceneOiseau(QPainter& p) {
+    peindreCiel(p, QColor(250, 226, 200), QColor(252, 246, 232));
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < 16; ++i) {
+    p.setBrush(QColor(250, 210, 150));
+    p.drawEllipse(QPointF(18, 22), 9, 9);
+    // branch with leaves
+    QPainterPath branche;
+    branche.moveTo(0, 82);
+    branche.quadTo(40, 70, 80, 62);
+    branche.lineTo(80, 66);
+    branche.quadTo(40, 76, 0, 87);
+    branche.closeSubpath();
+    remplir(p, branche, QColor(110, 74, 44), traitScene, 0.6);
+    auto feuille = [&](QPointF base, double angle) {
         p.save();
-        p.translate(centre);
-        p.rotate(i * 22.5);
-        p.setBrush(i % 2 ? QColor(250, 150, 40) : QColor(250, 210, 60));
-        p.drawPath(polygone({{-3.5, -16}, {0, i % 2 ? -28.0 : -34.0}, {3.5, -16}}));
+        p.translate(base);
+        p.rotate(angle);
+        QPainterPath f;
+        f.moveTo(0, 0);
+        f.quadTo(3.5, -5, 0, -12);
+        f.quadTo(-3.5, -5, 0, 0);
+        remplir(p, f, QColor(80, 150, 70), QColor(40, 90, 40), 0.5);
         p.restore();
-    }
-    QRadialGradient disqueSoleil(centre + QPointF(-4, -4), 18);
-    disqueSoleil.setColorAt(0, QColor(255, 250, 200));
-    disqueSoleil.setColorAt(1, QColor(250, 180, 40));
-    p.setBrush(disqueSoleil);
-    p.setPen(QPen(QColor(200, 120, 30), 0.8));
-    p.drawEllipse(centre, 16, 16);
-    // its face
-    p.setPen(QPen(QColor(170, 90, 20), 0.8, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(32, 33, 5, 4), 0, 180 * 16);
-    p.drawArc(QRectF(43, 33, 5, 4), 0, 180 * 16);
-    p.drawArc(QRectF(33, 38, 14, 9), 200 * 16, 140 * 16);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(240, 120, 80, 120));
-    p.drawEllipse(QPointF(31.5, 42), 2.5, 1.6);
-    p.drawEllipse(QPointF(48.5, 42), 2.5, 1.6);
-    // fields below
-    peindreSol(p, 80, QColor(200, 170, 60), 2);
-    QPainterPath pre;
-    pre.moveTo(0, 92);
-    pre.quadTo(40, 84, 80, 94);
-    pre.lineTo(80, 108);
-    pre.lineTo(0, 108);
-    pre.closeSubpath();
-    p.setBrush(QColor(110, 160, 60));
-    p.drawPath(pre);
-    p.setPen(QPen(QColor(160, 130, 40), 0.6));
-    for (int i = -4; i <= 4; ++i) p.drawLine(QPointF(40 + i * 3, 82), QPointF(40 + i * 12, 92));
-}
-
-void sceneCouronne(QPainter& p) {
-    QRadialGradient fond(QPointF(40, 40), 60);
-    fond.setColorAt(0, QColor(60, 70, 130));
-    fond.setColorAt(1, QColor(20, 24, 60));
-    p.setPen(Qt::NoPen);
-    p.setBrush(fond);
-    p.drawRect(QRectF(0, 0, largeurScene, hauteurScene));
-    // cushion with tassels
-    QPainterPath coussin;
-    coussin.moveTo(8, 76);
-    coussin.quadTo(40, 64, 72, 76);
-    coussin.quadTo(76, 86, 72, 96);
-    coussin.quadTo(40, 102, 8, 96);
-    coussin.quadTo(4, 86, 8, 76);
-    coussin.closeSubpath();
-    QLinearGradient velours(0, 66, 0, 100);
-    velours.setColorAt(0, QColor(220, 50, 60));
-    velours.setColorAt(1, QColor(130, 20, 30));
-    p.setBrush(velours);
-    p.setPen(QPen(QColor(80, 10, 20), 0.7));
-    p.drawPath(coussin);
-    for (QPointF gland : {QPointF(8, 97), QPointF(72, 97)}) {
-        remplir(p, polygone({gland, gland + QPointF(-3, 8), gland + QPointF(3, 8)}), orMoyen, orSombre, 0.5);
-        remplir(p, disque(gland, 1.8), orClair, orSombre, 0.4);
-    }
-    // the crown
-    QPainterPath couronne;
-    couronne.moveTo(18, 74);
-    couronne.lineTo(14, 40);
-    couronne.lineTo(26, 54);
-    couronne.lineTo(33, 32);
-    couronne.lineTo(40, 52);
-    couronne.lineTo(47, 32);
-    couronne.lineTo(54, 54);
-    couronne.lineTo(66, 40);
-    couronne.lineTo(62, 74);
-    couronne.quadTo(40, 68, 18, 74);
-    couronne.closeSubpath();
-    p.setBrush(degradeOr(14, 66));
-    p.setPen(QPen(orSombre.darker(130), 0.8));
-    p.drawPath(couronne);
-    QPainterPath bandeau;
-    bandeau.moveTo(17, 64);
-    bandeau.quadTo(40, 58, 63, 64);
-    bandeau.lineTo(62.4, 71);
-    bandeau.quadTo(40, 65, 17.6, 71);
-    bandeau.closeSubpath();
-    remplir(p, bandeau, orMoyen, orSombre, 0.6);
-    for (QPointF perle : {QPointF(14, 38.5), QPointF(33, 30.5), QPointF(47, 30.5), QPointF(66, 38.5)})
-        remplir(p, disque(perle, 2.4), QColor(250, 248, 240), QColor(170, 160, 150), 0.5);
-    remplir(p, disque(QPointF(40, 64.5), 2.8), QColor(200, 30, 40), QColor(100, 10, 20), 0.5);
-    remplir(p, disque(QPointF(28, 66.5), 2.2), QColor(40, 120, 200), QColor(20, 50, 100), 0.5);
-    remplir(p, disque(QPointF(52, 66.5), 2.2), QColor(40, 160, 80), QColor(20, 70, 40), 0.5);
-    remplir(p, disque(QPointF(40, 46), 2.2), QColor(200, 30, 40), QColor(100, 10, 20), 0.5);
-    peindreEtoiles(p, {{10, 14}, {70, 16}, {40, 12}}, 2.2);
-}
-
-void sceneMonde(QPainter& p) {
-    QRadialGradient fond(QPointF(40, 54), 60);
-    fond.setColorAt(0, QColor(40, 50, 110));
-    fond.setColorAt(1, QColor(10, 14, 40));
-    p.setPen(Qt::NoPen);
-    p.setBrush(fond);
-    p.drawRect(QRectF(0, 0, largeurScene, hauteurScene));
-    peindreEtoiles(p, {{8, 8}, {72, 10}, {10, 100}, {70, 100}, {40, 6}, {4, 54}, {76, 54}}, 1.8);
-    const QPointF centre(40, 52);
-    const double rayon = 22;
-    QRadialGradient ocean(centre + QPointF(-7, -8), 30);
-    ocean.setColorAt(0, QColor(120, 190, 240));
-    ocean.setColorAt(1, QColor(20, 70, 150));
-    p.setBrush(ocean);
-    p.setPen(QPen(QColor(10, 30, 80), 0.8));
-    p.drawEllipse(centre, rayon, rayon);
+    };
+    feuille(QPointF(12, 81), -30);
+    feuille(QPointF(18, 80), 150);
+    feuille(QPointF(66, 66), 20);
+    feuille(QPointF(72, 64), 170);
+    feuille(QPointF(60, 67), -50);
+    // a robin
     p.save();
-    p.setClipPath(disque(centre, rayon));
-    QPainterPath terres;
-    terres.addEllipse(QPointF(30, 40), 9, 7);
-    terres.addEllipse(QPointF(34, 52), 6, 10);
-    terres.addEllipse(QPointF(52, 46), 8, 5);
-    terres.addEllipse(QPointF(50, 62), 5, 7);
-    terres.addEllipse(QPointF(58, 36), 6, 3);
-    terres.setFillRule(Qt::WindingFill);
-    p.setPen(QPen(QColor(40, 90, 40), 0.5));
-    p.setBrush(QColor(90, 160, 80));
-    p.drawPath(terres.simplified());
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 90), 0.5));
-    for (int i = 1; i < 4; ++i) p.drawEllipse(centre, rayon * i / 4.0, rayon);
-    for (int i = -1; i <= 1; ++i) p.drawLine(QPointF(0, centre.y() + i * 11), QPointF(largeurScene, centre.y() + i * 11));
+    p.translate(40, 52);
+    p.setPen(QPen(QColor(80, 60, 40), 0.9));
+    p.drawLine(QPointF(-3, 14), QPointF(-4, 22));
+    p.drawLine(QPointF(3, 14), QPointF(3, 21));
+    remplir(p, polygone({{10, 2}, {26, 14}, {22, 17}, {8, 8}}), QColor(110, 80, 50), traitScene, 0.6);
+    QPainterPath corps;
+    corps.addEllipse(QPointF(0, 2), 13, 12);
+    corps.addEllipse(QPointF(-8, -10), 8, 7.5);
+    corps.setFillRule(Qt::WindingFill);
+    remplir(p, corps.simplified(), QColor(140, 100, 60), traitScene, 0.7);
+    QPainterPath gorge;
+    gorge.moveTo(-15, -8);
+    gorge.cubicTo(-18, 2, -10, 14, 2, 13);
+    gorge.cubicTo(-6, 8, -6, -2, -8, -8);
+    gorge.closeSubpath();
+    remplir(p, gorge, QColor(236, 100, 40), QColor(180, 70, 30), 0.5);
+    QPainterPath aile;
+    aile.moveTo(-2, -2);
+    aile.cubicTo(6, -6, 14, 0, 12, 8);
+    aile.cubicTo(6, 8, 0, 6, -2, -2);
+    remplir(p, aile, QColor(110, 76, 46), traitScene, 0.6);
+    remplir(p, polygone({{-15.5, -11}, {-21, -9.5}, {-15.5, -8}}), QColor(230, 170, 40), traitScene, 0.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(-10.5, -11.5), 1.3, 1.3);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(-10.9, -11.9), 0.4, 0.4);
     p.restore();
-    // laurel wreath: two sprigs rising from the ribbon round each side
-    for (int cote : {-1, 1}) {
-        for (int i = 0; i < 9; ++i) {
-            const double theta = (22 + i * 16) * M_PI / 180;
-            const QPointF place = centre + QPointF(cote * 28 * std::sin(theta), 28 * std::cos(theta));
-            const double tangente = std::atan2(-std::sin(theta), cote * std::cos(theta)) * 180 / M_PI;
-            p.save();
-            p.translate(place);
-            p.rotate(tangente + 90);
-            for (int bord : {-1, 1}) {
-                p.save();
-                p.rotate(bord * 28);
-                remplir(p, disque(QPointF(0, -3.2), 1.7, 3.6), QColor(100, 170, 70), QColor(40, 90, 40), 0.4);
-                p.restore();
-            }
-            p.restore();
-        }
+    // notes of its song
+    p.setPen(QPen(traitScene, 0.8));
+    p.setBrush(traitScene);
+    for (QPointF note : {QPointF(18, 40), QPointF(12, 30)}) {
+        p.drawEllipse(note, 1.6, 1.2);
+        p.drawLine(note + QPointF(1.5, 0), note + QPointF(1.5, -6));
     }
-    // the bow that ties the two sprigs
-    const QColor rubis(200, 40, 50), rubisFonce(110, 20, 30);
-    remplir(p, polygone({{39, 80}, {31, 92}, {34, 93}, {36, 90}, {38, 94}}), rubis, rubisFonce, 0.5);
-    remplir(p, polygone({{41, 80}, {49, 92}, {46, 93}, {44, 90}, {42, 94}}), rubis, rubisFonce, 0.5);
-    remplir(p, disque(QPointF(35, 79), 5, 3), rubis, rubisFonce, 0.5);
-    remplir(p, disque(QPointF(45, 79), 5, 3), rubis, rubisFonce, 0.5);
-    remplir(p, disque(QPointF(40, 79.5), 2.2), rubis.darker(115), rubisFonce, 0.5);
+}
+
+void sceneMontagnes(QPainter& p) {
+    peindreCiel(p, QColor(110, 160, 220), QColor(230, 238, 248), 80);
+    auto montagne = [&](QPointF sommet, double demi, double base, const QColor& couleur) {
+        QPainterPath m = polygone({{sommet.x() - demi, base}, sommet, {sommet.x() + demi, base}});
+        QLinearGradient d(sommet.x() - demi, 0, sommet.x() + demi, 0);
+        d.setColorAt(0, couleur.lighter(115));
+        d.setColorAt(1, couleur.darker(125));
+        p.setBrush(d);
+        p.setPen(QPen(couleur.darker(160), 0.6));
+        p.drawPath(m);
+        const double h = (base - sommet.y()) * 0.3, l = demi * 0.3;
+        QPainterPath neige;
+        neige.moveTo(sommet);
+        neige.lineTo(sommet + QPointF(l, h));
+        neige.lineTo(sommet + QPointF(l * 0.4, h * 0.75));
+        neige.lineTo(sommet + QPointF(0, h * 1.05));
+        neige.lineTo(sommet + QPointF(-l * 0.5, h * 0.7));
+        neige.lineTo(sommet + QPointF(-l, h));
+        neige.closeSubpath();
+        remplir(p, neige, QColor(252, 252, 255), QColor(180, 190, 210), 0.4);
+    };
+    montagne(QPointF(58, 24), 30, 86, QColor(120, 130, 160));
+    montagne(QPointF(24, 34), 30, 86, QColor(100, 110, 140));
+    montagne(QPointF(44, 46), 22, 86, QColor(140, 130, 150));
+    peindreSol(p, 84, QColor(90, 150, 80), 2);
+    QLinearGradient lac(0, 94, 0, 104);
+    lac.setColorAt(0, QColor(120, 180, 230));
+    lac.setColorAt(1, QColor(60, 120, 190));
+    p.setPen(Qt::NoPen);
+    p.setBrush(lac);
+    p.drawEllipse(QPointF(48, 99), 26, 5);
+    for (QPointF sapin : {QPointF(8, 96), QPointF(15, 100), QPointF(72, 98), QPointF(64, 104)}) {
+        remplir(p, polygone({{sapin.x(), sapin.y() - 16}, {sapin.x() + 5, sapin.y()}, {sapin.x() - 5, sapin.y()}}),
+                QColor(30, 100, 60), QColor(20, 60, 40), 0.5);
+        p.setPen(QPen(QColor(90, 60, 40), 1.2));
+        p.drawLine(sapin, sapin + QPointF(0, 3));
+    }
+}
+
+void scenePhare(QPainter& p) {
+    peindreCiel(p, QColor(30, 40, 90), QColor(240, 150, 90), 76);
+    peindreEtoiles(p, {{10, 10}, {22, 22}, {70, 8}, {62, 26}, {12, 36}}, 1.6);
+    // beams
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 240, 150, 110));
+    p.drawPath(polygone({{44, 30}, {80, 18}, {80, 42}}));
+    p.drawPath(polygone({{36, 30}, {0, 22}, {0, 38}}));
+    QLinearGradient mer(0, 74, 0, hauteurScene);
+    mer.setColorAt(0, QColor(50, 80, 140));
+    mer.setColorAt(1, QColor(20, 40, 80));
+    p.setBrush(mer);
+    p.drawRect(QRectF(0, 74, largeurScene, 34));
+    QPainterPath rocher;
+    rocher.moveTo(14, 108);
+    rocher.quadTo(18, 84, 34, 82);
+    rocher.lineTo(50, 82);
+    rocher.quadTo(64, 86, 70, 108);
+    rocher.closeSubpath();
+    remplir(p, rocher, QColor(90, 80, 74), QColor(40, 36, 32), 0.6);
+    QPainterPath tour = polygone({{35, 36}, {45, 36}, {49, 84}, {31, 84}});
+    p.save();
+    p.setClipPath(tour);
+    p.setBrush(QColor(250, 248, 240));
+    p.drawRect(QRectF(0, 0, largeurScene, hauteurScene));
+    p.setBrush(QColor(200, 40, 40));
+    for (int i = 0; i < 3; ++i) p.drawRect(QRectF(0, 44 + i * 14, largeurScene, 7));
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(traitScene, 0.7));
+    p.drawPath(tour);
+    remplir(p, polygone({{32, 36}, {48, 36}, {48, 38.5}, {32, 38.5}}), QColor(60, 60, 60), traitScene, 0.5);
+    QRadialGradient lumiere(QPointF(40, 30), 8);
+    lumiere.setColorAt(0, QColor(255, 255, 220));
+    lumiere.setColorAt(1, QColor(255, 200, 60));
+    p.setBrush(lumiere);
+    p.setPen(QPen(traitScene, 0.6));
+    p.drawRect(QRectF(36, 26, 8, 10));
+    remplir(p, polygone({{34, 26}, {40, 19}, {46, 26}}), QColor(60, 60, 60), traitScene, 0.5);
+    remplir(p, polygone({{38.5, 70}, {41.5, 70}, {41.5, 76}, {38.5, 76}}), QColor(90, 60, 40), traitScene, 0.4);
+    p.setPen(QPen(QColor(180, 200, 240), 0.6));
+    for (int i = 0; i < 4; ++i) p.drawLine(QPointF(2 + i * 4, 96 + i * 3), QPointF(10 + i * 4, 96 + i * 3));
 }
 
 }  // namespace cartes

@@ -7,6 +7,10 @@
 
 QColor couleurQt(Couleur c) { return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff)); }
 
+Couleur couleurOption(const QColor& c) {
+    return Couleur(c.red()) | Couleur(c.green()) << 8 | Couleur(c.blue()) << 16;
+}
+
 Qt::CursorShape formeCurseur(Curseur c) {
     switch (c) {
         case Curseur::Main: return Qt::PointingHandCursor;

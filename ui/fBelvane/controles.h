@@ -11,6 +11,7 @@
 
 // 0x00BBGGRR colour numbers, as the options store them.
 QColor couleurQt(Couleur c);
+Couleur couleurOption(const QColor& c);
 Qt::CursorShape formeCurseur(Curseur c);
 // The seat's colour: its bid panel, its global score panel and its taker frame.
 QColor couleurSiege(int siege);

@@ -343,7 +343,7 @@ void TfrmBelvane::creerPanneauxDivers() {
     PanelLancement = new QPushButton(tapis_);
     PanelLancement->setObjectName("PanelLancement");
     PanelLancement->setGeometry(rectDessin(205, 102, 371, 127));
-    PanelLancement->setFont(police(14, true));
+    PanelLancement->setFont(police(11, true));
     PanelLancement->setFocusPolicy(Qt::NoFocus);
     PanelLancement->setCursor(Qt::PointingHandCursor);
     connect(PanelLancement, &QPushButton::clicked, this, &TfrmBelvane::PanelLancementClick);

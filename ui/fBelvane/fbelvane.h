@@ -66,6 +66,19 @@ public:
     void afficherContrat(int pointsAFaire) override;
     void afficherDeductions(const Deductions& d) override;
 
+    // Vue: scores, result and options.
+    void cocherMenu(MenuOption m, bool coche) override;
+    void montrerPanneau(PanneauOption p, bool visible) override;
+    void enfoncerBouton(BoutonOutil b, bool enfonce) override;
+    void couleurFond(Couleur c) override;
+    void couleurTableRonde(Couleur c) override;
+    void montrerResultat(const std::string& texte) override;
+    void afficherScoreTotal(int siege, const std::string& texte) override;
+    void montrerScoresGlobaux(bool visible) override;
+    void message(const std::string& titre, const std::string& texte) override;
+    bool questionOuiNon(const std::string& titre, const std::string& texte) override;
+    void erreurMagasin(const std::string& texte) override;
+
     // Vue: flow.
     void montrerLancement(bool visible) override;
     void etatRejouer(bool actif, bool enfonce) override;
@@ -103,6 +116,10 @@ private:
     void disposer();
     // A panel or button centred on the seat's table card.
     void centrerSurCarte(QWidget* w, int siege);
+    QAction* actionMenu(MenuOption m) const;
+    // An option item: changes the option, then applies and saves the options.
+    template <typename Changement>
+    void changerOption(Changement changement);
     QTimer& minuteur(Minuteur m);
     const QTimer& minuteur(Minuteur m) const;
 

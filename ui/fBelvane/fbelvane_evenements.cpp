@@ -1,4 +1,5 @@
 // The main window's events: each hands the gesture to the game's routines.
+#include <QColorDialog>
 #include <QPushButton>
 
 #include "engine/chien.h"
@@ -6,6 +7,9 @@
 #include "engine/jeu.h"
 #include "engine/pli.h"
 #include "flow/deroulement.h"
+#include "scoring/score.h"
+#include "settings/options.h"
+#include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
 
 void TfrmBelvane::PanelLancementClick() { nouvelleDonne(jeu_, 0); }
@@ -40,24 +44,92 @@ void TfrmBelvane::menuPreviousTrickClick() {}
 void TfrmBelvane::PanelVoirMainsClick() {}
 void TfrmBelvane::PanelVoirPlisClick() {}
 void TfrmBelvane::PanelScoreDetailleClick() {}
-void TfrmBelvane::basculerScoresClick() {}
-void TfrmBelvane::menuInitScoresClick() {}
 
-void TfrmBelvane::menuQuitClick() { close(); }
+void TfrmBelvane::basculerScoresClick() { basculerScoresGlobaux(jeu_); }
 
-void TfrmBelvane::niveauClick(int niveau) { (void)niveau; }
-void TfrmBelvane::forceMainClick(int force) { (void)force; }
-void TfrmBelvane::vitesseClick(int vitesse) { (void)vitesse; }
-void TfrmBelvane::attenteClick(int attente) { (void)attente; }
-void TfrmBelvane::menuConseilEnchClick() {}
-void TfrmBelvane::menuPointsPartieEnCoursClick() {}
-void TfrmBelvane::menuDeductionsClick() {}
-void TfrmBelvane::menuOptionNiveauAdaptatifClick() {}
-void TfrmBelvane::menuAtLeastClick() {}
-void TfrmBelvane::menuProposerPoigneeClick() {}
-void TfrmBelvane::menuBarreOutilsClick() {}
-void TfrmBelvane::menuBarreInfoClick() {}
-void TfrmBelvane::menuCouleurFondEcranClick() {}
-void TfrmBelvane::menuCouleurTableRondeClick() {}
+void TfrmBelvane::menuInitScoresClick() { initialiserScores(jeu_); }
+
+void TfrmBelvane::menuQuitClick() {
+    sauverOptions(jeu_);
+    close();
+}
+
+template <typename Changement>
+void TfrmBelvane::changerOption(Changement changement) {
+    changement(jeu_.options);
+    appliquerOptions(jeu_);
+    sauverOptions(jeu_);
+}
+
+namespace {
+
+std::uint8_t inverse(std::uint8_t b) { return b ? 0 : 1; }
+
+}  // namespace
+
+void TfrmBelvane::niveauClick(int niveau) {
+    changerNiveau(jeu_, niveau);
+    // A refused change must put the check mark back on the level in force.
+    appliquerOptions(jeu_);
+}
+
+void TfrmBelvane::forceMainClick(int force) {
+    changerOption([force](Options& o) { o.optionForceMain = force; });
+}
+
+void TfrmBelvane::vitesseClick(int vitesse) {
+    changerOption([vitesse](Options& o) { o.optionVitesseJeuDeLaCarte = vitesse; });
+}
+
+void TfrmBelvane::attenteClick(int attente) {
+    changerOption([attente](Options& o) { o.optionAttenteEntreChaquePli = attente; });
+}
+
+void TfrmBelvane::menuConseilEnchClick() {
+    changerOption([](Options& o) { o.optionVisibiliteConseilEnchere = inverse(o.optionVisibiliteConseilEnchere); });
+}
+
+void TfrmBelvane::menuPointsPartieEnCoursClick() {
+    changerOption(
+        [](Options& o) { o.optionVisibilitePointsPartieEnCours = inverse(o.optionVisibilitePointsPartieEnCours); });
+}
+
+void TfrmBelvane::menuDeductionsClick() { basculerDeductions(jeu_); }
+
+void TfrmBelvane::menuOptionNiveauAdaptatifClick() {
+    changerOption([](Options& o) { o.optionNiveauAdaptatif = inverse(o.optionNiveauAdaptatif); });
+}
+
+void TfrmBelvane::menuAtLeastClick() {
+    changerOption([](Options& o) { o.optionAuMoinsUneMainDePrise = inverse(o.optionAuMoinsUneMainDePrise); });
+}
+
+void TfrmBelvane::menuProposerPoigneeClick() {
+    changerOption([](Options& o) { o.optionProposePoignee = inverse(o.optionProposePoignee); });
+}
+
+void TfrmBelvane::menuBarreOutilsClick() {
+    changerOption([](Options& o) { o.optionBarreOutils = inverse(o.optionBarreOutils); });
+}
+
+void TfrmBelvane::menuBarreInfoClick() {
+    changerOption([](Options& o) { o.optionBarreInfo = inverse(o.optionBarreInfo); });
+}
+
+// The dialog opens on the colour in force; cancelling still applies and saves.
+void TfrmBelvane::menuCouleurFondEcranClick() {
+    const QColor c = QColorDialog::getColor(couleurQt(jeu_.options.optionCouleurFondEcran), this);
+    changerOption([c](Options& o) {
+        if (c.isValid()) o.optionCouleurFondEcran = couleurOption(c);
+    });
+}
+
+void TfrmBelvane::menuCouleurTableRondeClick() {
+    const QColor c = QColorDialog::getColor(couleurQt(jeu_.options.optionCouleurTableRonde), this);
+    changerOption([c](Options& o) {
+        if (c.isValid()) o.optionCouleurTableRonde = couleurOption(c);
+    });
+}
+
 void TfrmBelvane::menuSommaireClick() {}
 void TfrmBelvane::menuAproposClick() {}

@@ -1,0 +1,134 @@
+#include "scoring/score.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "engine/jeu.h"
+#include "engine/textes.h"
+#include "settings/options.h"
+
+namespace {
+
+constexpr int poidsMin = 60;
+constexpr int poidsMax = 150;
+
+int multiplicateur(int enchere) {
+    static constexpr int parEnchere[] = {1, 1, 2, 4, 6};  // Prise 1, Garde 2, Garde Sans 4, Garde Contre 6
+    return parEnchere[std::clamp(enchere, 0, 4)];
+}
+
+// The totals are 32-bit and wrap as such; a very long autoplay run must not
+// overflow into undefined behaviour.
+int ajouter(int total, int gain) {
+    return static_cast<int>(static_cast<std::uint32_t>(total) + static_cast<std::uint32_t>(gain));
+}
+
+}  // namespace
+
+int arrondiPair(int n, int d) {
+    int q = n / d;
+    int r = n % d;
+    if (r < 0) {  // floor division
+        --q;
+        r += d;
+    }
+    if (2 * r > d || (2 * r == d && (q & 1) != 0)) ++q;
+    return q;
+}
+
+int calculerScoreDonne(const Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    const int pointsRealises = arrondiPair(d.pointsPreneur, 2);
+    const int depassement = pointsRealises - d.pointsAFaire;
+    const bool contratRempli = pointsRealises >= d.pointsAFaire;
+    int s = contratRempli ? depassement + 25 : depassement - 25;
+    // The petit au bout goes with the side that won the last trick.
+    if (d.petitAuBout == 1) s += 10;
+    if (d.petitAuBout == 2) s -= 10;
+    s *= multiplicateur(d.enchere[d.preneur]);
+    // The handful goes to the side that wins the deal, whoever showed it, and is never multiplied.
+    if (d.poigneeHumain != 0) {
+        const int prime = 10 * (d.poigneeHumain + 1);
+        s += contratRempli ? prime : -prime;
+    }
+    return 3 * s;
+}
+
+void finDeDonne(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    Scores& scores = jeu.scores;
+    const int langue = jeu.options.langue;
+
+    Table<int, 1, 4> totaux = scores.scoreTotal;
+    const int scorePreneur = calculerScoreDonne(jeu);
+    const int scoreParDefenseur = arrondiPair(scorePreneur, 3);
+    const bool humainPreneur = d.joueurHumain == d.preneur;
+    const int gainHumain = humainPreneur ? scorePreneur : -scoreParDefenseur;
+    const bool humainGagne = gainHumain > 0;
+
+    if (d.modeRejouer == 0) {
+        for (int s = 1; s <= 4; ++s) totaux[s] = ajouter(totaux[s], s == d.preneur ? scorePreneur : -scoreParDefenseur);
+    } else {
+        jeu.vue->message(titreProgramme, texte(Texte::pointsNonComptabilises, langue));
+    }
+
+    Texte verdict = Texte::defenseChute;
+    if (humainPreneur) verdict = humainGagne ? Texte::preneurGagne : Texte::preneurChute;
+    else if (humainGagne) verdict = Texte::defenseGagne;
+    // The text is kept from deal to deal, so that once it has grown it is rebuilt in place.
+    std::string& resultat = scores.texteResultat;
+    char nombre[16];
+    std::snprintf(nombre, sizeof nombre, "%d", calculerScoreDonne(jeu));
+    resultat.assign(texte(Texte::resultatDuPreneur, langue));
+    resultat.append(nombre);
+    resultat.append(texte(Texte::pointsFinResultat, langue));
+    resultat.push_back('\n');
+    resultat.append(texte(verdict, langue));
+    jeu.vue->montrerResultat(resultat);
+
+    EtatRegles& r = jeu.regles;
+    for (int k = 1; k <= r.nbReglesUtilisees; ++k) {
+        int& w = r.poidsRegle[r.regleUtilisee[k]];
+        const bool duCamp = r.joueurRegleUtilisee[k] == d.preneur;
+        // The human's win rewards the taker's rules, his loss the defence's.
+        // A weight read out of range is brought back within bounds.
+        const bool recompensee = humainGagne ? duCamp : !duCamp;
+        w = std::clamp(recompensee ? w + 5 : w - 5, poidsMin, poidsMax);
+    }
+
+    scores.scoreTotal = totaux;
+    sauverOptions(jeu);
+
+    scores.scoresGlobauxVisibles = false;
+    basculerScoresGlobaux(jeu);
+}
+
+void afficherScoresGlobaux(Jeu& jeu) {
+    if (!jeu.scores.scoresGlobauxVisibles) {
+        jeu.vue->montrerScoresGlobaux(false);
+        return;
+    }
+    char nombre[16];
+    for (int s = 1; s <= 4; ++s) {
+        std::snprintf(nombre, sizeof nombre, "%d", jeu.scores.scoreTotal[s]);
+        jeu.vue->afficherScoreTotal(s, nombre);
+    }
+    jeu.vue->montrerScoresGlobaux(true);
+}
+
+void basculerScoresGlobaux(Jeu& jeu) {
+    const bool visibles = !jeu.scores.scoresGlobauxVisibles;
+    jeu.vue->cocherMenu(MenuOption::menuScoresGlobaux, visibles);
+    jeu.vue->enfoncerBouton(BoutonOutil::SBVoirScoresGlobaux, visibles);
+    jeu.scores.scoresGlobauxVisibles = visibles;
+    afficherScoresGlobaux(jeu);
+}
+
+void initialiserScores(Jeu& jeu) {
+    if (!jeu.vue->questionOuiNon(titreProgramme, texte(Texte::remettreScoresAZero, jeu.options.langue))) return;
+    jeu.scores.scoreTotal.remplir(0);
+    for (int s = 1; s <= 4; ++s) jeu.vue->afficherScoreTotal(s, "0");
+    sauverOptions(jeu);
+}

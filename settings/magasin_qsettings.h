@@ -1,0 +1,35 @@
+#pragma once
+// The player's store on disk, through QSettings in its native form: on Linux
+// the file "<config folder>/Oskaveri/BELVANE 2010.conf". Bytes are kept as
+// byte arrays, texts as strings. A save rewrites the file through a temporary
+// file and a rename, so a program killed during a save leaves the old file or
+// the new one, never a mix.
+#include <memory>
+#include <string>
+
+#include "settings/magasin.h"
+
+class QSettings;
+
+constexpr char organisationMagasin[] = "Oskaveri";
+
+class MagasinQSettings : public Magasin {
+public:
+    // The store of the current user, named after the maker and the program's title.
+    MagasinQSettings();
+    // The store kept in this file.
+    explicit MagasinQSettings(const std::string& fichier);
+    ~MagasinQSettings() override;
+
+    bool ouvrirCle() override;
+    std::optional<ValeurStockee> lire(std::string_view nom) override;
+    void ecrireBinaire(std::string_view nom, std::string_view octets) override;
+    void ecrireTexte(std::string_view nom, std::string_view texte) override;
+    bool valider() override;
+
+    // The file that holds the store.
+    std::string fichier() const;
+
+private:
+    std::unique_ptr<QSettings> reglages_;
+};

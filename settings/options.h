@@ -1,0 +1,20 @@
+#pragma once
+// The player's options, the rule weights and the global scores: reading them
+// from the store, writing them back, the defaults, and their effect on the window.
+struct Jeu;
+
+// Reads every stored value (but "version") in the store's order, fills in the
+// defaults on a first run, then applies the options.
+void chargerOptions(Jeu& jeu);
+// Writes every value, "version" first, and commits them at once. False when
+// there is no store or it could not be written.
+bool sauverOptions(Jeu& jeu);
+// Every option, weight and score to its default, then saved. "verif" is left alone.
+void optionsParDefaut(Jeu& jeu);
+// Brings the window in line with the options: colours, check marks, panels,
+// and the intervals of the card and transition timers.
+void appliquerOptions(Jeu& jeu);
+// The level menu items (1 Débutant .. 4 Pro); refused while a trick is played.
+void changerNiveau(Jeu& jeu, int n);
+// The deductions menu item and tool button.
+void basculerDeductions(Jeu& jeu);

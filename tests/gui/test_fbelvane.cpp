@@ -1,0 +1,407 @@
+// The main window: its controls at their scaled places, its menus, what the
+// Vue calls show, and the clicks that drive a deal.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "engine/jeu.h"
+#include "flow/deroulement.h"
+#include "ui/cartes/cartes.h"
+#include "ui/fBelvane/controles.h"
+#include "ui/fBelvane/fbelvane.h"
+
+namespace {
+
+class FenetreBelvane : public ::testing::Test {
+protected:
+    // A screen of `largeur` x `hauteur` pixels at 96 dots per inch.
+    void construire(int largeur, int hauteur) {
+        jeu = std::make_unique<Jeu>();
+        jeu->disposition.echelleX = largeur / 800.0;
+        jeu->disposition.echelleY = hauteur / 600.0;
+        fenetre = std::make_unique<TfrmBelvane>(*jeu, largeur / 800.0);
+    }
+    void SetUp() override { construire(800, 600); }
+
+    template <typename T = QWidget>
+    T* controle(const QString& nom) {
+        T* c = fenetre->findChild<T*>(nom);
+        EXPECT_NE(c, nullptr) << nom.toStdString();
+        return c;
+    }
+    QAction* action(const QString& nom) { return controle<QAction>(nom); }
+    bool montre(const QString& nom) { return !controle(nom)->isHidden(); }
+
+    std::unique_ptr<Jeu> jeu;
+    std::unique_ptr<TfrmBelvane> fenetre;
+};
+
+TEST_F(FenetreBelvane, BecomesTheGamesViewAndTimers) {
+    EXPECT_EQ(jeu->vue, fenetre.get());
+    EXPECT_EQ(jeu->minuteurs, fenetre.get());
+    EXPECT_EQ(fenetre->windowTitle(), "BELVANE 2010");
+    fenetre.reset();
+    EXPECT_EQ(jeu->vue, &vueNulle());
+    EXPECT_EQ(jeu->minuteurs, &minuteursNuls());
+}
+
+TEST_F(FenetreBelvane, EveryControlExistsUnderItsName) {
+    QStringList noms = {"TableRonde", "BarreEnchere", "ButtonPasse", "ButtonPrise", "ButtonGarde",
+                        "ButtonGardeSans", "ButtonGardeContre", "evMaMain", "PanelResultat", "PanelTexteResultat",
+                        "PanelVoirMains", "PanelVoirPlis", "PanelScoreDetaille", "panelRejouerDonne",
+                        "PanelPanelNewPartie", "PanneauScores", "nPointsAttaque", "nBoutsPreneur", "nContrat",
+                        "nBoutsDefense", "nPointsDefense", "PanelDeductions", "PanelInfoDeductions",
+                        "PanelAtoutMax", "PanelAtExt", "Panel21", "PanelPetit", "PanelExcuse", "ImagePique",
+                        "ImageCoeur", "ImageTrefle", "ImageCarreau", "PanelPreneur", "PanelEnchere",
+                        "PanelPoignee", "PanelPoigneeSimple", "PanelPoigneeDouble", "PanelPoigneeTriple",
+                        "PanelPoigneeAucune", "PanelConfirmeEcart", "PanelLancement", "PanelBarreOutils",
+                        "SBAide", "SBVoirScoresGlobaux", "SBNewGame", "SBGameAgain", "SBVoirDeductions",
+                        "panelBarreInfo", "info"};
+    for (int s = 1; s <= 4; ++s)
+        noms << QString("CarteTable%1").arg(s) << QString("CadrePreneur%1").arg(s) << QString("PanelDec%1").arg(s)
+             << QString("panelScoreTotal%1").arg(s);
+    for (int k = 1; k <= 24; ++k) noms << QString("Carte3D%1").arg(k);
+    for (int i = 1; i <= 6; ++i) noms << QString("CarteChien%1").arg(i);
+    for (const QString& n : noms) EXPECT_NE(fenetre->findChild<QWidget*>(n), nullptr) << n.toStdString();
+}
+
+TEST_F(FenetreBelvane, BeforeTheFirstDealOnlyTheStartButtonAndThePanelsShow) {
+    EXPECT_TRUE(montre("PanelLancement"));
+    EXPECT_TRUE(montre("PanelBarreOutils"));
+    EXPECT_TRUE(montre("panelBarreInfo"));
+    for (const char* n : {"BarreEnchere", "PanelResultat", "PanelPoignee", "PanelConfirmeEcart", "Carte3D1",
+                          "CarteChien1", "CarteTable1", "PanelDec1", "panelScoreTotal1", "CadrePreneur1", "Panel21",
+                          "LabelPiqueR"})
+        EXPECT_FALSE(montre(n)) << n;
+    // The four suit counters of the deductions panel are on from the start.
+    for (const char* n : {"PanelDehorsPique", "PanelDehorsCoeur", "PanelDehorsTrefle", "PanelDehorsCarreau"})
+        EXPECT_TRUE(montre(n)) << n;
+}
+
+TEST_F(FenetreBelvane, DesignGeometryOn800x600) {
+    EXPECT_EQ(controle("TableRonde")->geometry(), QRect(215, 2, 352, 341));
+    EXPECT_EQ(controle("BarreEnchere")->geometry(), QRect(108, 278, 567, 58));
+    EXPECT_EQ(controle("PanelResultat")->geometry(), QRect(2, 321, 793, 96));
+    EXPECT_EQ(controle("PanneauScores")->geometry(), QRect(730, 0, 63, 149));
+    EXPECT_EQ(controle("PanelDeductions")->geometry(), QRect(3, 1, 140, 260));
+    EXPECT_EQ(controle("PanelPoignee")->geometry(), QRect(313, 196, 168, 170));
+    EXPECT_EQ(controle("PanelConfirmeEcart")->geometry(), QRect(299, 292, 186, 29));
+    EXPECT_EQ(controle("PanelLancement")->geometry(), QRect(205, 102, 371, 127));
+    EXPECT_EQ(controle("PanelBarreOutils")->geometry(), QRect(746, 156, 31, 141));
+    EXPECT_EQ(controle("PanelPreneur")->pos(), QPoint(518, 1));
+    EXPECT_EQ(controle("PanelEnchere")->pos(), QPoint(596, 1));
+    EXPECT_EQ(controle("panelBarreInfo")->height(), 28);
+
+    EXPECT_EQ(controle("CarteTable1")->geometry(), QRect(347, 175, 90, 150));
+    EXPECT_EQ(controle("CarteTable2")->geometry(), QRect(446, 90, 90, 150));
+    EXPECT_EQ(controle("CarteTable3")->geometry(), QRect(347, 16, 90, 150));
+    EXPECT_EQ(controle("CarteTable4")->geometry(), QRect(246, 90, 90, 150));
+    EXPECT_EQ(controle("Carte3D24")->size(), QSize(90, 150));
+    EXPECT_EQ(controle("CarteChien6")->size(), QSize(90, 150));
+}
+
+TEST_F(FenetreBelvane, SeatPanelsAreCentredOnTheSeatsTableCard) {
+    // 180 x 50 on a 90 x 150 card: 45 to the left, 50 down.
+    EXPECT_EQ(controle("PanelDec1")->geometry(), QRect(302, 225, 180, 50));
+    EXPECT_EQ(controle("PanelDec2")->geometry(), QRect(401, 140, 180, 50));
+    // 173 x 43: half of 83 is 41.5 and half of -107 is -53.5, both rounded to even.
+    EXPECT_EQ(controle("panelScoreTotal1")->geometry(), QRect(305, 229, 173, 43));
+    EXPECT_EQ(controle("panelScoreTotal4")->geometry(), QRect(204, 144, 173, 43));
+    // The frame is 10 wider and higher, 5 up and to the left of the card.
+    EXPECT_EQ(controle("CadrePreneur3")->geometry(), QRect(342, 11, 100, 160));
+}
+
+TEST_F(FenetreBelvane, LayoutQuantitiesComeFromTheScaledWindow) {
+    const Disposition& d = jeu->disposition;
+    EXPECT_EQ(d.margeMain, 20);
+    EXPECT_EQ(d.pasMain, 40);
+    EXPECT_EQ(d.hautMain, 346);  // 10 under the bidding bar's bottom edge
+    EXPECT_EQ(d.tiersLargeur, 267);
+    EXPECT_EQ(d.milieuTable, 2 + 170);  // 341 / 2 = 170.5 rounds to even
+    // The hand of 18 spans 20 .. 790, and the 24 cards of the discard fit too.
+    EXPECT_EQ(d.margeMain + 17 * d.pasMain + d.largeurCarte, 790);
+    EXPECT_GE(controle("Tapis")->minimumWidth(), d.margeMain + 23 * d.pasMainEcart + d.largeurCarte);
+    EXPECT_GE(controle("Tapis")->minimumHeight(), d.hautMain + 2 + d.hauteurCarte);
+}
+
+TEST_F(FenetreBelvane, TheHandSpansTwentyToSevenHundredNinety) {
+    for (int k = 1; k <= 18; ++k) jeu->donne.mainJoueur[1][k] = carte(k <= 14 ? PIQUE : COEUR, k <= 14 ? 15 - k : 4);
+    afficherMain(*jeu);
+    for (int k = 1; k <= 18; ++k) {
+        QWidget* image = controle(QString("Carte3D%1").arg(k));
+        EXPECT_FALSE(image->isHidden()) << k;
+        EXPECT_EQ(image->x(), 20 + (k - 1) * 40) << k;
+        // Each card sits 0 to 2 pixels below the hand line.
+        EXPECT_GE(image->y(), 346) << k;
+        EXPECT_LE(image->y(), 348) << k;
+        EXPECT_EQ(image->cursor().shape(), Qt::ForbiddenCursor) << k;
+    }
+    QWidget* derniere = controle("Carte3D18");
+    EXPECT_EQ(derniere->x() + derniere->width(), 790);
+    EXPECT_EQ(controle<ImageCarte>("Carte3D1")->valeurCarte(), ROI);
+}
+
+TEST_F(FenetreBelvane, On1024x768EverythingIsScaled) {
+    construire(1024, 768);
+    const Disposition& d = jeu->disposition;
+    EXPECT_EQ(d.largeurCarte, 115);
+    EXPECT_EQ(d.hauteurCarte, 192);
+    EXPECT_EQ(d.pasMain, 51);
+    EXPECT_EQ(controle("Carte3D1")->size(), QSize(115, 192));
+    EXPECT_EQ(controle("CarteTable1")->geometry(), QRect(444, 224, 115, 192));
+    EXPECT_EQ(controle("TableRonde")->geometry(), QRect(275, 3, 451, 436));
+    EXPECT_EQ(controle("BarreEnchere")->geometry(), QRect(138, 356, 726, 74));
+    EXPECT_EQ(d.hautMain, 13 + 356 + 74);
+    EXPECT_EQ(controle("panelBarreInfo")->height(), 36);
+}
+
+TEST_F(FenetreBelvane, FunctionKeysOfTheMenus) {
+    const std::pair<const char*, Qt::Key> touches[] = {
+        {"menuSommaire", Qt::Key_F1},      {"menuNewGame", Qt::Key_F2},
+        {"menuGameAgain", Qt::Key_F3},     {"menuInitScores", Qt::Key_F4},
+        {"menuScoresGlobaux", Qt::Key_F5}, {"menuConseilEnch", Qt::Key_F6},
+        {"menuPointsPartieEnCours", Qt::Key_F7}, {"menuDeductions", Qt::Key_F8},
+        {"menuQuit", Qt::Key_F9}};
+    for (const auto& [nom, touche] : touches) EXPECT_EQ(action(nom)->shortcut(), QKeySequence(touche)) << nom;
+}
+
+TEST_F(FenetreBelvane, RadioGroupsHoldEachSubmenusItems) {
+    const std::pair<const char*, QStringList> groupes[] = {
+        {"groupeNiveau", {"menuDebutant", "menuAmateur", "menuBon", "menuPro"}},
+        {"groupeForce",
+         {"menuForceNormale", "menuForcePrise", "menuForceGarde", "menuForceGardeSans", "menuForceGardeContre",
+          "menuForceDefense"}},
+        {"groupeVitesse", {"menuInstantane", "menuRapide", "menuNormal", "menuLent", "menuEscargot"}},
+        {"groupeAttente", {"menuCinqSecondes", "menuDeuxSecondes", "menuUneSeconde", "menuClickObligatoire"}}};
+    for (const auto& [nom, articles] : groupes) {
+        auto* g = fenetre->findChild<QActionGroup*>(nom);
+        ASSERT_NE(g, nullptr) << nom;
+        EXPECT_TRUE(g->isExclusive());
+        QStringList trouves;
+        for (QAction* a : g->actions()) trouves << a->objectName();
+        EXPECT_EQ(trouves, articles) << nom;
+    }
+    // Checking one item of a group clears the others.
+    action("menuBon")->setChecked(true);
+    action("menuPro")->setChecked(true);
+    EXPECT_FALSE(action("menuBon")->isChecked());
+}
+
+TEST_F(FenetreBelvane, CheckItemsAndToolButtonsThatStayPressed) {
+    for (const char* n : {"menuScoresGlobaux", "menuConseilEnch", "menuPointsPartieEnCours", "menuDeductions",
+                          "menuOptionNiveauAdaptatif", "menuAtLeast", "menuProposerPoignee", "menuBarreOutils",
+                          "menuBarreInfo"})
+        EXPECT_TRUE(action(n)->isCheckable()) << n;
+    for (const char* n : {"menuNewGame", "menuGameAgain", "menuQuit", "menuCouleurFondEcran", "menuSommaire"})
+        EXPECT_FALSE(action(n)->isCheckable()) << n;
+    for (const char* n : {"SBVoirScoresGlobaux", "SBGameAgain", "SBVoirDeductions"})
+        EXPECT_TRUE(controle<QToolButton>(n)->isCheckable()) << n;
+    EXPECT_FALSE(controle<QToolButton>("SBNewGame")->isCheckable());
+    // Nothing to replay and no previous trick before the first deal.
+    EXPECT_FALSE(action("menuGameAgain")->isEnabled());
+    EXPECT_FALSE(controle("SBGameAgain")->isEnabled());
+    EXPECT_FALSE(action("menuPreviousTrick")->isEnabled());
+}
+
+TEST_F(FenetreBelvane, FrenchCaptionsHintsAndBidButtons) {
+    EXPECT_EQ(action("menuNewGame")->text(), "&Nouvelle partie");
+    EXPECT_EQ(controle<QMenu>("menuVoir")->title(), "&Voir/Cacher");
+    EXPECT_EQ(controle<QMenu>("menuBelvane")->title(), "&Belvane");
+    EXPECT_EQ(action("menuApropos")->text(), QString::fromUtf8("&à-propos"));
+    EXPECT_EQ(controle<QPushButton>("PanelLancement")->text(), "Cliquez ici pour commencer à jouer !");
+    EXPECT_EQ(controle<QPushButton>("PanelPanelNewPartie")->text(), "NOUVELLE DONNE");
+    EXPECT_EQ(controle<QPushButton>("PanelConfirmeEcart")->text(), QString::fromUtf8("Accepter cet écart"));
+    EXPECT_EQ(controle<QPushButton>("ButtonGardeContre")->text(), "GARDE CONTRE");
+    EXPECT_EQ(controle("nContrat")->toolTip(), QString::fromUtf8("Contrat à réaliser (nombre de points)"));
+    EXPECT_EQ(controle("PanelDehorsTrefle")->toolTip(), QString::fromUtf8("Nombre de trèfles restant dehors"));
+    EXPECT_EQ(controle("SBAide")->toolTip(), "Aide de Belvane");
+}
+
+TEST_F(FenetreBelvane, EnglishTexts) {
+    fenetre->ecrireTextes(ANGLAIS);
+    EXPECT_EQ(controle<QMenu>("menuAttenteEntreChaquePli")->title(), "&Laps time between each trick:");
+    EXPECT_EQ(controle<QMenu>("menuForce")->title(), "&Strenght of Your Hand");
+    EXPECT_EQ(controle<QPushButton>("ButtonPrise")->text(), "TAKE");
+    EXPECT_EQ(controle<QPushButton>("PanelPoigneeAucune")->text(), "NO ONE !");
+    EXPECT_EQ(controle("PanelAtExt")->toolTip(), "Trumps number outside your hand");
+}
+
+TEST_F(FenetreBelvane, BidCallsShowTheBarAndTheSeatsBid) {
+    fenetre->montrerBarreEnchere(true);
+    fenetre->montrerBoutonEnchere(PRISE, false);
+    fenetre->ecrireConseil("Conseil: GARDE");
+    EXPECT_TRUE(montre("BarreEnchere"));
+    EXPECT_FALSE(montre("ButtonPrise"));
+    EXPECT_TRUE(montre("ButtonGarde"));
+    EXPECT_EQ(controle<QPushButton>("evMaMain")->text(), "Conseil: GARDE");
+
+    fenetre->annoncerEnchereSiege(3, "GARDE SANS", 14);
+    auto* dec = controle<QLabel>("PanelDec3");
+    EXPECT_FALSE(dec->isHidden());
+    EXPECT_EQ(dec->text(), "GARDE SANS");
+    const int grande = dec->font().pixelSize();
+    fenetre->annoncerEnchereSiege(3, "PASSE", 10);
+    EXPECT_LT(dec->font().pixelSize(), grande);
+
+    fenetre->ecrireInfo("A vous de jouer !");
+    EXPECT_EQ(controle<QLabel>("info")->text(), "A vous de jouer !");
+    fenetre->cacherAnnonces();
+    EXPECT_TRUE(dec->isHidden());
+}
+
+TEST_F(FenetreBelvane, CardsArePlacedDrawnAndGivenTheirCursor) {
+    fenetre->placerCarteMain(5, 180, 347, carte(COEUR, ROI), Curseur::Main);
+    auto* image = controle<ImageCarte>("Carte3D5");
+    EXPECT_FALSE(image->isHidden());
+    EXPECT_EQ(image->pos(), QPoint(180, 347));
+    EXPECT_EQ(image->couleurCarte(), COEUR);
+    EXPECT_EQ(image->valeurCarte(), ROI);
+    EXPECT_EQ(image->cursor().shape(), Qt::PointingHandCursor);
+    fenetre->curseurCarteMain(5, Curseur::Interdit);
+    EXPECT_EQ(image->cursor().shape(), Qt::ForbiddenCursor);
+    fenetre->cacherCarteMain(5);
+    EXPECT_TRUE(image->isHidden());
+
+    fenetre->placerCarteEcart(20, 590, 340, carte(PIQUE, 3), Curseur::Main);
+    fenetre->deplacerCarteEcart(20, -20);
+    EXPECT_EQ(controle("Carte3D20")->pos(), QPoint(590, 320));
+    fenetre->cacherCartesEcart();
+    EXPECT_FALSE(montre("Carte3D20"));
+
+    fenetre->placerCarteChien(2, 307, 174, carte(TREFLE, 7), Curseur::Defaut);
+    EXPECT_EQ(controle("CarteChien2")->pos(), QPoint(307, 174));
+    fenetre->cacherChien();
+    EXPECT_FALSE(montre("CarteChien2"));
+}
+
+TEST_F(FenetreBelvane, TheExcuseIsDrawnWithTheTwentySecondTrump) {
+    fenetre->dessinerCarteTable(2, carte(ATOUT, EXCUSE));
+    auto* image = controle<ImageCarte>("CarteTable2");
+    EXPECT_FALSE(image->isHidden());
+    ASSERT_FALSE(image->image().isNull());
+    EXPECT_EQ(image->image().toImage(), imageCarte("ATOUT22").toImage());
+    fenetre->cacherCartesTable();
+    EXPECT_TRUE(image->isHidden());
+}
+
+TEST_F(FenetreBelvane, TheTakerGetsHisPanelsFrameAndColour) {
+    fenetre->montrerPreneur(2, "EST", "GARDE");
+    EXPECT_EQ(controle<QLabel>("PanelPreneur")->text(), "EST");
+    EXPECT_EQ(controle<QLabel>("PanelEnchere")->text(), "GARDE");
+    EXPECT_TRUE(montre("PanelPreneur"));
+    const QColor est(253, 210, 239);
+    EXPECT_EQ(controle<Panneau>("nPointsAttaque")->fond(), est);
+    EXPECT_EQ(controle<Panneau>("PanelEnchere")->fond(), est);
+    EXPECT_NE(controle<Panneau>("nPointsDefense")->fond(), est);
+    EXPECT_FALSE(montre("CadrePreneur2"));
+    fenetre->montrerTableRonde(2);
+    EXPECT_TRUE(montre("TableRonde"));
+    EXPECT_TRUE(montre("CadrePreneur2"));
+    EXPECT_FALSE(montre("CadrePreneur1"));
+    EXPECT_EQ(controle("CadrePreneur2")->geometry(), QRect(441, 85, 100, 160));
+}
+
+TEST_F(FenetreBelvane, HandfulOfferShowsOnlyTheSizesOffered) {
+    fenetre->montrerOffrePoignee(true, false);
+    EXPECT_TRUE(montre("PanelPoignee"));
+    EXPECT_TRUE(montre("PanelPoigneeSimple"));
+    EXPECT_TRUE(montre("PanelPoigneeDouble"));
+    EXPECT_FALSE(montre("PanelPoigneeTriple"));
+    EXPECT_TRUE(montre("PanelPoigneeAucune"));
+    fenetre->cacherOffrePoignee();
+    EXPECT_FALSE(montre("PanelPoignee"));
+}
+
+TEST_F(FenetreBelvane, DeductionsPanelShowsMarksAndCounts) {
+    Deductions d;
+    d.atoutMaximal = "21";
+    d.atoutsDehors = "12";
+    d.petitJoue = true;
+    d.honneurHorsJeu[COEUR][DAME] = true;
+    d.honneurHorsJeu[CARREAU][VALET] = true;
+    for (int c = 1; c <= 4; ++c) d.couleurDehors[c] = "9";
+    d.couleurDehors[PIQUE] = "-";
+    fenetre->afficherDeductions(d);
+    EXPECT_EQ(controle<QLabel>("PanelAtoutMax")->text(), "21");
+    EXPECT_EQ(controle<QLabel>("PanelAtExt")->text(), "12");
+    EXPECT_TRUE(montre("PanelPetit"));
+    EXPECT_FALSE(montre("Panel21"));
+    EXPECT_TRUE(montre("LabelCoeurD"));
+    EXPECT_FALSE(montre("LabelCoeurR"));
+    EXPECT_TRUE(montre("LabelCarreauV"));
+    EXPECT_EQ(controle<QLabel>("PanelDehorsPique")->text(), "-");
+    EXPECT_EQ(controle<QLabel>("PanelDehorsCoeur")->text(), "9");
+    // A later update without those cards leaves the marks on.
+    fenetre->afficherDeductions(Deductions{});
+    EXPECT_TRUE(montre("PanelPetit"));
+    EXPECT_TRUE(montre("LabelCoeurD"));
+}
+
+TEST_F(FenetreBelvane, DeductionMarksAreStackedUnderTheirSuitPicture) {
+    const QRect image = controle("ImageCoeur")->geometry();
+    EXPECT_EQ(image, QRect(39, 54, 30, 30));
+    EXPECT_EQ(controle("LabelCoeurR")->geometry(), QRect(39, 54 + 33, 30, 30));
+    EXPECT_EQ(controle("LabelCoeurV")->geometry(), QRect(39, 54 + 4 * 33, 30, 30));
+    EXPECT_EQ(controle("PanelDehorsCoeur")->geometry(), QRect(39, 3 + 186 + 30, 30, 30));
+}
+
+TEST_F(FenetreBelvane, ClearingTheTableHidesWhatADealPutOnIt) {
+    fenetre->montrerBarreEnchere(true);
+    fenetre->placerCarteMain(1, 20, 346, carte(ATOUT, 21), Curseur::Main);
+    fenetre->placerCarteChien(1, 267, 174, carte(PIQUE, 1), Curseur::Defaut);
+    fenetre->dessinerCarteTable(3, carte(PIQUE, 2));
+    fenetre->annoncerEnchereSiege(4, "PRISE", 14);
+    fenetre->montrerPreneur(4, "OUEST", "PRISE");
+    fenetre->montrerTableRonde(4);
+    fenetre->montrerOffrePoignee(false, false);
+    fenetre->montrerConfirmeEcart(true);
+    fenetre->afficherPoints(12, 30);
+    Deductions d;
+    d.vingtEtUnJoue = true;
+    d.honneurHorsJeu[PIQUE][ROI] = true;
+    d.couleurDehors[PIQUE] = "4";
+    fenetre->afficherDeductions(d);
+    fenetre->activerPliPrecedent(true);
+
+    fenetre->effacerTable();
+    for (const char* n : {"BarreEnchere", "Carte3D1", "CarteChien1", "CarteTable3", "PanelDec4", "PanelPreneur",
+                          "PanelEnchere", "TableRonde", "CadrePreneur4", "PanelPoignee", "PanelConfirmeEcart",
+                          "PanelResultat", "Panel21", "LabelPiqueR"})
+        EXPECT_FALSE(montre(n)) << n;
+    EXPECT_TRUE(controle<QLabel>("nPointsAttaque")->text().isEmpty());
+    EXPECT_TRUE(controle<QLabel>("PanelDehorsPique")->text().isEmpty());
+    EXPECT_FALSE(controle("Carte3D1")->isEnabled());
+    EXPECT_EQ(controle("Carte3D1")->cursor().shape(), Qt::ForbiddenCursor);
+    EXPECT_FALSE(action("menuPreviousTrick")->isEnabled());
+    fenetre->activerCartesMain(true);
+    EXPECT_TRUE(controle("Carte3D24")->isEnabled());
+}
+
+TEST_F(FenetreBelvane, ReplayStateOfTheMenuAndToolButton) {
+    fenetre->etatRejouer(true, true);
+    EXPECT_TRUE(action("menuGameAgain")->isEnabled());
+    EXPECT_TRUE(controle<QToolButton>("SBGameAgain")->isChecked());
+    fenetre->etatRejouer(true, false);
+    EXPECT_FALSE(controle<QToolButton>("SBGameAgain")->isChecked());
+    EXPECT_TRUE(controle("SBGameAgain")->isEnabled());
+}
+
+TEST_F(FenetreBelvane, TimersAreOneShotsArmedAndStopped) {
+    fenetre->armer(Minuteur::TimerTransition, 2000);
+    auto* t = controle<QTimer>("TimerTransition");
+    EXPECT_TRUE(t->isSingleShot());
+    EXPECT_TRUE(fenetre->estArme(Minuteur::TimerTransition));
+    EXPECT_EQ(t->interval(), 2000);
+    EXPECT_FALSE(fenetre->estArme(Minuteur::TimerEntreCarte));
+    fenetre->arreter(Minuteur::TimerTransition);
+    EXPECT_FALSE(fenetre->estArme(Minuteur::TimerTransition));
+}
+
+}  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+// The invariants of a deal, checked after every card and every trick by code
+// that does not share the engine's own rules.
+#include <string>
+
+#include "engine/connaissances.h"
+#include "engine/donne.h"
+#include "tools/autoplay/partie_auto.h"
+
+class VerificateurInvariants : public Controleur {
+public:
+    void debutJeu(const Jeu& jeu) override;
+    bool apresCarteJouee(const Jeu& jeu, int siege, int slot) override;
+    bool apresPli(const Jeu& jeu) override;
+    // After the deal: the final counts and the discard.
+    bool terminer(const Jeu& jeu);
+    const std::string& erreur() const { return erreur_; }
+
+private:
+    bool echec(std::string quoi);
+    bool verifierConnaissances(const Jeu& jeu);
+
+    std::string erreur_;
+    Table<Table<bool, 1, 18>, 1, 4> joue_;
+    Connaissances avant_;
+};
+
+// Whether `c` may be played by a seat holding `main` (the cards still held,
+// `c` among them) after the cards `pli[0..n-1]` of the trick, in playing order.
+bool carteLegale(const Main& main, const Carte& c, const Carte* pli, int n);
