@@ -42,7 +42,12 @@ struct EtatRegles {
     int gagne = 0;    // carteGagnante(joueurIA)
     int gagnant = 0;  // gagnantProvisoire(joueurIA)
 
-    EtatRegles() { poidsRegle.remplir(poidsRegleDefaut); }
+    // Before the first choice of a run every rule reads as active, as at the
+    // start of any choice.
+    EtatRegles() {
+        poidsRegle.remplir(poidsRegleDefaut);
+        etatRegle.remplir(REGLE_ACTIVE);
+    }
 };
 
 struct Jeu;

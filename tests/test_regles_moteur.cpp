@@ -474,6 +474,13 @@ TEST(MoteurDeChoix, UneRegleQuiNImposePasLaissePasserLesSuivantes) {
     EXPECT_EQ(jeu.donne.jouable[NORD][slotDe(jeu, NORD, atout(0))], 0);
 }
 
+TEST(MoteurDeChoix, AvantToutChoixChaqueRegleEstActive) {
+    const Jeu jeu;
+    EXPECT_TRUE(regleActive(jeu, 39));
+    EXPECT_EQ(jeu.regles.poidsRegle[1], 100);
+    EXPECT_EQ(jeu.regles.poidsRegle[nbRegles], 100);
+}
+
 TEST(MoteurDeChoix, HorsDUneDonneRienNeChange) {
     Jeu jeu;
     jeu.donne.mainJoueur[OUEST] = mainOuest();
