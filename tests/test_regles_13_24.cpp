@@ -40,7 +40,7 @@ TEST(Regle13, BattreLePreneurAvecLePlusGrosHonneur) {
     const Cas cas[] = {
         {"the biggest honour, not the cheapest", "C10", nordHonneurs, "C5 C10", -1, "C13"},
         {"over the taker's trump when hearts are spent", estSansCoeur, nordSansCoeur, "C5 A10", 1, "A12"},
-        {"the taker trumped and hearts are still out", estSansCoeur, nordSansCoeur, "C5 A10", -1, "A15 A12 Exc"},
+        {"the taker trumped and two hearts are still out", estSansCoeur, nordSansCoeur, "C5 A10", 2, "A15 A12 Exc"},
     };
     for (const Cas& c : cas) {
         Jeu jeu;
@@ -110,18 +110,20 @@ TEST(Regle16, GarderLesHonneursDeLaDerniereCouleur) {
         const char* quoi;
         int contrat;
         int couleursDuPreneur;
+        int couleursJouees;
         int attendus;
     };
     const Cas cas[] = {
-        {"three suits gone, diamonds left", GARDE, 3, 14},
-        {"the taker has shown only two suits", GARDE, 2, 18},
-        {"not against a Garde Sans", GARDE_SANS, 3, 18},
+        {"three suits gone, diamonds left", GARDE, 3, 3, 14},
+        {"the taker has shown only two suits", GARDE, 2, 3, 18},
+        {"two suits still unplayed", GARDE, 3, 2, 18},
+        {"not against a Garde Sans", GARDE_SANS, 3, 3, 18},
     };
     for (const Cas& c : cas) {
         Jeu jeu;
         distribuerScene(jeu, placement("", "A1", est, "", ""), SUD, c.contrat, EST);
         Connaissances& k = jeu.connaissances;
-        k.etatCouleur[PIQUE] = k.etatCouleur[COEUR] = k.etatCouleur[TREFLE] = 0;
+        for (int s = 1; s <= c.couleursJouees; ++s) k.etatCouleur[s] = 0;
         for (int s = 1; s <= c.couleursDuPreneur; ++s) k.couleurJoueeParPreneur[s] = 1;
         const Issue issue = essayer(jeu, 16, {});
         EXPECT_EQ(static_cast<int>(cartes(issue.jouables).size()), c.attendus) << c.quoi;
@@ -293,6 +295,8 @@ TEST(Regle22, LePreneurFortChasseLePetit) {
         {"two master trumps against nine: the top", douze, 1, false, "A21"},
         {"one master trump against nine: the eighth of twelve", douzeSans20, 1, false, "A12"},
         {"eight trumps against thirteen: the fifth", huit, 1, false, "A12"},
+        {"seven trumps: 14/3 rounds up to the fifth", "A21 A18 A16 A14 A12 A10 A8 P13 P7 P5 C11 C6 C3 T12 T9 K10 K8 K6",
+         1, false, "A12"},
         {"two defenders void and more trumps outside", huit, 1, true, ""},
         {"a taker that is not strong", douze, 0, false, ""},
     };
@@ -330,12 +334,13 @@ TEST(Regle23, SacrifierLePetitSousLAtoutDuPreneur) {
     };
     const Cas cas[] = {
         {"under the taker's 10", "A10", false, "A1"},
-        {"under the 18: too few trumps above", "A18", false, "A8 A5 A1"},
+        {"under the 17: four trumps above are enough", "A17", false, "A1"},
+        {"under the 18: three trumps above are too few", "A18", false, "A8 A5 A1"},
         {"both partners out of trumps", "A10", true, "A8 A5 A1"},
     };
     for (const Cas& c : cas) {
         Jeu jeu;
-        distribuerScene(jeu, placement("", "A10 A18 Exc", est, "", ""), SUD, GARDE, SUD);
+        distribuerScene(jeu, placement("", "A10 A17 A18 Exc", est, "", ""), SUD, GARDE, SUD);
         jouer(jeu, c.entame);
         if (c.partenairesSansAtout) jeu.connaissances.atoutCoupe[EST][NORD] = jeu.connaissances.atoutCoupe[EST][OUEST] = 1;
         EXPECT_EQ(essayer(jeu, 23, {}).jouables, c.attendu) << c.quoi;
@@ -430,27 +435,63 @@ TEST(Regle24, SurLAtoutDuPreneurSelonLesAtoutsAuDessus) {
     }
 }
 
-TEST(Regle24, GarderNeRetireJamaisLaDerniereCarte) {
+TEST(Regle24, GarderSuitSonOrdreDeVisite) {
+    // From a drawn suit d the honours of each value are taken from the suits
+    // d, d+1, d+3, d+2, and the next value starts two suits on. Only two
+    // honours are left playable, so the order decides which one stays.
     struct Cas {
+        const char* quoi;
         int depart;
+        Carte a, b;
         const char* attendu;
     };
-    // From spades the King of spades goes first and the King of diamonds is
-    // the last card; from diamonds it is the other way round.
-    const Cas cas[] = {{1, "K14"}, {4, "P14"}};
+    const Cas cas[] = {
+        {"from spades the King of spades goes first", 1, pique(14), carreau(14), "K14"},
+        {"from diamonds the King of diamonds goes first", 4, pique(14), carreau(14), "P14"},
+        {"from spades diamonds come before clubs", 1, trefle(14), carreau(14), "T14"},
+        {"the Dames start from clubs: hearts before spades", 1, pique(13), coeur(13), "P13"},
+    };
     for (const Cas& c : cas) {
         Jeu jeu;
-        distribuerScene(jeu, placement("", "A10 A21 A1 Exc", sansAtoutNiCoeur, "", ""), SUD, PRISE, SUD);
+        distribuerScene(jeu,
+                        placement("", "A10 A21 A1 Exc", "P14 P13 P7 P5 P2 C13 T14 T13 T6 T3 K14 K12 K10 K8 K5 K3 K2 K1",
+                                  "", ""),
+                        SUD, PRISE, SUD);
         jouer(jeu, "A21");
         const int siege = jeu.donne.joueurCourant;
         calculerJouables(jeu, siege);
         commencerChoix(jeu, siege);
         jeu.donne.jouable[siege].remplir(0);
-        jeu.donne.jouable[siege][slotDe(jeu, siege, pique(14))] = 1;
-        jeu.donne.jouable[siege][slotDe(jeu, siege, carreau(14))] = 1;
+        jeu.donne.jouable[siege][slotDe(jeu, siege, c.a)] = 1;
+        jeu.donne.jouable[siege][slotDe(jeu, siege, c.b)] = 1;
         jeu.hasard.graine = graineDonnant({tirage(4, c.depart)});
         appliquerRegle(jeu, 24);
-        EXPECT_EQ(jouables(jeu, siege), c.attendu) << c.depart;
+        EXPECT_EQ(jouables(jeu, siege), c.attendu) << c.quoi;
+    }
+}
+
+TEST(Regle24, SelonLaCarteDuPreneurSurLEntameDUnPartenaire) {
+    // South leads a small heart, East (the taker) follows, North has neither
+    // hearts nor trumps.
+    struct Cas {
+        const char* quoi;
+        const char* cartePreneur;
+        std::vector<TirageVoulu> tirages;
+        const char* attendu;
+    };
+    std::vector<TirageVoulu> donner = quelconques(5, 4);
+    donner.push_back(tirage(4, 3));
+    const Cas cas[] = {
+        {"the taker plays under the master heart: give", "C7", donner, "T13"},
+        {"the taker plays the master heart: keep", "C14", {tirage(4, 1)}, sansHonneur},
+    };
+    for (const Cas& c : cas) {
+        Jeu jeu;
+        distribuerScene(jeu, placement("", "C5 A1 Exc", "C7 C14", sansAtoutNiCoeur, ""), EST, PRISE, SUD);
+        jouer(jeu, std::string("C5 ") + c.cartePreneur);
+        const Issue issue = essayer(jeu, 24, c.tirages);
+        EXPECT_EQ(issue.jouables, c.attendu) << c.quoi;
+        EXPECT_EQ(issue.tirages, static_cast<int>(c.tirages.size())) << c.quoi;
     }
 }
 

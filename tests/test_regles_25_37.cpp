@@ -160,6 +160,7 @@ TEST(Regle32, LeDefenseurAuPetitJoueSonPlusHautAtout) {
     };
     const Cas cas[] = {
         {"a partner led", OUEST, petitSansCoeur, "A8"},
+        {"a partner led, six trumps", OUEST, sixAtouts, "A18"},
         {"the taker led, three trumps", SUD, petitSansCoeur, "A8"},
         {"the taker led, six trumps", SUD, sixAtouts, "A18 A15 A12 A8 A5 A1"},
     };
@@ -182,6 +183,7 @@ TEST(Regle33, PasDExcuseJusteAvantLePreneur) {
     };
     const Cas cas[] = {
         {"second, the taker next", SUD, "C7", "C11 C6 C3"},
+        {"third, the taker next", OUEST, "C4 C7", "C11 C6 C3"},
         {"last, the taker has played", NORD, "C5 C4 C7", "Exc C11 C6 C3"},
     };
     for (const Cas& c : cas) {
@@ -193,19 +195,33 @@ TEST(Regle33, PasDExcuseJusteAvantLePreneur) {
 }
 
 TEST(Regle34, RepondreALExcuseDuPreneur) {
-    for (const bool coupe : {true, false}) {
+    // The visit starts at the drawn suit itself: from hearts, hearts come
+    // before clubs.
+    struct Cas {
+        const char* quoi;
+        std::vector<int> coupes;
+        int tirage;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {"the taker void in clubs", {TREFLE}, 1, "T12"},
+        {"void in hearts and clubs, from hearts", {COEUR, TREFLE}, 2, "C11"},
+        {"void in hearts and clubs, from clubs", {COEUR, TREFLE}, 3, "T12"},
+        {"no void known", {}, 1, ""},
+    };
+    for (const Cas& c : cas) {
         Jeu jeu;
         distribuerScene(jeu, placement("", "Exc", "A20 A12 A1 P13 P7 P5 C11 C6 C3 T12 T9 T4 K10 K8 K5 K3 K2 K1", "", ""),
                         SUD, GARDE, SUD);
         jouer(jeu, "Exc");
-        if (coupe) jeu.connaissances.couleurCoupee[EST][SUD][TREFLE] = 1;
+        for (int s : c.coupes) jeu.connaissances.couleurCoupee[EST][SUD][s] = 1;
         int tirages = 0;
-        const std::string j = essayer(jeu, 34, {tirage(4, 1)}, &tirages);
-        EXPECT_EQ(tirages, 1);
-        if (coupe) {
-            EXPECT_EQ(j, "T12") << "the highest club, where the taker is void";
+        const std::string j = essayer(jeu, 34, {tirage(4, c.tirage)}, &tirages);
+        EXPECT_EQ(tirages, 1) << c.quoi;
+        if (*c.attendu) {
+            EXPECT_EQ(j, c.attendu) << c.quoi;
         } else {
-            EXPECT_EQ(cartes(j).size(), 18u);
+            EXPECT_EQ(cartes(j).size(), 18u) << c.quoi;
         }
     }
 }
