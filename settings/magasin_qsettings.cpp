@@ -32,6 +32,25 @@ MagasinQSettings::MagasinQSettings(const std::string& fichier)
     exigerEcritureAtomique(*reglages_);
 }
 
+MagasinQSettings::MagasinQSettings(const std::string& organisation, const std::string& application)
+    : reglages_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            QString::fromStdString(organisation),
+                                            QString::fromStdString(application))) {
+    exigerEcritureAtomique(*reglages_);
+}
+
+std::unique_ptr<MagasinQSettings> MagasinQSettings::sousCle(const std::string& cle) {
+    static const std::string racine = "Software\\";
+    if (cle.size() > racine.size() + 1 && cle.compare(0, racine.size(), racine) == 0 && cle.back() == '\\') {
+        const std::string chemin = cle.substr(racine.size(), cle.size() - racine.size() - 1);
+        const std::size_t barre = chemin.find('\\');
+        if (barre != std::string::npos && barre > 0 && barre + 1 < chemin.size())
+            return std::unique_ptr<MagasinQSettings>(
+                new MagasinQSettings(chemin.substr(0, barre), chemin.substr(barre + 1)));
+    }
+    return std::make_unique<MagasinQSettings>();
+}
+
 MagasinQSettings::~MagasinQSettings() = default;
 
 std::string MagasinQSettings::fichier() const { return reglages_->fileName().toStdString(); }
@@ -69,5 +88,12 @@ void MagasinQSettings::ecrireTexte(std::string_view nom, std::string_view texte)
 
 bool MagasinQSettings::valider() {
     reglages_->sync();
+    const QSettings::Status etat = reglages_->status();
+    if (etat != QSettings::FormatError) return etat == QSettings::NoError;
+    // A garbled file read earlier keeps its error, which would hide the outcome
+    // of this save: read the file again, clean if it was rewritten.
+    const QString fichier = reglages_->fileName();
+    reglages_ = std::make_unique<QSettings>(fichier, QSettings::NativeFormat);
+    exigerEcritureAtomique(*reglages_);
     return reglages_->status() == QSettings::NoError;
 }

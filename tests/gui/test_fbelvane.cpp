@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
@@ -13,6 +15,7 @@
 
 #include "engine/jeu.h"
 #include "flow/deroulement.h"
+#include "settings/options.h"
 #include "ui/cartes/cartes.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
@@ -402,6 +405,253 @@ TEST_F(FenetreBelvane, TimersAreOneShotsArmedAndStopped) {
     EXPECT_FALSE(fenetre->estArme(Minuteur::TimerEntreCarte));
     fenetre->arreter(Minuteur::TimerTransition);
     EXPECT_FALSE(fenetre->estArme(Minuteur::TimerTransition));
+}
+
+}  // namespace
+
+namespace {
+
+// A window with the game wired as the main routine wires it, without a store:
+// the options are the defaults, the cards come at once, and no handful is offered.
+class PartieBelvane : public FenetreBelvane {
+protected:
+    void SetUp() override {
+        FenetreBelvane::SetUp();
+        chargerOptions(*jeu);
+        jeu->options.optionVitesseJeuDeLaCarte = 5;
+        jeu->options.optionAttenteEntreChaquePli = 0;
+        jeu->options.optionProposePoignee = 0;
+        appliquerOptions(*jeu);
+        initialiserPartie(*jeu);
+        fenetre->show();
+        fenetre->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+    }
+
+    template <typename Condition>
+    bool attendre(Condition condition, int ms = 3000) {
+        for (int t = 0; t < ms; t += 5) {
+            if (condition()) return true;
+            QTest::qWait(5);
+        }
+        return condition();
+    }
+    void cliquer(const QString& nom) { QTest::mouseClick(controle(nom), Qt::LeftButton); }
+    bool barreOuverte() { return montre("BarreEnchere"); }
+    bool encheresFinies() { return jeu->donne.nbEncheres == 4 && jeu->donne.etatAttente == 1; }
+
+    // Deals until the human may bid Garde Contre, and bids it.
+    void prendreGardeContre() {
+        for (int essai = 0; essai < 30; ++essai) {
+            if (essai == 0) cliquer("PanelLancement");
+            else action("menuNewGame")->trigger();
+            ASSERT_TRUE(attendre([&] { return barreOuverte() || encheresFinies(); }));
+            if (barreOuverte() && montre("ButtonGardeContre")) {
+                cliquer("ButtonGardeContre");
+                ASSERT_TRUE(attendre([&] { return encheresFinies(); }));
+                return;
+            }
+        }
+        FAIL() << "no deal let the human bid Garde Contre";
+    }
+
+    // Lets the computers play until the human is asked for a card.
+    void attendreTourHumain() {
+        ASSERT_TRUE(attendre([&] { return jeu->donne.humainPeutJouer || jeu->donne.etatAttente == 1; }));
+    }
+};
+
+// A modal message is answered as soon as it opens.
+void fermerMessageQuandIlSOuvre() {
+    QTimer::singleShot(50, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+}
+
+TEST_F(PartieBelvane, TheStartButtonDealsAndTheAuctionBegins) {
+    cliquer("PanelLancement");
+    EXPECT_FALSE(montre("PanelLancement"));
+    for (int k = 1; k <= 18; ++k) EXPECT_TRUE(montre(QString("Carte3D%1").arg(k))) << k;
+    EXPECT_FALSE(montre("Carte3D19"));
+    // The computers before the human bid on the auction timer, then the bar opens for him.
+    ASSERT_TRUE(attendre([&] { return barreOuverte() || encheresFinies(); }));
+    EXPECT_TRUE(montre("PanelDec4") || barreOuverte());
+    EXPECT_TRUE(action("menuGameAgain")->isEnabled());
+    EXPECT_TRUE(controle("SBGameAgain")->isEnabled());
+    EXPECT_FALSE(controle<QToolButton>("SBGameAgain")->isChecked());
+}
+
+TEST_F(PartieBelvane, ABidButtonBidsForTheHuman) {
+    cliquer("PanelLancement");
+    ASSERT_TRUE(attendre([&] { return barreOuverte(); }));
+    cliquer("ButtonPasse");
+    EXPECT_EQ(jeu->donne.enchere[1], PASSE);
+    EXPECT_FALSE(montre("BarreEnchere"));
+    EXPECT_TRUE(montre("PanelDec1"));
+    EXPECT_EQ(controle<QLabel>("PanelDec1")->text(), "PASSE");
+}
+
+TEST_F(PartieBelvane, TheSpaceBarNamesTheTakerAndAClickOnTheTableStartsPlay) {
+    prendreGardeContre();
+    EXPECT_EQ(jeu->donne.numeroPli, 0);
+    QTest::keyClick(fenetre.get(), Qt::Key_Space);
+    EXPECT_EQ(jeu->donne.numeroPli, 1);
+    EXPECT_EQ(jeu->donne.preneur, 1);
+    EXPECT_EQ(controle<QLabel>("PanelPreneur")->text(), "SUD");
+    EXPECT_EQ(controle<QLabel>("PanelEnchere")->text(), "GARDE CONTRE");
+    EXPECT_FALSE(montre("PanelDec1"));
+    // Under Garde Contre the dog stays aside: the next click starts the play.
+    EXPECT_FALSE(montre("CarteChien1"));
+    EXPECT_FALSE(montre("TableRonde"));
+    QTest::mouseClick(controle("Tapis"), Qt::LeftButton, {}, QPoint(5, controle("Tapis")->height() - 5));
+    EXPECT_TRUE(montre("TableRonde"));
+    EXPECT_TRUE(montre("CadrePreneur1"));
+    EXPECT_EQ(jeu->donne.etatAttente, 0);
+}
+
+TEST_F(PartieBelvane, AClickOnAPlayableCardPlaysIt) {
+    prendreGardeContre();
+    QTest::keyClick(fenetre.get(), Qt::Key_Space);
+    QTest::keyClick(fenetre.get(), Qt::Key_Space);
+    attendreTourHumain();
+    ASSERT_TRUE(jeu->donne.humainPeutJouer);
+    int k = 1;
+    while (k <= 18 && controle(QString("Carte3D%1").arg(k))->cursor().shape() != Qt::PointingHandCursor) ++k;
+    ASSERT_LE(k, 18) << "no card of the hand shows the hand pointer";
+    const Carte jouee = jeu->donne.mainJoueur[1][k];
+    cliquer(QString("Carte3D%1").arg(k));
+    EXPECT_FALSE(montre(QString("Carte3D%1").arg(k)));
+    EXPECT_FALSE(jeu->donne.mainJoueur[1][k].enMain);
+    EXPECT_TRUE(montre("CarteTable1") || jeu->donne.pliAffiche == 0);
+    EXPECT_EQ(jeu->donne.carteJouee[1][1], k);
+    EXPECT_TRUE(jouee.enMain);
+}
+
+TEST_F(PartieBelvane, AClickOnAnUnplayableCardDoesNothing) {
+    prendreGardeContre();
+    QTest::keyClick(fenetre.get(), Qt::Key_Space);
+    QTest::keyClick(fenetre.get(), Qt::Key_Space);
+    attendreTourHumain();
+    int k = 1;
+    while (k <= 18 && controle(QString("Carte3D%1").arg(k))->cursor().shape() != Qt::ForbiddenCursor) ++k;
+    if (k > 18) GTEST_SKIP() << "every card of this hand may be played";
+    cliquer(QString("Carte3D%1").arg(k));
+    EXPECT_TRUE(montre(QString("Carte3D%1").arg(k)));
+    EXPECT_TRUE(jeu->donne.mainJoueur[1][k].enMain);
+}
+
+TEST_F(PartieBelvane, ReplayingPressesTheToolButtonAndANewDealReleasesIt) {
+    cliquer("PanelLancement");
+    const int premier = jeu->donne.premierJoueur;
+    cliquer("SBGameAgain");
+    EXPECT_EQ(jeu->donne.modeRejouer, 1);
+    EXPECT_EQ(jeu->donne.premierJoueur, premier);
+    EXPECT_TRUE(controle<QToolButton>("SBGameAgain")->isChecked());
+    cliquer("SBNewGame");
+    EXPECT_EQ(jeu->donne.modeRejouer, 0);
+    EXPECT_FALSE(controle<QToolButton>("SBGameAgain")->isChecked());
+    action("menuGameAgain")->trigger();
+    EXPECT_EQ(jeu->donne.modeRejouer, 1);
+}
+
+TEST_F(PartieBelvane, TheResultPanelsButtonsStartTheNextDeal) {
+    cliquer("PanelLancement");
+    fenetre->montrerResultat("Résultat du Preneur : 75 points.\nBravo !");
+    EXPECT_TRUE(montre("PanelResultat"));
+    EXPECT_TRUE(montre("PanelPanelNewPartie"));
+    EXPECT_TRUE(controle<QLabel>("PanelTexteResultat")->text().startsWith("Résultat du Preneur : 75"));
+    cliquer("panelRejouerDonne");
+    EXPECT_EQ(jeu->donne.modeRejouer, 1);
+    EXPECT_FALSE(montre("PanelResultat"));
+    fenetre->montrerResultat("...");
+    cliquer("PanelPanelNewPartie");
+    EXPECT_EQ(jeu->donne.modeRejouer, 0);
+    EXPECT_FALSE(montre("PanelResultat"));
+}
+
+TEST_F(PartieBelvane, DefaultOptionsAreShownByTheMenus) {
+    EXPECT_TRUE(action("menuPro")->isChecked());
+    EXPECT_TRUE(action("menuForceNormale")->isChecked());
+    EXPECT_TRUE(action("menuInstantane")->isChecked());
+    EXPECT_TRUE(action("menuClickObligatoire")->isChecked());
+    EXPECT_TRUE(action("menuConseilEnch")->isChecked());
+    EXPECT_TRUE(action("menuDeductions")->isChecked());
+    EXPECT_TRUE(controle<QToolButton>("SBVoirDeductions")->isChecked());
+    EXPECT_FALSE(action("menuAtLeast")->isChecked());
+    EXPECT_FALSE(action("menuProposerPoignee")->isChecked());
+    // The table takes the colour options: #004040 behind, #008000 for the table.
+    EXPECT_EQ(controle<Forme>("TableRonde")->couleur(), QColor(0, 128, 0));
+    EXPECT_EQ(controle("Tapis")->palette().color(QPalette::Window), QColor(0, 64, 64));
+}
+
+TEST_F(PartieBelvane, OptionItemsChangeTheOptionAndTheWindow) {
+    action("menuPointsPartieEnCours")->trigger();
+    EXPECT_EQ(jeu->options.optionVisibilitePointsPartieEnCours, 0);
+    EXPECT_FALSE(montre("PanneauScores"));
+    EXPECT_FALSE(action("menuPointsPartieEnCours")->isChecked());
+    action("menuPointsPartieEnCours")->trigger();
+    EXPECT_TRUE(montre("PanneauScores"));
+
+    action("menuConseilEnch")->trigger();
+    EXPECT_FALSE(montre("evMaMain"));
+    action("menuBarreInfo")->trigger();
+    EXPECT_FALSE(montre("panelBarreInfo"));
+    action("menuBarreOutils")->trigger();
+    EXPECT_FALSE(montre("PanelBarreOutils"));
+    cliquer("SBVoirDeductions");  // hidden, but still a button
+    EXPECT_EQ(jeu->options.optionVisibiliteDeductions, 0);
+    EXPECT_FALSE(montre("PanelDeductions"));
+    EXPECT_FALSE(action("menuDeductions")->isChecked());
+
+    action("menuForceGarde")->trigger();
+    EXPECT_EQ(jeu->options.optionForceMain, 4);
+    action("menuLent")->trigger();
+    EXPECT_EQ(jeu->options.optionVitesseJeuDeLaCarte, 2);
+    EXPECT_EQ(jeu->options.intervalleTimerEntreCarte, 400);
+    action("menuCinqSecondes")->trigger();
+    EXPECT_EQ(jeu->options.optionAttenteEntreChaquePli, 3);
+    EXPECT_EQ(jeu->options.intervalleTimerTransition, 5000);
+    EXPECT_EQ(jeu->options.transitionAutomatique, 1);
+    action("menuAtLeast")->trigger();
+    EXPECT_EQ(jeu->options.optionAuMoinsUneMainDePrise, 1);
+    action("menuOptionNiveauAdaptatif")->trigger();
+    EXPECT_EQ(jeu->options.optionNiveauAdaptatif, 0);
+}
+
+TEST_F(PartieBelvane, FunctionKeysReachTheirItems) {
+    QTest::keyClick(fenetre.get(), Qt::Key_F7);
+    EXPECT_FALSE(montre("PanneauScores"));
+    QTest::keyClick(fenetre.get(), Qt::Key_F8);
+    EXPECT_FALSE(montre("PanelDeductions"));
+    QTest::keyClick(fenetre.get(), Qt::Key_F2);
+    EXPECT_FALSE(montre("PanelLancement"));
+    EXPECT_TRUE(montre("Carte3D1"));
+}
+
+TEST_F(PartieBelvane, TheLevelCannotChangeDuringPlay) {
+    action("menuBon")->trigger();
+    EXPECT_EQ(jeu->options.niveau, 3);
+    EXPECT_TRUE(action("menuBon")->isChecked());
+    prendreGardeContre();
+    QTest::keyClick(fenetre.get(), Qt::Key_Space);
+    ASSERT_EQ(jeu->donne.numeroPli, 1);
+    fermerMessageQuandIlSOuvre();
+    action("menuDebutant")->trigger();
+    EXPECT_EQ(jeu->options.niveau, 3);
+    EXPECT_TRUE(action("menuBon")->isChecked());
+    EXPECT_FALSE(action("menuDebutant")->isChecked());
+}
+
+TEST_F(PartieBelvane, GlobalScoresShowAndAClickOnOneHidesThemAll) {
+    jeu->scores.scoreTotal[2] = -150;
+    action("menuScoresGlobaux")->trigger();
+    for (int s = 1; s <= 4; ++s) EXPECT_TRUE(montre(QString("panelScoreTotal%1").arg(s))) << s;
+    EXPECT_EQ(controle<QLabel>("panelScoreTotal2")->text(), "-150");
+    EXPECT_TRUE(action("menuScoresGlobaux")->isChecked());
+    EXPECT_TRUE(controle<QToolButton>("SBVoirScoresGlobaux")->isChecked());
+    cliquer("panelScoreTotal3");
+    for (int s = 1; s <= 4; ++s) EXPECT_FALSE(montre(QString("panelScoreTotal%1").arg(s))) << s;
+    EXPECT_FALSE(controle<QToolButton>("SBVoirScoresGlobaux")->isChecked());
 }
 
 }  // namespace

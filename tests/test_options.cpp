@@ -1,0 +1,475 @@
+// The options: first run, reading and writing the store, applying them to the
+// window, and the level change.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/jeu.h"
+#include "settings/magasin_memoire.h"
+#include "settings/options.h"
+#include "tests/options_exemple.h"
+#include "tests/vue_options.h"
+
+namespace {
+
+using enum MenuOption;
+
+std::string octets(std::initializer_list<int> v) {
+    std::string s;
+    for (int b : v) s.push_back(static_cast<char>(b));
+    return s;
+}
+
+class OptionsEnregistrees : public testing::Test {
+protected:
+    std::unique_ptr<Jeu> jeu = std::make_unique<Jeu>();
+    VueOptions vue;
+    MagasinMemoire magasin;
+
+    void SetUp() override {
+        jeu->vue = &vue;
+        jeu->magasin = &magasin;
+    }
+    // A store written from the options of this seed.
+    void remplirMagasin(std::uint32_t graine) {
+        auto source = std::make_unique<Jeu>();
+        remplirOptions(*source, graine);
+        source->magasin = &magasin;
+        ASSERT_TRUE(sauverOptions(*source));
+        magasin.nbValidations = 0;
+    }
+    std::vector<std::string> nomsAttendus(bool avecVersion) const {
+        std::vector<std::string> noms;
+        for (const auto& v : valeursAttendues())
+            if (avecVersion || v.nom != "version") noms.push_back(v.nom);
+        return noms;
+    }
+};
+
+TEST_F(OptionsEnregistrees, UnPremierLancementMetEtEcritTousLesDefauts) {
+    chargerOptions(*jeu);
+    const Options& o = jeu->options;
+    EXPECT_TRUE(magasin.cle);  // the missing key is created
+    EXPECT_EQ(o.verif, 1);
+    EXPECT_EQ(o.niveau, 4);
+    EXPECT_EQ(o.optionCouleurFondEcran, 0x404000u);
+    EXPECT_EQ(o.optionCouleurTableRonde, 0x008000u);
+    EXPECT_EQ(o.optionCouleurFondEcranPlis, 0x808080u);
+    EXPECT_EQ(o.optionCouleurFondEcranMains, 0x808080u);
+    EXPECT_EQ(o.optionCouleurFondEcranScores, 0x808080u);
+    EXPECT_EQ(o.optionForceMain, 2);
+    EXPECT_EQ(o.optionVitesseJeuDeLaCarte, 3);
+    EXPECT_EQ(o.optionAttenteEntreChaquePli, 2);
+    EXPECT_EQ(o.optionVisibiliteConseilEnchere, 1);
+    EXPECT_EQ(o.optionVisibilitePointsPartieEnCours, 1);
+    EXPECT_EQ(o.optionVisibiliteDeductions, 1);
+    EXPECT_EQ(o.optionAuMoinsUneMainDePrise, 0);
+    EXPECT_EQ(o.optionProposePoignee, 1);
+    EXPECT_EQ(o.optionBarreOutils, 1);
+    EXPECT_EQ(o.optionBarreInfo, 1);
+    EXPECT_EQ(o.optionNiveauAdaptatif, 1);
+    EXPECT_EQ(o.optionNbDonnesChallenge, 12);
+    EXPECT_EQ(o.optionRepartitionDonne, 3);
+    for (int i = 1; i <= 3; ++i) {
+        for (int j = 1; j <= 4; ++j) {
+            EXPECT_EQ(o.highScoreChallenge[i][j], 300);
+            EXPECT_FALSE(o.nomHighScoreChallenge[i][j].empty());
+        }
+    }
+    for (int n = 1; n <= nbRegles; ++n) EXPECT_EQ(jeu->regles.poidsRegle[n], 100) << n;
+    for (int s = 1; s <= 4; ++s) EXPECT_EQ(jeu->scores.scoreTotal[s], 0);
+
+    // The store holds every value, written once and in order, each of its own width.
+    EXPECT_EQ(magasin.nbValidations, 1);
+    EXPECT_EQ(magasin.ecritures, nomsAttendus(true));
+    for (const auto& v : valeursAttendues()) {
+        ASSERT_TRUE(magasin.valeurs.count(v.nom)) << v.nom;
+        const ValeurStockee& s = magasin.valeurs.at(v.nom);
+        EXPECT_EQ(s.nature, v.largeur == 0 ? Nature::Texte : Nature::Binaire) << v.nom;
+        if (v.largeur != 0) EXPECT_EQ(s.octets.size(), static_cast<std::size_t>(v.largeur)) << v.nom;
+    }
+    EXPECT_EQ(magasin.valeurs.size(), valeursAttendues().size());
+    const auto& val = magasin.valeurs;
+    EXPECT_EQ(val.at("verif").octets, octets({1}));
+    EXPECT_EQ(val.at("niveau").octets, octets({4, 0, 0, 0}));
+    EXPECT_EQ(val.at("optionCouleurFondEcran").octets, octets({0x00, 0x40, 0x40, 0x00}));  // little-endian
+    EXPECT_EQ(val.at("optionCouleurTableRonde").octets, octets({0x00, 0x80, 0x00, 0x00}));
+    EXPECT_EQ(val.at("optionAuMoinsUneMainDePrise").octets, octets({0}));
+    EXPECT_EQ(val.at("highScoreChallenge34").octets, octets({0x2c, 0x01, 0, 0}));  // 300
+    EXPECT_EQ(val.at("fr100").octets, octets({100, 0, 0, 0}));
+    EXPECT_EQ(val.at("scoreTotal4").octets, octets({0, 0, 0, 0}));
+}
+
+TEST_F(OptionsEnregistrees, UnPremierLancementAppliqueLesDefautsALaFenetre) {
+    chargerOptions(*jeu);
+    EXPECT_EQ(vue.fond, 0x404000u);
+    EXPECT_EQ(vue.tableRonde, 0x008000u);
+    EXPECT_TRUE(vue.estCoche(menuPro));
+    EXPECT_FALSE(vue.estCoche(menuBon));
+    EXPECT_TRUE(vue.estCoche(menuForceNormale));
+    EXPECT_TRUE(vue.estCoche(menuNormal));
+    EXPECT_TRUE(vue.estCoche(menuDeuxSecondes));
+    EXPECT_TRUE(vue.estCoche(menuOptionNiveauAdaptatif));
+    EXPECT_FALSE(vue.estCoche(menuAtLeast));
+    EXPECT_TRUE(vue.estCoche(menuConseilEnch));
+    EXPECT_TRUE(vue.estCoche(menuPointsPartieEnCours));
+    EXPECT_TRUE(vue.estCoche(menuDeductions));
+    EXPECT_TRUE(vue.estCoche(menuProposerPoignee));
+    EXPECT_TRUE(vue.estCoche(menuBarreOutils));
+    EXPECT_TRUE(vue.estCoche(menuBarreInfo));
+    for (PanneauOption p : {PanneauOption::evMaMain, PanneauOption::PanneauScores, PanneauOption::PanelDeductions,
+                            PanneauOption::PanelBarreOutils, PanneauOption::panelBarreInfo})
+        EXPECT_TRUE(vue.panneau[p]) << static_cast<int>(p);
+    EXPECT_TRUE(vue.enfonce[BoutonOutil::SBVoirDeductions]);
+    EXPECT_EQ(jeu->options.intervalleTimerEntreCarte, 200);
+    EXPECT_EQ(jeu->options.intervalleTimerTransition, 2000);
+    EXPECT_EQ(jeu->options.transitionAutomatique, 1);
+    EXPECT_EQ(vue.nbBoites("erreur"), 0);
+}
+
+TEST_F(OptionsEnregistrees, SansMagasinLesDefautsSontEnVigueurSansRienSauver) {
+    jeu->magasin = nullptr;
+    chargerOptions(*jeu);
+    EXPECT_EQ(jeu->options.niveau, 4);
+    EXPECT_EQ(jeu->regles.poidsRegle[74], 100);
+    EXPECT_FALSE(sauverOptions(*jeu));
+}
+
+TEST_F(OptionsEnregistrees, UnMagasinInaccessibleDonneLesDefauts) {
+    magasin.accessible = false;
+    chargerOptions(*jeu);
+    EXPECT_EQ(jeu->options.niveau, 4);
+    EXPECT_TRUE(magasin.valeurs.empty());
+    EXPECT_EQ(vue.nbBoites("erreur"), 0);
+}
+
+TEST_F(OptionsEnregistrees, LitToutDansLOrdreSaufVersion) {
+    remplirMagasin(5);
+    magasin.lectures.clear();
+    chargerOptions(*jeu);
+    EXPECT_EQ(magasin.lectures, nomsAttendus(false));
+    auto attendu = std::make_unique<Jeu>();
+    remplirOptions(*attendu, 5);
+    EXPECT_EQ(premiereDifference(*jeu, *attendu), "");
+    EXPECT_EQ(magasin.nbValidations, 0);  // an initialised store is only read
+}
+
+TEST_F(OptionsEnregistrees, LeContenuDeVersionNAAucunEffet) {
+    remplirMagasin(6);
+    magasin.valeurs["version"] = {Nature::Autre, "n'importe quoi, beaucoup trop long"};
+    chargerOptions(*jeu);
+    EXPECT_EQ(vue.nbBoites("erreur"), 0);
+    auto attendu = std::make_unique<Jeu>();
+    remplirOptions(*attendu, 6);
+    EXPECT_EQ(premiereDifference(*jeu, *attendu), "");
+}
+
+TEST_F(OptionsEnregistrees, LePoidsManquantDeLaRegle37ResteAZero) {
+    remplirMagasin(7);
+    magasin.valeurs.erase("fr37");
+    chargerOptions(*jeu);
+    EXPECT_EQ(jeu->regles.poidsRegle[37], 0);
+    auto attendu = std::make_unique<Jeu>();
+    remplirOptions(*attendu, 7);
+    EXPECT_EQ(jeu->regles.poidsRegle[36], attendu->regles.poidsRegle[36]);
+    EXPECT_EQ(jeu->regles.poidsRegle[38], attendu->regles.poidsRegle[38]);
+    EXPECT_EQ(jeu->scores.scoreTotal, attendu->scores.scoreTotal);
+    EXPECT_EQ(vue.nbBoites("erreur"), 0);
+}
+
+TEST_F(OptionsEnregistrees, UneValeurManquanteLaisseLaVariableCommeElleEtait) {
+    remplirMagasin(8);
+    magasin.valeurs.erase("optionCouleurTableRonde");
+    magasin.valeurs.erase("nomHighScoreChallenge23");
+    jeu->options.optionCouleurTableRonde = 0x123456;
+    jeu->options.nomHighScoreChallenge[2][3] = "avant";
+    chargerOptions(*jeu);
+    EXPECT_EQ(jeu->options.optionCouleurTableRonde, 0x123456u);
+    EXPECT_EQ(jeu->options.nomHighScoreChallenge[2][3], "avant");
+}
+
+TEST_F(OptionsEnregistrees, UneValeurPlusCourteNeRemplitQueSesPremiersOctets) {
+    remplirMagasin(9);
+    magasin.valeurs["optionCouleurFondEcran"] = {Nature::Binaire, octets({0x01, 0x02})};
+    magasin.valeurs["scoreTotal2"] = {Nature::Binaire, octets({0xff, 0xff, 0xff})};
+    magasin.valeurs["fr1"] = {Nature::Binaire, ""};
+    jeu->options.optionCouleurFondEcran = 0xAABBCCDD;
+    jeu->scores.scoreTotal[2] = 0x05000000;
+    jeu->regles.poidsRegle[1] = 77;
+    chargerOptions(*jeu);
+    EXPECT_EQ(jeu->options.optionCouleurFondEcran, 0xAABB0201u);
+    EXPECT_EQ(jeu->scores.scoreTotal[2], 0x05FFFFFF);
+    EXPECT_EQ(jeu->regles.poidsRegle[1], 77);
+    EXPECT_EQ(vue.nbBoites("erreur"), 0);
+}
+
+struct CasFaute {
+    const char* nom;
+    const char* valeur;
+    ValeurStockee stockee;
+    int langue;
+    const char* message;
+};
+
+class ValeurFautive : public testing::TestWithParam<CasFaute> {};
+
+TEST_P(ValeurFautive, EstSignaleeEtArreteLaLecture) {
+    const CasFaute& c = GetParam();
+    auto jeu = std::make_unique<Jeu>();
+    VueOptions vue;
+    MagasinMemoire magasin;
+    jeu->vue = &vue;
+    jeu->magasin = &magasin;
+    jeu->options.langue = c.langue;
+    auto source = std::make_unique<Jeu>();
+    remplirOptions(*source, 11);
+    source->magasin = &magasin;
+    sauverOptions(*source);
+    magasin.valeurs[c.valeur] = c.stockee;
+    magasin.lectures.clear();
+
+    chargerOptions(*jeu);
+
+    ASSERT_EQ(vue.nbBoites("erreur"), 1);
+    EXPECT_EQ(vue.boites[0].texte, std::string(c.message) + c.valeur);
+    ASSERT_FALSE(magasin.lectures.empty());
+    EXPECT_EQ(magasin.lectures.back(), c.valeur);  // nothing after it was read
+    // What was read before is kept; verif was read, so no defaults replace it.
+    EXPECT_EQ(jeu->options.verif, 1);
+    EXPECT_EQ(jeu->options.niveau, source->options.niveau);
+    EXPECT_EQ(jeu->scores.scoreTotal[4], 0);
+}
+
+const char* const erreurFr = "Les options enregistrées sont illisibles ; la lecture s'est arrêtée à la valeur : ";
+const char* const erreurEn = "The stored options cannot be read; reading stopped at the value: ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, ValeurFautive,
+    testing::Values(
+        CasFaute{"UnEntierEnTexte", "optionForceMain", {Nature::Texte, "2"}, FRANCAIS, erreurFr},
+        CasFaute{"UnEntierTropLong", "fr50", {Nature::Binaire, std::string(5, '\1')}, ANGLAIS, erreurEn},
+        CasFaute{"UnBooleenDeDeuxOctets", "optionBarreInfo", {Nature::Binaire, octets({1, 0})}, FRANCAIS, erreurFr},
+        CasFaute{"UnTypeInconnu", "highScoreChallenge21", {Nature::Autre, ""}, ANGLAIS, erreurEn},
+        CasFaute{"UnNomEnBinaire", "nomHighScoreChallenge11", {Nature::Binaire, "abc"}, FRANCAIS, erreurFr}),
+    [](const testing::TestParamInfo<CasFaute>& i) { return i.param.nom; });
+
+TEST_F(OptionsEnregistrees, UneFauteSurVerifMetLesDefauts) {
+    remplirMagasin(12);
+    magasin.valeurs["verif"] = {Nature::Texte, "1"};
+    chargerOptions(*jeu);
+    EXPECT_EQ(vue.nbBoites("erreur"), 1);
+    EXPECT_EQ(jeu->options.verif, 1);
+    EXPECT_EQ(jeu->options.niveau, 4);
+    EXPECT_EQ(magasin.valeurs.at("verif").octets, octets({1}));
+    EXPECT_EQ(magasin.valeurs.at("verif").nature, Nature::Binaire);
+}
+
+TEST_F(OptionsEnregistrees, VerifAZeroMetLesDefauts) {
+    remplirMagasin(13);
+    magasin.valeurs["verif"] = {Nature::Binaire, octets({0})};
+    chargerOptions(*jeu);
+    EXPECT_EQ(jeu->options.niveau, 4);
+    EXPECT_EQ(jeu->scores.scoreTotal[1], 0);
+    EXPECT_EQ(magasin.valeurs.at("verif").octets, octets({1}));
+}
+
+TEST_F(OptionsEnregistrees, SauverEcritChaqueValeurDansLOrdreEtUneSeuleValidation) {
+    remplirOptions(*jeu, 14);
+    jeu->options.niveau = -2;
+    jeu->regles.poidsRegle[9] = 0x01020304;
+    ASSERT_TRUE(sauverOptions(*jeu));
+    EXPECT_EQ(magasin.ecritures, nomsAttendus(true));
+    EXPECT_EQ(magasin.nbValidations, 1);
+    EXPECT_EQ(magasin.valeurs.at("niveau").octets, octets({0xfe, 0xff, 0xff, 0xff}));
+    EXPECT_EQ(magasin.valeurs.at("fr9").octets, octets({4, 3, 2, 1}));
+    EXPECT_EQ(magasin.valeurs.at("nomHighScoreChallenge32").octets, jeu->options.nomHighScoreChallenge[3][2]);
+}
+
+TEST_F(OptionsEnregistrees, LesDefautsNeTouchentPasAVerif) {
+    jeu->options.verif = 0;
+    optionsParDefaut(*jeu);
+    EXPECT_EQ(jeu->options.verif, 0);
+    EXPECT_EQ(magasin.valeurs.at("verif").octets, octets({0}));
+    EXPECT_EQ(magasin.valeurs.at("niveau").octets, octets({4, 0, 0, 0}));
+}
+
+struct CasVitesse {
+    const char* nom;
+    int vitesse;
+    MenuOption item;  // ignored when intervalle is 0
+    int intervalle;   // 0: out of range, nothing changes
+};
+
+class VitesseDuJeu : public testing::TestWithParam<CasVitesse> {};
+
+TEST_P(VitesseDuJeu, CocheLItemEtRegleLeMinuteur) {
+    const CasVitesse& c = GetParam();
+    auto jeu = std::make_unique<Jeu>();
+    VueOptions vue;
+    jeu->vue = &vue;
+    vue.cocherMenu(menuNormal, true);
+    jeu->options.intervalleTimerEntreCarte = 123;
+    jeu->options.optionVitesseJeuDeLaCarte = c.vitesse;
+    appliquerOptions(*jeu);
+    if (c.intervalle == 0) {
+        EXPECT_EQ(jeu->options.intervalleTimerEntreCarte, 123);
+        EXPECT_TRUE(vue.estCoche(menuNormal));  // the previous check stays
+        return;
+    }
+    EXPECT_EQ(jeu->options.intervalleTimerEntreCarte, c.intervalle);
+    EXPECT_TRUE(vue.estCoche(c.item));
+    for (MenuOption m : {menuEscargot, menuLent, menuNormal, menuRapide, menuInstantane})
+        if (m != c.item) EXPECT_FALSE(vue.estCoche(m));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, VitesseDuJeu,
+                         testing::Values(CasVitesse{"Escargot", 1, menuEscargot, 1000},
+                                         CasVitesse{"Lent", 2, menuLent, 400},
+                                         CasVitesse{"Normal", 3, menuNormal, 200},
+                                         CasVitesse{"Rapide", 4, menuRapide, 100},
+                                         CasVitesse{"Instantane", 5, menuInstantane, 1},
+                                         CasVitesse{"ZeroHorsLimites", 0, menuNormal, 0},
+                                         CasVitesse{"SixHorsLimites", 6, menuNormal, 0}),
+                         [](const testing::TestParamInfo<CasVitesse>& i) { return i.param.nom; });
+
+struct CasAttente {
+    const char* nom;
+    int attente;
+    MenuOption item;
+    int intervalle;  // 0: unchanged
+    int transitionAutomatique;
+    bool coche;
+};
+
+class AttenteEntrePlis : public testing::TestWithParam<CasAttente> {};
+
+TEST_P(AttenteEntrePlis, RegleLaTransition) {
+    const CasAttente& c = GetParam();
+    auto jeu = std::make_unique<Jeu>();
+    VueOptions vue;
+    jeu->vue = &vue;
+    jeu->options.intervalleTimerTransition = 321;
+    jeu->options.transitionAutomatique = 7;
+    jeu->options.optionAttenteEntreChaquePli = c.attente;
+    appliquerOptions(*jeu);
+    EXPECT_EQ(jeu->options.transitionAutomatique, c.transitionAutomatique);
+    EXPECT_EQ(jeu->options.intervalleTimerTransition, c.intervalle == 0 ? 321 : c.intervalle);
+    EXPECT_EQ(vue.estCoche(c.item), c.coche);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, AttenteEntrePlis,
+    testing::Values(CasAttente{"ClickObligatoire", 0, menuClickObligatoire, 0, 0, true},
+                    CasAttente{"UneSeconde", 1, menuUneSeconde, 1000, 1, true},
+                    CasAttente{"DeuxSecondes", 2, menuDeuxSecondes, 2000, 1, true},
+                    CasAttente{"CinqSecondes", 3, menuCinqSecondes, 5000, 1, true},
+                    CasAttente{"QuatreHorsLimites", 4, menuCinqSecondes, 0, 1, false},
+                    CasAttente{"NegatifHorsLimites", -1, menuClickObligatoire, 0, 1, false}),
+    [](const testing::TestParamInfo<CasAttente>& i) { return i.param.nom; });
+
+TEST_F(OptionsEnregistrees, LesNiveauxEtForcesHorsLimitesNeCochentRien) {
+    jeu->options.niveau = 5;
+    jeu->options.optionForceMain = 0;
+    appliquerOptions(*jeu);
+    for (MenuOption m : {menuDebutant, menuAmateur, menuBon, menuPro, menuForceDefense, menuForceNormale,
+                         menuForcePrise, menuForceGarde, menuForceGardeSans, menuForceGardeContre})
+        EXPECT_FALSE(vue.estCoche(m)) << static_cast<int>(m);
+    jeu->options.niveau = 2;
+    jeu->options.optionForceMain = 6;
+    appliquerOptions(*jeu);
+    EXPECT_TRUE(vue.estCoche(menuAmateur));
+    EXPECT_TRUE(vue.estCoche(menuForceGardeContre));
+}
+
+TEST_F(OptionsEnregistrees, LesOptionsEteintesCachentEtDecochent) {
+    chargerOptions(*jeu);
+    Options& o = jeu->options;
+    o.optionVisibiliteConseilEnchere = 0;
+    o.optionVisibiliteDeductions = 0;
+    o.optionBarreInfo = 0;
+    o.optionNiveauAdaptatif = 0;
+    o.optionAuMoinsUneMainDePrise = 1;
+    o.optionCouleurFondEcran = 0x0000ff;
+    appliquerOptions(*jeu);
+    EXPECT_FALSE(vue.panneau[PanneauOption::evMaMain]);
+    EXPECT_FALSE(vue.estCoche(menuConseilEnch));
+    EXPECT_FALSE(vue.panneau[PanneauOption::PanelDeductions]);
+    EXPECT_FALSE(vue.enfonce[BoutonOutil::SBVoirDeductions]);
+    EXPECT_FALSE(vue.estCoche(menuDeductions));
+    EXPECT_FALSE(vue.panneau[PanneauOption::panelBarreInfo]);
+    EXPECT_TRUE(vue.panneau[PanneauOption::PanelBarreOutils]);
+    EXPECT_FALSE(vue.estCoche(menuOptionNiveauAdaptatif));
+    EXPECT_TRUE(vue.estCoche(menuAtLeast));
+    EXPECT_EQ(vue.fond, 0x0000ffu);
+}
+
+TEST_F(OptionsEnregistrees, BasculerLesDeductionsAppliqueEtSauve) {
+    chargerOptions(*jeu);
+    basculerDeductions(*jeu);
+    EXPECT_EQ(jeu->options.optionVisibiliteDeductions, 0);
+    EXPECT_FALSE(vue.panneau[PanneauOption::PanelDeductions]);
+    EXPECT_FALSE(vue.enfonce[BoutonOutil::SBVoirDeductions]);
+    EXPECT_EQ(magasin.valeurs.at("optionVisibiliteDeductions").octets, octets({0}));
+    basculerDeductions(*jeu);
+    EXPECT_TRUE(vue.panneau[PanneauOption::PanelDeductions]);
+    EXPECT_EQ(magasin.valeurs.at("optionVisibiliteDeductions").octets, octets({1}));
+}
+
+struct CasNiveau {
+    const char* nom;
+    int numeroPli;
+    bool accepte;
+};
+
+class ChangerNiveau : public testing::TestWithParam<CasNiveau> {};
+
+TEST_P(ChangerNiveau, RefuseSeulementPendantLesPlis) {
+    const CasNiveau& c = GetParam();
+    auto jeu = std::make_unique<Jeu>();
+    VueOptions vue;
+    MagasinMemoire magasin;
+    jeu->vue = &vue;
+    jeu->magasin = &magasin;
+    chargerOptions(*jeu);  // level 4
+    const int validations = magasin.nbValidations;
+    jeu->donne.numeroPli = c.numeroPli;
+
+    changerNiveau(*jeu, 2);
+
+    if (c.accepte) {
+        EXPECT_EQ(jeu->options.niveau, 2);
+        EXPECT_TRUE(vue.estCoche(menuAmateur));
+        EXPECT_FALSE(vue.estCoche(menuPro));
+        EXPECT_EQ(magasin.valeurs.at("niveau").octets, octets({2, 0, 0, 0}));
+        EXPECT_EQ(magasin.nbValidations, validations + 1);
+        EXPECT_EQ(vue.nbBoites("message"), 0);
+        return;
+    }
+    EXPECT_EQ(jeu->options.niveau, 4);
+    EXPECT_TRUE(vue.estCoche(menuPro));
+    EXPECT_FALSE(vue.estCoche(menuAmateur));
+    EXPECT_EQ(magasin.nbValidations, validations);
+    ASSERT_EQ(vue.nbBoites("message"), 1);
+    EXPECT_EQ(vue.boites.back().titre, "BELVANE 2010");
+    EXPECT_EQ(vue.boites.back().texte, "Vous ne pouvez pas changer de niveau en pleine partie !");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, ChangerNiveau,
+                         testing::Values(CasNiveau{"AvantLaPremiereDonneOuPendantLesEncheres", 0, true},
+                                         CasNiveau{"PendantLePremierPli", 1, false},
+                                         CasNiveau{"PendantUnPli", 9, false},
+                                         CasNiveau{"PendantLeDernierPli", 18, false},
+                                         CasNiveau{"ApresLeDernierPli", 19, true}),
+                         [](const testing::TestParamInfo<CasNiveau>& i) { return i.param.nom; });
+
+TEST_F(OptionsEnregistrees, LeRefusDeNiveauEnAnglais) {
+    jeu->options.langue = ANGLAIS;
+    jeu->donne.numeroPli = 5;
+    changerNiveau(*jeu, 1);
+    ASSERT_EQ(vue.nbBoites("message"), 1);
+    EXPECT_EQ(vue.boites[0].texte, "You can only change level at the beginning of a new deal !");
+}
+
+}  // namespace
