@@ -10,10 +10,6 @@ constexpr int nbRegles = 100;  // size of the rule tables; rules 1..74 exist
 constexpr int nbReglesMax = 74;
 constexpr int tailleJournal = 72;
 
-constexpr int poidsRegleDefaut = 100;
-constexpr int poidsRegleMin = 60;
-constexpr int poidsRegleMax = 150;
-
 // etatRegle: the rule may still be tried, is switched off, or imposed the card.
 constexpr int REGLE_ETEINTE = 0;
 constexpr int REGLE_ACTIVE = 1;
@@ -43,11 +39,9 @@ struct EtatRegles {
     int gagnant = 0;  // gagnantProvisoire(joueurIA)
 
     // Before the first choice of a run every rule reads as active, as at the
-    // start of any choice.
-    EtatRegles() {
-        poidsRegle.remplir(poidsRegleDefaut);
-        etatRegle.remplir(REGLE_ACTIVE);
-    }
+    // start of any choice. The weights stay zero until the options are read
+    // or defaulted, as every stored value does.
+    EtatRegles() { etatRegle.remplir(REGLE_ACTIVE); }
 };
 
 struct Jeu;
