@@ -403,6 +403,7 @@ TEST(MoteurDeChoix, AucunTirageApresUneCarteImposee) {
         Jeu jeu;
         scenePetitEntame(jeu);
         jeu.options.optionNiveauAdaptatif = c.adaptatif;
+        jeu.regles.poidsRegle.remplir(100);  // every weight test passes, yet each one draws
         jeu.hasard.graine = 4242;
         calculerJouables(jeu, NORD);
         choisirCarte(jeu, NORD);
@@ -410,6 +411,30 @@ TEST(MoteurDeChoix, AucunTirageApresUneCarteImposee) {
         EXPECT_EQ(jeu.regles.etatRegle[7], REGLE_IMPOSEE) << c.quoi;
         EXPECT_EQ(jeu.hasard.graine, apresTirages(4242, c.tirages)) << c.quoi;
         EXPECT_EQ(jeu.regles.carteChoisie, 1) << c.quoi;
+    }
+}
+
+TEST(MoteurDeChoix, MemeEtatEtMemesTiragesMemeChoix) {
+    // South takes a Garde; East follows a heart lead with a heart hand where
+    // several rules draw.
+    for (const bool adaptatif : {false, true}) {
+        Jeu jeu;
+        distribuerScene(jeu, placement("", "C5 A1", "A20 A12 Exc P13 P7 P5 C14 C13 C3 T12 T9 T4 K10 K8 K5 K3 K2 K1", "", ""),
+                        OUEST, GARDE, SUD);
+        jouer(jeu, "C5");
+        jeu.options.optionNiveauAdaptatif = adaptatif;
+        jeu.regles.poidsRegle.remplir(80);
+        calculerJouables(jeu, EST);
+        for (std::uint32_t graine : {1u, 2u, 3u, 1234567u}) {
+            Jeu a = jeu;
+            Jeu b = jeu;
+            a.hasard.graine = b.hasard.graine = graine;
+            choisirCarte(a, EST);
+            choisirCarte(b, EST);
+            EXPECT_EQ(a.donne.jouable[EST], b.donne.jouable[EST]) << graine;
+            EXPECT_EQ(a.hasard.graine, b.hasard.graine) << graine;
+            EXPECT_GE(nbJouables(a, EST), 1);
+        }
     }
 }
 
