@@ -40,6 +40,13 @@ int nbAtoutsDans(const Main& main) {
     return n;
 }
 
+// A small count as text, without the general conversion's cost.
+std::string nombre(int n) {
+    if (n < 0 || n > 99) return std::to_string(n);
+    const char chiffres[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+    return n < 10 ? std::string(1, chiffres[1]) : std::string(chiffres, 2);
+}
+
 bool priseOuGarde(int contrat) { return contrat == PRISE || contrat == GARDE; }
 
 // Whether the taker's hand is strong enough for the defence to fear it.
@@ -85,6 +92,61 @@ int testerPreneurFort(const Jeu& jeu) {
 
     const bool fort = (bouts < 2 && honneurs > 5) || (bouts == 2 && honneurs > 8) || atouts > 9;
     return force > 10 && fort ? 1 : 0;
+}
+
+// The deduction pass but for the remaining counts.
+void placerParDeduction(Jeu& jeu) {
+    Connaissances& k = jeu.connaissances;
+    const Donne& d = jeu.donne;
+
+    // An observer may place the cards it cannot see only once it knows where
+    // each of the six set-aside cards lies; otherwise an unseen card could be
+    // among them rather than with the one seat not yet excluded.
+    for (int o = 1; o <= 4; ++o) {
+        if (k.ecartLocalise[o] == 1) continue;
+        bool tousPlaces = true;
+        for (int i = 1; i <= 6 && tousPlaces; ++i) {
+            const Carte& c = d.chien[i];
+            tousPlaces = estCarte(c) && localisation(k, o, c.couleur, c.valeur) == HORS_JEU;
+        }
+        if (tousPlaces) k.ecartLocalise[o] = 1;
+    }
+
+    for (int o = 1; o <= 4; ++o) {
+        if (k.ecartLocalise[o] != 1) continue;
+        for (int couleur = 1; couleur <= 4; ++couleur)
+            for (int v = 1; v <= 14; ++v) {
+                if (k.localisationCouleur[o][couleur][v] != NON_PLACE) continue;
+                int exclus = 0;
+                int reste = 0;
+                for (int t = 1; t <= 4; ++t) {
+                    if (t == o) continue;
+                    if (k.possibleCouleur[o][t][couleur][v] == EXCLU) ++exclus;
+                    else reste = t;
+                }
+                if (exclus != 2) continue;
+                k.localisationCouleur[o][couleur][v] = reste;
+                for (int t = 1; t <= 4; ++t)
+                    if (t != reste) k.possibleCouleur[o][t][couleur][v] = EXCLU;
+            }
+    }
+}
+
+// Cards of each suit, and trumps, that each observer neither holds nor has
+// seen out of play.
+void compterRestants(Connaissances& k) {
+    for (int o = 1; o <= 4; ++o) {
+        for (int couleur = 1; couleur <= 4; ++couleur) {
+            const Table<int, 1, 14>& l = k.localisationCouleur[o][couleur];
+            int connus = 0;
+            for (int v = 1; v <= 14; ++v) connus += static_cast<int>(l[v] == HORS_JEU) + static_cast<int>(l[v] == o);
+            k.restantCouleur[o][couleur] = 14 - connus;
+        }
+        const ParAtout& l = k.localisationAtout[o];
+        int connus = 0;
+        for (int v = 1; v <= 21; ++v) connus += static_cast<int>(l[v] == HORS_JEU) + static_cast<int>(l[v] == o);
+        k.restantAtout[o] = 21 - connus;
+    }
 }
 
 }  // namespace
@@ -365,7 +427,9 @@ void noterCarteJouee(Jeu& jeu, int a, int slot) {
     if (c != ATOUT && v == ROI) k.roiSecPreneur[c] = 0;
 
     noterCarteHorsJeu(jeu, a, slot, c, v);
-    deduireConnaissances(jeu);
+    // The deduction pass; noterCarteHorsJeu has already brought the remaining
+    // counts up to date.
+    placerParDeduction(jeu);
     if (atout)
         for (int s = 1; s <= 4; ++s)
             if (s != a) k.nbAtoutsDehors[s] -= 1;
@@ -375,7 +439,14 @@ void noterCarteJouee(Jeu& jeu, int a, int slot) {
 void noterCarteHorsJeu(Jeu& jeu, int siege, int slot, int couleur, int valeur) {
     Connaissances& k = jeu.connaissances;
     for (int o = 1; o <= 4; ++o) {
-        localisation(k, o, couleur, valeur) = HORS_JEU;
+        int& l = localisation(k, o, couleur, valeur);
+        // The remaining counts follow at once, so the deduction pass after a
+        // card need not count them again.
+        if (l != HORS_JEU && l != o) {
+            if (couleur != ATOUT) --k.restantCouleur[o][couleur];
+            else if (valeur != EXCUSE) --k.restantAtout[o];
+        }
+        l = HORS_JEU;
         for (int t = 1; t <= 4; ++t) possible(k, o, t, couleur, valeur) = EXCLU;
     }
 
@@ -391,57 +462,8 @@ void noterCarteHorsJeu(Jeu& jeu, int siege, int slot, int couleur, int valeur) {
 }
 
 void deduireConnaissances(Jeu& jeu) {
-    Connaissances& k = jeu.connaissances;
-    const Donne& d = jeu.donne;
-
-    // An observer may place the cards it cannot see only once it knows where
-    // each of the six set-aside cards lies; otherwise an unseen card could be
-    // among them rather than with the one seat not yet excluded.
-    for (int o = 1; o <= 4; ++o) {
-        if (k.ecartLocalise[o] == 1) continue;
-        bool tousPlaces = true;
-        for (int i = 1; i <= 6 && tousPlaces; ++i) {
-            const Carte& c = d.chien[i];
-            tousPlaces = estCarte(c) && localisation(k, o, c.couleur, c.valeur) == HORS_JEU;
-        }
-        if (tousPlaces) k.ecartLocalise[o] = 1;
-    }
-
-    for (int o = 1; o <= 4; ++o) {
-        if (k.ecartLocalise[o] != 1) continue;
-        for (int couleur = 1; couleur <= 4; ++couleur)
-            for (int v = 1; v <= 14; ++v) {
-                if (k.localisationCouleur[o][couleur][v] != NON_PLACE) continue;
-                int exclus = 0;
-                int reste = 0;
-                for (int t = 1; t <= 4; ++t) {
-                    if (t == o) continue;
-                    if (k.possibleCouleur[o][t][couleur][v] == EXCLU) ++exclus;
-                    else reste = t;
-                }
-                if (exclus != 2) continue;
-                k.localisationCouleur[o][couleur][v] = reste;
-                for (int t = 1; t <= 4; ++t)
-                    if (t != reste) k.possibleCouleur[o][t][couleur][v] = EXCLU;
-            }
-    }
-
-    for (int o = 1; o <= 4; ++o) {
-        for (int couleur = 1; couleur <= 4; ++couleur) {
-            int connus = 0;
-            for (int v = 1; v <= 14; ++v) {
-                const int l = k.localisationCouleur[o][couleur][v];
-                connus += l == HORS_JEU || l == o;
-            }
-            k.restantCouleur[o][couleur] = 14 - connus;
-        }
-        int connus = 0;
-        for (int v = 1; v <= 21; ++v) {
-            const int l = k.localisationAtout[o][v];
-            connus += l == HORS_JEU || l == o;
-        }
-        k.restantAtout[o] = 21 - connus;
-    }
+    placerParDeduction(jeu);
+    compterRestants(jeu.connaissances);
 }
 
 int plusHautAtoutEnJeu(const Jeu& jeu, int observateur) {
@@ -470,15 +492,15 @@ void afficherDeductions(Jeu& jeu) {
     const Connaissances& k = jeu.connaissances;
     const int h = jeu.donne.joueurHumain;
     Deductions x;
-    x.atoutMaximal = k.atoutMaitre[h] == -1 ? std::string("-") : std::to_string(k.atoutMaitre[h]);
-    x.atoutsDehors = std::to_string(k.nbAtoutsDehors[h]);
+    x.atoutMaximal = k.atoutMaitre[h] == -1 ? std::string("-") : nombre(k.atoutMaitre[h]);
+    x.atoutsDehors = nombre(k.nbAtoutsDehors[h]);
     x.vingtEtUnJoue = k.detenteurAtout[VINGT_ET_UN] == HORS_JEU;
     x.petitJoue = k.detenteurPetit == HORS_JEU;
     x.excuseJouee = k.detenteurExcuse == HORS_JEU;
     for (int couleur = 1; couleur <= 4; ++couleur) {
         for (int v = VALET; v <= ROI; ++v) x.honneurHorsJeu[couleur][v] = k.localisationCouleur[h][couleur][v] == HORS_JEU;
         const int n = k.nbCouleurDehors[h][couleur];
-        x.couleurDehors[couleur] = n == 0 ? std::string("-") : std::to_string(n);
+        x.couleurDehors[couleur] = n == 0 ? std::string("-") : nombre(n);
     }
     jeu.vue->afficherDeductions(x);
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include "engine/textes.h"
@@ -20,17 +21,7 @@ void exigerEcritureAtomique(QSettings& s) {
 
 }  // namespace
 
-MagasinQSettings::MagasinQSettings()
-    : reglages_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QString::fromUtf8(organisationMagasin),
-                                            QString::fromUtf8(titreProgramme))) {
-    exigerEcritureAtomique(*reglages_);
-}
-
-MagasinQSettings::MagasinQSettings(const std::string& fichier)
-    : reglages_(std::make_unique<QSettings>(QString::fromStdString(fichier), QSettings::NativeFormat)) {
-    exigerEcritureAtomique(*reglages_);
-}
+MagasinQSettings::MagasinQSettings() : MagasinQSettings(organisationMagasin, titreProgramme) {}
 
 MagasinQSettings::MagasinQSettings(const std::string& organisation, const std::string& application)
     : reglages_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -39,16 +30,16 @@ MagasinQSettings::MagasinQSettings(const std::string& organisation, const std::s
     exigerEcritureAtomique(*reglages_);
 }
 
-std::unique_ptr<MagasinQSettings> MagasinQSettings::sousCle(const std::string& cle) {
-    static const std::string racine = "Software\\";
-    if (cle.size() > racine.size() + 1 && cle.compare(0, racine.size(), racine) == 0 && cle.back() == '\\') {
-        const std::string chemin = cle.substr(racine.size(), cle.size() - racine.size() - 1);
-        const std::size_t barre = chemin.find('\\');
-        if (barre != std::string::npos && barre > 0 && barre + 1 < chemin.size())
-            return std::unique_ptr<MagasinQSettings>(
-                new MagasinQSettings(chemin.substr(0, barre), chemin.substr(barre + 1)));
-    }
-    return std::make_unique<MagasinQSettings>();
+std::unique_ptr<MagasinQSettings> MagasinQSettings::sousCle(const std::string& cleRegistre) {
+    QStringList parties = QString::fromStdString(cleRegistre).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    const bool valide = parties.size() == 3 && parties[0].compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0;
+    if (!valide) return std::unique_ptr<MagasinQSettings>(new MagasinQSettings());
+    return std::unique_ptr<MagasinQSettings>(new MagasinQSettings(parties[1].toStdString(), parties[2].toStdString()));
+}
+
+MagasinQSettings::MagasinQSettings(const std::string& fichier)
+    : reglages_(std::make_unique<QSettings>(QString::fromStdString(fichier), QSettings::NativeFormat)) {
+    exigerEcritureAtomique(*reglages_);
 }
 
 MagasinQSettings::~MagasinQSettings() = default;

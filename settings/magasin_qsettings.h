@@ -19,6 +19,9 @@ public:
     MagasinQSettings();
     // The store kept in this file.
     explicit MagasinQSettings(const std::string& fichier);
+    // The current user's store under a registry-style key "Software\<maker>\<title>\";
+    // a key of any other form gives the game's own store.
+    static std::unique_ptr<MagasinQSettings> sousCle(const std::string& cleRegistre);
     ~MagasinQSettings() override;
 
     bool ouvrirCle() override;
@@ -31,5 +34,6 @@ public:
     std::string fichier() const;
 
 private:
+    MagasinQSettings(const std::string& organisation, const std::string& application);
     std::unique_ptr<QSettings> reglages_;
 };

@@ -3,6 +3,7 @@
 #include <concepts>
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <type_traits>

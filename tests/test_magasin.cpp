@@ -171,6 +171,25 @@ TEST_F(MagasinSurDisque, LeMagasinDeLUtilisateurEstDansSonDossierDeConfiguration
     EXPECT_TRUE(fs::exists(fichierDe(dossier)));
 }
 
+TEST_F(MagasinSurDisque, LaCleDuJeuDonneLeDossierDuFabricantEtLeTitre) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(dossier.string()));
+    struct Cas {
+        const char* cle;
+        fs::path fichier;
+    };
+    const Cas cas[] = {
+        {"Software\\Oskaveri\\BELVANE 2010\\", fichierDe(dossier)},
+        {"Software\\Autre\\Jeu\\", dossier / "Autre" / "Jeu.conf"},
+        {"", fichierDe(dossier)},                // not composed yet: the game's own store
+        {"Oskaveri\\BELVANE", fichierDe(dossier)},  // not a key of the user's software
+    };
+    for (const Cas& c : cas) {
+        const auto magasin = MagasinQSettings::sousCle(c.cle);
+        ASSERT_TRUE(magasin) << c.cle;
+        EXPECT_EQ(fs::path(magasin->fichier()), c.fichier) << c.cle;
+    }
+}
+
 TEST_F(MagasinSurDisque, UnAutreProcessusRelitCeQuUnProcessusAEcrit) {
     const fs::path xdg1 = dossier / "un";
     {

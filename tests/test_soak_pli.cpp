@@ -125,6 +125,21 @@ void verifierSavoir(std::ostream& err, const Jeu& jeu, const Savoir& avant) {
             }
     }
 
+    // Cards each observer neither holds nor has seen out of play.
+    for (int o = 1; o <= 4; ++o) {
+        for (int couleur = 1; couleur <= 4; ++couleur) {
+            int n = 14;
+            for (int val = 1; val <= 14; ++val) {
+                const int l = k.localisationCouleur[o][couleur][val];
+                n -= l == HORS_JEU || l == o;
+            }
+            if (k.restantCouleur[o][couleur] != n) err << "restantCouleur " << o << " " << couleur << "\n";
+        }
+        int n = 21;
+        for (int w = 1; w <= 21; ++w) n -= k.localisationAtout[o][w] == HORS_JEU || k.localisationAtout[o][w] == o;
+        if (k.restantAtout[o] != n) err << "restantAtout " << o << "\n";
+    }
+
     // The true holders.
     for (int w = 2; w <= 21; ++w) {
         if (k.detenteurAtout[w] != v.atout[w]) err << "detenteurAtout " << w << "\n";
