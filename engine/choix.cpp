@@ -3,6 +3,12 @@
 #include "engine/jeu.h"
 #include "engine/regles_moteur.h"
 
+namespace {
+
+bool siegeValide(int s) { return s >= 1 && s <= 4; }
+
+}  // namespace
+
 void commencerChoix(Jeu& jeu, int siege) {
     EtatRegles& r = jeu.regles;
     const Donne& d = jeu.donne;
@@ -27,16 +33,10 @@ bool regleApplicable(Jeu& jeu, int k) {
 }
 
 void appliquerRegle(Jeu& jeu, int k) {
-    if (k < 1 || k > nbReglesMax) return;
+    if (k < 1 || k > nbReglesMax || !siegeValide(jeu.donne.preneur) || !siegeValide(jeu.donne.joueurEntame)) return;
     Choix ch(jeu);
     listeRegles[static_cast<std::size_t>(k - 1)].appliquer(ch);
 }
-
-namespace {
-
-bool siegeValide(int s) { return s >= 1 && s <= 4; }
-
-}  // namespace
 
 void choisirCarte(Jeu& jeu, int siege) {
     const Donne& d = jeu.donne;
