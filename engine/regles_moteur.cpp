@@ -276,6 +276,14 @@ int premierAtoutJouable(const Choix& ch, int valeurMin) {
     return -1;
 }
 
+int nbSiegesSansAtoutConnus(const Jeu& jeu, int observateur) {
+    const auto& coupe = jeu.connaissances.atoutCoupe[observateur];
+    int nb = 0;
+    for (int s = 1; s <= 4; ++s)
+        if (s != observateur && coupe[s] == 1) ++nb;
+    return nb;
+}
+
 bool estPetit(const Carte& c) { return c.couleur == ATOUT && c.valeur == PETIT; }
 
 bool petitTombe(const Choix& ch) { return ch.conn.detenteurPetit == HORS_JEU; }

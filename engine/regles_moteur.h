@@ -92,6 +92,8 @@ bool estJouable(const Choix& ch, int slot);
 bool aJouableDeCouleur(const Choix& ch, int couleur);
 // First playable trump of at least `valeurMin` in slot order (the highest), or -1.
 int premierAtoutJouable(const Choix& ch, int valeurMin);
+// Seats other than `observateur` that it knows to hold no trump.
+int nbSiegesSansAtoutConnus(const Jeu& jeu, int observateur);
 bool estPetit(const Carte& c);
 bool petitTombe(const Choix& ch);  // the Petit has been played in this deal
 bool estCouleur(int couleur);      // a plain suit 1..4: not trumps, not an empty place
