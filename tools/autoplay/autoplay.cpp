@@ -68,6 +68,16 @@ void enregistrer(Json& j, const Jeu& jeu, long long numero, bool jouee) {
     j.cle("bids").debutListe();
     for (int s = 1; s <= 4; ++s) j.entier(d.enchere[s]);
     j.finListe();
+    // The deal's log of the card-play rules that imposed a card: [rule, seat].
+    const EtatRegles& r = jeu.regles;
+    j.cle("rules").debutListe();
+    for (int k = 1; k <= r.nbReglesUtilisees; ++k) {
+        j.debutListe();
+        j.entier(r.regleUtilisee[k]);
+        j.entier(r.joueurRegleUtilisee[k]);
+        j.finListe();
+    }
+    j.finListe();
     j.cle("taker").entier(jouee ? d.preneur : 0);
     j.cle("contract").entier(jouee ? d.contrat : 0);
     if (jouee) {
