@@ -68,6 +68,15 @@ void enregistrer(Json& j, const Jeu& jeu, long long numero, bool jouee) {
     j.cle("bids").debutListe();
     for (int s = 1; s <= 4; ++s) j.entier(d.enchere[s]);
     j.finListe();
+    // The rules that imposed a card, in the order they did, with the seat served.
+    j.cle("rules").debutListe();
+    for (int k = 1; k <= jeu.regles.nbReglesUtilisees; ++k) {
+        j.debutListe();
+        j.entier(jeu.regles.regleUtilisee[k]);
+        j.entier(jeu.regles.joueurRegleUtilisee[k]);
+        j.finListe();
+    }
+    j.finListe();
     j.cle("taker").entier(jouee ? d.preneur : 0);
     j.cle("contract").entier(jouee ? d.contrat : 0);
     if (jouee) {
