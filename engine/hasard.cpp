@@ -3,11 +3,6 @@
 #include <chrono>
 #include <memory>
 
-int hasard(Hasard& h, int n) {
-    h.graine = h.graine * 134775813u + 1u;
-    return static_cast<int>((static_cast<std::uint64_t>(h.graine) * static_cast<std::uint32_t>(n)) >> 32) + 1;
-}
-
 void reamorcer(Hasard& h) { h.graine = h.horloge(); }
 
 std::uint32_t horlogeSysteme() {

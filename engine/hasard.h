@@ -17,6 +17,9 @@ struct Hasard {
     Horloge horloge = horlogeSysteme;
 };
 
-// 1..n, uniformly; n >= 1.
-int hasard(Hasard& h, int n);
+// 1..n, uniformly; n >= 1. Inline: the shuffle draws it nearly 3000 times a deal.
+inline int hasard(Hasard& h, int n) {
+    h.graine = h.graine * 134775813u + 1u;
+    return static_cast<int>((static_cast<std::uint64_t>(h.graine) * static_cast<std::uint32_t>(n)) >> 32) + 1;
+}
 void reamorcer(Hasard& h);

@@ -91,6 +91,7 @@ TEST(Autoplay, EnregistrementDUneDonne) {
         EXPECT_EQ(paires, 72u + 4u + 1u + 6u + 1u);
         EXPECT_NE(ligne.find("\"ratings\":[4,"), std::string::npos) << "option 6 rates seat 1 at Garde Contre";
         EXPECT_NE(ligne.find("\"attempts\":"), std::string::npos);
+        EXPECT_NE(ligne.find(",\"rules\":["), std::string::npos);
     }
     EXPECT_EQ(n, 4);
     EXPECT_NE(sortie.find("\"first\":4"), std::string::npos);

@@ -132,6 +132,14 @@ TEST_F(FinDeDonne, LesQuatreChangementsSeCompensent) {
     }
 }
 
+TEST_F(FinDeDonne, LesTotauxRestentDesEntiersDe32Bits) {
+    jeu->scores.scoreTotal[1] = 2147483647 - 10;
+    terminer(*jeu, {1, GARDE, 90, 41, 2, 0});  // +114 for the taker
+    jeu->finDeDonne(*jeu);
+    EXPECT_EQ(jeu->scores.scoreTotal[1], -2147483647 - 1 + 103);
+    EXPECT_EQ(jeu->scores.scoreTotal[2], -38);
+}
+
 struct CasResultat {
     const char* nom;
     DonneFinie donne;

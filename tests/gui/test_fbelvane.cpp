@@ -655,3 +655,70 @@ TEST_F(PartieBelvane, GlobalScoresShowAndAClickOnOneHidesThemAll) {
 }
 
 }  // namespace
+
+namespace {
+
+class EcartBelvane : public PartieBelvane {
+protected:
+    // Deals until the human takes at Garde, then names him taker: the dog is shown.
+    void prendreGarde() {
+        jeu->options.optionForceMain = 4;
+        for (int essai = 0; essai < 40; ++essai) {
+            if (essai == 0) cliquer("PanelLancement");
+            else action("menuNewGame")->trigger();
+            ASSERT_TRUE(attendre([&] { return barreOuverte() || encheresFinies(); }));
+            if (!barreOuverte() || !montre("ButtonGarde")) continue;
+            cliquer("ButtonGarde");
+            ASSERT_TRUE(attendre([&] { return encheresFinies(); }));
+            if (jeu->donne.meilleureEnchere != GARDE) continue;
+            QTest::keyClick(fenetre.get(), Qt::Key_Space);
+            ASSERT_EQ(jeu->donne.preneur, 1);
+            return;
+        }
+        FAIL() << "no deal let the human take at Garde";
+    }
+};
+
+TEST_F(PartieBelvane, APanelTakesItsClickButABidPanelContinues) {
+    prendreGardeContre();
+    QTest::mouseClick(controle("PanneauScores"), Qt::LeftButton);
+    QTest::mouseClick(controle("PanelDeductions"), Qt::LeftButton);
+    EXPECT_EQ(jeu->donne.numeroPli, 0);
+    cliquer("PanelDec2");
+    EXPECT_EQ(jeu->donne.numeroPli, 1);
+    EXPECT_EQ(jeu->donne.preneur, 1);
+}
+
+TEST_F(EcartBelvane, TheDogThenTheDiscardScreenThenPlay) {
+    prendreGarde();
+    for (int i = 1; i <= 6; ++i) EXPECT_TRUE(montre(QString("CarteChien%1").arg(i))) << i;
+    EXPECT_EQ(controle<QLabel>("info")->text(),
+              QString::fromUtf8("Et voici le Chien ! A présent, cliquez pour continuer à jouer..."));
+    cliquer("CarteChien3");
+    for (int i = 1; i <= 6; ++i) EXPECT_FALSE(montre(QString("CarteChien%1").arg(i))) << i;
+    ASSERT_EQ(jeu->donne.modeEcart, 1);
+    for (int k = 1; k <= 24; ++k) EXPECT_TRUE(montre(QString("Carte3D%1").arg(k))) << k;
+    EXPECT_EQ(controle("Carte3D24")->x(), 20 + 23 * 30);
+
+    // Six cards that may be discarded, the hand pointer on each; each rises as it is chosen.
+    int choisies = 0;
+    for (int k = 1; k <= 24 && choisies < 6; ++k) {
+        QWidget* image = controle(QString("Carte3D%1").arg(k));
+        if (image->cursor().shape() != Qt::PointingHandCursor) continue;
+        const int haut = image->y();
+        cliquer(image->objectName());
+        EXPECT_EQ(image->y(), haut - jeu->disposition.leveeCarte) << k;
+        ++choisies;
+        EXPECT_EQ(montre("PanelConfirmeEcart"), choisies == 6) << choisies;
+    }
+    ASSERT_EQ(choisies, 6);
+    cliquer("PanelConfirmeEcart");
+    EXPECT_FALSE(montre("PanelConfirmeEcart"));
+    EXPECT_EQ(jeu->donne.modeEcart, 0);
+    for (int k = 19; k <= 24; ++k) EXPECT_FALSE(montre(QString("Carte3D%1").arg(k))) << k;
+    for (int k = 1; k <= 18; ++k) EXPECT_TRUE(montre(QString("Carte3D%1").arg(k))) << k;
+    EXPECT_TRUE(montre("TableRonde"));
+    EXPECT_TRUE(montre("CadrePreneur1"));
+}
+
+}  // namespace

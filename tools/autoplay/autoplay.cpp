@@ -68,13 +68,12 @@ void enregistrer(Json& j, const Jeu& jeu, long long numero, bool jouee) {
     j.cle("bids").debutListe();
     for (int s = 1; s <= 4; ++s) j.entier(d.enchere[s]);
     j.finListe();
-    // The deal's log of the card-play rules that imposed a card: [rule, seat].
-    const EtatRegles& r = jeu.regles;
+    // The rules that imposed a card, in the order they did, with the seat served.
     j.cle("rules").debutListe();
-    for (int k = 1; k <= r.nbReglesUtilisees; ++k) {
+    for (int k = 1; k <= jeu.regles.nbReglesUtilisees; ++k) {
         j.debutListe();
-        j.entier(r.regleUtilisee[k]);
-        j.entier(r.joueurRegleUtilisee[k]);
+        j.entier(jeu.regles.regleUtilisee[k]);
+        j.entier(jeu.regles.joueurRegleUtilisee[k]);
         j.finListe();
     }
     j.finListe();
@@ -122,7 +121,7 @@ private:
 std::string usageAutoplay() {
     return "usage: belvane-autoplay --deals N [--seed S] [--force 1..6] [--at-least-one-taker]\n"
            "                        [--level 1..4] [--adaptive on|off] [--store PATH] [--jsonl] [--check]\n"
-           "  --deals N              deals to play (1 or more)\n"
+           "  --deals N              deals to play out (1 or more); deals everybody passed come on top\n"
            "  --seed S               reproducible run: the clock behind each reseed follows S\n"
            "  --force 1..6           strength of seat 1's hand, as the game's hand-strength menu (default 2)\n"
            "  --at-least-one-taker   deal again any fresh deal in which no hand can bid\n"
@@ -238,7 +237,10 @@ int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ost
     long long tentatives = 0;
     bool donneEnCours = false;
     const auto debut = std::chrono::steady_clock::now();
-    for (long long n = 1; n <= p.deals; ++n) {
+    // --deals counts the deals played out; a deal everybody passed is recorded
+    // too, and the next one follows with the opening seat moved on.
+    long long joues = 0;
+    for (long long n = 1; joues < p.deals; ++n) {
         // A deal nobody bid on ends with the click that deals the next one.
         if (!donneEnCours) nouvelleDonne(jeu, 0);
         tentatives += jeu.donne.tentatives;
@@ -251,7 +253,8 @@ int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ost
         enregistrer(j, jeu, n, issue == IssueDonne::Jouee);
         somme = hacher(somme, j.texte());
         if (p.jsonl) sortie << j.texte();
-        donneEnCours = issue == IssueDonne::SansPreneur && n < p.deals;
+        if (issue == IssueDonne::Jouee) ++joues;
+        donneEnCours = issue == IssueDonne::SansPreneur;
         if (donneEnCours) continuer(jeu);
     }
     const double secondes =

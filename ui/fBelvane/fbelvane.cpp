@@ -181,7 +181,7 @@ void TfrmBelvane::creerBarreEnchere() {
         boutonEnchere[e] = new QPushButton(BarreEnchere);
         boutonEnchere[e]->setObjectName(noms[e]);
         boutonEnchere[e]->setGeometry(rectDessin(6 + e * 111, 4, 107, 24));
-        boutonEnchere[e]->setFont(police(8, true));
+        boutonEnchere[e]->setFont(police(7.5, true));
         boutonEnchere[e]->setFocusPolicy(Qt::NoFocus);
         connect(boutonEnchere[e], &QPushButton::clicked, this, [this, e] { boutonEnchereClick(e); });
     }
