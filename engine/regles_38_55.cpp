@@ -52,8 +52,9 @@ void entameAtoutSignalee(Choix& ch, int k) {
     if (imposer(ch, slot, k)) conn.signalAtoutImpair = 1;
 }
 
-// The Dame of the taker's long suit is led from the top only while the suit is
-// short enough for the trumps held to make the Roi fall.
+// The Dame of the taker's long suit is led from the top only from a suit that
+// is short for the trumps dealt with it, and never once a defender's Cavalier
+// fell under the Roi.
 bool dameParLeHaut(const Choix& ch, int longue) {
     if (ch.conn.cavalierSousRoi != 0) return false;
     const int c = ch.conn.nbCartesCouleurDepart[ch.preneur][longue];
@@ -82,7 +83,7 @@ void regle38ContrePreneurSansAtout(Choix& ch) {
         const int maitre = k.couleurMaitre[s];
         if (maitre > 0 && tient(ch, s, maitre)) {
             if (imposerTenue(ch, s, maitre, 38)) return;
-            break;
+            break;  // a master card an earlier rule took away: the trumps are still kept back
         }
     }
     if (hasard(ch.alea, 100) < 95) retirerCouleur(ch.jeu, ch.siege, ATOUT);
