@@ -100,5 +100,15 @@ struct Donne {
     }
 };
 
+// The handful window's selection: nothing of it outlives the window;
+// only poigneeHumain does.
+struct SelectionPoignee {
+    bool ouverte = false;                // the window is open
+    int taillePoignee = 0;               // cards to show: 10, 13 or 15
+    int nbAtoutsHumain = 0;              // trumps and the Excuse in the human's hand
+    Table<bool, 1, 18> poigneeSelection;  // per slot of the window
+    int poigneeNbCartes = 0;             // selected slots
+};
+
 void trierMains(Donne& d);
 void trierChien(Donne& d);

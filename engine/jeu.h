@@ -7,6 +7,7 @@
 #include "engine/hasard.h"
 #include "engine/options.h"
 #include "engine/regles.h"
+#include "engine/textes.h"
 #include "engine/vue.h"
 
 class Magasin;
@@ -27,6 +28,8 @@ struct Jeu {
     Scores scores;
     Hasard hasard;
     Disposition disposition;  // the table's geometry on this screen
+    SelectionPoignee poignee;  // the handful window's selection
+    Identite identite;         // title and registry key, composed by the splash
     Vue* vue = &vueNulle();  // what the table shows
     Minuteurs* minuteurs = &minuteursNuls();
     // The per-user store of the options, weights and scores; none, nothing is saved.

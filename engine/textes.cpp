@@ -12,7 +12,7 @@ namespace {
 struct Entree {
     Texte id;
     const char* fr;
-    const char* en;
+    const char* en;  // nullptr: the same text in both languages
 };
 
 // Add each new text here, once; the order does not matter.
@@ -69,7 +69,7 @@ const Entree catalogue[] = {
     {Texte::menuGameAgain, "&Redémarrer la partie", "&Re-start the deal"},
     {Texte::bulleSBGameAgain, "Redémarrer la partie", "Re-start the deal"},
     {Texte::bulleSBVoirScoresGlobaux, "Scores globaux", "Global scores"},
-    {Texte::bulleSBVoirDeductions, "Déductions", "Deductions"},
+    {Texte::deductions, "Déductions", "Deductions"},
     {Texte::bulleSBAide, "Aide de Belvane", "Belvane Help"},
     {Texte::menuInitScores, "&Initialiser les scores", "&Init scores"},
     {Texte::menuQuit, "&Quitter", "&Quit"},
@@ -114,7 +114,6 @@ const Entree catalogue[] = {
     {Texte::menuAide, "&Aide", "&Help"},
     {Texte::menuSommaire, "&Sommaire", "&Contents"},
     {Texte::menuApropos, "&à-propos", "&About"},
-    {Texte::PanelInfoDeductions, "Déductions", "Deductions"},
     {Texte::PanelLancement, "Cliquez ici pour commencer à jouer !", "Click here to start playing !"},
     {Texte::PanelPoigneeSimple, "Poignée SIMPLE", "SINGLE POIGNEE"},
     {Texte::PanelPoigneeDouble, "Poignée DOUBLE", "DOUBLE POIGNEE"},
@@ -125,6 +124,50 @@ const Entree catalogue[] = {
     {Texte::PanelVoirMains, "VOIR LES MAINS", "SEE HANDS"},
     {Texte::PanelScoreDetaille, "SCORES", "SCORES"},
     {Texte::PanelVoirPlis, "VOIR LES 18 PLIS", "SEE TRICKS"},
+    {Texte::niveauDebutant, "Débutant", "Beginner"},
+    {Texte::niveauAmateur, "Amateur", "Medium"},
+    {Texte::niveauBon, "Bon", "Advanced"},
+    {Texte::niveauPro, "Pro", "Pro"},
+    {Texte::frmPoignee, "Sélectionnez les cartes à mettre dans la Poignée !", "Choose cards to create your Poignée !"},
+    {Texte::PanelBoutonParesseux, "Bouton paresseux...", "Lazy button..."},
+    {Texte::PanelOkPoignee, "OK", nullptr},
+    {Texte::PanelAnnulerPoignee, "Annuler la Poignée !", "Cancel the Poignée !"},
+    {Texte::excuseInterditePoignee, "Vous ne pouvez pas sélectionner l'Excuse !", "You can't choose the Fool !"},
+    {Texte::frmPliPrecedent, "Voici le pli précédent...", "Here is the previous trick..."},
+    {Texte::frmTousPlis, "Voici les 18 plis de la partie !", "Here are the 18 tricks of the deal !"},
+    {Texte::boutonImprimer, "IMPRIMER", "PRINT"},
+    {Texte::frmMains, "Les 4 mains et le chien...", "The 4 hands and the dog..."},
+    {Texte::PanelChien, "LE CHIEN", "THE DOG"},
+    {Texte::PanelEcart, "L'ECART", "THE DISCARD"},
+    {Texte::frmScoreDetaille, "Score détaillé de la partie", "Score of this deal"},
+    {Texte::panelPreneur, "PRENEUR", "TAKER"},
+    {Texte::panelPoints, "Points réalisés", "Points"},
+    {Texte::panelDefContrat, "CONTRAT", "CONTRACT"},
+    {Texte::panelDefPrimePetit, "Prime du Petit au bout", "Bonus : Petit in the last trick"},
+    {Texte::panelDefNbBouts, "Nombre de BOUTS", "Oudlers nubmer"},
+    {Texte::panelDefPrimePoignee, "Prime de Poignée", "Bonus of Poignee"},
+    {Texte::aideEnLigne, "Consulter l'aide en ligne sur ", "Please see online help at "},
+    {Texte::noticeFabricant, "Un jeu de Tarot d'Oskaveri, pour un joueur contre trois.",
+     "A French Tarot game by Oskaveri, for one player against three."},
+    {Texte::PanelStartFrench, "Version française", nullptr},
+    {Texte::PanelStartEnglish, "English version", nullptr},
+    {Texte::lblWarning,
+     "Ce programme est fourni tel quel, sans aucune garantie. Les scores et les réglages restent sur cet "
+     "ordinateur.\nThis program comes as it is, without any warranty. Scores and settings stay on this computer.",
+     nullptr},
+    {Texte::bulleLecture, "Rejouer les plis carte par carte / pause", "Replay the tricks card by card / pause"},
+    {Texte::bulleEnArriere, "Une carte en arrière", "One card back"},
+    {Texte::bulleEffacer, "Effacer les plis", "Clear the tricks"},
+    {Texte::bulleVoirTout, "Voir tous les plis", "Show all the tricks"},
+    {Texte::bulleSBColor, "Couleur du fond", "Background color"},
+    {Texte::pasDImprimante,
+     "Aucune imprimante n'est installée.\nVoulez-vous enregistrer la page dans un fichier PDF ?",
+     "No printer is installed.\nDo you want to save the page as a PDF file ?"},
+    {Texte::enregistrerPdf, "Enregistrer la page en PDF", "Save the page as PDF"},
+    {Texte::fichiersPdf, "Fichiers PDF (*.pdf)", "PDF files (*.pdf)"},
+    {Texte::pdfImpossible, "Le fichier PDF n'a pas pu être écrit : ", "The PDF file could not be written: "},
+    {Texte::impressionImpossible, "L'impression n'a pas pu commencer sur l'imprimante par défaut.",
+     "Printing could not start on the default printer."},
 };
 
 struct Index {
@@ -133,7 +176,11 @@ struct Index {
         for (const Entree& e : catalogue) {
             const auto i = static_cast<std::size_t>(e.id);
             if (textes.size() <= i) textes.resize(i + 1);
-            textes[i] = {e.fr, e.en};
+            if (!textes[i][0].empty()) {
+                std::fprintf(stderr, "texte %zu écrit deux fois dans le catalogue\n", i);
+                std::abort();
+            }
+            textes[i] = {e.fr, e.en ? e.en : e.fr};
         }
     }
 };
@@ -164,4 +211,25 @@ const std::string& nomEnchere(int enchere, int langue) {
     static constexpr Texte noms[] = {Texte::encherePasse, Texte::encherePrise, Texte::enchereGarde,
                                      Texte::enchereGardeSans, Texte::enchereGardeContre};
     return texte(noms[enchere < 0 || enchere > 4 ? 0 : enchere], langue);
+}
+
+const std::string& nomNiveau(int niveau, int langue) {
+    static constexpr Texte noms[] = {Texte::niveauDebutant, Texte::niveauAmateur, Texte::niveauBon, Texte::niveauPro};
+    return texte(noms[(niveau - 1) & 3], langue);
+}
+
+const std::string& texteConseil(int langue) { return texte(Texte::texteConseil, langue); }
+
+std::string texteAide(int langue) { return texte(Texte::aideEnLigne, langue) + adresseSiteWeb; }
+
+std::string texteApropos(int langue) {
+    return std::string("BELVANE ") + anneeVersion + "\n\n" + texte(Texte::noticeFabricant, langue);
+}
+
+Identite composerIdentite(const std::string& annee) {
+    Identite i;
+    i.anneeVersion = annee;
+    i.titreProgramme = annee.empty() ? "BELVANE" : "BELVANE " + annee;
+    i.cleRegistre = "Software\\Oskaveri\\" + i.titreProgramme + "\\";
+    return i;
 }

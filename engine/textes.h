@@ -24,23 +24,54 @@ enum class Texte {
     menuBelvane, bullePanelPreneur, bullePanelEnchere, bullenPointsAttaque, bullenBoutsPreneur, bullenContrat,
     bullenBoutsDefense, bullenPointsDefense, bullePanelAtoutMax, bullePanelAtExt, bulleDehorsPique,
     bulleDehorsCoeur, bulleDehorsTrefle, bulleDehorsCarreau, menuNewGame, bulleSBNewGame, menuGameAgain,
-    bulleSBGameAgain, bulleSBVoirScoresGlobaux, bulleSBVoirDeductions, bulleSBAide, menuInitScores, menuQuit,
+    bulleSBGameAgain, bulleSBVoirScoresGlobaux, deductions, bulleSBAide, menuInitScores, menuQuit,
     menuVoir, menuScoresGlobaux, menuConseilEnch, menuPointsPartieEnCours, menuDeductions, menuPreviousTrick,
     menuLevel, menuDebutant, menuAmateur, menuBon, menuPro, menuOptionNiveauAdaptatif, menuForce,
     menuForceNormale, menuForcePrise, menuForceGarde, menuForceGardeSans, menuForceGardeContre,
     menuForceDefense, menuAtLeast, menuVitesses, menuJeuDeLaCarte, menuInstantane, menuRapide, menuNormal,
     menuLent, menuEscargot, menuAttenteEntreChaquePli, menuCinqSecondes, menuDeuxSecondes, menuUneSeconde,
     menuClickObligatoire, menuOptions, menuCouleurFondEcran, menuProposerPoignee, menuCouleurTableRonde,
-    menuBarreOutils, menuBarreInfo, menuAide, menuSommaire, menuApropos, PanelInfoDeductions, PanelLancement,
+    menuBarreOutils, menuBarreInfo, menuAide, menuSommaire, menuApropos, PanelLancement,
     PanelPoigneeSimple, PanelPoigneeDouble, PanelPoigneeTriple, PanelPoigneeAucune, PanelPanelNewPartie,
     panelRejouerDonne, PanelVoirMains, PanelScoreDetaille, PanelVoirPlis,
+    // Levels.
+    niveauDebutant, niveauAmateur, niveauBon, niveauPro,
+    // Handful window.
+    frmPoignee, PanelBoutonParesseux, PanelOkPoignee, PanelAnnulerPoignee, excuseInterditePoignee,
+    // Review windows and the detailed score sheet.
+    frmPliPrecedent, frmTousPlis, boutonImprimer, frmMains, PanelChien, PanelEcart, frmScoreDetaille, panelPreneur,
+    panelPoints, panelDefContrat, panelDefPrimePetit, panelDefNbBouts, panelDefPrimePoignee,
+    // Help and about.
+    aideEnLigne, noticeFabricant,
+    // Splash (the same in both languages).
+    PanelStartFrench, PanelStartEnglish, lblWarning,
+    // Review windows: replay and colour hints, printing.
+    bulleLecture, bulleEnArriere, bulleEffacer, bulleVoirTout, bulleSBColor, pasDImprimante, enregistrerPdf,
+    fichiersPdf, pdfImpossible, impressionImpossible,
 };
 
 // The product title: the main window's caption and the title of its message boxes.
 constexpr char anneeVersion[] = "2010";
 constexpr char titreProgramme[] = "BELVANE 2010";
+// The address that completes the help message.
+constexpr char adresseSiteWeb[] = "https://belvane.example.org";
+
+// The program's title and registry key, composed as the splash is created.
+struct Identite {
+    std::string anneeVersion;
+    std::string titreProgramme;  // "BELVANE", a blank and the year when there is one
+    std::string cleRegistre;     // "Software\\Oskaveri\\" + titreProgramme + "\\"
+};
+Identite composerIdentite(const std::string& annee);
 
 // The text in the language `langue` (FRANCAIS or ANGLAIS), UTF-8.
 const std::string& texte(Texte t, int langue);
 const std::string& nomJoueur(int siege, int langue);
 const std::string& nomEnchere(int enchere, int langue);
+// The four playing strengths, 1 Débutant .. 4 Pro.
+const std::string& nomNiveau(int niveau, int langue);
+// The word that labels the bidding advice.
+const std::string& texteConseil(int langue);
+// The modal messages of the help items and of the about item.
+std::string texteAide(int langue);
+std::string texteApropos(int langue);

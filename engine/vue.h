@@ -125,6 +125,26 @@ public:
     virtual void montrerPreneur(int /*siege*/, const std::string& /*nomSiege*/, const std::string& /*nomContrat*/) {}
     virtual void montrerOffrePoignee(bool /*double*/, bool /*triple*/) {}
     virtual void cacherOffrePoignee() {}
+
+    // Handful.
+    // The handful window at this width in pixels, centred on the screen and
+    // shown; and closed.
+    virtual void montrerFenetrePoignee(int /*largeur*/) {}
+    virtual void fermerFenetrePoignee() {}
+    // Card image k (1..18) of the handful window placed at (gauche, haut),
+    // showing `c`, visible, above the images placed before it.
+    virtual void placerCartePoignee(int /*k*/, int /*gauche*/, int /*haut*/, const Carte& /*c*/) {}
+    virtual void cacherCartesPoignee() {}
+    // Moves that image down by `decalage` pixels (up when negative).
+    virtual void deplacerCartePoignee(int /*k*/, int /*decalage*/) {}
+    virtual void montrerOkPoignee(bool) {}
+    // A modal message over the handful window (the Excuse cannot be chosen).
+    virtual void messagePoignee(const std::string& /*texte*/) {}
+    // The main window's side: hand image k (1..18) hidden or shown again, the
+    // window enabled or disabled, and brought to the front.
+    virtual void montrerCarteMain(int /*k*/, bool) {}
+    virtual void activerFenetrePrincipale(bool) {}
+    virtual void premierPlanPrincipale() {}
 };
 
 // Shows nothing: headless play, tools and tests that do not look at the table.

@@ -14,6 +14,10 @@
 #include "engine/arrondi.h"
 #include "engine/jeu.h"
 #include "ui/fBelvane/controles.h"
+#include "ui/fMains/fmains.h"
+#include "ui/fPliPrecedent/fpliprecedent.h"
+#include "ui/fScoreDetaille/fscoredetaille.h"
+#include "ui/fTousPlis/ftousplis.h"
 
 namespace {
 
@@ -90,6 +94,11 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     creerMenus();
     creerMinuteurs();
     disposer();
+    // The review windows need the table's card sizes.
+    frmPliPrecedent_ = new TfrmPliPrecedent(jeu_, facteur_, this);
+    frmMains_ = new TfrmMains(jeu_, facteur_, this);
+    frmScoreDetaille_ = new TfrmScoreDetaille(jeu_, facteur_, this);
+    frmTousPlis_ = new TfrmTousPlis(jeu_, facteur_, this);
     ecrireTextes(jeu_.options.langue);
 
     jeu_.vue = this;

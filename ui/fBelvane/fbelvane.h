@@ -20,6 +20,10 @@ class Forme;
 class ImageCarte;
 class Panneau;
 class Tapis;
+class TfrmMains;
+class TfrmPliPrecedent;
+class TfrmScoreDetaille;
+class TfrmTousPlis;
 struct Jeu;
 
 class TfrmBelvane : public QMainWindow, public Vue, public Minuteurs {
@@ -36,6 +40,12 @@ public:
     double facteur() const { return facteur_; }
     // Captions, menu texts and hints in the language `langue`.
     void ecrireTextes(int langue);
+
+    // The review windows, created with the table and hidden until asked for.
+    TfrmPliPrecedent* frmPliPrecedent() const { return frmPliPrecedent_; }
+    TfrmTousPlis* frmTousPlis() const { return frmTousPlis_; }
+    TfrmMains* frmMains() const { return frmMains_; }
+    TfrmScoreDetaille* frmScoreDetaille() const { return frmScoreDetaille_; }
 
     // Minuteurs.
     void armer(Minuteur m, int millisecondes) override;
@@ -94,6 +104,20 @@ public:
     void montrerPreneur(int siege, const std::string& nomSiege, const std::string& nomContrat) override;
     void montrerOffrePoignee(bool doublePoignee, bool triplePoignee) override;
     void cacherOffrePoignee() override;
+
+    // Vue: handful. The main window's own part; the handful window's part goes
+    // to the window attached here (the main routine attaches frmPoignee).
+    void attacherPoignee(Vue* frmPoignee) { frmPoignee_ = frmPoignee; }
+    void montrerFenetrePoignee(int largeur) override;
+    void fermerFenetrePoignee() override;
+    void placerCartePoignee(int k, int gauche, int haut, const Carte& c) override;
+    void cacherCartesPoignee() override;
+    void deplacerCartePoignee(int k, int decalage) override;
+    void montrerOkPoignee(bool visible) override;
+    void messagePoignee(const std::string& texte) override;
+    void montrerCarteMain(int k, bool visible) override;
+    void activerFenetrePrincipale(bool actif) override;
+    void premierPlanPrincipale() override;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -162,6 +186,11 @@ private:
 
     Jeu& jeu_;
     double facteur_;
+    TfrmPliPrecedent* frmPliPrecedent_ = nullptr;
+    TfrmMains* frmMains_ = nullptr;
+    TfrmScoreDetaille* frmScoreDetaille_ = nullptr;
+    TfrmTousPlis* frmTousPlis_ = nullptr;
+    Vue* frmPoignee_ = nullptr;
 
     Tapis* tapis_ = nullptr;
     Forme* TableRonde = nullptr;

@@ -6,11 +6,17 @@
 #include "engine/enchere.h"
 #include "engine/jeu.h"
 #include "engine/pli.h"
+#include "engine/textes.h"
 #include "flow/deroulement.h"
+#include "flow/poignee.h"
 #include "scoring/score.h"
 #include "settings/options.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
+#include "ui/fMains/fmains.h"
+#include "ui/fPliPrecedent/fpliprecedent.h"
+#include "ui/fScoreDetaille/fscoredetaille.h"
+#include "ui/fTousPlis/ftousplis.h"
 
 void TfrmBelvane::PanelLancementClick() { nouvelleDonne(jeu_, 0); }
 
@@ -27,7 +33,7 @@ void TfrmBelvane::Carte3DClick(int k) { jouerCarteHumain(jeu_, k); }
 
 void TfrmBelvane::CarteChienClick() { ::CarteChienClick(jeu_); }
 
-void TfrmBelvane::PanelPoigneeClick(int taille) { (void)taille; }
+void TfrmBelvane::PanelPoigneeClick(int taille) { ouvrirPoignee(jeu_, taille); }
 
 void TfrmBelvane::PanelPoigneeAucuneClick() { ::PanelPoigneeAucuneClick(jeu_); }
 
@@ -40,10 +46,10 @@ void TfrmBelvane::PanelConfirmeEcartClick() {
     confirmerEcart(jeu_);
 }
 
-void TfrmBelvane::menuPreviousTrickClick() {}
-void TfrmBelvane::PanelVoirMainsClick() {}
-void TfrmBelvane::PanelVoirPlisClick() {}
-void TfrmBelvane::PanelScoreDetailleClick() {}
+void TfrmBelvane::menuPreviousTrickClick() { frmPliPrecedent_->afficherPliPrecedent(); }
+void TfrmBelvane::PanelVoirMainsClick() { frmMains_->ouvrir(); }
+void TfrmBelvane::PanelVoirPlisClick() { frmTousPlis_->ouvrir(); }
+void TfrmBelvane::PanelScoreDetailleClick() { frmScoreDetaille_->ouvrir(); }
 
 void TfrmBelvane::basculerScoresClick() { basculerScoresGlobaux(jeu_); }
 
@@ -131,5 +137,6 @@ void TfrmBelvane::menuCouleurTableRondeClick() {
     });
 }
 
-void TfrmBelvane::menuSommaireClick() {}
-void TfrmBelvane::menuAproposClick() {}
+void TfrmBelvane::menuSommaireClick() { message(titreProgramme, texteAide(jeu_.options.langue)); }
+
+void TfrmBelvane::menuAproposClick() { message(titreProgramme, texteApropos(jeu_.options.langue)); }

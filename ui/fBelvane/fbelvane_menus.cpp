@@ -12,10 +12,9 @@
 #include "flow/deroulement.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
+#include "ui/langue.h"
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QAction* article(QMenu* menu, const char* nom, bool cochable = false) {
     auto* a = menu->addAction(QString());
@@ -222,85 +221,4 @@ void TfrmBelvane::arreter(Minuteur m) { minuteur(m).stop(); }
 
 bool TfrmBelvane::estArme(Minuteur m) const { return minuteur(m).isActive(); }
 
-void TfrmBelvane::ecrireTextes(int langue) {
-    auto t = [langue](Texte x) { return qs(texte(x, langue)); };
-
-    menuBelvane->setTitle(t(Texte::menuBelvane));
-    PanelPreneur->setToolTip(t(Texte::bullePanelPreneur));
-    PanelEnchere->setToolTip(t(Texte::bullePanelEnchere));
-    nPointsAttaque->setToolTip(t(Texte::bullenPointsAttaque));
-    nBoutsPreneur->setToolTip(t(Texte::bullenBoutsPreneur));
-    nContrat->setToolTip(t(Texte::bullenContrat));
-    nBoutsDefense->setToolTip(t(Texte::bullenBoutsDefense));
-    nPointsDefense->setToolTip(t(Texte::bullenPointsDefense));
-    PanelAtoutMax->setToolTip(t(Texte::bullePanelAtoutMax));
-    PanelAtExt->setToolTip(t(Texte::bullePanelAtExt));
-    static constexpr Texte bullesDehors[5] = {Texte::bulleDehorsPique, Texte::bulleDehorsPique,
-                                              Texte::bulleDehorsCoeur, Texte::bulleDehorsTrefle,
-                                              Texte::bulleDehorsCarreau};
-    for (int c = 1; c <= 4; ++c) panelDehors[c]->setToolTip(t(bullesDehors[c]));
-
-    menuNewGame->setText(t(Texte::menuNewGame));
-    SBNewGame->setToolTip(t(Texte::bulleSBNewGame));
-    menuGameAgain->setText(t(Texte::menuGameAgain));
-    SBGameAgain->setToolTip(t(Texte::bulleSBGameAgain));
-    SBVoirScoresGlobaux->setToolTip(t(Texte::bulleSBVoirScoresGlobaux));
-    SBVoirDeductions->setToolTip(t(Texte::bulleSBVoirDeductions));
-    SBAide->setToolTip(t(Texte::bulleSBAide));
-    menuInitScores->setText(t(Texte::menuInitScores));
-    menuQuit->setText(t(Texte::menuQuit));
-    menuVoir->setTitle(t(Texte::menuVoir));
-    menuScoresGlobaux->setText(t(Texte::menuScoresGlobaux));
-    menuConseilEnch->setText(t(Texte::menuConseilEnch));
-    menuPointsPartieEnCours->setText(t(Texte::menuPointsPartieEnCours));
-    menuDeductions->setText(t(Texte::menuDeductions));
-    menuPreviousTrick->setText(t(Texte::menuPreviousTrick));
-    menuLevel->setTitle(t(Texte::menuLevel));
-    menuNiveau[1]->setText(t(Texte::menuDebutant));
-    menuNiveau[2]->setText(t(Texte::menuAmateur));
-    menuNiveau[3]->setText(t(Texte::menuBon));
-    menuNiveau[4]->setText(t(Texte::menuPro));
-    menuOptionNiveauAdaptatif->setText(t(Texte::menuOptionNiveauAdaptatif));
-    menuForce->setTitle(t(Texte::menuForce));
-    menuForceMain[1]->setText(t(Texte::menuForceDefense));
-    menuForceMain[2]->setText(t(Texte::menuForceNormale));
-    menuForceMain[3]->setText(t(Texte::menuForcePrise));
-    menuForceMain[4]->setText(t(Texte::menuForceGarde));
-    menuForceMain[5]->setText(t(Texte::menuForceGardeSans));
-    menuForceMain[6]->setText(t(Texte::menuForceGardeContre));
-    menuAtLeast->setText(t(Texte::menuAtLeast));
-    menuVitesses->setTitle(t(Texte::menuVitesses));
-    menuJeuDeLaCarte->setTitle(t(Texte::menuJeuDeLaCarte));
-    menuVitesse[5]->setText(t(Texte::menuInstantane));
-    menuVitesse[4]->setText(t(Texte::menuRapide));
-    menuVitesse[3]->setText(t(Texte::menuNormal));
-    menuVitesse[2]->setText(t(Texte::menuLent));
-    menuVitesse[1]->setText(t(Texte::menuEscargot));
-    menuAttenteEntreChaquePli->setTitle(t(Texte::menuAttenteEntreChaquePli));
-    menuAttente[3]->setText(t(Texte::menuCinqSecondes));
-    menuAttente[2]->setText(t(Texte::menuDeuxSecondes));
-    menuAttente[1]->setText(t(Texte::menuUneSeconde));
-    menuAttente[0]->setText(t(Texte::menuClickObligatoire));
-    menuOptions->setTitle(t(Texte::menuOptions));
-    menuCouleurFondEcran->setText(t(Texte::menuCouleurFondEcran));
-    menuProposerPoignee->setText(t(Texte::menuProposerPoignee));
-    menuCouleurTableRonde->setText(t(Texte::menuCouleurTableRonde));
-    menuBarreOutils->setText(t(Texte::menuBarreOutils));
-    menuBarreInfo->setText(t(Texte::menuBarreInfo));
-    menuAide->setTitle(t(Texte::menuAide));
-    menuSommaire->setText(t(Texte::menuSommaire));
-    menuApropos->setText(t(Texte::menuApropos));
-    PanelInfoDeductions->setText(t(Texte::PanelInfoDeductions));
-    PanelLancement->setText(t(Texte::PanelLancement));
-    PanelPoigneeSimple->setText(t(Texte::PanelPoigneeSimple));
-    PanelPoigneeDouble->setText(t(Texte::PanelPoigneeDouble));
-    PanelPoigneeTriple->setText(t(Texte::PanelPoigneeTriple));
-    PanelPoigneeAucune->setText(t(Texte::PanelPoigneeAucune));
-    PanelConfirmeEcart->setText(t(Texte::accepterEcart));
-    PanelPanelNewPartie->setText(t(Texte::PanelPanelNewPartie));
-    panelRejouerDonne->setText(t(Texte::panelRejouerDonne));
-    PanelVoirMains->setText(t(Texte::PanelVoirMains));
-    PanelScoreDetaille->setText(t(Texte::PanelScoreDetaille));
-    PanelVoirPlis->setText(t(Texte::PanelVoirPlis));
-    for (int e = 0; e <= 4; ++e) boutonEnchere[e]->setText(qs(nomEnchere(e, langue)));
-}
+void TfrmBelvane::ecrireTextes(int langue) { ecrireTextesFenetre(this, langue); }

@@ -7,6 +7,10 @@
 #include "engine/jeu.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
+#include "ui/fMains/fmains.h"
+#include "ui/fPliPrecedent/fpliprecedent.h"
+#include "ui/fScoreDetaille/fscoredetaille.h"
+#include "ui/fTousPlis/ftousplis.h"
 
 namespace {
 
@@ -143,6 +147,8 @@ void TfrmBelvane::effacerTable() {
         panelDehors[c]->clear();
     }
     menuPreviousTrick->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{frmPliPrecedent_, frmMains_, frmScoreDetaille_, frmTousPlis_})
+        if (w) w->hide();
     PanelPreneur->hide();
     PanelEnchere->hide();
     for (int k = 1; k <= 24; ++k) {
@@ -212,8 +218,57 @@ void TfrmBelvane::montrerOffrePoignee(bool doublePoignee, bool triplePoignee) {
     PanelPoigneeDouble->setVisible(doublePoignee);
     PanelPoigneeTriple->setVisible(triplePoignee);
     PanelPoigneeAucune->show();
+    // The buttons offered stand one under the other, with no gap for a size
+    // that the hand cannot show; the panel keeps its top and shrinks.
+    int i = 0;
+    for (QPushButton* b : {PanelPoigneeSimple, PanelPoigneeDouble, PanelPoigneeTriple, PanelPoigneeAucune}) {
+        if (b->isHidden()) continue;
+        b->move(b->x(), dessin(8 + i * 40));
+        ++i;
+    }
+    PanelPoignee->resize(PanelPoignee->width(), dessin(10 + i * 40));
     PanelPoignee->show();
     PanelPoignee->raise();
 }
 
 void TfrmBelvane::cacherOffrePoignee() { PanelPoignee->hide(); }
+
+void TfrmBelvane::montrerFenetrePoignee(int largeur) {
+    if (frmPoignee_) frmPoignee_->montrerFenetrePoignee(largeur);
+}
+
+void TfrmBelvane::fermerFenetrePoignee() {
+    if (frmPoignee_) frmPoignee_->fermerFenetrePoignee();
+}
+
+void TfrmBelvane::placerCartePoignee(int k, int gauche, int haut, const Carte& c) {
+    if (frmPoignee_) frmPoignee_->placerCartePoignee(k, gauche, haut, c);
+}
+
+void TfrmBelvane::cacherCartesPoignee() {
+    if (frmPoignee_) frmPoignee_->cacherCartesPoignee();
+}
+
+void TfrmBelvane::deplacerCartePoignee(int k, int decalage) {
+    if (frmPoignee_) frmPoignee_->deplacerCartePoignee(k, decalage);
+}
+
+void TfrmBelvane::montrerOkPoignee(bool visible) {
+    if (frmPoignee_) frmPoignee_->montrerOkPoignee(visible);
+}
+
+void TfrmBelvane::messagePoignee(const std::string& texte) {
+    if (frmPoignee_) frmPoignee_->messagePoignee(texte);
+}
+
+void TfrmBelvane::montrerCarteMain(int k, bool visible) {
+    if (k < 1 || k > 18) return;
+    Carte3D[k]->setVisible(visible);
+}
+
+void TfrmBelvane::activerFenetrePrincipale(bool actif) { setEnabled(actif); }
+
+void TfrmBelvane::premierPlanPrincipale() {
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The handful selection window frmPoignee: the human's trumps
+// overlapping in one row, a chosen card lifted, and the lazy, OK and cancel
+// buttons. It shows what the handful routines tell it (its part of Vue) and
+// hands every click to them; the selection itself lives in jeu.poignee.
+#include <QDialog>
+
+#include "engine/table.h"
+#include "engine/vue.h"
+
+class ImageCarte;
+class QPushButton;
+struct Jeu;
+
+class TfrmPoignee : public QDialog, public Vue {
+    Q_OBJECT
+public:
+    // `facteur` scales the buttons of the 800-wide design; the cards follow
+    // the table's geometry in jeu.disposition when the window opens.
+    TfrmPoignee(Jeu& jeu, double facteur, QWidget* parent = nullptr);
+
+    // Vue: the handful window.
+    void montrerFenetrePoignee(int largeur) override;
+    void fermerFenetrePoignee() override;
+    void placerCartePoignee(int k, int gauche, int haut, const Carte& c) override;
+    void cacherCartesPoignee() override;
+    void deplacerCartePoignee(int k, int decalage) override;
+    void montrerOkPoignee(bool visible) override;
+    void messagePoignee(const std::string& texte) override;
+
+public slots:
+    // Escape and the window's close box cancel the handful.
+    void reject() override;
+
+private:
+    int dessin(double unites) const;
+
+    Jeu& jeu_;
+    double facteur_;
+    Table<ImageCarte*, 1, 18> CartePoignee;
+    QPushButton* PanelBoutonParesseux = nullptr;
+    QPushButton* PanelOkPoignee = nullptr;
+    QPushButton* PanelAnnulerPoignee = nullptr;
+};
