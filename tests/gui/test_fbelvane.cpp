@@ -15,6 +15,7 @@
 
 #include "engine/jeu.h"
 #include "flow/deroulement.h"
+#include "scoring/score.h"
 #include "settings/options.h"
 #include "ui/cartes/cartes.h"
 #include "ui/fBelvane/controles.h"
@@ -417,6 +418,7 @@ class PartieBelvane : public FenetreBelvane {
 protected:
     void SetUp() override {
         FenetreBelvane::SetUp();
+        jeu->finDeDonne = finDeDonne;
         chargerOptions(*jeu);
         jeu->options.optionVitesseJeuDeLaCarte = 5;
         jeu->options.optionAttenteEntreChaquePli = 0;
