@@ -1,6 +1,7 @@
 #include "engine/pli.h"
 
 #include <algorithm>
+#include <string>
 
 #include "engine/chien.h"
 #include "engine/choix.h"
@@ -276,7 +277,8 @@ void finirPli(Jeu& jeu) {
         jeu.vue->afficherContrat(d.pointsAFaire);
     }
 
-    if (!dernier) jeu.vue->ecrireInfo(texte(Texte::messageContinuer, jeu.options.langue));
+    // After the last trick the result panel speaks; a stale "your turn" must not stay.
+    jeu.vue->ecrireInfo(dernier ? std::string() : texte(Texte::messageContinuer, jeu.options.langue));
 
     for (int couleur = 1; couleur <= 4; ++couleur)
         if (k.etatCouleur[couleur] == 2) k.etatCouleur[couleur] = 0;
