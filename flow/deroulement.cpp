@@ -60,6 +60,7 @@ void initialiserPartie(Jeu& jeu) {
     d.premierJoueur = 3;
     construirePaquet(jeu.paquet);
     jeu.continuer = continuer;
+    jeu.finDeDonne = finDeDonne;
 }
 
 void nouvelleDonne(Jeu& jeu, int mode) {

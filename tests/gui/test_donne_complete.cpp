@@ -175,23 +175,31 @@ TEST_F(DonneComplete, UnClicPendantLaCarteDUnOrdinateurNeFaitRien) {
     Donne& d = jeu->donne;
     fenetre->findChild<QAction*>("menuEscargot")->trigger();  // a second before each card
     cliquer("PanelLancement");
-    for (int pas = 0; pas < 200; ++pas) {
+    for (int pas = 0; pas < 20000; ++pas) {
         ASSERT_TRUE(attendre([&] {
-            return montre("BarreEnchere") || d.etatAttente != 0 ||
+            return montre("BarreEnchere") || d.etatAttente != 0 || d.humainPeutJouer ||
                    (d.numeroPli >= 1 && fenetre->estArme(Minuteur::TimerEntreCarte));
         }, 15000));
         if (montre("BarreEnchere")) {
             cliquer("ButtonPasse");
         } else if (d.etatAttente != 0) {
             cliquer("TableRonde");
-        } else if (d.joueurCourant != 1) {
+        } else if (d.humainPeutJouer && d.joueurCourant == 1) {
+            for (int k = 1; k <= 18; ++k)
+                if (d.jouable[1][k] == 1 && d.mainJoueur[1][k].enMain) {
+                    cliquer(QString("Carte3D%1").arg(k));
+                    break;
+                }
+        } else if (d.joueurCourant != 1 && fenetre->estArme(Minuteur::TimerEntreCarte)) {
             const int cartes = d.nbCartesPli, siege = d.joueurCourant;
+            Table<bool, 1, 18> enMain;
+            for (int k = 1; k <= 18; ++k) enMain[k] = d.mainJoueur[1][k].enMain;
             for (int k = 1; k <= 18; ++k) cliquer(QString("Carte3D%1").arg(k));
             cliquer("TableRonde");
             QTest::keyClick(fenetre.get(), Qt::Key_Space);
             EXPECT_EQ(d.nbCartesPli, cartes);
             EXPECT_EQ(d.joueurCourant, siege);
-            for (int k = 1; k <= 18; ++k) EXPECT_TRUE(d.mainJoueur[1][k].enMain) << k;
+            for (int k = 1; k <= 18; ++k) EXPECT_EQ(d.mainJoueur[1][k].enMain, enMain[k]) << k;
             EXPECT_TRUE(fenetre->estArme(Minuteur::TimerEntreCarte));
             return;
         } else {
