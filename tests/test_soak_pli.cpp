@@ -8,35 +8,12 @@
 #include "engine/chien.h"
 #include "engine/distribution.h"
 #include "tests/aides_pli.h"
+#include "tests/donne_jouee.h"
+#include "tools/autoplay/verification.h"
 
 namespace {
 
 constexpr int nbDonnes = 5000;
-
-// The rules of the game, written out independently of calculerJouables.
-// `pli` holds the `n` cards already on the table, in playing order.
-bool carteLegale(const Main& main, const Table<Carte, 1, 4>& pli, int n, const Carte& c) {
-    if (estExcuse(c)) return true;
-    int premiere = 1;
-    while (premiere <= n && estExcuse(pli[premiere])) ++premiere;
-    if (premiere > n) return true;  // nothing led but, at most, the Excuse
-    const int couleur = pli[premiere].couleur;
-
-    bool aLaCouleur = false;
-    int plusHautAtoutEnMain = 0;
-    for (int i = 1; i <= 18; ++i) {
-        if (!main[i].enMain) continue;
-        if (main[i].couleur == couleur && !estExcuse(main[i])) aLaCouleur = true;
-        if (estAtout(main[i]) && main[i].valeur > plusHautAtoutEnMain) plusHautAtoutEnMain = main[i].valeur;
-    }
-    if (couleur != ATOUT && aLaCouleur) return c.couleur == couleur;
-    if (plusHautAtoutEnMain == 0) return true;
-    if (!estAtout(c)) return false;
-    int plusHautAtoutDuPli = 0;
-    for (int i = 1; i <= n; ++i)
-        if (estAtout(pli[i]) && pli[i].valeur > plusHautAtoutDuPli) plusHautAtoutDuPli = pli[i].valeur;
-    return plusHautAtoutEnMain < plusHautAtoutDuPli || c.valeur > plusHautAtoutDuPli;
-}
 
 // Where each card really is: 1..4 held by that seat, 10 played, 0 set aside.
 struct Verite {
@@ -158,25 +135,6 @@ void verifierSavoir(std::ostream& err, const Jeu& jeu, const Savoir& avant) {
     if (k.detenteurExcuse != excuse) err << "detenteurExcuse " << k.detenteurExcuse << " for " << excuse << "\n";
 }
 
-// Deals, names a taker and a contract, discards for the taker under Prise and
-// Garde, and builds the knowledge, as the auction and the dog would.
-void preparerDonne(Jeu& jeu, int n) {
-    distribuer(jeu, 0);
-    Donne& d = jeu.donne;
-    d.preneur = 1 + n % 4;
-    d.contrat = 1 + (n / 4) % 4;
-    d.enchere.remplir(PASSE);
-    d.enchere[d.preneur] = d.contrat;
-    d.numeroPli = 1;
-    d.joueurEntame = d.joueurCourant = d.premierJoueur;
-    if (d.contrat == PRISE || d.contrat == GARDE) {
-        jeu.connaissances.chienMontre = 1;
-        ecartOrdinateur(jeu);
-    } else {
-        initialiserConnaissances(jeu);
-    }
-}
-
 // The winner of a complete trick, by its place 1..4 in playing order: the
 // highest trump, else the highest card of the suit of the first card that is
 // not the Excuse; the Excuse never wins.
@@ -255,7 +213,7 @@ std::string jouerDonne(Jeu& jeu) {
                 return err.str();
             }
             const Carte& c = main[slot];
-            if (!carteLegale(main, surLaTable, n, c))
+            if (!carteLegale(main, c, &surLaTable[1], n))
                 err << "trick " << pli << ": seat " << s << " may not play " << c.couleur << "/" << c.valeur << "\n";
             int& vue = c.couleur == ATOUT ? atoutsVus[c.valeur] : couleursVues[c.couleur][c.valeur];
             if (vue++) err << "card " << c.couleur << "/" << c.valeur << " played twice\n";

@@ -10,45 +10,18 @@
 #include "engine/distribution.h"
 #include "engine/jeu.h"
 #include "engine/pli.h"
+#include "tests/donne_jouee.h"
+#include "tools/autoplay/verification.h"
 
 namespace {
 
-bool tenue(const Carte& c) { return c.enMain; }
-
-// The legal cards by the rules of the game, written apart from the trick engine.
+// The legal cards by the rules of the game, from the check written apart from the trick engine.
 Table<int, 1, 18> cartesLegales(const Donne& d, int siege) {
+    Carte pli[4];
+    for (int i = 0, s = d.joueurEntame; i < d.nbCartesPli; ++i, s = siegeSuivant(s)) pli[i] = d.pliEnCours[s];
     Table<int, 1, 18> legal;
     const Main& m = d.mainJoueur[siege];
-    // The suit asked is set by the first card that is not the Excuse.
-    int couleur = SANS_COULEUR;
-    int plusHautAtout = 0;
-    for (int i = 0, s = d.joueurEntame; i < d.nbCartesPli; ++i, s = siegeSuivant(s)) {
-        const Carte& c = d.pliEnCours[s];
-        if (couleur == SANS_COULEUR && !estExcuse(c)) couleur = c.couleur;
-        if (estAtout(c) && c.valeur > plusHautAtout) plusHautAtout = c.valeur;
-    }
-    bool aCouleur = false, aAtout = false, peutMonter = false;
-    for (int i = 1; i <= 18; ++i) {
-        if (!tenue(m[i])) continue;
-        aCouleur = aCouleur || (couleur != ATOUT && m[i].couleur == couleur);
-        aAtout = aAtout || estAtout(m[i]);
-        peutMonter = peutMonter || (estAtout(m[i]) && m[i].valeur > plusHautAtout);
-    }
-    for (int i = 1; i <= 18; ++i) {
-        const Carte& c = m[i];
-        if (!tenue(c)) continue;
-        bool ok;
-        if (couleur == SANS_COULEUR || estExcuse(c)) {
-            ok = true;
-        } else if (aCouleur) {
-            ok = c.couleur == couleur;
-        } else if (aAtout) {
-            ok = estAtout(c) && (!peutMonter || c.valeur > plusHautAtout);
-        } else {
-            ok = true;
-        }
-        legal[i] = ok ? 1 : 0;
-    }
+    for (int i = 1; i <= 18; ++i) legal[i] = m[i].enMain && carteLegale(m, m[i], pli, d.nbCartesPli) ? 1 : 0;
     return legal;
 }
 
@@ -75,19 +48,8 @@ void jouerUneDonne(std::uint64_t graine, int niveau, bool adaptatif, Bilan& bila
     if (adaptatif) {
         for (int k = 1; k <= nbRegles; ++k) jeu.regles.poidsRegle[k] = 60 + static_cast<int>((k * 37 + graine) % 91);
     }
-    distribuer(jeu, 0);
+    preparerDonne(jeu, graine);
     Donne& d = jeu.donne;
-    d.preneur = static_cast<int>(graine % 4) + 1;
-    d.contrat = static_cast<int>(graine / 4 % 4) + 1;
-    for (int s = 1; s <= 4; ++s) d.enchere[s] = s == d.preneur ? d.contrat : PASSE;
-    d.numeroPli = 1;
-    jeu.regles.nbReglesUtilisees = 0;
-    if (d.contrat <= GARDE) {
-        jeu.connaissances.chienMontre = 1;
-        ecartOrdinateur(jeu);
-    } else {
-        initialiserConnaissances(jeu);
-    }
     const std::string ou = "seed " + std::to_string(graine) + " level " + std::to_string(niveau) +
                            (adaptatif ? " adaptive" : "");
 

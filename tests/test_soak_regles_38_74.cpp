@@ -14,6 +14,7 @@
 #include "engine/distribution.h"
 #include "engine/jeu.h"
 #include "engine/pli.h"
+#include "tests/donne_jouee.h"
 #include "engine/regles_moteur.h"
 
 namespace {
@@ -52,19 +53,8 @@ void jouerUneDonne(std::uint64_t graine, int niveau, bool adaptatif, Bilan& bila
     jeu.options.optionNiveauAdaptatif = adaptatif;
     jeu.options.optionForceMain = 2;
     for (int k = 1; k <= nbRegles; ++k) jeu.regles.poidsRegle[k] = 60 + static_cast<int>((k * 53 + graine) % 91);
-    distribuer(jeu, 0);
+    preparerDonne(jeu, graine);
     Donne& d = jeu.donne;
-    d.preneur = static_cast<int>(graine % 4) + 1;
-    d.contrat = static_cast<int>(graine / 4 % 4) + 1;
-    for (int s = 1; s <= 4; ++s) d.enchere[s] = s == d.preneur ? d.contrat : PASSE;
-    d.numeroPli = 1;
-    jeu.regles.nbReglesUtilisees = 0;
-    if (d.contrat <= GARDE) {
-        jeu.connaissances.chienMontre = 1;
-        ecartOrdinateur(jeu);
-    } else {
-        initialiserConnaissances(jeu);
-    }
     const std::string ou = "seed " + std::to_string(graine) + " level " + std::to_string(niveau) +
                            (adaptatif ? " adaptive" : "");
     const std::set<int> eteintes = reglesEteintes(niveau);
