@@ -11,6 +11,8 @@
 #include "engine/jeu.h"
 #include "flow/deroulement.h"
 #include "flow/minuteurs_manuels.h"
+#include "historique/code_donne.h"
+#include "tools/autoplay/historique_auto.h"
 #include "scoring/score.h"
 #include "settings/magasin_qsettings.h"
 #include "settings/options.h"
@@ -52,6 +54,7 @@ void enregistrer(Json& j, const Jeu& jeu, long long numero, bool jouee) {
     j.debutObjet();
     j.cle("deal").entier(numero);
     j.cle("first").entier(d.premierJoueur);
+    j.cle("code").chaine(codeDonne(d));
     j.cle("hands").debutListe();
     for (int s = 1; s <= 4; ++s) {
         j.debutListe();
@@ -120,7 +123,8 @@ private:
 
 std::string usageAutoplay() {
     return "usage: belvane-autoplay --deals N [--seed S] [--force 1..6] [--at-least-one-taker]\n"
-           "                        [--level 1..4] [--adaptive on|off] [--store PATH] [--jsonl] [--check]\n"
+           "                        [--level 1..4] [--adaptive on|off] [--store PATH] [--history PATH]\n"
+           "                        [--jsonl] [--check]\n"
            "  --deals N              deals to play out (1 or more); deals everybody passed come on top\n"
            "  --seed S               reproducible run: the clock behind each reseed follows S\n"
            "  --force 1..6           strength of seat 1's hand, as the game's hand-strength menu (default 2)\n"
@@ -129,6 +133,7 @@ std::string usageAutoplay() {
            "  --adaptive on|off      the adaptive rule weights (default on)\n"
            "  --store PATH           read the options, weights and scores from this store file\n"
            "                         and save them after every deal, as the game does\n"
+           "  --history PATH         add every deal played out to this SQLite history\n"
            "  --jsonl                print one JSON record per deal\n"
            "  --check                check the invariants after every card and trick; exit 1 at the first fault\n"
            "The last line sums up the run: deals, attempts, seconds, deals/s and a checksum\n"
@@ -187,6 +192,13 @@ bool analyserArguments(int argc, const char* const* argv, ParametresAutoplay& p,
             }
             p.store = suivant;
             ++i;
+        } else if (arg == "--history") {
+            if (suivant == nullptr || *suivant == '\0') {
+                erreur = "--history takes a file path";
+                return false;
+            }
+            p.history = suivant;
+            ++i;
         } else if (arg == "--at-least-one-taker") {
             p.auMoinsUnPreneur = true;
         } else if (arg == "--jsonl") {
@@ -227,6 +239,12 @@ int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ost
     if (p.auMoinsUnPreneur) o.optionAuMoinsUneMainDePrise = *p.auMoinsUnPreneur ? 1 : 0;
     if (p.niveau) o.niveau = *p.niveau;
     if (p.adaptatif) o.optionNiveauAdaptatif = *p.adaptatif ? 1 : 0;
+
+    std::unique_ptr<HistoriqueAutoplay> historique;
+    if (p.history) {
+        historique = HistoriqueAutoplay::ouvrir(*p.history, jeu, erreurs);
+        if (!historique) return 2;
+    }
 
     Controleur sansControle;
     VerificateurInvariants verificateur;

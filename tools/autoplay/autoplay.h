@@ -15,6 +15,7 @@ struct ParametresAutoplay {
     std::optional<int> niveau;  // 1 Débutant .. 4 Pro
     std::optional<bool> adaptatif;
     std::optional<std::string> store;  // a store file, read at start and saved after every deal
+    std::optional<std::string> history;  // an SQLite history that every finished deal is added to
     bool jsonl = false;
     bool verifier = false;  // --check
     bool aide = false;

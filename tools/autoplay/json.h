@@ -19,6 +19,8 @@ public:
         return *this;
     }
     Json& entier(long long v) { separer(); texte_ += std::to_string(v); return *this; }
+    // A text made of letters, digits and dashes only: nothing to escape.
+    Json& chaine(const std::string& v) { separer(); texte_ += '"'; texte_ += v; texte_ += '"'; return *this; }
     Json& carte(const Carte& c) { debutListe(); entier(c.couleur); entier(c.valeur); return finListe(); }
     Json& finLigne() { texte_ += '\n'; return *this; }
     void vider() { texte_.clear(); premier_ = true; }
