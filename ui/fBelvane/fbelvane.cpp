@@ -92,6 +92,7 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     creerPanneauxDivers();
     creerBarreOutils();
     creerMenus();
+    creerHistorique();
     creerMinuteurs();
     disposer();
     // The review windows need the table's card sizes.
