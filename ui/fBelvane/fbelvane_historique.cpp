@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "engine/jeu.h"
 #include "engine/textes.h"
@@ -147,6 +148,10 @@ void TfrmBelvane::afficherCodeDonne() {
     const int langue = jeu_.options.langue;
     PanelCodeDonne->setText(qs(Texte::codeDonneResultat, langue) + codeDonneAffiche());
     PanelCopierCode->setText(qs(Texte::boutonCopier, langue));
+    // The copy button just after the code, whatever the language.
+    PanelCodeDonne->resize(PanelCodeDonne->sizeHint().width(), PanelCodeDonne->height());
+    PanelCopierCode->resize(std::max(dessin(40), PanelCopierCode->sizeHint().width()), PanelCopierCode->height());
+    PanelCopierCode->move(PanelCodeDonne->geometry().right() + dessin(6), PanelCodeDonne->y());
 }
 
 QString TfrmBelvane::codeDonneAffiche() const { return QString::fromStdString(codeDonne(jeu_.donne)); }

@@ -135,7 +135,10 @@ TfrmHistorique::TfrmHistorique(Jeu& jeu, BaseHistorique& base, double facteur, Q
     boutonFermer = bouton("boutonFermer");
     pile->addLayout(boutons);
 
-    // The review windows read a game of their own, never the one being played.
+    // The review windows read a game of their own, never the one being played;
+    // they lay themselves out from its geometry as they are created.
+    jeuRevue_->disposition = jeu_.disposition;
+    jeuRevue_->options = jeu_.options;
     frmTousPlis_ = new TfrmTousPlis(*jeuRevue_, facteur_, this);
     frmMains_ = new TfrmMains(*jeuRevue_, facteur_, this);
     frmScoreDetaille_ = new TfrmScoreDetaille(*jeuRevue_, facteur_, this);

@@ -45,7 +45,8 @@ QTableWidget* tableau(QWidget* parent, int lignes, int colonnes) {
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::NoFocus);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setStretchLastSection(true);
     t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() * 3 / 2);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -59,8 +60,14 @@ void ecrireCellule(QTableWidget* t, int ligne, int colonne, const QString& texte
     t->setItem(ligne, colonne, item);
 }
 
-// The table as tall as its rows, no more.
+// The table as tall as its rows, no more, and never narrower than its texts.
 void ajusterHauteur(QTableWidget* t) {
+    int l = t->verticalHeader()->sizeHint().width() + 2 * t->frameWidth();
+    t->horizontalHeader()->setStretchLastSection(false);
+    t->resizeColumnsToContents();
+    for (int i = 0; i < t->columnCount(); ++i) l += t->columnWidth(i) + t->fontMetrics().averageCharWidth();
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->setMinimumWidth(l);
     int h = t->horizontalHeader()->height() + 2 * t->frameWidth();
     for (int i = 0; i < t->rowCount(); ++i) h += t->rowHeight(i);
     t->setFixedHeight(h);
@@ -116,6 +123,7 @@ TfrmStatistiques::TfrmStatistiques(Jeu& jeu, BaseHistorique& base, TfrmHistoriqu
     vueGraphique = new QChartView(graphique, this);
     vueGraphique->setObjectName("vueGraphique");
     vueGraphique->setRenderHint(QPainter::Antialiasing);
+    vueGraphique->setMinimumWidth(f.pixelSize() * 26);
     droite->addWidget(vueGraphique, 1);
     auto* boutons = new QHBoxLayout;
     boutons->addStretch(1);
