@@ -291,6 +291,8 @@ const Entree catalogue[] = {
      "The export could not be written to\n%1"},
     {Texte::nomFichierCsv, "historique-belvane.csv",
      "belvane-history.csv"},
+    {Texte::menuCodeDonne, "Le c&ode de la donne",
+     "Deal c&ode"},
 };
 
 struct Index {

@@ -49,7 +49,16 @@ enum class Texte {
     bulleLecture, bulleEnArriere, bulleEffacer, bulleVoirTout, bulleSBColor, pasDImprimante, enregistrerPdf,
     fichiersPdf, pdfImpossible, impressionImpossible,
     // History of the deals, deal codes and statistics.
-    menuHistorique, menuStatistiques, menuJouerCode, frmHistorique, frmStatistiques, colonneDate, colonnePreneur, colonneContrat, colonneResultat, colonnePourVous, colonneCode, contratFait, contratChute, donneRejouee, filtreContrat, filtreTousContrats, filtreRole, filtreTousRoles, rolePreneur, roleDefense, boutonVoirPlis, boutonVoirMains, boutonScoreDetaille, boutonRejouerCetteDonne, boutonCopierCode, boutonExporterCsv, boutonFermer, historiqueVide, donnesAffichees, codeDonneTitre, codeDonneInvite, codeLongueur, codeCaractere, codeControle, codeHorsLimites, codeDonneResultat, boutonCopier, codeCopie, historiqueMisDeCote, historiqueIndisponible, historiqueTropRecent, donneIllisible, statDonnesJouees, statCommePreneur, statPrises, statReussies, statScoreMoyen, statTotal, statCommeDefenseur, statDefenses, statParNiveau, statNiveau, statDonnes, statChutes, statGainMoyen, statEvolution, statAxeDonnes, statAxeScore, fichiersCsv, csvImpossible, nomFichierCsv,
+    menuHistorique, menuStatistiques, menuJouerCode, frmHistorique, frmStatistiques, colonneDate, colonnePreneur,
+    colonneContrat, colonneResultat, colonnePourVous, colonneCode, contratFait, contratChute, donneRejouee,
+    filtreContrat, filtreTousContrats, filtreRole, filtreTousRoles, rolePreneur, roleDefense, boutonVoirPlis,
+    boutonVoirMains, boutonScoreDetaille, boutonRejouerCetteDonne, boutonCopierCode, boutonExporterCsv,
+    boutonFermer, historiqueVide, donnesAffichees, codeDonneTitre, codeDonneInvite, codeLongueur, codeCaractere,
+    codeControle, codeHorsLimites, codeDonneResultat, boutonCopier, codeCopie, historiqueMisDeCote,
+    historiqueIndisponible, historiqueTropRecent, donneIllisible, statDonnesJouees, statCommePreneur, statPrises,
+    statReussies, statScoreMoyen, statTotal, statCommeDefenseur, statDefenses, statParNiveau, statNiveau,
+    statDonnes, statChutes, statGainMoyen, statEvolution, statAxeDonnes, statAxeScore, fichiersCsv, csvImpossible,
+    nomFichierCsv, menuCodeDonne,
 };
 
 // The product title: the main window's caption and the title of its message boxes.

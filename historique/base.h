@@ -71,6 +71,3 @@ private:
 
 // "historique.sqlite" in the user's data folder (QStandardPaths::AppDataLocation).
 QString cheminHistoriqueParDefaut();
-
-// The history as CSV, one line per deal, oldest first.
-std::string exporterCsv(const std::vector<ResumeDonne>& donnes);

@@ -10,7 +10,6 @@
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
-#include <sstream>
 
 #include "historique/base.h"
 
@@ -368,19 +367,4 @@ std::optional<EtatHistorique> BaseHistorique::avertissement() {
 
 QString cheminHistoriqueParDefaut() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath("historique.sqlite");
-}
-
-std::string exporterCsv(const std::vector<ResumeDonne>& donnes) {
-    std::vector<ResumeDonne> v = donnes;
-    std::sort(v.begin(), v.end(), [](const ResumeDonne& a, const ResumeDonne& b) { return a.id < b.id; });
-    std::ostringstream o;
-    o << "id,date,rejouee,code,preneur,contrat,contrat_rempli,score,gain_humain,total1,total2,total3,total4,"
-         "niveau,adaptatif\r\n";
-    for (const ResumeDonne& r : v) {
-        o << r.id << ',' << r.date << ',' << (r.rejouee ? 1 : 0) << ',' << r.code << ',' << r.preneur << ','
-          << r.contrat << ',' << (r.score > 0 ? 1 : 0) << ',' << r.score << ',' << r.gainHumain;
-        for (int s = 1; s <= 4; ++s) o << ',' << r.totaux[s];
-        o << ',' << r.niveau << ',' << r.adaptatif << "\r\n";
-    }
-    return o.str();
 }

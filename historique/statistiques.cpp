@@ -1,6 +1,7 @@
 #include "historique/statistiques.h"
 
 #include <algorithm>
+#include <sstream>
 
 Statistiques calculerStatistiques(std::vector<ResumeDonne> donnes) {
     std::sort(donnes.begin(), donnes.end(), [](const ResumeDonne& a, const ResumeDonne& b) { return a.id < b.id; });
@@ -45,4 +46,19 @@ bool retenue(const ResumeDonne& r, int contrat, Role role, int joueurHumain) {
     if (role == Role::preneur && r.preneur != joueurHumain) return false;
     if (role == Role::defense && r.preneur == joueurHumain) return false;
     return true;
+}
+
+std::string exporterCsv(const std::vector<ResumeDonne>& donnes) {
+    std::vector<ResumeDonne> v = donnes;
+    std::sort(v.begin(), v.end(), [](const ResumeDonne& a, const ResumeDonne& b) { return a.id < b.id; });
+    std::ostringstream o;
+    o << "id,date,rejouee,code,preneur,contrat,contrat_rempli,score,gain_humain,total1,total2,total3,total4,"
+         "niveau,adaptatif\r\n";
+    for (const ResumeDonne& r : v) {
+        o << r.id << ',' << r.date << ',' << (r.rejouee ? 1 : 0) << ',' << r.code << ',' << r.preneur << ','
+          << r.contrat << ',' << (r.score > 0 ? 1 : 0) << ',' << r.score << ',' << r.gainHumain;
+        for (int s = 1; s <= 4; ++s) o << ',' << r.totaux[s];
+        o << ',' << r.niveau << ',' << r.adaptatif << "\r\n";
+    }
+    return o.str();
 }

@@ -54,6 +54,9 @@ struct Statistiques {
 // `donnes` in any order; the evolution follows their ids.
 Statistiques calculerStatistiques(std::vector<ResumeDonne> donnes);
 
+// The history as CSV, one line per deal, oldest first.
+std::string exporterCsv(const std::vector<ResumeDonne>& donnes);
+
 // The human's role in a deal, for the history's filter.
 enum class Role { tous, preneur, defense };
 bool retenue(const ResumeDonne& r, int contrat, Role role, int joueurHumain = 1);

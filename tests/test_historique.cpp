@@ -29,6 +29,7 @@
 #include "historique/rejouer.h"
 #include "scoring/feuille_score.h"
 #include "scoring/score.h"
+#include "settings/magasin_memoire.h"
 #include "settings/options.h"
 #include "tools/autoplay/autoplay.h"
 #include "tools/autoplay/partie_auto.h"
@@ -674,4 +675,28 @@ TEST(Statistiques, FiltreDeLHistoriqueEtExportCsv) {
     // Oldest first.
     EXPECT_EQ(l[1], "1,2026-12-08T10:00:00Z,0,ABCDE,3,2,0,-150,50,50,0,-150,0,4,1\r");
     EXPECT_EQ(l[2].rfind("2,,0,,1,1,1,75,0,", 0), 0u);
+}
+
+TEST(OptionCodeDonne, UnMagasinDUneVersionPrecedenteGardeLeCodeAffiche) {
+    // A store written before the option existed: every value but that one.
+    MagasinMemoire ancien;
+    {
+        Jeu jeu;
+        jeu.magasin = &ancien;
+        chargerOptions(jeu);  // a first run writes every default
+        jeu.options.optionCodeDonne = 0;
+        ASSERT_TRUE(sauverOptions(jeu));
+    }
+    EXPECT_EQ(ancien.valeurs.at("optionCodeDonne").octets, std::string(1, '\0'));
+    Jeu relu;
+    relu.magasin = &ancien;
+    chargerOptions(relu);
+    EXPECT_EQ(relu.options.optionCodeDonne, 0);
+
+    ancien.valeurs.erase("optionCodeDonne");
+    Jeu sansValeur;
+    sansValeur.magasin = &ancien;
+    chargerOptions(sansValeur);
+    EXPECT_EQ(sansValeur.options.optionCodeDonne, 1) << "a missing value takes its default";
+    EXPECT_EQ(sansValeur.options.niveau, 4) << "the rest of the store is read";
 }

@@ -74,6 +74,7 @@ const Place places[] = {
     {"frmBelvane", "menuHistorique", Ou::Legende, Texte::menuHistorique},
     {"frmBelvane", "menuStatistiques", Ou::Legende, Texte::menuStatistiques},
     {"frmBelvane", "menuJouerCode", Ou::Legende, Texte::menuJouerCode},
+    {"frmBelvane", "menuCodeDonne", Ou::Legende, Texte::menuCodeDonne},
     {"frmBelvane", "menuQuit", Ou::Legende, Texte::menuQuit},
     {"frmBelvane", "menuVoir", Ou::Legende, Texte::menuVoir},
     {"frmBelvane", "menuScoresGlobaux", Ou::Legende, Texte::menuScoresGlobaux},

@@ -254,3 +254,30 @@ TEST_F(HistoriqueFenetres, SansHistoriqueLeJeuJoueCommeAvantEtLesArticlesSontIna
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(HistoriqueFenetres, LOptionRendLePanneauDeResultatTelQuIlEtait) {
+    creerFenetre();
+    jeu->options.optionCodeDonne = 1;
+    fenetre->show();
+    jouer(1);
+    auto* code = controle(fenetre.get(), "PanelCodeDonne");
+    auto* texte = controle(fenetre.get(), "PanelTexteResultat");
+    ASSERT_TRUE(code->isVisible());
+    EXPECT_TRUE(controle(fenetre.get(), "PanelCopierCode")->isVisible());
+    EXPECT_GE(texte->y(), code->geometry().bottom()) << "the result text below the code";
+    auto* article = fenetre->findChild<QAction*>("menuCodeDonne");
+    ASSERT_NE(article, nullptr);
+    article->trigger();
+    EXPECT_EQ(jeu->options.optionCodeDonne, 0);
+    EXPECT_FALSE(code->isVisible());
+    EXPECT_FALSE(controle(fenetre.get(), "PanelCopierCode")->isVisible());
+    EXPECT_EQ(texte->geometry(), QRect(8, 4, 777, 46)) << "the panel as it always was";
+    jouer(1);
+    EXPECT_FALSE(code->isVisible());
+    article->trigger();
+    EXPECT_TRUE(code->isVisible());
+}
+
+}  // namespace

@@ -210,8 +210,7 @@ void TfrmBelvane::creerResultat() {
     PanelResultat->hide();
     PanelTexteResultat = new QLabel(PanelResultat);
     PanelTexteResultat->setObjectName("PanelTexteResultat");
-    // Below the strip that shows the deal's code (fbelvane_historique.cpp).
-    PanelTexteResultat->setGeometry(rectDessin(8, 14, 777, 39));
+    PanelTexteResultat->setGeometry(rectDessin(8, 4, 777, 46));
     PanelTexteResultat->setAlignment(Qt::AlignCenter);
     PanelTexteResultat->setFont(police(11, true));
     PanelTexteResultat->setStyleSheet("color: rgb(255, 255, 160);");

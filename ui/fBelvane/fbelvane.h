@@ -308,12 +308,14 @@ private:
     void rejouerRepartitionClick(const Repartition& r);
     void menuJouerCodeClick();
     void PanelCopierCodeClick();
+    void menuCodeDonneClick();
     BaseHistorique* historique_ = nullptr;
     TfrmHistorique* frmHistorique_ = nullptr;
     TfrmStatistiques* frmStatistiques_ = nullptr;
     QAction* menuHistorique = nullptr;
     QAction* menuStatistiques = nullptr;
     QAction* menuJouerCode = nullptr;
+    QAction* menuCodeDonne = nullptr;
     QLabel* PanelCodeDonne = nullptr;
     QPushButton* PanelCopierCode = nullptr;
 

@@ -18,6 +18,7 @@
 #include "historique/code_donne.h"
 #include "historique/donne_archivee.h"
 #include "historique/rejouer.h"
+#include "settings/options.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
 #include "ui/fHistorique/fhistorique.h"
@@ -49,16 +50,26 @@ void TfrmBelvane::creerHistorique() {
     connect(menuStatistiques, &QAction::triggered, this, &TfrmBelvane::menuStatistiquesClick);
     connect(menuJouerCode, &QAction::triggered, this, &TfrmBelvane::menuJouerCodeClick);
 
+    // Whether the result panel shows the deal's code, in the Show/Hide menu.
+    menuCodeDonne = new QAction(this);
+    menuCodeDonne->setObjectName("menuCodeDonne");
+    menuCodeDonne->setCheckable(true);
+    menuVoir->insertAction(menuPreviousTrick, menuCodeDonne);
+    menuVoir->insertSeparator(menuPreviousTrick);
+    connect(menuCodeDonne, &QAction::triggered, this, &TfrmBelvane::menuCodeDonneClick);
+    connect(menuVoir, &QMenu::aboutToShow, this,
+            [this] { menuCodeDonne->setChecked(jeu_.options.optionCodeDonne != 0); });
+
     // The deal's code in the top strip of the result panel, with its copy button.
     PanelCodeDonne = new QLabel(PanelResultat);
     PanelCodeDonne->setObjectName("PanelCodeDonne");
-    PanelCodeDonne->setGeometry(rectDessin(8, 2, 330, 14));
+    PanelCodeDonne->setGeometry(rectDessin(8, 1, 330, 12));
     PanelCodeDonne->setFont(police(7));
     PanelCodeDonne->setStyleSheet("color: rgb(200, 215, 235);");
     PanelCodeDonne->setTextInteractionFlags(Qt::TextSelectableByMouse);
     PanelCopierCode = new QPushButton(PanelResultat);
     PanelCopierCode->setObjectName("PanelCopierCode");
-    PanelCopierCode->setGeometry(rectDessin(340, 2, 52, 14));
+    PanelCopierCode->setGeometry(rectDessin(340, 1, 52, 12));
     PanelCopierCode->setFont(police(6.5));
     PanelCopierCode->setFocusPolicy(Qt::NoFocus);
     PanelCopierCode->setCursor(Qt::PointingHandCursor);
@@ -144,8 +155,22 @@ void TfrmBelvane::menuJouerCodeClick() {
     }
 }
 
+void TfrmBelvane::menuCodeDonneClick() {
+    // As every option: in force and saved at once.
+    jeu_.options.optionCodeDonne = jeu_.options.optionCodeDonne ? 0 : 1;
+    appliquerOptions(jeu_);
+    sauverOptions(jeu_);
+    menuCodeDonne->setChecked(jeu_.options.optionCodeDonne != 0);
+    afficherCodeDonne();
+}
+
 void TfrmBelvane::afficherCodeDonne() {
     const int langue = jeu_.options.langue;
+    const bool visible = jeu_.options.optionCodeDonne != 0;
+    PanelCodeDonne->setVisible(visible);
+    PanelCopierCode->setVisible(visible);
+    // Without the code, the result text takes back the whole top of the panel.
+    PanelTexteResultat->setGeometry(visible ? rectDessin(8, 14, 777, 39) : rectDessin(8, 4, 777, 46));
     PanelCodeDonne->setText(qs(Texte::codeDonneResultat, langue) + codeDonneAffiche());
     PanelCopierCode->setText(qs(Texte::boutonCopier, langue));
     // The copy button just after the code, whatever the language.
