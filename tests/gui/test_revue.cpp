@@ -516,11 +516,13 @@ TEST_F(Revue, TheMainWindowOpensAndHidesTheReviewWindows) {
     EXPECT_EQ(fenetre.frmPliPrecedent()->pliMontre(), 18);
 
     fenetre.frmTousPlis()->PanelPasApasClick();
+    ASSERT_TRUE(fenetre.frmTousPlis()->replayEnCours());
     fenetre.effacerTable();
     for (QWidget* w : std::initializer_list<QWidget*>{fenetre.frmTousPlis(), fenetre.frmMains(),
                                                       fenetre.frmScoreDetaille(), fenetre.frmPliPrecedent()})
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
-    // Opening the tricks again stops the replay left running.
+    // The new deal stops the replay of the last one's tricks with their window.
+    EXPECT_FALSE(fenetre.frmTousPlis()->replayEnCours());
     fenetre.frmTousPlis()->ouvrir();
     EXPECT_FALSE(fenetre.frmTousPlis()->replayEnCours());
 }

@@ -202,6 +202,11 @@ void TfrmTousPlis::closeEvent(QCloseEvent* e) {
     QDialog::closeEvent(e);
 }
 
+void TfrmTousPlis::hideEvent(QHideEvent* e) {
+    arreterReplay();
+    QDialog::hideEvent(e);
+}
+
 void TfrmTousPlis::buttonImprimerPlisClick() { imprimerFenetre(this, rectangleImpression(), jeu_.options.langue); }
 
 void TfrmTousPlis::SBColorClick() {
