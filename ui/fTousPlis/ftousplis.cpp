@@ -207,7 +207,9 @@ void TfrmTousPlis::hideEvent(QHideEvent* e) {
     QDialog::hideEvent(e);
 }
 
-void TfrmTousPlis::buttonImprimerPlisClick() { imprimerFenetre(this, rectangleImpression(), jeu_.options.langue); }
+void TfrmTousPlis::buttonImprimerPlisClick() { 
+    imprimerFenetre(this, rectangleImpression(), jeu_.options.langue, qs(Texte::pdfTousPlis, jeu_.options.langue));
+}
 
 void TfrmTousPlis::SBColorClick() {
     changerCouleur(QColorDialog::getColor(couleurQt(jeu_.options.optionCouleurFondEcranPlis), this));
