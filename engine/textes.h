@@ -48,6 +48,8 @@ enum class Texte {
     // Review windows: replay and colour hints, printing.
     bulleLecture, bulleEnArriere, bulleEffacer, bulleVoirTout, bulleSBColor, pasDImprimante, enregistrerPdf,
     fichiersPdf, pdfImpossible, impressionImpossible,
+    // Printing without a printer: the name offered for the PDF file says what is printed.
+    pdfTousPlis, pdfMains, pdfScoreDetaille,
     // History of the deals, deal codes and statistics.
     menuHistorique, menuStatistiques, menuJouerCode, frmHistorique, frmStatistiques, colonneDate, colonnePreneur,
     colonneContrat, colonneResultat, colonnePourVous, colonneCode, contratFait, contratChute, donneRejouee,

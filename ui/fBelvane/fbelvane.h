@@ -136,9 +136,6 @@ public:
     // The current deal's code, as the result panel shows it.
     QString codeDonneAffiche() const;
 
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-
 private:
     // Building the window, once.
     int dessin(double unites) const;
