@@ -700,3 +700,38 @@ TEST(OptionCodeDonne, UnMagasinDUneVersionPrecedenteGardeLeCodeAffiche) {
     EXPECT_EQ(sansValeur.options.optionCodeDonne, 1) << "a missing value takes its default";
     EXPECT_EQ(sansValeur.options.niveau, 4) << "the rest of the store is read";
 }
+
+TEST_F(HistoriqueSurDisque, LOutilSignaleUnHistoriqueQuIlNePeutPasEcrireOuQuIlMetDeCote) {
+    {
+        QFile f(chemin("fichier"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("pas une base de données, ni un dossier");
+    }
+    struct Cas {
+        const char* quoi;
+        std::string chemin;
+        int statut;
+        const char* message;
+        long long lignes;
+    };
+    const Cas cas[] = {
+        {"sous un fichier", QDir(chemin("fichier")).filePath("h.sqlite").toStdString(), 2,
+         "no history can be written to", -1},
+        {"un fichier illisible", chemin("fichier").toStdString(), 0, "could not be read: set aside as", 3},
+    };
+    for (const Cas& c : cas) {
+        const char* args[] = {"belvane-autoplay", "--deals", "3", "--seed", "2", "--history", c.chemin.c_str()};
+        ParametresAutoplay p;
+        std::string erreur;
+        ASSERT_TRUE(analyserArguments(7, args, p, erreur)) << erreur;
+        std::ostringstream sortie, erreurs;
+        EXPECT_EQ(executerAutoplay(p, sortie, erreurs), c.statut) << c.quoi;
+        EXPECT_NE(erreurs.str().find(c.message), std::string::npos) << c.quoi << ": " << erreurs.str();
+        if (c.lignes >= 0) EXPECT_EQ(BaseHistorique(QString::fromStdString(c.chemin)).nombre(), c.lignes) << c.quoi;
+    }
+    std::string erreur;
+    ParametresAutoplay p;
+    const char* sansChemin[] = {"belvane-autoplay", "--deals", "3", "--history"};
+    EXPECT_FALSE(analyserArguments(4, sansChemin, p, erreur));
+    EXPECT_EQ(erreur, "--history takes a file path");
+}
