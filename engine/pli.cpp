@@ -153,7 +153,10 @@ void jouerCarteOrdinateur(Jeu& jeu, int siege) {
     Table<int, 1, 18>& jouable = d.jouable[siege];
     int nb = 0;
     for (int i = 1; i <= 18; ++i) nb += jouable[i] == 1;
-    if (nb >= 2) choisirCarte(jeu, siege);
+    if (nb >= 2) {
+        if (jeu.choixOrdinateur) jeu.choixOrdinateur(jeu, siege);
+        else choisirCarte(jeu, siege);
+    }
 
     int slot = 0;
     for (int essai = 0; essai < 10000 && slot == 0; ++essai) {
