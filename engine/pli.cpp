@@ -63,8 +63,8 @@ void calculerJouables(Jeu& jeu, int siege) {
     Table<Contrainte, 1, 18>& contrainte = d.contrainteJeu[siege];
 
     jouable.remplir(0);
-    for (int s = 1; s <= 4; ++s)
-        for (int i = 1; i <= 18; ++i) d.contrainteJeu[s][i].code = -1;
+    for (Table<Contrainte, 1, 18>& siegeContraintes : d.contrainteJeu)
+        for (Contrainte& c : siegeContraintes) c.code = -1;
 
     const auto pourToutesLesCartes = [&](int code) {
         for (int i = 1; i <= 18; ++i) {

@@ -36,19 +36,37 @@ void retirerCouleur(Jeu& jeu, int siege, int couleur) {
         if (main[i].couleur == couleur) jouable[i] = 0;
 }
 
-void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur) {
+namespace {
+
+// The slot where the seat still holds (couleur, valeur), or 0. The true-holder
+// tables answer at once for a card in play: held by this seat, by another, or
+// played. A card set aside, or tables not yet built for the deal, send the
+// search through the hand.
+int slotTenu(const Jeu& jeu, int siege, int couleur, int valeur) {
     const Main& main = jeu.donne.mainJoueur[siege];
-    auto& jouable = jeu.donne.jouable[siege];
-    int cible = 0;
-    bool autreCarte = false;
-    for (int i = 1; i <= 18; ++i) {
-        const bool laCarte = main[i].enMain && main[i].couleur == couleur && main[i].valeur == valeur;
-        if (laCarte)
-            cible = i;
-        else if (jouable[i] == 1)
-            autreCarte = true;
+    const int qui = detenteur(jeu.connaissances, couleur, valeur);
+    if (qui >= 1 && qui <= 4 && qui != siege) return 0;
+    if (qui == HORS_JEU) return 0;
+    if (qui == siege) {
+        const int i = rang(jeu.connaissances, couleur, valeur);
+        if (i >= 1 && i <= 18 && main[i].enMain && main[i].couleur == couleur && main[i].valeur == valeur) return i;
     }
-    if (cible != 0 && autreCarte) jouable[cible] = 0;
+    for (int i = 1; i <= 18; ++i)
+        if (main[i].enMain && main[i].couleur == couleur && main[i].valeur == valeur) return i;
+    return 0;
+}
+
+}  // namespace
+
+void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur) {
+    const int cible = slotTenu(jeu, siege, couleur, valeur);
+    if (cible == 0) return;
+    auto& jouable = jeu.donne.jouable[siege];
+    for (int i = 1; i <= 18; ++i) {
+        if (i == cible || jouable[i] != 1) continue;
+        jouable[cible] = 0;  // another playable card stays
+        return;
+    }
 }
 
 void noterRegle(Jeu& jeu, int k) {

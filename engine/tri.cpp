@@ -2,17 +2,23 @@
 
 namespace {
 
-// Selection sort: each slot in turn receives the best card among it and the
-// later ones. Only value and suit move.
+// Insertion sort: each card in turn slides down past the cards it goes
+// before. Only value and suit move; each slot keeps its enMain. The cards of a
+// deal are all different, so the order is the hand order whatever the method.
 template <typename T>
 void trierCartes(T& cartes, int n) {
+    Carte* c = cartes.begin();
     for (int i = 1; i < n; ++i) {
-        int meilleur = i;
-        for (int j = i + 1; j <= n; ++j)
-            if (avantDansLaMain(cartes[j], cartes[meilleur])) meilleur = j;
-        if (meilleur == i) continue;
-        std::swap(cartes[i].valeur, cartes[meilleur].valeur);
-        std::swap(cartes[i].couleur, cartes[meilleur].couleur);
+        const int valeur = c[i].valeur;
+        const int couleur = c[i].couleur;
+        const Carte cle{valeur, couleur, true};
+        int j = i;
+        for (; j > 0 && avantDansLaMain(cle, c[j - 1]); --j) {
+            c[j].valeur = c[j - 1].valeur;
+            c[j].couleur = c[j - 1].couleur;
+        }
+        c[j].valeur = valeur;
+        c[j].couleur = couleur;
     }
 }
 

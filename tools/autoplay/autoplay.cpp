@@ -161,6 +161,7 @@ class VueAutoplay : public Vue {
 public:
     explicit VueAutoplay(std::ostream& erreurs) : erreurs_(erreurs) {}
     void erreurMagasin(const std::string& texte) override { erreurs_ << "belvane-autoplay: " << texte << "\n"; }
+    bool montreDeductions() const override { return false; }
 
 private:
     std::ostream& erreurs_;
