@@ -1,6 +1,7 @@
 #include "engine/choix.h"
 
 #include <algorithm>
+#include <array>
 
 #include "engine/jeu.h"
 #include "engine/regles_moteur.h"
@@ -47,30 +48,48 @@ void appliquerRegle(Jeu& jeu, int k) {
 
 namespace {
 
-// What the rule tables hold at the end of a choice in which no rule imposed a
-// card: each rule switched off by the level's threshold or still active, and
-// flagged when it is weighed. Levels 1 to 4; a lower level switches off as
-// Débutant does, a higher one as Pro.
-struct EtatsDeDepart {
-    Table<Table<int, 1, nbRegles>, 1, 4> etatRegle;
+// What a choice starts from at each level 1 to 4 (a lower level switches rules
+// off as Débutant does, a higher one as Pro): the rule tables as they stand at
+// the end of a choice in which no rule imposed a card, each rule switched off
+// by the level's threshold or still active and flagged when it is weighed,
+// and the rules left to try, in order.
+struct RegleAEssayer {
+    void (*appliquer)(Choix&);
+    int k;
+    bool adaptative;
+};
+
+struct Depart {
+    Table<int, 1, nbRegles> etatRegle;
+    std::array<RegleAEssayer, nbReglesMax> regles;
+    int nbAEssayer = 0;
+};
+
+struct Departs {
+    Table<Depart, 1, 4> parNiveau;
     Table<std::uint8_t, 1, nbRegles> regleAdaptative;
 };
 
-const EtatsDeDepart& etatsDeDepart() {
-    static const EtatsDeDepart etats = [] {
-        EtatsDeDepart e;
+const Departs& departs() {
+    static const Departs tous = [] {
+        Departs d;
         for (int niveau = 1; niveau <= 4; ++niveau) {
-            e.etatRegle[niveau].remplir(REGLE_ACTIVE);
+            Depart& n = d.parNiveau[niveau];
+            n.etatRegle.remplir(REGLE_ACTIVE);
             for (int k = 1; k <= nbReglesMax; ++k) {
                 const Regle& regle = listeRegles[static_cast<std::size_t>(k - 1)];
-                if (regle.seuil != SANS_SEUIL && niveau <= regle.seuil) e.etatRegle[niveau][k] = REGLE_ETEINTE;
+                if (regle.seuil != SANS_SEUIL && niveau <= regle.seuil) {
+                    n.etatRegle[k] = REGLE_ETEINTE;
+                    continue;
+                }
+                n.regles[static_cast<std::size_t>(n.nbAEssayer++)] = {regle.appliquer, k, regle.adaptative};
             }
         }
         for (int k = 1; k <= nbReglesMax; ++k)
-            e.regleAdaptative[k] = listeRegles[static_cast<std::size_t>(k - 1)].adaptative ? 1 : 0;
-        return e;
+            d.regleAdaptative[k] = listeRegles[static_cast<std::size_t>(k - 1)].adaptative ? 1 : 0;
+        return d;
     }();
-    return etats;
+    return tous;
 }
 
 }  // namespace
@@ -83,17 +102,19 @@ void choisirCarte(Jeu& jeu, int siege) {
     EtatRegles& r = jeu.regles;
     // Each rule is switched off by the level, and flagged when weighed, just
     // before it is tried; no rule reads another's state, so the switches and
-    // flags of the whole list can be set at once. Once a rule has imposed the
-    // card no later rule is tried, and none draws.
-    const EtatsDeDepart& depart = etatsDeDepart();
-    r.etatRegle = depart.etatRegle[std::clamp(jeu.options.niveau, 1, 4)];
-    r.regleAdaptative = depart.regleAdaptative;
+    // flags of the whole list are set at once, and only the rules the level
+    // leaves on are visited. Once a rule has imposed the card no later rule is
+    // tried, and none draws.
+    const Departs& tous = departs();
+    const Depart& depart = tous.parNiveau[std::clamp(jeu.options.niveau, 1, 4)];
+    r.etatRegle = depart.etatRegle;
+    r.regleAdaptative = tous.regleAdaptative;
     const bool poids = jeu.options.optionNiveauAdaptatif != 0;
+    const int* const poidsRegle = r.poidsRegle.begin();  // rule k at k - 1
     Choix ch(jeu);
-    for (int k = 1; k <= nbReglesMax && r.carteChoisie == 0; ++k) {
-        if (r.etatRegle[k] != REGLE_ACTIVE) continue;
-        const Regle& regle = listeRegles[static_cast<std::size_t>(k - 1)];
-        if (poids && regle.adaptative && hasard(jeu.hasard, 100) > r.poidsRegle[k]) continue;
+    for (int i = 0; i < depart.nbAEssayer && r.carteChoisie == 0; ++i) {
+        const RegleAEssayer& regle = depart.regles[static_cast<std::size_t>(i)];
+        if (poids && regle.adaptative && hasard(jeu.hasard, 100) > poidsRegle[regle.k - 1]) continue;
         regle.appliquer(ch);
     }
 }

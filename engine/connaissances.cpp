@@ -147,16 +147,21 @@ void placerParDeduction(Jeu& jeu) {
 // that its seat lacks the suit led: only that suit can yield a new card for an
 // observer that already knew where the set-aside cards are. An observer that
 // learns it now looks at every suit, as the whole pass does.
-void placerApresCarte(Jeu& jeu, const Contrainte& contrainte) {
+void placerApresCarte(Jeu& jeu, const Carte& carteJouee, const Contrainte& contrainte) {
     Connaissances& k = jeu.connaissances;
     const Donne& d = jeu.donne;
     const bool couleurManquante = (contrainte.code == 1 || contrainte.code == 4) &&
                                   contrainte.couleurAbsente >= PIQUE && contrainte.couleurAbsente <= CARREAU;
+    // Only a card of the six set aside, put out of play, can complete what an
+    // observer knows of them.
+    bool carteDuChien = false;
+    for (int i = 1; i <= 6; ++i) carteDuChien = carteDuChien || d.chien[i].memeCarte(carteJouee);
     for (int o = 1; o <= 4; ++o) {
         if (k.ecartLocalise[o] == 1) {
             if (couleurManquante) placerCouleurParDeduction(k, o, contrainte.couleurAbsente);
             continue;
         }
+        if (!carteDuChien) continue;
         bool tousPlaces = true;
         for (int i = 1; i <= 6 && tousPlaces; ++i) {
             const Carte& c = d.chien[i];
@@ -336,9 +341,15 @@ void initialiserConnaissances(Jeu& jeu) {
         for (int i = 1; i <= 18; ++i) {
             const Carte& c = d.mainJoueur[s][i];
             if (!estCarte(c)) continue;
-            localisation(k, s, c.couleur, c.valeur) = s;
-            for (int t = 1; t <= 4; ++t)
-                if (t != s) possible(k, s, t, c.couleur, c.valeur) = EXCLU;
+            if (c.couleur == ATOUT) {
+                k.localisationAtout[s][c.valeur] = s;
+                for (int t = 1; t <= 4; ++t)
+                    if (t != s) k.possibleAtout[s][t][c.valeur] = EXCLU;
+            } else {
+                k.localisationCouleur[s][c.couleur][c.valeur] = s;
+                for (int t = 1; t <= 4; ++t)
+                    if (t != s) k.possibleCouleur[s][t][c.couleur][c.valeur] = EXCLU;
+            }
         }
     if (priseOuGarde(d.contrat)) {
         // The taker knows its discard; everybody saw the dog go to the taker.
@@ -465,7 +476,7 @@ void noterCarteJouee(Jeu& jeu, int a, int slot) {
     noterCarteHorsJeu(jeu, a, slot, c, v);
     // The deduction pass; noterCarteHorsJeu has already brought the remaining
     // counts up to date.
-    placerApresCarte(jeu, contrainte);
+    placerApresCarte(jeu, carteJouee, contrainte);
     if (atout)
         for (int s = 1; s <= 4; ++s)
             if (s != a) k.nbAtoutsDehors[s] -= 1;

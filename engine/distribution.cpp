@@ -68,11 +68,13 @@ bool donner(Jeu& jeu) {
     const int n = hasard(jeu.hasard, 100) + 1313;
     // Draws of 1..78 always name a place of the deck: no bounds to check.
     int* const deck = d.ordrePaquet.begin();
+    std::uint32_t graine = jeu.hasard.graine;
     for (int k = 0; k < n; ++k) {
         int a = 0, b = 0;
-        deuxTirages(jeu.hasard, 78, a, b);
+        deuxTirages(graine, 78, a, b);
         std::swap(deck[a - 1], deck[b - 1]);
     }
+    jeu.hasard.graine = graine;
 
     if (!rejouer) d.paquetSauve = d.ordrePaquet;
     const OrdrePaquet paquet = rejouer ? d.paquetSauve : d.ordrePaquet;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 #include <ostream>
+#include <string_view>
 
 #include "engine/jeu.h"
 #include "engine/niveaux.h"
@@ -71,12 +72,23 @@ bool lireQuatreModes(const char* texte, std::array<bool, 4>& modes) {
 
 namespace {
 
-// FNV-1a, 64 bits: the run's checksum.
-std::uint64_t hacher(std::uint64_t h, const std::string& s) {
-    for (unsigned char c : s) {
-        h ^= c;
-        h *= 1099511628211ull;
+// FNV-1a, 64 bits: the run's checksum, byte after byte; eight to a turn of
+// the loop, since a run hashes some 3000 bytes a deal.
+std::uint64_t hacher(std::uint64_t h, std::string_view s) {
+    constexpr std::uint64_t premier = 1099511628211ull;
+    const auto* o = reinterpret_cast<const unsigned char*>(s.data());
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        h = (h ^ o[i]) * premier;
+        h = (h ^ o[i + 1]) * premier;
+        h = (h ^ o[i + 2]) * premier;
+        h = (h ^ o[i + 3]) * premier;
+        h = (h ^ o[i + 4]) * premier;
+        h = (h ^ o[i + 5]) * premier;
+        h = (h ^ o[i + 6]) * premier;
+        h = (h ^ o[i + 7]) * premier;
     }
+    for (; i < s.size(); ++i) h = (h ^ o[i]) * premier;
     return h;
 }
 
