@@ -1,6 +1,8 @@
 #include "engine/pli.h"
 
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 #include <string>
 
 #include "engine/chien.h"
@@ -64,10 +66,11 @@ void calculerJouables(Jeu& jeu, int siege) {
 
     jouable.remplir(0);
     // Every seat's codes go back to -1. The whole records are cleared at once,
-    // in one copy, which is far cheaper than 72 codes one by one: the trump to
-    // beat and the missing suit are read only with the codes that set them.
-    static const Table<Table<Contrainte, 1, 18>, 1, 4> sansContrainte{};
-    d.contrainteJeu = sansContrainte;
+    // every field to -1 (all bits set), which is far cheaper than 72 codes one
+    // by one: the trump to beat and the missing suit are read only with the
+    // codes that set them.
+    static_assert(std::is_trivially_copyable_v<Contrainte> && sizeof(Contrainte) == 3 * sizeof(std::int32_t));
+    std::memset(static_cast<void*>(&d.contrainteJeu), 0xFF, sizeof d.contrainteJeu);
 
     const auto pourToutesLesCartes = [&](int code) {
         for (int i = 1; i <= 18; ++i) {

@@ -243,30 +243,6 @@ OrdreCouleurs couleursDepuisTirage(Hasard& alea) {
 
 // ---- Helpers of the rules ----
 
-int detenteur(const Connaissances& conn, int couleur, int valeur) {
-    if (couleur == ATOUT) {
-        if (valeur == EXCUSE) return conn.detenteurExcuse;
-        if (valeur == PETIT) return conn.detenteurPetit;
-        if (valeur >= 2 && valeur <= 21) return conn.detenteurAtout[valeur];
-        return -1;
-    }
-    if (estCouleur(couleur) && valeur >= 1 && valeur <= 14) return conn.detenteurCouleur[couleur][valeur];
-    return -1;
-}
-
-int rang(const Connaissances& conn, int couleur, int valeur) {
-    if (couleur == ATOUT) {
-        if (valeur == EXCUSE) return conn.rangExcuse;
-        if (valeur == PETIT) return conn.rangPetit;
-        if (valeur >= 2 && valeur <= 21) return conn.rangAtout[valeur];
-        return -1;
-    }
-    if (estCouleur(couleur) && valeur >= 1 && valeur <= 14) return conn.rangCouleur[couleur][valeur];
-    return -1;
-}
-
-bool tient(const Choix& ch, int couleur, int valeur) { return detenteur(ch.conn, couleur, valeur) == ch.siege; }
-
 bool imposer(Choix& ch, int slot, int k) {
     ch.etat.carteChoisie = imposerCarte(ch.jeu, ch.siege, slot) ? 1 : 0;
     noterRegle(ch.jeu, k);
@@ -277,8 +253,6 @@ bool imposerTenue(Choix& ch, int couleur, int valeur, int k) {
     if (!tient(ch, couleur, valeur)) return false;
     return imposer(ch, rang(ch.conn, couleur, valeur), k);
 }
-
-bool estJouable(const Choix& ch, int slot) { return ch.donne.jouable[ch.siege][slot] == 1; }
 
 bool aJouableDeCouleur(const Choix& ch, int couleur) {
     const Main& main = ch.donne.mainJoueur[ch.siege];
@@ -301,12 +275,6 @@ int nbSiegesSansAtoutConnus(const Jeu& jeu, int observateur) {
         if (s != observateur && coupe[s] == 1) ++nb;
     return nb;
 }
-
-bool estPetit(const Carte& c) { return c.couleur == ATOUT && c.valeur == PETIT; }
-
-bool petitTombe(const Choix& ch) { return ch.conn.detenteurPetit == HORS_JEU; }
-
-bool estCouleur(int couleur) { return couleur >= PIQUE && couleur <= CARREAU; }
 
 // ---- The list ----
 

@@ -46,10 +46,36 @@ bool VerificateurInvariants::echec(std::string quoi) {
 void VerificateurInvariants::debutJeu(const Jeu& jeu) {
     erreur_.clear();
     for (int s = 1; s <= 4; ++s) joue_[s].remplir(false);
-    avant_ = jeu.connaissances;
+    const Connaissances& k = jeu.connaissances;
+    avant_.localisationCouleur = k.localisationCouleur;
+    avant_.localisationAtout = k.localisationAtout;
+    avant_.possibleCouleur = k.possibleCouleur;
+    avant_.possibleAtout = k.possibleAtout;
+    for (auto& suite : siegeCouleur_) suite.remplir(0);
+    siegeAtout_.remplir(0);
+    // Where the held cards are; nothing known may contradict it from the start.
+    const Donne& d = jeu.donne;
+    for (int s = 1; s <= 4; ++s)
+        for (int i = 1; i <= 18; ++i) {
+            const Carte& c = d.mainJoueur[s][i];
+            if (!c.enMain) continue;
+            if (c.couleur == ATOUT && c.valeur >= 0 && c.valeur <= 21) siegeAtout_[c.valeur] = s;
+            if (c.couleur >= PIQUE && c.couleur <= CARREAU && c.valeur >= 1 && c.valeur <= 14)
+                siegeCouleur_[c.couleur][c.valeur] = s;
+            for (int o = 1; o <= 4 && erreur_.empty(); ++o) {
+                const bool atout = c.couleur == ATOUT;
+                const int lieu = atout ? k.localisationAtout[o][c.valeur] : k.localisationCouleur[o][c.couleur][c.valeur];
+                if (!verifierLieu(o, c, lieu, lieu, s)) return;
+                for (int t = 1; t <= 4; ++t) {
+                    const int p = atout ? k.possibleAtout[o][t][c.valeur] : k.possibleCouleur[o][t][c.couleur][c.valeur];
+                    if (!verifierPossible(o, t, c, p, p, s)) return;
+                }
+            }
+        }
 }
 
 bool VerificateurInvariants::apresCarteJouee(const Jeu& jeu, int siege, int slot) {
+    if (!erreur_.empty()) return false;  // the knowledge was wrong from the start
     const Donne& d = jeu.donne;
     if (slot < 1 || slot > 18) return echec("seat " + std::to_string(siege) + " played no recorded slot");
     const Carte& c = d.mainJoueur[siege][slot];
@@ -72,50 +98,80 @@ bool VerificateurInvariants::apresCarteJouee(const Jeu& jeu, int siege, int slot
     if (!carteLegale(main, c, avant, n))
         return echec("illegal card " + nomCarte(c) + " by seat " + std::to_string(siege) + " in trick " +
                      std::to_string(pli));
+    // The card has left its seat's hand.
+    if (c.couleur == ATOUT && c.valeur >= 0 && c.valeur <= 21) siegeAtout_[c.valeur] = 0;
+    if (c.couleur >= PIQUE && c.couleur <= CARREAU && c.valeur >= 1 && c.valeur <= 14) siegeCouleur_[c.couleur][c.valeur] = 0;
     return verifierConnaissances(jeu);
 }
 
+bool VerificateurInvariants::verifierLieu(int o, const Carte& c, int avant, int apres, int tenu) {
+    if (avant != NON_PLACE && avant != apres && apres != HORS_JEU)
+        return echec("observer " + std::to_string(o) + " forgot where " + (c.couleur == ATOUT ? "a trump" : "a suit card") +
+                     " was");
+    if (tenu != 0 && apres != NON_PLACE && apres != tenu)
+        return echec("observer " + std::to_string(o) + " places " + nomCarte(c) + " of seat " + std::to_string(tenu) +
+                     " at " + std::to_string(apres));
+    return true;
+}
+
+bool VerificateurInvariants::verifierPossible(int o, int siege, const Carte& c, int avant, int apres, int tenu) {
+    if (avant == EXCLU && apres != EXCLU)
+        return echec("observer " + std::to_string(o) + " took back " +
+                     (c.couleur == ATOUT ? "a trump exclusion" : "an exclusion"));
+    if (apres == EXCLU && tenu == siege)
+        return echec("observer " + std::to_string(o) + " excludes seat " + std::to_string(siege) +
+                     " from its own card " + nomCarte(c));
+    return true;
+}
+
+// Knowledge only grows, and nothing known contradicts where the held cards
+// really are. A card changes a few rows of the tables: the rows equal to what
+// they were after the last card are skipped whole, the others are checked
+// entry by entry and copied. An entry that has not moved stays right, since
+// a held card never changes hands.
 bool VerificateurInvariants::verifierConnaissances(const Jeu& jeu) {
-    const Donne& d = jeu.donne;
     const Connaissances& k = jeu.connaissances;
     for (int o = 1; o <= 4; ++o) {
-        for (int coul = 1; coul <= 4; ++coul)
-            for (int v = 1; v <= 14; ++v) {
-                const int a = avant_.localisationCouleur[o][coul][v], b = k.localisationCouleur[o][coul][v];
-                if (a != NON_PLACE && a != b && b != HORS_JEU)
-                    return echec("observer " + std::to_string(o) + " forgot where a suit card was");
-                for (int s = 1; s <= 4; ++s)
-                    if (avant_.possibleCouleur[o][s][coul][v] == EXCLU && k.possibleCouleur[o][s][coul][v] != EXCLU)
-                        return echec("observer " + std::to_string(o) + " took back an exclusion");
+        for (int coul = 1; coul <= 4; ++coul) {
+            auto& avant = avant_.localisationCouleur[o][coul];
+            const auto& apres = k.localisationCouleur[o][coul];
+            if (avant == apres) continue;
+            for (int v = 1; v <= 14; ++v)
+                if (avant[v] != apres[v] &&
+                    !verifierLieu(o, carte(coul, v), avant[v], apres[v], siegeCouleur_[coul][v]))
+                    return false;
+            avant = apres;
+        }
+        auto& avantAtout = avant_.localisationAtout[o];
+        const auto& apresAtout = k.localisationAtout[o];
+        if (avantAtout != apresAtout) {
+            for (int v = 0; v <= 21; ++v)
+                if (avantAtout[v] != apresAtout[v] &&
+                    !verifierLieu(o, carte(ATOUT, v), avantAtout[v], apresAtout[v], siegeAtout_[v]))
+                    return false;
+            avantAtout = apresAtout;
+        }
+        for (int s = 1; s <= 4; ++s) {
+            for (int coul = 1; coul <= 4; ++coul) {
+                auto& avant = avant_.possibleCouleur[o][s][coul];
+                const auto& apres = k.possibleCouleur[o][s][coul];
+                if (avant == apres) continue;
+                for (int v = 1; v <= 14; ++v)
+                    if (avant[v] != apres[v] &&
+                        !verifierPossible(o, s, carte(coul, v), avant[v], apres[v], siegeCouleur_[coul][v]))
+                        return false;
+                avant = apres;
             }
-        for (int v = 0; v <= 21; ++v) {
-            const int a = avant_.localisationAtout[o][v], b = k.localisationAtout[o][v];
-            if (a != NON_PLACE && a != b && b != HORS_JEU)
-                return echec("observer " + std::to_string(o) + " forgot where a trump was");
-            for (int s = 1; s <= 4; ++s)
-                if (avant_.possibleAtout[o][s][v] == EXCLU && k.possibleAtout[o][s][v] != EXCLU)
-                    return echec("observer " + std::to_string(o) + " took back a trump exclusion");
+            auto& avant = avant_.possibleAtout[o][s];
+            const auto& apres = k.possibleAtout[o][s];
+            if (avant == apres) continue;
+            for (int v = 0; v <= 21; ++v)
+                if (avant[v] != apres[v] &&
+                    !verifierPossible(o, s, carte(ATOUT, v), avant[v], apres[v], siegeAtout_[v]))
+                    return false;
+            avant = apres;
         }
     }
-    // Nothing known contradicts where the held cards really are.
-    for (int s = 1; s <= 4; ++s)
-        for (int i = 1; i <= 18; ++i) {
-            const Carte& c = d.mainJoueur[s][i];
-            if (!c.enMain) continue;
-            for (int o = 1; o <= 4; ++o) {
-                const int lieu = c.couleur == ATOUT ? k.localisationAtout[o][c.valeur]
-                                                    : k.localisationCouleur[o][c.couleur][c.valeur];
-                const int permis = c.couleur == ATOUT ? k.possibleAtout[o][s][c.valeur]
-                                                      : k.possibleCouleur[o][s][c.couleur][c.valeur];
-                if (lieu != NON_PLACE && lieu != s)
-                    return echec("observer " + std::to_string(o) + " places " + nomCarte(c) + " of seat " +
-                                 std::to_string(s) + " at " + std::to_string(lieu));
-                if (permis == EXCLU)
-                    return echec("observer " + std::to_string(o) + " excludes seat " + std::to_string(s) +
-                                 " from its own card " + nomCarte(c));
-            }
-        }
-    avant_ = k;
     return true;
 }
 
