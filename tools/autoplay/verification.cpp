@@ -1,5 +1,8 @@
 #include "tools/autoplay/verification.h"
 
+#include <cstring>
+#include <type_traits>
+
 #include "engine/jeu.h"
 
 namespace {
@@ -101,7 +104,7 @@ bool VerificateurInvariants::apresCarteJouee(const Jeu& jeu, int siege, int slot
     // The card has left its seat's hand.
     if (c.couleur == ATOUT && c.valeur >= 0 && c.valeur <= 21) siegeAtout_[c.valeur] = 0;
     if (c.couleur >= PIQUE && c.couleur <= CARREAU && c.valeur >= 1 && c.valeur <= 14) siegeCouleur_[c.couleur][c.valeur] = 0;
-    return verifierConnaissances(jeu);
+    return verifierConnaissances(jeu, c);
 }
 
 bool VerificateurInvariants::verifierLieu(int o, const Carte& c, int avant, int apres, int tenu) {
@@ -124,53 +127,91 @@ bool VerificateurInvariants::verifierPossible(int o, int siege, const Carte& c, 
     return true;
 }
 
+namespace {
+
+template <typename T>
+bool memes(const T& a, const T& b) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+}  // namespace
+
 // Knowledge only grows, and nothing known contradicts where the held cards
-// really are. A card changes a few rows of the tables: the rows equal to what
-// they were after the last card are skipped whole, the others are checked
-// entry by entry and copied. An entry that has not moved stays right, since
-// a held card never changes hands.
-bool VerificateurInvariants::verifierConnaissances(const Jeu& jeu) {
+// really are. A card changes little: its own entries, for every observer and
+// seat, are checked and brought up to date first; then each table is compared
+// whole with what it was after the last card, and only a table that moved
+// elsewhere is looked at row by row, entry by entry. An entry that has not
+// moved stays right, since a held card never changes hands.
+bool VerificateurInvariants::verifierConnaissances(const Jeu& jeu, const Carte& jouee) {
     const Connaissances& k = jeu.connaissances;
-    for (int o = 1; o <= 4; ++o) {
-        for (int coul = 1; coul <= 4; ++coul) {
-            auto& avant = avant_.localisationCouleur[o][coul];
-            const auto& apres = k.localisationCouleur[o][coul];
-            if (avant == apres) continue;
-            for (int v = 1; v <= 14; ++v)
-                if (avant[v] != apres[v] &&
-                    !verifierLieu(o, carte(coul, v), avant[v], apres[v], siegeCouleur_[coul][v]))
-                    return false;
-            avant = apres;
-        }
-        auto& avantAtout = avant_.localisationAtout[o];
-        const auto& apresAtout = k.localisationAtout[o];
-        if (avantAtout != apresAtout) {
-            for (int v = 0; v <= 21; ++v)
-                if (avantAtout[v] != apresAtout[v] &&
-                    !verifierLieu(o, carte(ATOUT, v), avantAtout[v], apresAtout[v], siegeAtout_[v]))
-                    return false;
-            avantAtout = apresAtout;
-        }
+    const bool atoutJoue = jouee.couleur == ATOUT && jouee.valeur >= 0 && jouee.valeur <= 21;
+    const bool couleurJouee = jouee.couleur >= PIQUE && jouee.couleur <= CARREAU && jouee.valeur >= 1 && jouee.valeur <= 14;
+    for (int o = 1; o <= 4 && (atoutJoue || couleurJouee); ++o) {
+        int& lieu = atoutJoue ? avant_.localisationAtout[o][jouee.valeur]
+                              : avant_.localisationCouleur[o][jouee.couleur][jouee.valeur];
+        const int lieuApres = atoutJoue ? k.localisationAtout[o][jouee.valeur]
+                                        : k.localisationCouleur[o][jouee.couleur][jouee.valeur];
+        if (!verifierLieu(o, jouee, lieu, lieuApres, 0)) return false;
+        lieu = lieuApres;
         for (int s = 1; s <= 4; ++s) {
+            int& p = atoutJoue ? avant_.possibleAtout[o][s][jouee.valeur]
+                               : avant_.possibleCouleur[o][s][jouee.couleur][jouee.valeur];
+            const int pApres = atoutJoue ? k.possibleAtout[o][s][jouee.valeur]
+                                         : k.possibleCouleur[o][s][jouee.couleur][jouee.valeur];
+            if (!verifierPossible(o, s, jouee, p, pApres, 0)) return false;
+            p = pApres;
+        }
+    }
+
+    if (!memes(avant_.localisationCouleur, k.localisationCouleur)) {
+        for (int o = 1; o <= 4; ++o)
             for (int coul = 1; coul <= 4; ++coul) {
-                auto& avant = avant_.possibleCouleur[o][s][coul];
-                const auto& apres = k.possibleCouleur[o][s][coul];
-                if (avant == apres) continue;
+                auto& avant = avant_.localisationCouleur[o][coul];
+                const auto& apres = k.localisationCouleur[o][coul];
                 for (int v = 1; v <= 14; ++v)
                     if (avant[v] != apres[v] &&
-                        !verifierPossible(o, s, carte(coul, v), avant[v], apres[v], siegeCouleur_[coul][v]))
+                        !verifierLieu(o, carte(coul, v), avant[v], apres[v], siegeCouleur_[coul][v]))
                         return false;
                 avant = apres;
             }
-            auto& avant = avant_.possibleAtout[o][s];
-            const auto& apres = k.possibleAtout[o][s];
-            if (avant == apres) continue;
+    }
+    if (!memes(avant_.localisationAtout, k.localisationAtout)) {
+        for (int o = 1; o <= 4; ++o) {
+            auto& avant = avant_.localisationAtout[o];
+            const auto& apres = k.localisationAtout[o];
             for (int v = 0; v <= 21; ++v)
-                if (avant[v] != apres[v] &&
-                    !verifierPossible(o, s, carte(ATOUT, v), avant[v], apres[v], siegeAtout_[v]))
+                if (avant[v] != apres[v] && !verifierLieu(o, carte(ATOUT, v), avant[v], apres[v], siegeAtout_[v]))
                     return false;
             avant = apres;
         }
+    }
+    if (!memes(avant_.possibleCouleur, k.possibleCouleur)) {
+        for (int o = 1; o <= 4; ++o)
+            for (int s = 1; s <= 4; ++s)
+                for (int coul = 1; coul <= 4; ++coul) {
+                    auto& avant = avant_.possibleCouleur[o][s][coul];
+                    const auto& apres = k.possibleCouleur[o][s][coul];
+                    if (memes(avant, apres)) continue;
+                    for (int v = 1; v <= 14; ++v)
+                        if (avant[v] != apres[v] &&
+                            !verifierPossible(o, s, carte(coul, v), avant[v], apres[v], siegeCouleur_[coul][v]))
+                            return false;
+                    avant = apres;
+                }
+    }
+    if (!memes(avant_.possibleAtout, k.possibleAtout)) {
+        for (int o = 1; o <= 4; ++o)
+            for (int s = 1; s <= 4; ++s) {
+                auto& avant = avant_.possibleAtout[o][s];
+                const auto& apres = k.possibleAtout[o][s];
+                if (memes(avant, apres)) continue;
+                for (int v = 0; v <= 21; ++v)
+                    if (avant[v] != apres[v] &&
+                        !verifierPossible(o, s, carte(ATOUT, v), avant[v], apres[v], siegeAtout_[v]))
+                        return false;
+                avant = apres;
+            }
     }
     return true;
 }

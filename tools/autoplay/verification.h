@@ -26,7 +26,7 @@ private:
     };
 
     bool echec(std::string quoi);
-    bool verifierConnaissances(const Jeu& jeu);
+    bool verifierConnaissances(const Jeu& jeu, const Carte& jouee);
     // One entry that moved: knowledge only grows and never contradicts where
     // the held cards are (`tenu`: the seat holding the card, 0 for none).
     bool verifierLieu(int o, const Carte& c, int avant, int apres, int tenu);
