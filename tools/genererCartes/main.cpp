@@ -1,22 +1,58 @@
 // belvane-generer-cartes OUTDIR: paints the 78 card pictures into OUTDIR as
 // ATOUT1.png .. CARREAU14.png (the Excuse is ATOUT22.png).
+// belvane-generer-cartes --icone OUTDIR: paints the application's icon into
+// OUTDIR as 16.png .. 512.png, one per size of the desktop's icon theme, and
+// as the vector picture scalable.svg.
 #include <QDir>
 #include <QGuiApplication>
+#include <QSvgGenerator>
 #include <cstdio>
 
 #include "dessin.h"
+
+namespace {
+
+constexpr int taillesIcone[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
+
+int peindreIcones(const QDir& dossier) {
+    for (const int cote : taillesIcone) {
+        const QString fichier = dossier.filePath(QString::number(cote) + ".png");
+        if (!cartes::peindreIcone(cote).save(fichier, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(fichier));
+            return 1;
+        }
+    }
+    QSvgGenerator svg;
+    svg.setFileName(dossier.filePath("scalable.svg"));
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRectF(0, 0, 256, 256));
+    svg.setTitle("Belvane");
+    svg.setDescription("The three oudlers of French Tarot fanned out: the 21, the Petit and the Excuse.");
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(svg.fileName()));
+        return 1;
+    }
+    p.setRenderHints(QPainter::Antialiasing);
+    cartes::dessinerIcone(p, 256);
+    p.end();
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // Runs during the build, where there may be no display at all.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: belvane-generer-cartes OUTDIR\n");
+    const bool icone = argc == 3 && QByteArray(argv[1]) == "--icone";
+    if (argc != 2 && !icone) {
+        std::fprintf(stderr, "usage: belvane-generer-cartes [--icone] OUTDIR\n");
         return 2;
     }
-    const QDir dossier(QString::fromLocal8Bit(argv[1]));
+    const QDir dossier(QString::fromLocal8Bit(argv[argc - 1]));
     if (!dossier.mkpath(".")) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", argv[argc - 1]);
         return 1;
     }
     cartes::chargerPolice();
@@ -24,6 +60,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no font to draw the card numbers with (install fonts-dejavu-core)\n");
         return 1;
     }
+    if (icone) return peindreIcones(dossier);
 
     for (int couleur = 0; couleur <= 4; ++couleur) {
         const int premiere = 1;
