@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("BELVANE 2010");
     QApplication::setWindowIcon(iconeBelvane());
+    // Names the menu entry, whose icon the task bar shows under Wayland.
+    QGuiApplication::setDesktopFileName("fr.oskaveri.belvane");
 
     Jeu jeu;
     const QScreen* ecran = QGuiApplication::primaryScreen();

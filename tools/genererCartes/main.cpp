@@ -1,11 +1,9 @@
 // belvane-generer-cartes OUTDIR: paints the 78 card pictures into OUTDIR as
 // ATOUT1.png .. CARREAU14.png (the Excuse is ATOUT22.png).
 // belvane-generer-cartes --icone OUTDIR: paints the application's icon into
-// OUTDIR as 16.png .. 512.png, one per size of the desktop's icon theme, and
-// as the vector picture scalable.svg.
+// OUTDIR as 16.png .. 512.png, one per size of the desktop's icon theme.
 #include <QDir>
 #include <QGuiApplication>
-#include <QSvgGenerator>
 #include <cstdio>
 
 #include "dessin.h"
@@ -22,20 +20,6 @@ int peindreIcones(const QDir& dossier) {
             return 1;
         }
     }
-    QSvgGenerator svg;
-    svg.setFileName(dossier.filePath("scalable.svg"));
-    svg.setSize(QSize(256, 256));
-    svg.setViewBox(QRectF(0, 0, 256, 256));
-    svg.setTitle("Belvane");
-    svg.setDescription("The three oudlers of French Tarot fanned out: the 21, the Petit and the Excuse.");
-    QPainter p;
-    if (!p.begin(&svg)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(svg.fileName()));
-        return 1;
-    }
-    p.setRenderHints(QPainter::Antialiasing);
-    cartes::dessinerIcone(p, 256);
-    p.end();
     return 0;
 }
 
