@@ -12,6 +12,8 @@ ReponseLigneDeCommande repondreLigneDeCommande(const QStringList& arguments) {
         "French Tarot against three computer players. Started with no argument, it opens the game's window.");
     const QCommandLineOption aide({"h", "help"}, "Shows this help and quits.");
     const QCommandLineOption version({"v", "version"}, "Shows the version and quits.");
+    // "-platform" is one unknown word, not eight unknown letters.
+    ligne.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     ligne.addOption(aide);
     ligne.addOption(version);
 
