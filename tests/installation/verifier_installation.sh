@@ -151,6 +151,12 @@ paquet_debian() {
   for d in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     [[ ", $dependances," == *", $d "* || ", $dependances," == *", $d,"* ]] || echec "Depends lacks $d: $dependances"
   done
+  # A program linking Qt's SQL module needs the SQLite driver, which Qt loads at run time.
+  local deplie=$sortie/deplie
+  dpkg-deb -x "$deb" "$deplie"
+  if objdump -p "$deplie"/usr/bin/* | grep -q 'NEEDED *libQt6Sql\.so'; then
+    [[ "$dependances" == *libqt6sql6-sqlite* ]] || echec "Qt's SQL module is linked but Depends lacks libqt6sql6-sqlite"
+  fi
   local contenu
   contenu=$(dpkg-deb -c "$deb" | awk '{print $6}')
   for f in ./usr/bin/belvane ./usr/bin/belvane-autoplay ./usr/share/applications/$id.desktop \
