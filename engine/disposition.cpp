@@ -1,5 +1,8 @@
 #include "engine/disposition.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/arrondi.h"
 #include "engine/jeu.h"
 
@@ -26,6 +29,32 @@ void disposerTable(Disposition& p, double echelleX, double echelleY, const Geome
     p.decalagePoignee = arrondi(echelleY * 10);
     p.tiersLargeur = arrondi(fenetre.largeurClient / 3.0);
     p.milieuTable = fenetre.hautTableRonde + arrondi(fenetre.hauteurTableRonde / 2.0);
+}
+
+double echelleUniforme(double largeur, double hauteur, double largeurDessin, double hauteurDessin) {
+    if (largeur <= 0 || hauteur <= 0 || largeurDessin <= 0 || hauteurDessin <= 0) return 0.0;
+    return std::min(largeur / largeurDessin, hauteur / hauteurDessin);
+}
+
+Cadrage cadrerTable(int largeurClient, int hauteurClient, bool barreInfo) {
+    const int hauteurDessin = hauteurTableDessin + (barreInfo ? hauteurBarreInfoDessin : 0);
+    Cadrage c;
+    c.echelle = echelleUniforme(largeurClient, hauteurClient, largeurTableDessin, hauteurDessin);
+    if (c.echelle <= 0) {
+        c.echelle = 1.0;
+        return c;
+    }
+    const int barre = barreInfo ? arrondi(hauteurBarreInfoDessin * c.echelle) : 0;
+    c.gauche = std::max(0, (largeurClient - arrondi(largeurTableDessin * c.echelle)) / 2);
+    c.haut = std::max(0, (hauteurClient - barre - arrondi(hauteurTableDessin * c.echelle)) / 2);
+    return c;
+}
+
+void tailleClientPour(double echelle, bool barreInfo, int& largeur, int& hauteur) {
+    const int hauteurDessin = hauteurTableDessin + (barreInfo ? hauteurBarreInfoDessin : 0);
+    // Rounded up, so that neither side limits the scale below `echelle`.
+    largeur = static_cast<int>(std::ceil(largeurTableDessin * echelle - 1e-9));
+    hauteur = static_cast<int>(std::ceil(hauteurDessin * echelle - 1e-9));
 }
 
 void disposerTable(Disposition& p, double echelleX, double echelleY) {

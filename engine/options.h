@@ -37,6 +37,14 @@ struct Options {
     Table<Table<std::int32_t, 1, 4>, 1, 3> highScoreChallenge;
     Table<Table<std::string, 1, 4>, 1, 3> nomHighScoreChallenge;
 
+    // The main window as the player left it, stored after the global scores.
+    // A width of 0 means never stored: the window opens maximised on its screen.
+    std::int32_t fenetreGauche = 0;
+    std::int32_t fenetreHaut = 0;
+    std::int32_t fenetreLargeur = 0;
+    std::int32_t fenetreHauteur = 0;
+    std::uint8_t fenetreEtat = 1;  // 0 normal, 1 maximised, 2 full screen
+
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;
     // Intervals in force of the card and transition timers, set from the

@@ -168,6 +168,8 @@ const Entree catalogue[] = {
     {Texte::pdfImpossible, "Le fichier PDF n'a pas pu être écrit : ", "The PDF file could not be written: "},
     {Texte::impressionImpossible, "L'impression n'a pas pu commencer sur l'imprimante par défaut.",
      "Printing could not start on the default printer."},
+    // The window at every size: full screen.
+    {Texte::menuPleinEcran, "P&lein écran", "&Full screen"},
 };
 
 struct Index {

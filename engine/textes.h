@@ -48,6 +48,8 @@ enum class Texte {
     // Review windows: replay and colour hints, printing.
     bulleLecture, bulleEnArriere, bulleEffacer, bulleVoirTout, bulleSBColor, pasDImprimante, enregistrerPdf,
     fichiersPdf, pdfImpossible, impressionImpossible,
+    // The window at every size: full screen.
+    menuPleinEcran,
 };
 
 // The product title: the main window's caption and the title of its message boxes.

@@ -10,7 +10,7 @@ case "$action" in
   *) echo "usage: scripts/belvane.sh jouer|tester" >&2; exit 2 ;;
 esac
 
-paquets=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev libgtest-dev libbenchmark-dev fonts-dejavu-core poppler-utils)
+paquets=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev libgtest-dev libbenchmark-dev fonts-dejavu-core poppler-utils qt6-translations-l10n)
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

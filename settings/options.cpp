@@ -64,7 +64,10 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
         std::snprintf(nom, sizeof nom, "scoreTotal%d", s);
         if (!visiter(nom, jeu.scores.scoreTotal[s])) return false;
     }
-    return true;
+    // The main window's size, place and state.
+    return visiter("fenetreGauche", o.fenetreGauche) && visiter("fenetreHaut", o.fenetreHaut) &&
+           visiter("fenetreLargeur", o.fenetreLargeur) && visiter("fenetreHauteur", o.fenetreHauteur) &&
+           visiter("fenetreEtat", o.fenetreEtat);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a

@@ -34,6 +34,9 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     }
     for (int n = 1; n <= 100; ++n) v.push_back({"fr" + std::to_string(n), 4});
     for (int s = 1; s <= 4; ++s) v.push_back({"scoreTotal" + std::to_string(s), 4});
+    // The main window's size, place and state, after the specified values.
+    for (const char* n : {"fenetreGauche", "fenetreHaut", "fenetreLargeur", "fenetreHauteur"}) v.push_back({n, 4});
+    v.push_back({"fenetreEtat", 1});
     return v;
 }
 
@@ -78,6 +81,11 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     }
     for (int n = 1; n <= 100; ++n) jeu.regles.poidsRegle[n] = entier();
     for (int s = 1; s <= 4; ++s) jeu.scores.scoreTotal[s] = entier();
+    o.fenetreGauche = entier();
+    o.fenetreHaut = entier();
+    o.fenetreLargeur = entier();
+    o.fenetreHauteur = entier();
+    o.fenetreEtat = static_cast<std::uint8_t>(suivant() >> 24);
 }
 
 // The first stored variable that differs between the two games, or "".
@@ -109,6 +117,11 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.nomHighScoreChallenge != y.nomHighScoreChallenge) return "nomHighScoreChallenge";
     if (a.regles.poidsRegle != b.regles.poidsRegle) return "poidsRegle";
     if (a.scores.scoreTotal != b.scores.scoreTotal) return "scoreTotal";
+    if (x.fenetreGauche != y.fenetreGauche) return "fenetreGauche";
+    if (x.fenetreHaut != y.fenetreHaut) return "fenetreHaut";
+    if (x.fenetreLargeur != y.fenetreLargeur) return "fenetreLargeur";
+    if (x.fenetreHauteur != y.fenetreHauteur) return "fenetreHauteur";
+    if (x.fenetreEtat != y.fenetreEtat) return "fenetreEtat";
     return "";
 }
 

@@ -49,7 +49,15 @@ void ImageCarte::paintEvent(QPaintEvent*) {
     if (image_.isNull()) return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), image_);
+    // Painted at the size shown in device pixels: sharp at any scale and pixel ratio.
+    const double densite = devicePixelRatioF();
+    QPixmap nette = imageCarte(couleur_, valeur_, QSize(qRound(width() * densite), qRound(height() * densite)));
+    if (nette.isNull()) {
+        p.drawPixmap(rect(), image_);
+        return;
+    }
+    nette.setDevicePixelRatio(densite);
+    p.drawPixmap(rect(), nette);
 }
 
 void ImageCarte::mousePressEvent(QMouseEvent* e) { e->accept(); }
