@@ -36,6 +36,22 @@ double echelleUniforme(double largeur, double hauteur, double largeurDessin, dou
     return std::min(largeur / largeurDessin, hauteur / hauteurDessin);
 }
 
+int largeurTable(double echelle) {
+    const int marge = arrondi(echelle * 20);
+    const int carte = arrondi(echelle * 90);
+    const int main = marge + 17 * arrondi(echelle * 40) + carte;
+    const int ecart = marge + 23 * arrondi(echelle * 30) + carte;
+    return std::max({arrondi(largeurTableDessin * echelle), main, ecart});
+}
+
+int hauteurTable(double echelle) {
+    // The bidding bar's bottom edge, the hand line 10 under it, a card 0 to 2
+    // design pixels below the line, and the card.
+    const int basBarre = arrondi(278 * echelle) + arrondi(58 * echelle);
+    const int basMain = basBarre + arrondi(10 * echelle) + arrondi(2 * echelle) + arrondi(150 * echelle);
+    return std::max(arrondi(hauteurTableDessin * echelle), basMain);
+}
+
 Cadrage cadrerTable(int largeurClient, int hauteurClient, bool barreInfo) {
     const int hauteurDessin = hauteurTableDessin + (barreInfo ? hauteurBarreInfoDessin : 0);
     Cadrage c;
@@ -44,17 +60,25 @@ Cadrage cadrerTable(int largeurClient, int hauteurClient, bool barreInfo) {
         c.echelle = 1.0;
         return c;
     }
-    const int barre = barreInfo ? arrondi(hauteurBarreInfoDessin * c.echelle) : 0;
-    c.gauche = std::max(0, (largeurClient - arrondi(largeurTableDessin * c.echelle)) / 2);
-    c.haut = std::max(0, (hauteurClient - barre - arrondi(hauteurTableDessin * c.echelle)) / 2);
+    auto barre = [&](double e) { return barreInfo ? arrondi(hauteurBarreInfoDessin * e) : 0; };
+    // The rounding of the steps may need a pixel or a few more than the
+    // design: a hair smaller then, until everything is inside.
+    for (int i = 0; i < 200; ++i) {
+        if (largeurTable(c.echelle) <= largeurClient && hauteurTable(c.echelle) + barre(c.echelle) <= hauteurClient)
+            break;
+        c.echelle *= 1.0 - 0.25 / largeurTableDessin;
+    }
+    c.gauche = std::max(0, (largeurClient - largeurTable(c.echelle)) / 2);
+    c.haut = std::max(0, (hauteurClient - barre(c.echelle) - hauteurTable(c.echelle)) / 2);
     return c;
 }
 
 void tailleClientPour(double echelle, bool barreInfo, int& largeur, int& hauteur) {
     const int hauteurDessin = hauteurTableDessin + (barreInfo ? hauteurBarreInfoDessin : 0);
     // Rounded up, so that neither side limits the scale below `echelle`.
-    largeur = static_cast<int>(std::ceil(largeurTableDessin * echelle - 1e-9));
-    hauteur = static_cast<int>(std::ceil(hauteurDessin * echelle - 1e-9));
+    largeur = std::max(static_cast<int>(std::ceil(largeurTableDessin * echelle - 1e-9)), largeurTable(echelle));
+    hauteur = std::max(static_cast<int>(std::ceil(hauteurDessin * echelle - 1e-9)),
+                       hauteurTable(echelle) + (barreInfo ? arrondi(hauteurBarreInfoDessin * echelle) : 0));
 }
 
 void disposerTable(Disposition& p, double echelleX, double echelleY) {

@@ -50,6 +50,12 @@ constexpr int hauteurEcranDessin = 600;
 // `hauteurDessin` fits in `largeur` x `hauteur` pixels (0 for an empty area).
 double echelleUniforme(double largeur, double hauteur, double largeurDessin, double hauteurDessin);
 
+// Room the table takes at scale `echelle`, in pixels: the 800 x 503 design, or
+// more when the rounding of the steps makes the 24 cards of the discard or the
+// bottom of the hand reach beyond it.
+int largeurTable(double echelle);
+int hauteurTable(double echelle);
+
 // Where the table goes in the main window's client area: the one scale, and
 // the table's top-left corner, centred in the spare space.
 struct Cadrage {

@@ -187,6 +187,13 @@ void optionsParDefaut(Jeu& jeu) {
     }
     jeu.scores.scoreTotal.remplir(0);
     jeu.regles.poidsRegle.remplir(100);
+    // The main window: not placed yet, it opens maximised.
+    const Options neuves;
+    o.fenetreGauche = neuves.fenetreGauche;
+    o.fenetreHaut = neuves.fenetreHaut;
+    o.fenetreLargeur = neuves.fenetreLargeur;
+    o.fenetreHauteur = neuves.fenetreHauteur;
+    o.fenetreEtat = neuves.fenetreEtat;
     sauverOptions(jeu);
 }
 

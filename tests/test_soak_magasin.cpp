@@ -43,20 +43,27 @@ void abimer(MagasinMemoire& m, const ValeurAttendue& v, std::mt19937& alea) {
 }
 
 // What re-saving the loaded game must write for each value: the stored bytes,
-// completed with the zeros the variable held, up to the first refused value;
-// zeros from there on.
+// completed with the bytes the variable held before reading (zeros, or the
+// default of a value added after the global scores), up to the first refused
+// value; those initial bytes from there on.
 struct Attendu {
     std::vector<std::string> octets;  // by value, "version" excluded
     bool faute = false;
     std::string fautive;
 };
 
+std::vector<std::string> resauver(Jeu& jeu, const std::vector<ValeurAttendue>& valeurs);
+
 Attendu attendre(const MagasinMemoire& m, const std::vector<ValeurAttendue>& valeurs) {
     Attendu a;
+    Jeu neuf;
+    const std::vector<std::string> initiaux = resauver(neuf, valeurs);
+    std::size_t i = 0;
     for (const auto& v : valeurs) {
         if (v.nom == "version") continue;
         const std::size_t largeur = static_cast<std::size_t>(v.largeur);
-        std::string zero(largeur, '\0');
+        const std::string zero = v.largeur == 0 ? std::string() : initiaux[i];
+        ++i;
         const auto it = m.valeurs.find(v.nom);
         if (a.faute || it == m.valeurs.end()) {
             a.octets.push_back(zero);

@@ -71,6 +71,8 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     creerBarreOutils();
     creerMenus();
     creerMinuteurs();
+    // The menus' texts first: the menu bar's height depends on them.
+    ecrireTextes(jeu_.options.langue);
     // The window opens with the table at the screen's scale; it can then be
     // resized, maximised or put in full screen, and the table follows.
     int largeur = 0;

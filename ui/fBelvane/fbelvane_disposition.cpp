@@ -46,6 +46,15 @@ QPixmap symboleCouleur(int couleur, int cote, double densite) {
     return image;
 }
 
+// `r` moved, and shrunk if need be, to lie inside `zone`.
+QRect dansZone(QRect r, const QRect& zone) {
+    r.setWidth(std::min(r.width(), zone.width()));
+    r.setHeight(std::min(r.height(), zone.height()));
+    r.moveLeft(std::clamp(r.x(), zone.left(), zone.right() + 1 - r.width()));
+    r.moveTop(std::clamp(r.y(), zone.top(), zone.bottom() + 1 - r.height()));
+    return r;
+}
+
 // Window states as stored: 0 normal, 1 maximised, 2 full screen.
 constexpr int etatNormal = 0, etatMaximise = 1, etatPleinEcran = 2;
 
@@ -210,12 +219,9 @@ void TfrmBelvane::montrerFenetre() {
         normale = QRect(QPoint(), size());
         normale.moveCenter(zone.center());
     }
-    // A store written on a larger screen, or a screen since moved: back inside.
-    normale.setWidth(std::min(normale.width(), zone.width()));
-    normale.setHeight(std::min(normale.height(), zone.height()));
-    normale.moveLeft(std::clamp(normale.x(), zone.left(), zone.right() + 1 - normale.width()));
-    normale.moveTop(std::clamp(normale.y(), zone.top(), zone.bottom() + 1 - normale.height()));
-    setGeometry(normale);
+    // A store written on a larger screen, or a screen since moved: back
+    // inside, with room for the title bar and borders of the desktop.
+    setGeometry(dansZone(normale, zone.marginsRemoved(QMargins(8, 36, 8, 8))));
 
     const int etat = o.fenetreLargeur > 0 ? o.fenetreEtat : etatMaximise;
     maximiseAvantPleinEcran_ = etat != etatNormal;
@@ -224,6 +230,13 @@ void TfrmBelvane::montrerFenetre() {
         case etatNormal: show(); break;
         case etatPleinEcran: showFullScreen(); break;
         default: showMaximized(); break;
+    }
+    // The desktop's frame, now known, may still reach beyond the area.
+    if (etat == etatNormal && !zone.contains(frameGeometry())) {
+        const QMargins cadre(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+        setGeometry(dansZone(geometry(), zone.marginsRemoved(cadre)));
     }
     menuPleinEcran->setChecked(isFullScreen());
 }
