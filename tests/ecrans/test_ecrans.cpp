@@ -257,6 +257,8 @@ TEST_F(Ecran, CardsArePaintedAtTheSizeShownInDevicePixels) {
     montrer();
     fenetre->dessinerCarteTable(1, carte(ATOUT, 21));
     fenetre->dessinerCarteTable(2, carte(COEUR, ROI));
+    // Once the size has settled after the last layout.
+    QTest::qWait(ImageCarte::attentePeinture + 50);
     for (int s = 1; s <= 2; ++s) {
         auto* image = controle<ImageCarte>(QString("CarteTable%1").arg(s));
         const double densite = image->devicePixelRatioF();

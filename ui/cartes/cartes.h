@@ -17,3 +17,6 @@ QPixmap imageCarte(int couleur, int valeur);
 // pictures of the sizes in use are kept. At 90 x 150 it is the picture above.
 // Without the painter's font it falls back to the picture smoothly scaled.
 QPixmap imageCarte(int couleur, int valeur, QSize pixels);
+// The painted picture at `pixels` if it is already kept, else null: a window
+// being resized draws a quick copy meanwhile and paints once the size settles.
+QPixmap imageCarteGardee(int couleur, int valeur, QSize pixels);
