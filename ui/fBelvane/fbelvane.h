@@ -157,7 +157,6 @@ public:
     void premierPlanPrincipale() override;
 
 protected:
-    void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* objet, QEvent* e) override;
     void changeEvent(QEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
