@@ -23,6 +23,12 @@ QImage peindreCarte(int couleur, int valeur, QSize taille) {
     QPainter p(&image);
     p.scale(taille.width() / double(largeurCarte), taille.height() / double(hauteurCarte));
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    dessinerCarte(p, couleur, valeur);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+void dessinerCarte(QPainter& p, int couleur, int valeur) {
     peindreFond(p);
     if (couleur == atout && valeur == 0)
         peindreExcuse(p);
@@ -32,8 +38,6 @@ QImage peindreCarte(int couleur, int valeur, QSize taille) {
         peindrePoints(p, couleur, valeur);
     else
         peindreFigure(p, couleur, valeur);
-    p.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 void chargerPolice() {

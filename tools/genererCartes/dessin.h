@@ -22,6 +22,13 @@ QImage peindreCarte(int couleur, int valeur);
 // The same picture painted straight at `taille` pixels (the drawing is scaled
 // from card pixels, so it stays sharp at any size).
 QImage peindreCarte(int couleur, int valeur, QSize taille);
+// The same card in card pixels on any painter, turned and scaled as it is.
+void dessinerCarte(QPainter& p, int couleur, int valeur);
+
+// The application's icon: a fan of the three oudlers, the Excuse in front,
+// in a square of `cote` pixels with a transparent background.
+void dessinerIcone(QPainter& p, double cote);
+QImage peindreIcone(int cote);
 
 // Font used for the numbers and letters; falls back to any serif face.
 void chargerPolice();
