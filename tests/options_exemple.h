@@ -34,7 +34,7 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     }
     for (int n = 1; n <= 100; ++n) v.push_back({"fr" + std::to_string(n), 4});
     for (int s = 1; s <= 4; ++s) v.push_back({"scoreTotal" + std::to_string(s), 4});
-    // The main window's size, place and state, after the specified values.
+    // The main window's size, place and state, after the global scores.
     for (const char* n : {"fenetreGauche", "fenetreHaut", "fenetreLargeur", "fenetreHauteur"}) v.push_back({n, 4});
     v.push_back({"fenetreEtat", 1});
     return v;
