@@ -66,7 +66,10 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
     }
     // History of the deals.
     if (!visiter("optionCodeDonne", o.optionCodeDonne)) return false;
-    return true;
+    // The main window's size, place and state.
+    return visiter("fenetreGauche", o.fenetreGauche) && visiter("fenetreHaut", o.fenetreHaut) &&
+           visiter("fenetreLargeur", o.fenetreLargeur) && visiter("fenetreHauteur", o.fenetreHauteur) &&
+           visiter("fenetreEtat", o.fenetreEtat);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -187,6 +190,13 @@ void optionsParDefaut(Jeu& jeu) {
     }
     jeu.scores.scoreTotal.remplir(0);
     jeu.regles.poidsRegle.remplir(100);
+    // The main window: not placed yet, it opens maximised.
+    const Options neuves;
+    o.fenetreGauche = neuves.fenetreGauche;
+    o.fenetreHaut = neuves.fenetreHaut;
+    o.fenetreLargeur = neuves.fenetreLargeur;
+    o.fenetreHauteur = neuves.fenetreHauteur;
+    o.fenetreEtat = neuves.fenetreEtat;
     sauverOptions(jeu);
 }
 
