@@ -155,7 +155,8 @@ struct Entree {
 // What the cards still held can still bring: their half-points and the
 // oudlers each side may or must still win.
 struct Reste {
-    int points = 0;
+    int pointsMin = 0;  // half-points the taker is sure to add
+    int pointsMax = 0;  // half-points the taker may add at most
     int boutsMin = 0;
     int boutsMax = 0;
     bool petit = false;
@@ -432,24 +433,57 @@ struct Solveur::Impl {
         }
     }
 
-    // What the cards still held can bring: every remaining point and oudler
-    // to one side or the other. The 21 always wins its trick.
-    Reste reste(const Etat& e) const {
+    // What the cards still held can bring, at the start of a trick. Every
+    // remaining point and oudler may go to one side or the other, except:
+    // - the 21 always wins its trick;
+    // - a trump above every trump of the other side wins its trick, with at
+    //   least a half-point from each of the other three cards, whoever plays;
+    // - before the last trick the Excuse's holder can play it at once and keep
+    //   it with its oudler, 8 of its 9 half-points at least (`excuseLibre`:
+    //   not when the trick has already begun and its holder may have played).
+    Reste reste(const Etat& e, bool excuseLibre = true) const {
         Reste r;
+        const int preneur = ctx.preneur;
+        int total = 0;
+        std::uint32_t atoutsDefense = 0;
         for (int s = 0; s < 4; ++s) {
-            for (int c = 0; c <= 4; ++c) r.points += pointsMasque(c, e.main[s][c]);
-            const std::uint32_t a = e.main[s][ATOUT];
-            const bool preneur = s == ctx.preneur;
-            if (a & (1u << 21)) {
-                r.boutsMin += preneur;
-                r.boutsMax += preneur;
-            }
-            if (a & EXCUSE_BIT) r.boutsMax += 1;
-            if (a & 2u) {
+            for (int c = 0; c <= 4; ++c) total += pointsMasque(c, e.main[s][c]);
+            if (s != preneur) atoutsDefense |= e.main[s][ATOUT];
+        }
+        const std::uint32_t atoutsPreneur = e.main[preneur][ATOUT] & ~EXCUSE_BIT;
+        atoutsDefense &= ~EXCUSE_BIT;
+        const std::uint32_t tousAtouts = e.main[0][ATOUT] | e.main[1][ATOUT] | e.main[2][ATOUT] | e.main[3][ATOUT];
+        if (tousAtouts & (1u << 21)) {
+            const bool auPreneur = atoutsPreneur & (1u << 21);
+            r.boutsMin += auPreneur;
+            r.boutsMax += auPreneur;
+        }
+        if (tousAtouts & 2u) {
+            r.boutsMax += 1;
+            r.petit = true;
+        }
+        const auto dessus = [](std::uint32_t a, std::uint32_t b) {
+            // The trumps of a above every trump of b.
+            return b ? a & ~((2u << (31 - __builtin_clz(b))) - 1) : a;
+        };
+        const std::uint32_t maitresPreneur = dessus(atoutsPreneur, atoutsDefense);
+        for (std::uint32_t m = maitresPreneur; m; m &= m - 1) r.pointsMin += points.p[ATOUT][__builtin_ctz(m)] + 3;
+        int plisDefense = 0;
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur) plisDefense = std::max(plisDefense, __builtin_popcount(dessus(e.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur)));
+        int perteSure = 4 * plisDefense;
+        if (tousAtouts & EXCUSE_BIT) {
+            const bool auPreneur = e.main[preneur][ATOUT] & EXCUSE_BIT;
+            if (e.pliRestants < 2 || !excuseLibre) r.boutsMax += 1;
+            else if (auPreneur) {
+                r.boutsMin += 1;
                 r.boutsMax += 1;
-                r.petit = true;
+                r.pointsMin += 8;
+            } else {
+                perteSure += 8;
             }
         }
+        r.pointsMax = total - perteSure;
         return r;
     }
 
@@ -477,9 +511,9 @@ struct Solveur::Impl {
             base = e.pointsPreneur + ctx.pointsChien;
             const int b = e.boutsPreneur + ctx.boutsChien;
             const Reste r = reste(e);
-            const int haute = base + r.points - seuil[std::clamp(b + r.boutsMax, 0, 3)][r.petit ? 1 : 0];
+            const int haute = base + r.pointsMax - seuil[std::clamp(b + r.boutsMax, 0, 3)][r.petit ? 1 : 0];
             if (haute <= alpha) return haute;
-            const int basse = base - seuil[std::clamp(b + r.boutsMin, 0, 3)][r.petit ? 2 : 0];
+            const int basse = base + r.pointsMin - seuil[std::clamp(b + r.boutsMin, 0, 3)][r.petit ? 2 : 0];
             if (basse >= beta) return basse;
             cle = cleTable(e);
             if (const Entree* t = chercherEntree(cle)) {
@@ -667,10 +701,10 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     int nbPli = 0;
     versEtat(p, racine.etat, pli, nbPli);
     // What is still in play bounds the value from the start.
-    const Reste reste = s.reste(racine.etat);
+    const Reste reste = s.reste(racine.etat, nbPli == 0);
     const int p0 = racine.etat.pointsPreneur + s.ctx.pointsChien, b0 = racine.etat.boutsPreneur + s.ctx.boutsChien;
-    int basse = scoreBrut(p0, b0 + reste.boutsMin, reste.petit ? 2 : 0);
-    int haute = scoreBrut(p0 + reste.points, b0 + reste.boutsMax, reste.petit ? 1 : 0);
+    int basse = scoreBrut(p0 + reste.pointsMin, b0 + reste.boutsMin, reste.petit ? 2 : 0);
+    int haute = scoreBrut(p0 + reste.pointsMax, b0 + reste.boutsMax, reste.petit ? 1 : 0);
     for (int k = 0; k < nbPli; ++k) {
         Fin f;
         s.jouer(racine.etat, pli[k], f);
