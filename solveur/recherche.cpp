@@ -651,26 +651,31 @@ struct Racine {
     bool fin[18]{};    // that card ends the deal
     Fin finale[18]{};
 
-    // Whether root move i reaches a score of `gamma` or more.
-    bool atteint(int i, int gamma) {
+    // The taker's margin after root move i in the test of `gamma`: 0 or
+    // more when that card reaches a score of gamma; fail-soft, so its size
+    // bounds the score further.
+    int marge(int i, int gamma) {
         s.fixerGamma(gamma);
         ++s.noeuds;
-        const int v = fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0);
-        return v >= 0;
+        return fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0);
     }
+    bool atteint(int i, int gamma) { return marge(i, gamma) >= 0; }
 
-    // Whether the value is `gamma` or more, and the root move that settles it.
-    bool tester(int gamma, int& coup) {
+    // The margin of the position in the test of `gamma` (0 or more: the
+    // value is gamma or more), and the root move that settles it.
+    int tester(int gamma, int& coup) {
         coup = -1;
+        int meilleur = max ? -INFINI : INFINI;
         for (int i = 0; i < nb; ++i) {
-            const bool oui = atteint(i, gamma);
-            if (s.abandon) return false;
-            if (oui == max) {
+            const int v = marge(i, gamma);
+            if (s.abandon) return 0;
+            if (max ? v > meilleur : v < meilleur) meilleur = v;
+            if ((v >= 0) == max) {
                 coup = i;
-                return oui;
+                return v;
             }
         }
-        return !max;
+        return meilleur;
     }
 };
 
@@ -724,19 +729,22 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         for (int b = b0 + reste.boutsMin; b <= b0 + reste.boutsMax; ++b)
             for (int pab = 0; pab <= (reste.petit ? 2 : 0); ++pab) f(std::clamp(b, 0, 3), pab);
     };
-    const auto auMoins = [&]() {
+    // A margin m in a test proves that every way the deal can end gives the
+    // taker at least (m >= 0), or at most (m < 0), the half-points asked plus m.
+    const auto auMoins = [&](int m) {
         int v = INFINI;
         issues([&](int b, int pab) {
-            if (s.seuil[b][pab] != IMPOSSIBLE) v = std::min(v, scoreBrut(s.seuil[b][pab], b, pab));
+            if (s.seuil[b][pab] != IMPOSSIBLE) v = std::min(v, scoreBrut(std::min(s.seuil[b][pab] + m, 200), b, pab));
         });
         return v;
     };
-    const auto auPlus = [&](int gamma) {
+    const auto auPlus = [&](int m) {
         int v = -INFINI;
         issues([&](int b, int pab) {
-            if (s.seuil[b][pab] > 0) v = std::max(v, scoreBrut(std::min(s.seuil[b][pab] - 1, 200), b, pab));
+            const int p = s.seuil[b][pab] == IMPOSSIBLE ? 200 : s.seuil[b][pab] + m;
+            if (p >= 0) v = std::max(v, scoreBrut(std::min(p, 200), b, pab));
         });
-        return std::min(v, gamma - 1);
+        return v;
     };
 
     // Each test asks whether the value is gamma or more. The first asks
@@ -752,14 +760,14 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     while (basse < haute) {
         const int gamma = oui && non ? basse + (haute - basse + 1) / 2 : std::clamp(cible, basse + 1, haute);
         int coup = -1;
-        const bool succes = racine.tester(gamma, coup);
+        const int m = racine.tester(gamma, coup);
         if (s.abandon) break;
-        if (succes) {
-            basse = std::max(basse, std::min(auMoins(), haute));
+        if (m >= 0) {
+            basse = std::max(basse, std::min(std::max(auMoins(m), gamma), haute));
             cible = basse + pas;
             oui = true;
         } else {
-            haute = std::min(haute, std::max(auPlus(gamma), basse));
+            haute = std::min(haute, std::max(std::min(auPlus(m), gamma - 1), basse));
             cible = haute - pas + 1;
             non = true;
         }
