@@ -183,6 +183,7 @@ struct Solveur::Impl {
     bool avecFin = false;
     const std::atomic<bool>* arret = nullptr;
     bool abandon = false;
+    long long prochainControle = 0;
     int derniereValeur = -INFINI;  // the last value found, the first guess of the next search
 
     explicit Impl(int megaOctets) {
@@ -195,7 +196,9 @@ struct Solveur::Impl {
 
     void verifierBudget() {
         if (limiteNoeuds > 0 && noeuds >= limiteNoeuds) abandon = true;
-        if ((noeuds & 1023) != 0) return;
+        // The clock and the stop flag every thousand cards or so.
+        if (noeuds < prochainControle) return;
+        prochainControle = noeuds + 1024;
         if (arret && arret->load(std::memory_order_relaxed)) abandon = true;
         if (avecFin && Horloge::now() >= fin) abandon = true;
     }
@@ -540,6 +543,7 @@ struct Solveur::Impl {
             Fin fin;
             ++noeuds;
             verifierBudget();
+            if (abandon) return 0;
             const int v = jouer(f, liste[i], fin) ? marge(fin) : chercher(f, alpha, beta);
             if (abandon) return 0;
             if (max ? v > meilleur : v < meilleur) {
@@ -657,6 +661,8 @@ struct Racine {
     int marge(int i, int gamma) {
         s.fixerGamma(gamma);
         ++s.noeuds;
+        s.verifierBudget();
+        if (s.abandon) return 0;
         return fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0);
     }
     bool atteint(int i, int gamma) { return marge(i, gamma) >= 0; }
@@ -687,6 +693,7 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     Resultat r;
     s.noeuds = 0;
     s.abandon = false;
+    s.prochainControle = 0;
     s.limiteNoeuds = budget.noeuds;
     s.arret = budget.arret;
     s.avecFin = budget.secondes > 0;
@@ -820,6 +827,7 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         }
         r.meilleures = tous;
     }
+    r.budgetEpuise = r.budgetEpuise || s.abandon;
     r.noeuds = s.noeuds;
     r.secondes = std::chrono::duration<double>(Horloge::now() - debut).count();
     return r;
