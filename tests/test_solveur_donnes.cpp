@@ -60,6 +60,39 @@ TEST(SolveurDonnes, LaValeurAvantUneCarteEstLaMeilleureDesValeursApres) {
     EXPECT_EQ(positions, 20 * static_cast<int>(donnes.size()));
 }
 
+// Longer endings, where the table holds many positions: a table filled by
+// the positions of the same deal, or emptied, gives the same values, and the
+// value is still the best of the values after each card.
+TEST(SolveurDonnes, LaTableNeChangePasLesValeurs) {
+    const std::vector<DonneLue> donnes = donnesAutoplay(21, 16);
+    ASSERT_GE(donnes.size(), 12u);
+    Solveur chaud(16), froid(16);
+    for (std::size_t n = 0; n < 12; ++n) {
+        const DonneLue& d = donnes[n];
+        Position p = d.depart;
+        for (int k = 0; k < 72; ++k) {
+            if (k >= 44 && k < 48) {
+                const std::string ou = "deal " + std::to_string(d.numero) + ", card " + std::to_string(k + 1);
+                froid.oublier();
+                const Resultat a = chaud.resoudre(p, Budget{0, 0, nullptr}, Recherche::Valeur);
+                const Resultat b = froid.resoudre(p, Budget{0, 0, nullptr}, Recherche::Valeur);
+                ASSERT_TRUE(a.exact && b.exact) << ou;
+                EXPECT_EQ(a.valeur, b.valeur) << ou;
+                const ValeursCartes v = chaud.evaluerCartes(p, Budget{0, 0, nullptr});
+                const bool preneur = p.joueur == p.preneur;
+                int meilleure = preneur ? -1000000 : 1000000;
+                for (int i = 0; i < v.nb; ++i) {
+                    const ValeurCarte& c = v.cartes[static_cast<std::size_t>(i)];
+                    ASSERT_TRUE(c.exact) << ou;
+                    meilleure = preneur ? std::max(meilleure, c.borneBasse) : std::min(meilleure, c.borneBasse);
+                }
+                EXPECT_EQ(a.valeur, meilleure) << ou;
+            }
+            jouerCarte(p, d.cartes[static_cast<std::size_t>(k)]);
+        }
+    }
+}
+
 TEST(SolveurDonnes, UnBudgetEpuiseDonneDesBornesJustes) {
     const std::vector<DonneLue> donnes = donnesAutoplay(5, 12);
     ASSERT_GE(donnes.size(), 10u);
