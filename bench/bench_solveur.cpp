@@ -90,6 +90,6 @@ void BM_SolveurDixPlisRestants(benchmark::State& state) { resoudreToutes(state, 
 BENCHMARK(BM_SolveurDixPlisRestants)->Args({40, 70})->Args({200, 70})->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_SolveurDonneEntiere(benchmark::State& state) { resoudreToutes(state, 0); }
-BENCHMARK(BM_SolveurDonneEntiere)->Args({200, 7})->Args({200, 70})->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_SolveurDonneEntiere)->Args({200, 7})->Args({20, 70})->Args({200, 70})->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
