@@ -1,5 +1,6 @@
 // Belvane: the card table for one human player against three computers.
 #include <QApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <memory>
 
@@ -30,6 +31,13 @@ int main(int argc, char** argv) {
     const double facteur = frmSplash.facteur();
     // The store opens the key that the splash composed.
     const std::unique_ptr<MagasinQSettings> magasin = MagasinQSettings::sousCle(jeu.identite.cleRegistre);
+    // One game per store: a second copy would save its own totals over the first's.
+    // No language is chosen yet, so the message speaks both.
+    if (!magasin->verrouiller()) {
+        QMessageBox::information(&frmSplash, QString::fromUtf8(titreProgramme),
+                                 QString::fromStdString(texte(Texte::magasinDejaUtilise, FRANCAIS)));
+        return 1;
+    }
     jeu.magasin = magasin.get();
 
     TfrmPoignee frmPoignee(jeu, facteur);

@@ -48,6 +48,10 @@ enum class Texte {
     // Review windows: replay and colour hints, printing.
     bulleLecture, bulleEnArriere, bulleEffacer, bulleVoirTout, bulleSBColor, pasDImprimante, enregistrerPdf,
     fichiersPdf, pdfImpossible, impressionImpossible,
+    // The player's store: values reset, the damaged file kept aside, a store that
+    // cannot be read or written, a second game on the same store.
+    magasinValeursRemises, magasinEtAutres, magasinFichierEndommage, magasinCopie, magasinCopieImpossible,
+    magasinIllisible, magasinSauvegardeImpossible, magasinDejaUtilise,
 };
 
 // The product title: the main window's caption and the title of its message boxes.
