@@ -14,6 +14,7 @@ enum class Nature { Binaire, Texte, Autre };
 struct ValeurStockee {
     Nature nature = Nature::Binaire;
     std::string octets;  // the raw bytes, or the text in UTF-8
+    bool operator==(const ValeurStockee&) const = default;
 };
 
 // What became of the store during this run, kept until the player is told in
@@ -68,6 +69,9 @@ public:
     // The last ouvrirCle found lines it could not make sense of; the values it
     // could read are kept.
     virtual bool endommage() const = 0;
+    // The key holds no value at all, not even one of another name: a store
+    // never written.
+    virtual bool vide() const = 0;
     // Copies the store as it is now beside it, under a name that carries the
     // date and time. The copy's path, or "" when it could not be made.
     virtual std::string mettreDeCote() = 0;

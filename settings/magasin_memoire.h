@@ -18,6 +18,7 @@ public:
     std::string fichier() const override { return "memoire"; }
     std::string raison() const override { return raison_; }
     bool endommage() const override { return abime; }
+    bool vide() const override { return valeurs.empty(); }
     std::string mettreDeCote() override;
 
     // Whether the key exists: false until it is first opened.

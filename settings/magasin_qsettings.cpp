@@ -91,6 +91,8 @@ std::string MagasinQSettings::raison() const { return raison_; }
 
 bool MagasinQSettings::endommage() const { return endommage_; }
 
+bool MagasinQSettings::vide() const { return !reglages_ || reglages_->allKeys().isEmpty(); }
+
 bool MagasinQSettings::echouer(std::string raison) {
     raison_ = std::move(raison);
     return false;
@@ -128,6 +130,9 @@ bool MagasinQSettings::ouvrirCle() {
         case QSettings::NoError:
             break;
     }
+    // A file with something in it but not one value: garbage, not a new store.
+    if (etat.type() == fs::file_type::regular && fs::file_size(f, e) > 0 && reglages_->allKeys().isEmpty())
+        endommage_ = true;
     return true;
 }
 

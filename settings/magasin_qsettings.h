@@ -35,6 +35,7 @@ public:
     std::string fichier() const override;
     std::string raison() const override;
     bool endommage() const override;
+    bool vide() const override;
     // "<file>.endommage-YYYYMMDD-HHMMSS" (then "-2", "-3"... if taken).
     std::string mettreDeCote() override;
 

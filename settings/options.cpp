@@ -198,7 +198,6 @@ void lireMagasin(Jeu& jeu, Magasin& magasin) {
 
     bool verifPresent = false;
     bool verifPris = false;
-    int autresPresentes = 0;
     bool apresLaTable = false;
     std::vector<std::size_t> aRemettre;
     std::vector<std::string> remises;
@@ -209,8 +208,6 @@ void lireMagasin(Jeu& jeu, Magasin& magasin) {
         if (nom == "verif") {
             verifPresent = v.has_value();
             verifPris = pris;
-        } else if (v) {
-            ++autresPresentes;
         }
         if (!pris) {
             aRemettre.push_back(i);
@@ -218,10 +215,10 @@ void lireMagasin(Jeu& jeu, Magasin& magasin) {
         }
         if (nom == derniereValeurDeLaTable) apresLaTable = true;
     }
-    // A store never initialised: "verif" stored as 0, or an empty key. The
-    // first-run step then puts every default in force.
+    // A store never initialised: "verif" stored as 0, or a key that holds
+    // nothing at all. The first-run step then puts every default in force.
     const bool jamaisInitialise =
-        jeu.options.verif == 0 && (verifPris || (!verifPresent && autresPresentes == 0 && !magasin.endommage()));
+        jeu.options.verif == 0 && (verifPris || (!verifPresent && magasin.vide() && !magasin.endommage()));
     if (jamaisInitialise) return;
 
     for (std::size_t i : aRemettre) copier(valeursParDefaut[i].second, cibles[i].second);
