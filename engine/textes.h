@@ -48,6 +48,8 @@ enum class Texte {
     // Review windows: replay and colour hints, printing.
     bulleLecture, bulleEnArriere, bulleEffacer, bulleVoirTout, bulleSBColor, pasDImprimante, enregistrerPdf,
     fichiersPdf, pdfImpossible, impressionImpossible,
+    // Printing without a printer: the name offered for the PDF file says what is printed.
+    pdfTousPlis, pdfMains, pdfScoreDetaille,
     // The player's store: values reset, the damaged file kept aside, a store that
     // cannot be read or written, a second game on the same store.
     magasinValeursRemises, magasinEtAutres, magasinFichierEndommage, magasinCopie, magasinCopieImpossible,
