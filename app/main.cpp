@@ -2,10 +2,14 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <cstdio>
 #include <memory>
 
+#include "app/icone.h"
+#include "app/ligne_commande.h"
 #include "engine/jeu.h"
 #include "flow/deroulement.h"
+#include "historique/base.h"
 #include "scoring/score.h"
 #include "settings/magasin_qsettings.h"
 #include "settings/options.h"
@@ -15,8 +19,21 @@
 #include "ui/langue.h"
 
 int main(int argc, char** argv) {
+    // Any argument is answered on the terminal (--help, --version) or refused,
+    // with no window and no display needed.
+    if (argc > 1) {
+        const QCoreApplication ligne(argc, argv);
+        const ReponseLigneDeCommande reponse = repondreLigneDeCommande(QCoreApplication::arguments());
+        std::fputs(qPrintable(reponse.sortie), stdout);
+        std::fputs(qPrintable(reponse.erreur), stderr);
+        return reponse.code;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("BELVANE 2010");
+    QApplication::setWindowIcon(iconeBelvane());
+    // Names the menu entry, whose icon the task bar shows under Wayland.
+    QGuiApplication::setDesktopFileName("fr.oskaveri.belvane");
 
     Jeu jeu;
     const QScreen* ecran = QGuiApplication::primaryScreen();
@@ -48,6 +65,9 @@ int main(int argc, char** argv) {
     // waits hidden until a language button of the splash shows it.
     TfrmBelvane frmBelvane(jeu, facteur);
     frmBelvane.attacherPoignee(&frmPoignee);
+    // The history of the deals, in the user's data folder; opened at its first use.
+    BaseHistorique historique(cheminHistoriqueParDefaut());
+    frmBelvane.attacherHistorique(&historique);
     chargerOptions(jeu);
     initialiserPartie(jeu);
     appliquerLangue(jeu);

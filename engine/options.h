@@ -37,6 +37,10 @@ struct Options {
     Table<Table<std::int32_t, 1, 4>, 1, 3> highScoreChallenge;
     Table<Table<std::string, 1, 4>, 1, 3> nomHighScoreChallenge;
 
+    // History of the deals: the deal's code shown on the result panel (0 gives
+    // back the panel as it always was). Stored after the global scores.
+    std::uint8_t optionCodeDonne = 1;
+
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;
     // Intervals in force of the card and transition timers, set from the

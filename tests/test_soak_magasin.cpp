@@ -78,15 +78,25 @@ bool dansSonDomaine(const std::string& nom, const std::string& o) {
     return true;
 }
 
+std::vector<std::string> resauver(Jeu& jeu, const std::vector<ValeurAttendue>& valeurs);
+
 Attendu attendre(const MagasinMemoire& m, const std::vector<ValeurAttendue>& valeurs,
                  const std::vector<std::string>& defauts) {
+    // What a fresh game holds before reading: zeros, but for the values added
+    // since the first version, which start at their defaults.
+    auto neuf = std::make_unique<Jeu>();
+    const std::vector<std::string> initiaux = resauver(*neuf, valeurs);
     Attendu a;
     std::size_t i = 0;
+    bool apresLaTable = false;  // the values added after "scoreTotal4" may be missing quietly
     for (const auto& v : valeurs) {
         if (v.nom == "version") continue;
-        const std::string& defaut = defauts[i++];
+        const std::string& defaut = defauts[i];
+        const std::string zero = v.largeur == 0 ? std::string() : initiaux[i];
+        ++i;
+        const bool ajoutee = apresLaTable;
+        if (v.nom == "scoreTotal4") apresLaTable = true;
         const std::size_t largeur = static_cast<std::size_t>(v.largeur);
-        const std::string zero(largeur, '\0');
         const auto it = m.valeurs.find(v.nom);
         std::optional<std::string> lu;
         if (it != m.valeurs.end()) {
@@ -98,7 +108,7 @@ Attendu attendre(const MagasinMemoire& m, const std::vector<ValeurAttendue>& val
         }
         if (v.nom == "verif" && lu && *lu == std::string(1, '\0')) a.premierLancement = true;
         if (!lu) {
-            a.remises.push_back(v.nom);
+            if (it != m.valeurs.end() || !ajoutee) a.remises.push_back(v.nom);
             a.octets.push_back(defaut);
             continue;
         }
