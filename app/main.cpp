@@ -1,6 +1,8 @@
 // Belvane: the card table for one human player against three computers.
 #include <QApplication>
 #include <QTranslator>
+#include <QMessageBox>
+#include <QScreen>
 #include <cstdio>
 #include <memory>
 
@@ -47,6 +49,13 @@ int main(int argc, char** argv) {
     const double facteur = frmSplash.facteur();
     // The store opens the key that the splash composed.
     const std::unique_ptr<MagasinQSettings> magasin = MagasinQSettings::sousCle(jeu.identite.cleRegistre);
+    // One game per store: a second copy would save its own totals over the first's.
+    // No language is chosen yet, so the message speaks both.
+    if (!magasin->verrouiller()) {
+        QMessageBox::information(&frmSplash, QString::fromUtf8(titreProgramme),
+                                 QString::fromStdString(texte(Texte::magasinDejaUtilise, FRANCAIS)));
+        return 1;
+    }
     jeu.magasin = magasin.get();
 
     TfrmPoignee frmPoignee(jeu, facteur);

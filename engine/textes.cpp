@@ -248,6 +248,33 @@ const Entree catalogue[] = {
     {Texte::menuCodeDonne, "Le c&ode de la donne", "Deal c&ode"},
     // The window at every size: full screen.
     {Texte::menuPleinEcran, "P&lein écran", "&Full screen"},
+    // The player's store.
+    {Texte::magasinValeursRemises,
+     "Des valeurs enregistrées étaient illisibles et ont repris leur valeur par défaut : ",
+     "Some stored values could not be read and were set back to their defaults: "},
+    {Texte::magasinEtAutres, " et d'autres encore, en tout : ", " and more, in all: "},
+    {Texte::magasinFichierEndommage, "Le fichier des options et des scores était endommagé. ",
+     "The file of the options and scores was damaged. "},
+    {Texte::magasinCopie, "Le fichier endommagé a été gardé tel quel sous : ",
+     "The damaged file has been kept as it was under: "},
+    {Texte::magasinCopieImpossible,
+     "Le fichier endommagé n'a pas pu être mis de côté ; il ne sera pas remplacé et rien ne sera enregistré "
+     "pendant cette partie. Fichier : ",
+     "The damaged file could not be set aside; it will not be replaced and nothing will be saved during this "
+     "game. File: "},
+    {Texte::magasinIllisible,
+     "Le fichier des options et des scores ne peut pas être lu. La partie commence avec les réglages par défaut "
+     "et ce fichier ne sera pas remplacé : rien ne sera enregistré pendant cette partie. Fichier : ",
+     "The file of the options and scores cannot be read. The game starts with the default settings and will "
+     "not replace that file: nothing will be saved during this game. File: "},
+    {Texte::magasinSauvegardeImpossible,
+     "Vos scores et vos options ne peuvent pas être enregistrés ; la partie continue, mais ce qui change ne "
+     "sera pas gardé. Fichier : ",
+     "Your scores and options cannot be saved; the game goes on, but what changes will not be kept. File: "},
+    {Texte::magasinDejaUtilise,
+     "BELVANE 2010 est déjà lancé avec les mêmes scores : une seule partie à la fois.\n"
+     "BELVANE 2010 is already running with the same scores: one game at a time.",
+     nullptr},
 };
 
 struct Index {

@@ -63,6 +63,10 @@ enum class Texte {
     nomFichierCsv, menuCodeDonne,
     // The window at every size: full screen.
     menuPleinEcran,
+    // The player's store: values reset, the damaged file kept aside, a store that
+    // cannot be read or written, a second game on the same store.
+    magasinValeursRemises, magasinEtAutres, magasinFichierEndommage, magasinCopie, magasinCopieImpossible,
+    magasinIllisible, magasinSauvegardeImpossible, magasinDejaUtilise,
 };
 
 // The product title: the main window's caption and the title of its message boxes.

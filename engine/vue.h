@@ -101,7 +101,8 @@ public:
     virtual void message(const std::string& /*titre*/, const std::string& /*texte*/) {}
     // A modal Yes/No box: true for Yes. Nobody answers a headless game: No.
     virtual bool questionOuiNon(const std::string& /*titre*/, const std::string& /*texte*/) { return false; }
-    // The stored options could not be read past a value: a modal message.
+    // A trouble with the player's store (values reset, a file that cannot be
+    // read or saved): a modal message.
     virtual void erreurMagasin(const std::string& /*texte*/) {}
 
     // Flow.

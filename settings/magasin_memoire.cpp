@@ -1,7 +1,10 @@
 #include "settings/magasin_memoire.h"
 
 bool MagasinMemoire::ouvrirCle() {
-    if (!accessible) return false;
+    if (!accessible) {
+        raison_ = "unreachable";
+        return false;
+    }
     cle = true;
     return true;
 }
@@ -24,11 +27,26 @@ void MagasinMemoire::ecrireTexte(std::string_view nom, std::string_view texte) {
 }
 
 bool MagasinMemoire::valider() {
-    if (!cle) return false;
+    if (!cle || !ecrivable) {
+        enAttente_.clear();
+        ecrituresEnAttente_.clear();
+        raison_ = "No space left on device";
+        return false;
+    }
     for (auto& [nom, valeur] : enAttente_) valeurs[nom] = std::move(valeur);
     enAttente_.clear();
     ecritures = std::move(ecrituresEnAttente_);
     ecrituresEnAttente_.clear();
     ++nbValidations;
+    abime = false;  // rewritten whole
     return true;
+}
+
+std::string MagasinMemoire::mettreDeCote() {
+    if (!copiable) {
+        raison_ = "Permission denied";
+        return "";
+    }
+    copies.push_back(valeurs);
+    return "memoire.endommage-" + std::to_string(copies.size());
 }

@@ -1,7 +1,12 @@
 #include "settings/options.h"
 
+#include <algorithm>
 #include <concepts>
 #include <cstdint>
+#include <memory>
+#include <utility>
+#include <variant>
+#include <vector>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -85,30 +90,65 @@ void remplirOctets(T& variable, std::string_view octets) {
     variable = static_cast<T>(static_cast<U>(u));
 }
 
-struct Lecteur {
-    Magasin& magasin;
-    std::string fautive;  // the value that stopped the reading
+// A stored value seen by the reader: its name and where its variable is.
+using Variable = std::variant<std::uint8_t*, std::int32_t*, std::uint32_t*, std::string*>;
 
-    template <std::integral T>
+// Every stored value of the game, in the visit order, with its variable.
+struct Collecteur {
+    std::vector<std::pair<std::string, Variable>> valeurs;
+
+    template <typename T>
     bool operator()(const char* nom, T& variable) {
-        const auto v = magasin.lire(nom);
-        if (!v) return true;
-        if (v->nature != Nature::Binaire || v->octets.size() > sizeof(T)) return refuser(nom);
-        remplirOctets(variable, v->octets);
+        valeurs.emplace_back(nom, &variable);
         return true;
-    }
-    bool operator()(const char* nom, std::string& variable) {
-        const auto v = magasin.lire(nom);
-        if (!v) return true;
-        if (v->nature != Nature::Texte) return refuser(nom);
-        variable = v->octets;
-        return true;
-    }
-    bool refuser(const char* nom) {
-        fautive = nom;
-        return false;
     }
 };
+
+std::vector<std::pair<std::string, Variable>> variables(Jeu& jeu) {
+    Collecteur c;
+    parcourirValeurs(jeu, c);
+    return std::move(c.valeurs);
+}
+
+// The value's bytes into its variable; false when they cannot be taken: not
+// raw bytes (or not a text, for a name), or longer than the variable.
+bool prendre(const ValeurStockee& v, Variable variable) {
+    return std::visit(
+        [&v](auto* x) {
+            using T = std::remove_pointer_t<decltype(x)>;
+            if constexpr (std::is_same_v<T, std::string>) {
+                if (v.nature != Nature::Texte) return false;
+                *x = v.octets;
+            } else {
+                if (v.nature != Nature::Binaire || v.octets.size() > sizeof(T)) return false;
+                remplirOctets(*x, v.octets);
+            }
+            return true;
+        },
+        variable);
+}
+
+void copier(Variable depuis, Variable vers) {
+    std::visit(
+        [](auto* a, auto* b) {
+            if constexpr (std::is_same_v<decltype(a), decltype(b)>) *b = *a;
+        },
+        depuis, vers);
+}
+
+// The options whose stored number must name one of their menu items.
+bool dansSonDomaine(const Options& o, const std::string& nom) {
+    auto entre = [](std::int32_t v, int min, int max) { return v >= min && v <= max; };
+    if (nom == "niveau") return entre(o.niveau, 1, 4);
+    if (nom == "optionForceMain") return entre(o.optionForceMain, 1, 6);
+    if (nom == "optionVitesseJeuDeLaCarte") return entre(o.optionVitesseJeuDeLaCarte, 1, 5);
+    if (nom == "optionAttenteEntreChaquePli") return entre(o.optionAttenteEntreChaquePli, 0, 3);
+    return true;
+}
+
+// The last value of the game's first table; the values added after it may be
+// missing from a store written before they existed, and take their default quietly.
+constexpr char derniereValeurDeLaTable[] = "scoreTotal4";
 
 template <std::integral T>
 void ecrireEntier(Magasin& magasin, const char* nom, T valeur) {
@@ -134,32 +174,144 @@ struct Ecrivain {
 };
 
 void cocherParmi(Vue& vue, std::initializer_list<MenuOption> items, int valeur, int premiere) {
-    const int i = valeur - premiere;
-    if (i < 0 || i >= static_cast<int>(items.size())) return;
-    vue.cocherMenu(items.begin()[i], true);
+    // Compared before subtracting: a stored value may be anything, down to INT_MIN.
+    if (valeur < premiere || valeur - premiere >= static_cast<int>(items.size())) return;
+    vue.cocherMenu(items.begin()[valeur - premiere], true);
+}
+
+// Reads the store into the game. A value that cannot be taken (not raw bytes,
+// too long, a variant that does not decode, a number outside its menu) takes
+// its default and the reading goes on, so that every readable value survives;
+// so does a value missing from a store that was initialised. The damaged file
+// is then copied aside before anything can replace it, and the player will be
+// told. The weights are brought into their range.
+void lireMagasin(Jeu& jeu, Magasin& magasin) {
+    EtatMagasin& etat = magasin.etat;
+    etat.valeursRemises.clear();
+    etat.endommage = false;
+    if (!magasin.ouvrirCle()) {
+        etat.raisonLecture = magasin.raison();
+        etat.lectureASignaler = true;
+        return;
+    }
+    const auto cibles = variables(jeu);
+    // The defaults, from a game without a store: nothing is saved.
+    auto defauts = std::make_unique<Jeu>();
+    optionsParDefaut(*defauts);
+    defauts->options.verif = 1;
+    const auto valeursParDefaut = variables(*defauts);
+
+    bool verifPresent = false;
+    bool verifPris = false;
+    bool apresLaTable = false;
+    std::vector<std::size_t> aRemettre;
+    std::vector<std::string> remises;
+    for (std::size_t i = 0; i < cibles.size(); ++i) {
+        const auto& [nom, variable] = cibles[i];
+        const auto v = magasin.lire(nom);
+        const bool pris = v && prendre(*v, variable) && dansSonDomaine(jeu.options, nom);
+        if (nom == "verif") {
+            verifPresent = v.has_value();
+            verifPris = pris;
+        }
+        if (!pris) {
+            aRemettre.push_back(i);
+            if (v || !apresLaTable) remises.push_back(nom);
+        }
+        if (nom == derniereValeurDeLaTable) apresLaTable = true;
+    }
+    // A store never initialised: "verif" stored as 0, or a key that holds
+    // nothing at all. The first-run step then puts every default in force.
+    const bool jamaisInitialise =
+        jeu.options.verif == 0 && (verifPris || (!verifPresent && magasin.vide() && !magasin.endommage()));
+    if (jamaisInitialise) return;
+
+    for (std::size_t i : aRemettre) copier(valeursParDefaut[i].second, cibles[i].second);
+    for (int n = 1; n <= nbRegles; ++n) jeu.regles.poidsRegle[n] = std::clamp(jeu.regles.poidsRegle[n], 60, 150);
+    etat.valeursRemises = std::move(remises);
+    etat.endommage = magasin.endommage() || !etat.valeursRemises.empty();
+    if (!etat.endommage) return;
+    etat.copie = magasin.mettreDeCote();
+    if (etat.copie.empty()) etat.raisonCopie = magasin.raison();
+    etat.lectureASignaler = true;
+}
+
+// A save did not reach the disk: the player is told once per run.
+bool sauvegardeRatee(Jeu& jeu) {
+    EtatMagasin& etat = jeu.magasin->etat;
+    etat.raisonSauvegarde = jeu.magasin->raison();
+    if (!etat.sauvegardeSignalee) etat.sauvegardeASignaler = true;
+    if (etat.signalementsPermis) signalerMagasin(jeu);
+    return false;
+}
+
+// "a, b, c", at most a dozen names, then how many in all.
+std::string listeDesNoms(const std::vector<std::string>& noms, int langue) {
+    constexpr std::size_t montres = 12;
+    std::string liste;
+    for (std::size_t i = 0; i < noms.size() && i < montres; ++i) liste += (i ? ", " : "") + noms[i];
+    if (noms.size() > montres) liste += texte(Texte::magasinEtAutres, langue) + std::to_string(noms.size());
+    return liste;
 }
 
 }  // namespace
 
 void chargerOptions(Jeu& jeu) {
-    if (jeu.magasin && jeu.magasin->ouvrirCle()) {
-        Lecteur lecteur{*jeu.magasin, {}};
-        if (!parcourirValeurs(jeu, lecteur))
-            jeu.vue->erreurMagasin(texte(Texte::erreurMagasin, jeu.options.langue) + lecteur.fautive);
-    }
+    if (jeu.magasin) lireMagasin(jeu, *jeu.magasin);
     if (jeu.options.verif == 0) {
         jeu.options.verif = 1;
         optionsParDefaut(jeu);
     }
     appliquerOptions(jeu);
+    if (jeu.magasin && jeu.magasin->etat.signalementsPermis) signalerMagasin(jeu);
 }
 
 bool sauverOptions(Jeu& jeu) {
-    if (!jeu.magasin || !jeu.magasin->ouvrirCle()) return false;
-    ecrireEntier(*jeu.magasin, "version", versionMagasin);
-    Ecrivain ecrivain{*jeu.magasin};
+    if (!jeu.magasin) return false;
+    Magasin& magasin = *jeu.magasin;
+    // A store that could not be read, or a damaged one that could not be kept
+    // aside, is never written over during this run.
+    if (magasin.etat.protege()) return false;
+    if (!magasin.ouvrirCle()) return sauvegardeRatee(jeu);
+    ecrireEntier(magasin, "version", versionMagasin);
+    Ecrivain ecrivain{magasin};
     parcourirValeurs(jeu, ecrivain);
-    return jeu.magasin->valider();
+    if (!magasin.valider()) return sauvegardeRatee(jeu);
+    return true;
+}
+
+void signalerMagasin(Jeu& jeu) {
+    if (!jeu.magasin) return;
+    Magasin& magasin = *jeu.magasin;
+    EtatMagasin& etat = magasin.etat;
+    etat.signalementsPermis = true;
+    const int langue = jeu.options.langue;
+    if (etat.lectureASignaler) {
+        etat.lectureASignaler = false;
+        std::string message;
+        if (!etat.raisonLecture.empty()) {
+            message = texte(Texte::magasinIllisible, langue) + magasin.fichier() + " (" + etat.raisonLecture + ")";
+            etat.sauvegardeSignalee = true;  // nothing will be saved, and he knows it
+        } else if (etat.endommage) {
+            message = etat.valeursRemises.empty()
+                          ? texte(Texte::magasinFichierEndommage, langue)
+                          : texte(Texte::magasinValeursRemises, langue) + listeDesNoms(etat.valeursRemises, langue) + ".";
+            if (!etat.copie.empty()) {
+                message += "\n" + texte(Texte::magasinCopie, langue) + etat.copie;
+            } else {
+                message += "\n" + texte(Texte::magasinCopieImpossible, langue) + magasin.fichier() + " (" +
+                           etat.raisonCopie + ")";
+                etat.sauvegardeSignalee = true;
+            }
+        }
+        if (!message.empty()) jeu.vue->erreurMagasin(message);
+    }
+    if (etat.sauvegardeASignaler && !etat.sauvegardeSignalee) {
+        etat.sauvegardeASignaler = false;
+        etat.sauvegardeSignalee = true;
+        jeu.vue->erreurMagasin(texte(Texte::magasinSauvegardeImpossible, langue) + magasin.fichier() + " (" +
+                               etat.raisonSauvegarde + ")");
+    }
 }
 
 void optionsParDefaut(Jeu& jeu) {

@@ -4,11 +4,19 @@
 struct Jeu;
 
 // Reads every stored value (but "version") in the store's order, fills in the
-// defaults on a first run, then applies the options.
+// defaults on a first run, then applies the options. A value that cannot be
+// read takes its default and the reading goes on; the damaged file is then
+// copied aside, and the player will be told (signalerMagasin).
 void chargerOptions(Jeu& jeu);
 // Writes every value, "version" first, and commits them at once. False when
-// there is no store or it could not be written.
+// there is no store or it could not be written; the player will be told, once.
+// A store that could not be read is never written over.
 bool sauverOptions(Jeu& jeu);
+// Tells the player, in his language, what became of his store: values set back
+// to their defaults and where the damaged file was kept, a store that cannot be
+// read, a save that failed. Called once the language is chosen; from then on
+// the troubles are told as they happen.
+void signalerMagasin(Jeu& jeu);
 // Every option, weight and score to its default, then saved. "verif" is left alone.
 void optionsParDefaut(Jeu& jeu);
 // Brings the window in line with the options: colours, check marks, panels,

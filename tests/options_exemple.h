@@ -42,7 +42,9 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     return v;
 }
 
-// Sets every stored variable from the seed; "verif" is 1 so that a reader keeps them.
+// Sets every stored variable from the seed; "verif" is 1 so that a reader keeps
+// them, and every value lies in its range (level, hand strength, speed, pause,
+// weights), so that a reader takes them as they are.
 inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     std::uint32_t x = graine * 2654435761u + 12345u;
     auto suivant = [&x] {
@@ -51,17 +53,18 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     };
     auto entier = [&] { return static_cast<std::int32_t>(suivant()); };
     auto octet = [&] { return static_cast<std::uint8_t>(suivant() >> 31); };
+    auto entre = [&](int min, int max) { return min + static_cast<std::int32_t>((suivant() >> 8) % (max - min + 1)); };
     Options& o = jeu.options;
     o.verif = 1;
-    o.niveau = entier();
+    o.niveau = entre(1, 4);
     o.optionCouleurFondEcran = suivant();
     o.optionCouleurTableRonde = suivant();
     o.optionCouleurFondEcranPlis = suivant();
     o.optionCouleurFondEcranMains = suivant();
     o.optionCouleurFondEcranScores = suivant();
-    o.optionForceMain = entier();
-    o.optionVitesseJeuDeLaCarte = entier();
-    o.optionAttenteEntreChaquePli = entier();
+    o.optionForceMain = entre(1, 6);
+    o.optionVitesseJeuDeLaCarte = entre(1, 5);
+    o.optionAttenteEntreChaquePli = entre(0, 3);
     o.optionVisibiliteConseilEnchere = octet();
     o.optionVisibilitePointsPartieEnCours = octet();
     o.optionVisibiliteDeductions = octet();
@@ -81,7 +84,7 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
                                             morceaux[suivant() % 11];
         }
     }
-    for (int n = 1; n <= 100; ++n) jeu.regles.poidsRegle[n] = entier();
+    for (int n = 1; n <= 100; ++n) jeu.regles.poidsRegle[n] = entre(60, 150);
     for (int s = 1; s <= 4; ++s) jeu.scores.scoreTotal[s] = entier();
     o.optionCodeDonne = octet();
     o.fenetreGauche = entier();

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <set>
@@ -88,6 +90,27 @@ protected:
         const fs::path c = dossier / nom;
         fs::copy_file(f, c, fs::copy_options::overwrite_existing);
         return c;
+    }
+    // Runs a command through the shell; its exit status, and what it wrote on stderr.
+    static std::pair<int, std::string> commande(const std::string& ligne) {
+        std::string erreurs;
+        FILE* tube = popen((ligne + " 2>&1 >/dev/null").c_str(), "r");
+        if (!tube) return {-1, ""};
+        char morceau[512];
+        while (std::fgets(morceau, sizeof morceau, tube)) erreurs += morceau;
+        const int etat = pclose(tube);
+        return {WIFEXITED(etat) ? WEXITSTATUS(etat) : -1, erreurs};
+    }
+    // The prefix that runs a command as a user who is not the superuser, or ""
+    // when that cannot be done (then the caller skips, saying why).
+    static std::string autreUtilisateur() {
+        if (geteuid() != 0) return " ";
+        if (access("/usr/bin/setpriv", X_OK) == 0) return "/usr/bin/setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        return "";
+    }
+    static std::string lireTout(const fs::path& f) {
+        std::ifstream lu(f, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(lu), {});
     }
     static void ecrireFichier(const fs::path& f, const std::string& contenu) {
         fs::create_directories(f.parent_path());
@@ -266,22 +289,29 @@ TEST_F(MagasinSurDisque, UnProcessusTueEnPleineSauvegardeLaisseUnMagasinEntier) 
     EXPECT_EQ(interrompus, 25);
 }
 
-TEST_F(MagasinSurDisque, UnFichierEcritALaMainEstRefuseValeurParValeur) {
+// Damaged files as a player may find them: each bad value takes its default,
+// the values after it are still read, the file is kept aside as it was before
+// the first save replaces it, and the player is told which values were reset.
+TEST_F(MagasinSurDisque, UnFichierEcritALaMainEstLuValeurParValeur) {
     struct Cas {
         const char* ligne;
         bool refuse;
     };
     const Cas cas[] = {
-        {"niveau=3", true},                                   // a text
-        {"niveau=1, 2", true},                                // a list
-        {"niveau=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x3)", true},  // an integer, not raw bytes
-        {"niveau=@ByteArray(\\x3\\0\\0\\0\\0)", true},          // five bytes
-        {"niveau=@ByteArray(\\x3)", false},                   // one byte: the lowest
+        {"niveau=3", true},                                        // a text
+        {"niveau=1, 2", true},                                     // a list
+        {"niveau=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x3)", true},       // an integer, not raw bytes
+        {"niveau=@Variant(\\xff\\xff\\xff\\xff\\x1\\x2)", true},     // a variant that does not decode
+        {"niveau=@ByteArray(\\x3\\0\\0\\0\\0)", true},               // five bytes
+        {"niveau=@ByteArray(\\x9)", true},                         // out of the menu
+        {"niveau=@ByteArray(\\x3)", false},                        // one byte: the lowest
     };
     int i = 0;
     for (const Cas& c : cas) {
         const fs::path f = dossier / ("main" + std::to_string(i++) + ".conf");
-        ecrireFichier(f, std::string("[General]\nverif=@ByteArray(\\x1)\n") + c.ligne + "\nfr1=@ByteArray(\\x5\\0\\0\\0)\n");
+        const std::string contenu = std::string("[General]\nverif=@ByteArray(\\x1)\n") + c.ligne +
+                                    "\nfr1=@ByteArray(\\x50\\0\\0\\0)\nscoreTotal3=@ByteArray(\\xe8\\x3\\0\\0)\n";
+        ecrireFichier(f, contenu);
         MagasinQSettings magasin(f.string());
         auto jeu = std::make_unique<Jeu>();
         VueOptions vue;
@@ -289,25 +319,109 @@ TEST_F(MagasinSurDisque, UnFichierEcritALaMainEstRefuseValeurParValeur) {
         jeu->magasin = &magasin;
         chargerOptions(*jeu);
         EXPECT_EQ(jeu->options.verif, 1) << c.ligne;
-        EXPECT_EQ(vue.nbBoites("erreur"), c.refuse ? 1 : 0) << c.ligne;
-        EXPECT_EQ(jeu->options.niveau, c.refuse ? 0 : 3) << c.ligne;
-        EXPECT_EQ(jeu->regles.poidsRegle[1], c.refuse ? 0 : 5) << c.ligne;
+        EXPECT_EQ(jeu->options.niveau, c.refuse ? 4 : 3) << c.ligne;
+        EXPECT_EQ(jeu->regles.poidsRegle[1], 0x50) << c.ligne;   // read past the bad value
+        EXPECT_EQ(jeu->scores.scoreTotal[3], 1000) << c.ligne;
+        EXPECT_EQ(jeu->regles.poidsRegle[2], 100) << c.ligne;   // missing from an initialised store
+        jeu->options.langue = ANGLAIS;
+        signalerMagasin(*jeu);
+        ASSERT_EQ(vue.nbBoites("erreur"), 1) << c.ligne;  // fr2... and the rest are missing
+        const std::string& message = vue.boites[0].texte;
+        EXPECT_EQ(message.find("niveau") != std::string::npos, c.refuse) << message;
+        // The copy beside the store holds the file as it was found.
+        const std::string gardee = magasin.etat.copie;
+        ASSERT_FALSE(gardee.empty()) << c.ligne;
+        EXPECT_EQ(fs::path(gardee).parent_path(), dossier);
+        EXPECT_EQ(fs::path(gardee).filename().string().rfind(f.filename().string() + ".endommage-", 0), 0u) << gardee;
+        EXPECT_NE(message.find(gardee), std::string::npos) << message;
+        std::ifstream lue(gardee, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(lue), {}), contenu);
+        // The next save writes the whole store again.
+        ASSERT_TRUE(sauverOptions(*jeu)) << c.ligne;
+        MagasinQSettings relu(copie(f, "relu" + std::to_string(i) + ".conf").string());
+        auto apres = std::make_unique<Jeu>();
+        apres->magasin = &relu;
+        chargerOptions(*apres);
+        EXPECT_EQ(premiereDifference(*apres, *jeu), "") << c.ligne;
+        EXPECT_TRUE(relu.etat.valeursRemises.empty()) << c.ligne;
     }
 }
 
-TEST_F(MagasinSurDisque, UnFichierIllisibleEstRemplaceParLesDefauts) {
+TEST_F(MagasinSurDisque, UnFichierIllisibleEstGardeDeCoteAvantLesDefauts) {
     const fs::path f = dossier / "illisible.conf";
-    ecrireFichier(f, std::string("\x01\xff[General\n=@ByteArray(\n\0\0", 20));
+    const std::string contenu("\x01\xff[General\n=@ByteArray(\n\0\0", 20);
+    ecrireFichier(f, contenu);
     MagasinQSettings magasin(f.string());
     auto jeu = std::make_unique<Jeu>();
+    VueOptions vue;
+    jeu->vue = &vue;
     jeu->magasin = &magasin;
     chargerOptions(*jeu);
     EXPECT_EQ(jeu->options.niveau, 4);
+    ASSERT_FALSE(magasin.etat.copie.empty());
+    std::ifstream lue(magasin.etat.copie, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(lue), {}), contenu);
     EXPECT_TRUE(sauverOptions(*jeu));
     MagasinQSettings relu(copie(f, "illisible-relu.conf").string());
+    ASSERT_TRUE(relu.ouvrirCle());
     const auto verif = relu.lire("verif");
     ASSERT_TRUE(verif);
     EXPECT_EQ(verif->octets, std::string(1, '\1'));
+    signalerMagasin(*jeu);
+    EXPECT_EQ(vue.nbBoites("erreur"), 1);
+}
+
+// What is not a regular file once the links are followed is neither read nor
+// replaced: a pipe (which would hang the reader), a folder, a loop of links,
+// a link to a pipe. The player hears of it at the start.
+TEST_F(MagasinSurDisque, CeQuiNEstPasUnFichierOrdinaireEstRefuse) {
+    struct Cas {
+        const char* nom;
+        void (*preparer)(const fs::path& f);
+        fs::file_type apres;  // what the store's path still is (through the links)
+    };
+    const Cas cas[] = {
+        {"un tube", [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); }, fs::file_type::fifo},
+        {"un dossier", [](const fs::path& f) { fs::create_directory(f); }, fs::file_type::directory},
+        {"une boucle de liens",
+         [](const fs::path& f) {
+             fs::create_symlink(f.filename().string() + ".b", f);
+             fs::create_symlink(f.filename(), f.string() + ".b");
+         },
+         fs::file_type::unknown},
+        {"un lien vers un tube",
+         [](const fs::path& f) {
+             ASSERT_EQ(mkfifo((f.string() + ".tube").c_str(), 0600), 0);
+             fs::create_symlink(f.filename().string() + ".tube", f);
+         },
+         fs::file_type::fifo},
+    };
+    int i = 0;
+    for (const Cas& c : cas) {
+        const fs::path d = dossier / ("cas" + std::to_string(i++));
+        fs::create_directories(d);
+        const fs::path f = d / "BELVANE 2010.conf";
+        c.preparer(f);
+        MagasinQSettings magasin(f.string());
+        auto jeu = std::make_unique<Jeu>();
+        VueOptions vue;
+        jeu->vue = &vue;
+        jeu->magasin = &magasin;
+        chargerOptions(*jeu);
+        EXPECT_EQ(jeu->options.niveau, 4) << c.nom;
+        jeu->scores.scoreTotal[1] = 40;
+        EXPECT_FALSE(sauverOptions(*jeu)) << c.nom;
+        jeu->options.langue = FRANCAIS;
+        signalerMagasin(*jeu);
+        ASSERT_EQ(vue.nbBoites("erreur"), 1) << c.nom;
+        EXPECT_EQ(vue.boites[0].texte.rfind(texte(Texte::magasinIllisible, FRANCAIS) + f.string() + " (", 0), 0u)
+            << vue.boites[0].texte;
+        std::error_code e;
+        const fs::file_type type = fs::status(f, e).type();
+        if (c.apres != fs::file_type::unknown) EXPECT_EQ(type, c.apres) << c.nom;
+        EXPECT_TRUE(fs::is_symlink(fs::symlink_status(f)) || type != fs::file_type::regular) << c.nom;
+        std::cout << c.nom << ": " << vue.boites[0].texte << "\n";
+    }
 }
 
 TEST_F(MagasinSurDisque, UnDossierImpossibleNeBloquePasLeJeu) {
@@ -347,6 +461,112 @@ TEST_F(MagasinSurDisque, UneSauvegardeImpossibleLaisseLAncienMagasin) {
     auto attendu = std::make_unique<Jeu>();
     remplirOptions(*attendu, 3);
     EXPECT_EQ(premiereDifference(*jeu, *attendu), "");
+}
+
+// A read-only folder, for a player who is not the superuser: every save fails,
+// the tool says why on stderr and ends with a failure, and the old store stays.
+TEST_F(MagasinSurDisque, UnDossierEnLectureSeuleEstSignaleParLOutil) {
+    const std::string prefixe = autreUtilisateur();
+    if (prefixe.empty()) GTEST_SKIP() << "the superuser writes in a read-only folder and setpriv is missing";
+    fs::permissions(dossier, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                 fs::perms::others_read | fs::perms::others_exec);
+    const fs::path f = dossier / "ro" / "store.conf";
+    {
+        MagasinQSettings magasin(f.string());
+        auto jeu = std::make_unique<Jeu>();
+        remplirOptions(*jeu, 3);
+        jeu->magasin = &magasin;
+        ASSERT_TRUE(sauverOptions(*jeu));
+    }
+    fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(f.parent_path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                         fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const std::string avant = lireTout(f);
+    const auto [code, erreurs] = commande(prefixe + BELVANE_AUTOPLAY " --deals 2 --seed 5 --store " + f.string());
+    std::cout << "read-only folder: exit " << code << ", stderr: " << erreurs;
+    EXPECT_EQ(code, 3);
+    EXPECT_NE(erreurs.find(texte(Texte::magasinSauvegardeImpossible, ANGLAIS) + f.string() + " (Permission denied)"),
+              std::string::npos)
+        << erreurs;
+    // Said once, although the run saved after each deal.
+    EXPECT_EQ(erreurs.find("cannot be saved"), erreurs.rfind("cannot be saved"));
+    fs::permissions(f.parent_path(), fs::perms::owner_all);
+    EXPECT_EQ(lireTout(f), avant);
+}
+
+// A store the player cannot read: said at the start, never written over, and
+// the tool ends with a failure.
+TEST_F(MagasinSurDisque, UnFichierIllisibleNEstJamaisEcraseParLOutil) {
+    const std::string prefixe = autreUtilisateur();
+    if (prefixe.empty()) GTEST_SKIP() << "the superuser reads every file and setpriv is missing";
+    fs::permissions(dossier, fs::perms::all);
+    const fs::path d = dossier / "illisible";
+    fs::create_directories(d);
+    fs::permissions(d, fs::perms::all);  // anybody could replace the file
+    const fs::path f = d / "store.conf";
+    {
+        MagasinQSettings magasin(f.string());
+        auto jeu = std::make_unique<Jeu>();
+        remplirOptions(*jeu, 4);
+        jeu->magasin = &magasin;
+        ASSERT_TRUE(sauverOptions(*jeu));
+    }
+    fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write);
+    const std::string avant = lireTout(f);
+    struct stat etatAvant {};
+    ASSERT_EQ(stat(f.c_str(), &etatAvant), 0);
+    const auto [code, erreurs] = commande(prefixe + BELVANE_AUTOPLAY " --deals 2 --seed 5 --store " + f.string());
+    std::cout << "unreadable file: exit " << code << ", stderr: " << erreurs;
+    EXPECT_EQ(code, 3);
+    EXPECT_NE(erreurs.find(texte(Texte::magasinIllisible, ANGLAIS) + f.string() + " (Permission denied)"),
+              std::string::npos)
+        << erreurs;
+    EXPECT_EQ(erreurs.find("cannot be saved"), std::string::npos);  // one message says it all
+    struct stat etatApres {};
+    ASSERT_EQ(stat(f.c_str(), &etatApres), 0);
+    EXPECT_EQ(etatApres.st_ino, etatAvant.st_ino);
+    EXPECT_EQ(lireTout(f), avant);
+}
+
+// A pipe in place of the store no longer hangs the tool at start.
+TEST_F(MagasinSurDisque, UnTubeAuLieuDuMagasinNeBloquePasLOutil) {
+    const fs::path f = dossier / "tube.conf";
+    ASSERT_EQ(mkfifo(f.c_str(), 0600), 0);
+    const auto [code, erreurs] = commande(BELVANE_AUTOPLAY " --deals 1 --seed 2 --store " + f.string());
+    EXPECT_EQ(code, 3);
+    EXPECT_NE(erreurs.find(texte(Texte::magasinIllisible, ANGLAIS) + f.string() + " (not a regular file)"),
+              std::string::npos)
+        << erreurs;
+    EXPECT_TRUE(fs::is_fifo(f));
+}
+
+// One game per store: a second one is refused while the first runs, and the
+// lock of a game that was killed is taken over.
+TEST_F(MagasinSurDisque, UneSeulePartieParMagasin) {
+    const fs::path xdg = dossier / "verrou";
+    const fs::path f = fichierDe(xdg);
+    const pid_t pid = lancer({"verrouiller"}, xdg);
+    ASSERT_GT(pid, 0);
+    const fs::path verrou = f.string() + ".partie.lock";
+    for (int i = 0; i < 10000 && !fs::exists(verrou); ++i) usleep(1000);
+    ASSERT_TRUE(fs::exists(verrou));
+    usleep(50000);  // the holder has written its name into the lock
+    {
+        MagasinQSettings second(f.string());
+        EXPECT_FALSE(second.verrouiller());
+    }
+    const auto [code, erreurs] = commande(BELVANE_AUTOPLAY " --deals 1 --store '" + f.string() + "'");
+    EXPECT_EQ(code, 2);
+    EXPECT_NE(erreurs.find("is in use by another game"), std::string::npos) << erreurs;
+    EXPECT_FALSE(fs::exists(f));  // nothing was read or written
+
+    kill(pid, SIGKILL);
+    EXPECT_EQ(attendre(pid), 128 + SIGKILL);
+    EXPECT_TRUE(fs::exists(verrou));  // left behind by the killed game
+    MagasinQSettings suivant(f.string());
+    EXPECT_TRUE(suivant.verrouiller());
+    MagasinQSettings encoreUn(f.string());
+    EXPECT_FALSE(encoreUn.verrouiller());  // within one process too
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // window, and the level change.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -166,28 +167,24 @@ TEST_F(OptionsEnregistrees, LeContenuDeVersionNAAucunEffet) {
     EXPECT_EQ(premiereDifference(*jeu, *attendu), "");
 }
 
-TEST_F(OptionsEnregistrees, LePoidsManquantDeLaRegle37ResteAZero) {
+// A value missing from a store that was initialised was lost: it takes its
+// default, the others survive, and the player hears of it.
+TEST_F(OptionsEnregistrees, UneValeurManquanteDUnMagasinInitialisePrendSonDefaut) {
     remplirMagasin(7);
     magasin.valeurs.erase("fr37");
-    chargerOptions(*jeu);
-    EXPECT_EQ(jeu->regles.poidsRegle[37], 0);
-    auto attendu = std::make_unique<Jeu>();
-    remplirOptions(*attendu, 7);
-    EXPECT_EQ(jeu->regles.poidsRegle[36], attendu->regles.poidsRegle[36]);
-    EXPECT_EQ(jeu->regles.poidsRegle[38], attendu->regles.poidsRegle[38]);
-    EXPECT_EQ(jeu->scores.scoreTotal, attendu->scores.scoreTotal);
-    EXPECT_EQ(vue.nbBoites("erreur"), 0);
-}
-
-TEST_F(OptionsEnregistrees, UneValeurManquanteLaisseLaVariableCommeElleEtait) {
-    remplirMagasin(8);
     magasin.valeurs.erase("optionCouleurTableRonde");
     magasin.valeurs.erase("nomHighScoreChallenge23");
-    jeu->options.optionCouleurTableRonde = 0x123456;
-    jeu->options.nomHighScoreChallenge[2][3] = "avant";
     chargerOptions(*jeu);
-    EXPECT_EQ(jeu->options.optionCouleurTableRonde, 0x123456u);
-    EXPECT_EQ(jeu->options.nomHighScoreChallenge[2][3], "avant");
+    auto attendu = std::make_unique<Jeu>();
+    remplirOptions(*attendu, 7);
+    attendu->regles.poidsRegle[37] = 100;
+    attendu->options.optionCouleurTableRonde = 0x008000;
+    attendu->options.nomHighScoreChallenge[2][3] = "BELVANE";
+    EXPECT_EQ(premiereDifference(*jeu, *attendu), "");
+    EXPECT_EQ(magasin.etat.valeursRemises,
+              (std::vector<std::string>{"optionCouleurTableRonde", "nomHighScoreChallenge23", "fr37"}));
+    EXPECT_EQ(magasin.copies.size(), 1u);
+    EXPECT_EQ(magasin.nbValidations, 0);  // nothing is written before a save is asked for
 }
 
 TEST_F(OptionsEnregistrees, UneValeurPlusCourteNeRemplitQueSesPremiersOctets) {
@@ -210,60 +207,232 @@ struct CasFaute {
     const char* valeur;
     ValeurStockee stockee;
     int langue;
-    const char* message;
 };
 
 class ValeurFautive : public testing::TestWithParam<CasFaute> {};
 
-TEST_P(ValeurFautive, EstSignaleeEtArreteLaLecture) {
+// One bad value no longer wipes what follows it: it takes its default, every
+// other value is read, the damaged store is copied before anything replaces it,
+// and the player is told in his language once he has chosen it.
+TEST_P(ValeurFautive, PrendSonDefautEtLaLectureContinue) {
     const CasFaute& c = GetParam();
     auto jeu = std::make_unique<Jeu>();
     VueOptions vue;
     MagasinMemoire magasin;
     jeu->vue = &vue;
     jeu->magasin = &magasin;
-    jeu->options.langue = c.langue;
     auto source = std::make_unique<Jeu>();
     remplirOptions(*source, 11);
     source->magasin = &magasin;
-    sauverOptions(*source);
+    ASSERT_TRUE(sauverOptions(*source));
     magasin.valeurs[c.valeur] = c.stockee;
+    const auto abime = magasin.valeurs;
     magasin.lectures.clear();
 
     chargerOptions(*jeu);
 
+    auto attendu = std::make_unique<Jeu>();
+    remplirOptions(*attendu, 11);
+    auto defauts = std::make_unique<Jeu>();
+    optionsParDefaut(*defauts);
+    // The bad value alone takes its default.
+    auto copie = [](Jeu& vers, const Jeu& depuis, const std::string& nom) {
+        if (nom == "verif") vers.options.verif = 1;
+        if (nom == "niveau") vers.options.niveau = depuis.options.niveau;
+        if (nom == "optionForceMain") vers.options.optionForceMain = depuis.options.optionForceMain;
+        if (nom == "optionVitesseJeuDeLaCarte") vers.options.optionVitesseJeuDeLaCarte = depuis.options.optionVitesseJeuDeLaCarte;
+        if (nom == "optionAttenteEntreChaquePli")
+            vers.options.optionAttenteEntreChaquePli = depuis.options.optionAttenteEntreChaquePli;
+        if (nom == "optionBarreInfo") vers.options.optionBarreInfo = depuis.options.optionBarreInfo;
+        if (nom == "highScoreChallenge21") vers.options.highScoreChallenge[2][1] = depuis.options.highScoreChallenge[2][1];
+        if (nom == "nomHighScoreChallenge11")
+            vers.options.nomHighScoreChallenge[1][1] = depuis.options.nomHighScoreChallenge[1][1];
+        if (nom == "fr50") vers.regles.poidsRegle[50] = depuis.regles.poidsRegle[50];
+        if (nom == "scoreTotal4") vers.scores.scoreTotal[4] = depuis.scores.scoreTotal[4];
+    };
+    copie(*attendu, *defauts, c.valeur);
+    EXPECT_EQ(premiereDifference(*jeu, *attendu), "");
+    std::vector<std::string> tousLesNoms;
+    for (const auto& v : valeursAttendues())
+        if (v.nom != "version") tousLesNoms.push_back(v.nom);
+    EXPECT_EQ(magasin.lectures, tousLesNoms);  // read to the end
+    EXPECT_EQ(magasin.etat.valeursRemises, std::vector<std::string>{c.valeur});
+    ASSERT_EQ(magasin.copies.size(), 1u);
+    EXPECT_EQ(magasin.copies[0], abime);  // the store as it was found
+
+    // Nothing is said before the language is chosen...
+    EXPECT_EQ(vue.nbBoites("erreur"), 0);
+    jeu->options.langue = c.langue;
+    signalerMagasin(*jeu);
     ASSERT_EQ(vue.nbBoites("erreur"), 1);
-    EXPECT_EQ(vue.boites[0].texte, std::string(c.message) + c.valeur);
-    ASSERT_FALSE(magasin.lectures.empty());
-    EXPECT_EQ(magasin.lectures.back(), c.valeur);  // nothing after it was read
-    // What was read before is kept; verif was read, so no defaults replace it.
-    EXPECT_EQ(jeu->options.verif, 1);
-    EXPECT_EQ(jeu->options.niveau, source->options.niveau);
-    EXPECT_EQ(jeu->scores.scoreTotal[4], 0);
+    EXPECT_EQ(vue.boites[0].texte, texte(Texte::magasinValeursRemises, c.langue) + c.valeur + ".\n" +
+                                       texte(Texte::magasinCopie, c.langue) + "memoire.endommage-1");
+    // ...and it is said once.
+    signalerMagasin(*jeu);
+    EXPECT_EQ(vue.nbBoites("erreur"), 1);
+    // The next save writes the repaired values over the damaged ones.
+    ASSERT_TRUE(sauverOptions(*jeu));
+    auto relu = std::make_unique<Jeu>();
+    relu->magasin = &magasin;
+    chargerOptions(*relu);
+    EXPECT_EQ(premiereDifference(*relu, *jeu), "");
+    EXPECT_EQ(magasin.copies.size(), 1u);
 }
 
-const char* const erreurFr = "Les options enregistrées sont illisibles ; la lecture s'est arrêtée à la valeur : ";
-const char* const erreurEn = "The stored options cannot be read; reading stopped at the value: ";
+constexpr int intMin = std::numeric_limits<std::int32_t>::min();
+
+std::string entier32(std::int32_t v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    return octets({static_cast<int>(u & 0xff), static_cast<int>((u >> 8) & 0xff), static_cast<int>((u >> 16) & 0xff),
+                   static_cast<int>(u >> 24)});
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, ValeurFautive,
     testing::Values(
-        CasFaute{"UnEntierEnTexte", "optionForceMain", {Nature::Texte, "2"}, FRANCAIS, erreurFr},
-        CasFaute{"UnEntierTropLong", "fr50", {Nature::Binaire, std::string(5, '\1')}, ANGLAIS, erreurEn},
-        CasFaute{"UnBooleenDeDeuxOctets", "optionBarreInfo", {Nature::Binaire, octets({1, 0})}, FRANCAIS, erreurFr},
-        CasFaute{"UnTypeInconnu", "highScoreChallenge21", {Nature::Autre, ""}, ANGLAIS, erreurEn},
-        CasFaute{"UnNomEnBinaire", "nomHighScoreChallenge11", {Nature::Binaire, "abc"}, FRANCAIS, erreurFr}),
+        CasFaute{"UnEntierEnTexte", "optionForceMain", {Nature::Texte, "2"}, FRANCAIS},
+        CasFaute{"UnEntierTropLong", "fr50", {Nature::Binaire, std::string(5, '\1')}, ANGLAIS},
+        CasFaute{"UnBooleenDeDeuxOctets", "optionBarreInfo", {Nature::Binaire, octets({1, 0})}, FRANCAIS},
+        CasFaute{"UnTypeInconnu", "highScoreChallenge21", {Nature::Autre, ""}, ANGLAIS},
+        CasFaute{"UnNomEnBinaire", "nomHighScoreChallenge11", {Nature::Binaire, "abc"}, FRANCAIS},
+        CasFaute{"UnScoreEnTexte", "scoreTotal4", {Nature::Texte, "1000"}, ANGLAIS},
+        CasFaute{"VerifEnTexte", "verif", {Nature::Texte, "1"}, FRANCAIS},
+        CasFaute{"UnNiveauMinimal", "niveau", {Nature::Binaire, entier32(intMin)}, ANGLAIS},
+        CasFaute{"UnNiveauCinq", "niveau", {Nature::Binaire, entier32(5)}, FRANCAIS},
+        CasFaute{"UneForceMinimale", "optionForceMain", {Nature::Binaire, entier32(intMin)}, FRANCAIS},
+        CasFaute{"UneForceSept", "optionForceMain", {Nature::Binaire, entier32(7)}, ANGLAIS},
+        CasFaute{"UneVitesseNulle", "optionVitesseJeuDeLaCarte", {Nature::Binaire, entier32(0)}, FRANCAIS},
+        CasFaute{"UneAttenteDeQuatre", "optionAttenteEntreChaquePli", {Nature::Binaire, entier32(4)}, ANGLAIS}),
     [](const testing::TestParamInfo<CasFaute>& i) { return i.param.nom; });
 
-TEST_F(OptionsEnregistrees, UneFauteSurVerifMetLesDefauts) {
+// The weights come back into 60..150 as they are read: a weight of 0 left by
+// an older store would switch its rule off for good.
+TEST_F(OptionsEnregistrees, LesPoidsSontRamenesDansLeurIntervalle) {
     remplirMagasin(12);
-    magasin.valeurs["verif"] = {Nature::Texte, "1"};
+    const std::pair<std::int32_t, std::int32_t> cas[] = {{0, 60},     {59, 60},   {60, 60},   {61, 61},
+                                                         {150, 150}, {151, 150}, {intMin, 60}, {0x7fffffff, 150}};
+    int n = 1;
+    for (const auto& [stocke, lu] : cas) magasin.valeurs["fr" + std::to_string(n++)] = {Nature::Binaire, entier32(stocke)};
     chargerOptions(*jeu);
+    n = 1;
+    for (const auto& [stocke, lu] : cas) EXPECT_EQ(jeu->regles.poidsRegle[n++], lu) << stocke;
+    for (int r = 1; r <= nbRegles; ++r) {
+        EXPECT_GE(jeu->regles.poidsRegle[r], 60) << r;
+        EXPECT_LE(jeu->regles.poidsRegle[r], 150) << r;
+    }
+    EXPECT_TRUE(magasin.etat.valeursRemises.empty());  // brought into range, not lost
+}
+
+// The damage seen in the field: niveau stored as a text once made every later
+// value 0, and the next save wrote the zeros over the scores and the weights.
+TEST_F(OptionsEnregistrees, UnNiveauEnTexteNEffacePlusLesScores) {
+    remplirMagasin(13);
+    const std::int32_t scores[] = {1000, -200, -300, -500};
+    for (int s = 1; s <= 4; ++s) magasin.valeurs["scoreTotal" + std::to_string(s)] = {Nature::Binaire, entier32(scores[s - 1])};
+    magasin.valeurs["fr12"] = {Nature::Binaire, entier32(135)};
+    magasin.valeurs["niveau"] = {Nature::Texte, "3"};
+    chargerOptions(*jeu);
+    ASSERT_TRUE(sauverOptions(*jeu));  // the end of the next deal
+    for (int s = 1; s <= 4; ++s) EXPECT_EQ(magasin.valeurs.at("scoreTotal" + std::to_string(s)).octets, entier32(scores[s - 1]));
+    EXPECT_EQ(magasin.valeurs.at("fr12").octets, entier32(135));
+    EXPECT_EQ(magasin.valeurs.at("niveau").octets, entier32(4));
+    EXPECT_EQ(magasin.valeurs.at("optionVitesseJeuDeLaCarte").octets, entier32(jeu->options.optionVitesseJeuDeLaCarte));
+    ASSERT_EQ(magasin.copies.size(), 1u);
+    EXPECT_EQ(magasin.copies[0].at("niveau").nature, Nature::Texte);
+}
+
+// A save that fails is told once per run, in the chosen language, with the
+// store and the system's reason; before the choice it waits.
+TEST_F(OptionsEnregistrees, UneSauvegardeRateeEstDiteUneFois) {
+    chargerOptions(*jeu);  // a first run, saved
+    magasin.ecrivable = false;
+    jeu->scores.scoreTotal[1] = 75;
+    EXPECT_FALSE(sauverOptions(*jeu));
+    EXPECT_EQ(vue.nbBoites("erreur"), 0);
+    jeu->options.langue = ANGLAIS;
+    signalerMagasin(*jeu);
+    ASSERT_EQ(vue.nbBoites("erreur"), 1);
+    EXPECT_EQ(vue.boites[0].texte,
+              texte(Texte::magasinSauvegardeImpossible, ANGLAIS) + "memoire (No space left on device)");
+    EXPECT_FALSE(sauverOptions(*jeu));
+    EXPECT_FALSE(sauverOptions(*jeu));
     EXPECT_EQ(vue.nbBoites("erreur"), 1);
-    EXPECT_EQ(jeu->options.verif, 1);
-    EXPECT_EQ(jeu->options.niveau, 4);
-    EXPECT_EQ(magasin.valeurs.at("verif").octets, octets({1}));
-    EXPECT_EQ(magasin.valeurs.at("verif").nature, Nature::Binaire);
+    EXPECT_TRUE(magasin.etat.enEchec());
+    magasin.ecrivable = true;
+    EXPECT_TRUE(sauverOptions(*jeu));  // the next save that can, does
+    EXPECT_EQ(magasin.valeurs.at("scoreTotal1").octets, entier32(75));
+}
+
+TEST_F(OptionsEnregistrees, UneSauvegardeRateeApresLeChoixDeLaLangueEstDiteAussitot) {
+    chargerOptions(*jeu);
+    jeu->options.langue = FRANCAIS;
+    signalerMagasin(*jeu);
+    EXPECT_EQ(vue.nbBoites("erreur"), 0);  // nothing to tell
+    magasin.ecrivable = false;
+    EXPECT_FALSE(sauverOptions(*jeu));
+    ASSERT_EQ(vue.nbBoites("erreur"), 1);
+    EXPECT_EQ(vue.boites[0].texte.rfind(texte(Texte::magasinSauvegardeImpossible, FRANCAIS), 0), 0u);
+}
+
+// A store that cannot be read is said at the start and never written over,
+// even once it could be: what it holds was never read.
+TEST_F(OptionsEnregistrees, UnMagasinIllisibleNEstJamaisRemplace) {
+    remplirMagasin(15);
+    const auto avant = magasin.valeurs;
+    magasin.accessible = false;
+    chargerOptions(*jeu);
+    EXPECT_EQ(jeu->options.niveau, 4);  // the defaults, for this run
+    magasin.accessible = true;
+    EXPECT_FALSE(sauverOptions(*jeu));
+    changerNiveau(*jeu, 2);
+    EXPECT_EQ(magasin.valeurs, avant);
+    EXPECT_EQ(magasin.nbValidations, 0);
+    jeu->options.langue = ANGLAIS;
+    signalerMagasin(*jeu);
+    ASSERT_EQ(vue.nbBoites("erreur"), 1);  // said once: the failed saves are part of it
+    EXPECT_EQ(vue.boites[0].texte, texte(Texte::magasinIllisible, ANGLAIS) + "memoire (unreachable)");
+    EXPECT_TRUE(magasin.etat.enEchec());
+}
+
+// A damaged store that cannot be copied aside is kept as it is.
+TEST_F(OptionsEnregistrees, UnMagasinEndommageQuOnNePeutCopierNEstPasRemplace) {
+    remplirMagasin(16);
+    magasin.valeurs["scoreTotal2"] = {Nature::Texte, "x"};
+    const auto avant = magasin.valeurs;
+    magasin.copiable = false;
+    chargerOptions(*jeu);
+    EXPECT_FALSE(sauverOptions(*jeu));
+    EXPECT_EQ(magasin.valeurs, avant);
+    jeu->options.langue = FRANCAIS;
+    signalerMagasin(*jeu);
+    ASSERT_EQ(vue.nbBoites("erreur"), 1);
+    EXPECT_EQ(vue.boites[0].texte, texte(Texte::magasinValeursRemises, FRANCAIS) + "scoreTotal2.\n" +
+                                       texte(Texte::magasinCopieImpossible, FRANCAIS) + "memoire (Permission denied)");
+}
+
+// Lines the store could not make sense of, even without a bad value of the game.
+TEST_F(OptionsEnregistrees, UnFichierEndommageEstCopieEtSignale) {
+    remplirMagasin(17);
+    magasin.abime = true;
+    chargerOptions(*jeu);
+    auto attendu = std::make_unique<Jeu>();
+    remplirOptions(*attendu, 17);
+    EXPECT_EQ(premiereDifference(*jeu, *attendu), "");
+    EXPECT_EQ(magasin.copies.size(), 1u);
+    signalerMagasin(*jeu);
+    ASSERT_EQ(vue.nbBoites("erreur"), 1);
+    EXPECT_EQ(vue.boites[0].texte, texte(Texte::magasinFichierEndommage, FRANCAIS) + "\n" +
+                                       texte(Texte::magasinCopie, FRANCAIS) + "memoire.endommage-1");
+}
+
+// The first run and a sound store say nothing and copy nothing.
+TEST_F(OptionsEnregistrees, UnPremierLancementEtUnMagasinSainNeDisentRien) {
+    chargerOptions(*jeu);
+    chargerOptions(*jeu);
+    signalerMagasin(*jeu);
+    EXPECT_EQ(vue.nbBoites("erreur"), 0);
+    EXPECT_TRUE(magasin.copies.empty());
+    EXPECT_FALSE(magasin.etat.enEchec());
 }
 
 TEST_F(OptionsEnregistrees, VerifAZeroMetLesDefauts) {
@@ -370,12 +539,17 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<CasAttente>& i) { return i.param.nom; });
 
 TEST_F(OptionsEnregistrees, LesNiveauxEtForcesHorsLimitesNeCochentRien) {
-    jeu->options.niveau = 5;
-    jeu->options.optionForceMain = 0;
-    appliquerOptions(*jeu);
-    for (MenuOption m : {menuDebutant, menuAmateur, menuBon, menuPro, menuForceDefense, menuForceNormale,
-                         menuForcePrise, menuForceGarde, menuForceGardeSans, menuForceGardeContre})
-        EXPECT_FALSE(vue.estCoche(m)) << static_cast<int>(m);
+    const std::pair<std::int32_t, std::int32_t> cas[] = {
+        {5, 0}, {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::min()},
+        {std::numeric_limits<std::int32_t>::max(), 7}, {0, -1}};
+    for (const auto& [niveau, force] : cas) {
+        jeu->options.niveau = niveau;
+        jeu->options.optionForceMain = force;
+        appliquerOptions(*jeu);
+        for (MenuOption m : {menuDebutant, menuAmateur, menuBon, menuPro, menuForceDefense, menuForceNormale,
+                             menuForcePrise, menuForceGarde, menuForceGardeSans, menuForceGardeContre})
+            EXPECT_FALSE(vue.estCoche(m)) << static_cast<int>(m) << " " << niveau;
+    }
     jeu->options.niveau = 2;
     jeu->options.optionForceMain = 6;
     appliquerOptions(*jeu);

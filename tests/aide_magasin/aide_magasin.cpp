@@ -3,10 +3,12 @@
 //   ecrire G    saves the values of seed G
 //   verifier G  exits 0 when the store holds exactly the values of seed G
 //   boucle      saves generation 1, 2, 3... until it is killed
+//   verrouiller takes the store's game lock, says "pret" and waits to be killed
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 
 #include "engine/jeu.h"
 #include "settings/magasin_qsettings.h"
@@ -27,6 +29,12 @@ int main(int argc, char** argv) {
                 std::fflush(stdout);
             }
         }
+    }
+    if (std::strcmp(argv[1], "verrouiller") == 0) {
+        if (!magasin.verrouiller()) return 4;
+        std::puts("pret");
+        std::fflush(stdout);
+        for (;;) pause();
     }
     if (argc < 3) return 2;
     const auto graine = static_cast<std::uint32_t>(std::strtoul(argv[2], nullptr, 10));

@@ -27,6 +27,9 @@ class FenetreBelvane : public ::testing::Test {
 protected:
     // A screen of `largeur` x `hauteur` pixels at 96 dots per inch.
     void construire(int largeur, int hauteur) {
+        // The window tells the game it no longer shows it as it goes: it goes
+        // before the game it reads.
+        fenetre.reset();
         jeu = std::make_unique<Jeu>();
         jeu->disposition.echelleX = largeur / 800.0;
         jeu->disposition.echelleY = hauteur / 600.0;

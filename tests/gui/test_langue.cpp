@@ -17,6 +17,7 @@
 #include "engine/disposition.h"
 #include "engine/jeu.h"
 #include "flow/deroulement.h"
+#include "settings/magasin_memoire.h"
 #include "settings/options.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
@@ -73,6 +74,32 @@ protected:
     std::unique_ptr<TfrmPoignee> poignee;
     std::unique_ptr<TfrmBelvane> principale;
 };
+
+// A damaged store is told only once the player has chosen his language, in
+// that language, with the values reset and where the damaged file was kept.
+TEST_F(Demarrage, TheStoresTroublesAreToldAfterTheLanguageChoiceInThatLanguage) {
+    MagasinMemoire magasin;
+    magasin.valeurs["verif"] = {Nature::Binaire, std::string(1, '\1')};
+    magasin.valeurs["niveau"] = {Nature::Texte, "3"};
+    magasin.valeurs["scoreTotal1"] = {Nature::Binaire, std::string("\xe8\x03\0\0", 4)};
+    jeu->magasin = &magasin;
+    QString avant;
+    lireProchainMessage(&avant);
+    chargerOptions(*jeu);
+    QApplication::processEvents();
+    EXPECT_TRUE(avant.isEmpty()) << avant.toStdString();
+    EXPECT_EQ(jeu->scores.scoreTotal[1], 1000);
+    EXPECT_EQ(jeu->options.niveau, 4);
+
+    QString message;
+    lireProchainMessage(&message);
+    cliquer(splash.get(), "PanelStartEnglish");
+    EXPECT_TRUE(message.startsWith(
+        QString::fromStdString(texte(Texte::magasinValeursRemises, ANGLAIS) + "niveau, optionCouleurFondEcran")))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith("memoire.endommage-1")) << message.toStdString();
+    jeu->magasin = nullptr;
+}
 
 TEST_F(Demarrage, TheSplashComposesTheTitleTheKeyAndThePack) {
     EXPECT_EQ(jeu->identite.anneeVersion, "2010");

@@ -201,7 +201,9 @@ std::string usageAutoplay() {
            "                         (with --levels or --adaptive-seats, or --level 0, each record gives\n"
            "                         the seats' \"levels\" and \"adaptive\")\n"
            "  --store PATH           read the options, weights and scores from this store file\n"
-           "                         and save them after every deal, as the game does\n"
+           "                         and save them after every deal, as the game does; a store\n"
+           "                         in use by a running game is refused (exit 2), and a store\n"
+           "                         that cannot be read or saved makes the run end with exit 3\n"
            "  --history PATH         add every deal played out to this SQLite history\n"
            "  --jsonl                print one JSON record per deal\n"
            "  --check                check the invariants after every card and trick; exit 1 at the first fault\n"
@@ -323,8 +325,16 @@ int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ost
     std::unique_ptr<MagasinQSettings> magasin;
     if (p.store) {
         magasin = std::make_unique<MagasinQSettings>(*p.store);
+        if (!magasin->verrouiller()) {
+            erreurs << "belvane-autoplay: the store " << *p.store
+                    << " is in use by another game; run again when it has ended\n";
+            return 2;
+        }
         jeu.magasin = magasin.get();
+        // The tool speaks English; what became of the store is said at once.
+        jeu.options.langue = ANGLAIS;
         chargerOptions(jeu);
+        signalerMagasin(jeu);
     } else {
         optionsParDefaut(jeu);  // in memory only: there is no store to save to
     }
@@ -392,5 +402,7 @@ int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ost
                   p.deals, tentatives, secondes, secondes > 0 ? p.deals / secondes : 0.0,
                   static_cast<unsigned long long>(somme));
     sortie << resume;
+    // Scores that could not be kept make the run fail, once it is over.
+    if (magasin && magasin->etat.enEchec()) return 3;
     return 0;
 }

@@ -128,4 +128,6 @@ void TfrmSplash::passerLaMain(int langue) {
         principale_->raise();
         principale_->activateWindow();
     }
+    // What became of the player's store, now that he can read it.
+    signalerMagasin(jeu_);
 }
