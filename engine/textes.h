@@ -48,6 +48,8 @@ enum class Texte {
     // Review windows: replay and colour hints, printing.
     bulleLecture, bulleEnArriere, bulleEffacer, bulleVoirTout, bulleSBColor, pasDImprimante, enregistrerPdf,
     fichiersPdf, pdfImpossible, impressionImpossible,
+    // Printing without a printer: the name offered for the PDF file says what is printed.
+    pdfTousPlis, pdfMains, pdfScoreDetaille,
 };
 
 // The product title: the main window's caption and the title of its message boxes.
