@@ -64,7 +64,8 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
         std::snprintf(nom, sizeof nom, "scoreTotal%d", s);
         if (!visiter(nom, jeu.scores.scoreTotal[s])) return false;
     }
-    return true;
+    // The open-cards analysis of a played deal.
+    return visiter("optionTempsAnalyse", o.optionTempsAnalyse) && visiter("optionBoutonAnalyse", o.optionBoutonAnalyse);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -184,6 +185,8 @@ void optionsParDefaut(Jeu& jeu) {
     }
     jeu.scores.scoreTotal.remplir(0);
     jeu.regles.poidsRegle.remplir(100);
+    o.optionTempsAnalyse = 1;
+    o.optionBoutonAnalyse = 1;
     sauverOptions(jeu);
 }
 
@@ -234,6 +237,13 @@ void appliquerOptions(Jeu& jeu) {
     const bool info = o.optionBarreInfo != 0;
     vue.cocherMenu(menuBarreInfo, info);
     vue.montrerPanneau(PanneauOption::panelBarreInfo, info);
+
+    // The open-cards analysis: a time out of range checks nothing and counts as 10 s.
+    cocherParmi(vue, {menuAnalyseDixSecondes, menuAnalyseTrenteSecondes, menuAnalyseDeuxMinutes},
+                o.optionTempsAnalyse, 1);
+    const bool analyse = o.optionBoutonAnalyse != 0;
+    vue.cocherMenu(menuBoutonAnalyse, analyse);
+    vue.montrerPanneau(PanneauOption::boutonAnalyse, analyse);
 }
 
 void changerNiveau(Jeu& jeu, int n) {

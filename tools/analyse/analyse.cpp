@@ -1,5 +1,7 @@
 #include "tools/analyse/analyse.h"
 
+#include "analyse/analyse_donne.h"
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -266,16 +268,17 @@ int executerAnalyse(const ParametresAnalyse& p, std::istream& entree, std::ostre
         long long noeuds = 0;
         // Positions of another deal share nothing with this one.
         solveur.oublier();
-        Position q = d.depart;
-        const Resultat depart = solveur.resoudre(q, budget, Recherche::Valeur);
+        // The game's analysis window walks the deal the same way.
+        const AnalyseDonne analyse(DonneJouee{d.depart, d.cartes});
+        const Resultat depart = analyse.resoudre(solveur, 0, budget);
         const double secondesDepart = std::chrono::duration<double>(Horloge::now() - debut).count();
         noeuds += depart.noeuds;
         std::vector<Resultat> apres;
-        for (const Carte& c : d.cartes) {
-            jouerCarte(q, c);
-            apres.push_back(solveur.resoudre(q, budget, Recherche::Valeur));
+        for (int k = 1; k <= analyse.nbCartes(); ++k) {
+            apres.push_back(analyse.resoudre(solveur, k, budget));
             noeuds += apres.back().noeuds;
         }
+        const Position& q = analyse.position(analyse.nbCartes());
         const double secondes = std::chrono::duration<double>(Horloge::now() - debut).count();
 
         char t[64];

@@ -49,6 +49,10 @@ public:
     // Where the print button puts the picture on the page.
     static QRect rectangleImpression();
 
+signals:
+    // The Analysis button: the main window opens the analysis of the deal shown.
+    void analyseDemandee();
+
 public slots:
     void reject() override;
 
@@ -76,6 +80,7 @@ private:
     QPushButton* PanelVoirTout = nullptr;
     QPushButton* PanelPlisOk = nullptr;
     QPushButton* buttonImprimerPlis = nullptr;
+    QPushButton* buttonAnalysePlis = nullptr;
     BoutonCouleur* SBColor = nullptr;
     QTimer timerTousPlis;
 };
