@@ -47,6 +47,8 @@ public:
     double budget() const;
 
     bool enCours() const { return enCours_; }
+    // The thread still runs (it ends soon after the analysis is stopped).
+    bool travailEnCours() const { return travail_.isRunning(); }
     // The analysis shown, null before the first deal analysed or for a deal
     // that cannot be.
     const AnalyseDonne* analyse() const { return analyse_.get(); }
