@@ -144,17 +144,24 @@ void analyserAReculons(const AnalyseDonne& a, Solveur& solveur, double secondes,
                        const std::function<void(int, const Resultat&)>& apres) {
     using Horloge = std::chrono::steady_clock;
     const auto debut = Horloge::now();
-    for (int k = a.nbCartes(); k >= 0; --k) {
-        if (arret && arret->load()) return;
-        const double reste = secondes - std::chrono::duration<double>(Horloge::now() - debut).count();
-        if (reste <= 0) return;
+    const auto resoudre = [&](int k, double limite) {
+        if (arret && arret->load()) return false;
+        const double reste = limite - std::chrono::duration<double>(Horloge::now() - debut).count();
+        if (reste <= 0) return false;
         if (avant) avant(k);
         Budget budget;
         budget.secondes = reste;
         budget.arret = arret;
         const Resultat r = a.resoudre(solveur, k, budget);
         // A search stopped from outside proves nothing worth showing.
-        if (arret && arret->load()) return;
+        if (arret && arret->load()) return false;
         if (apres) apres(k, r);
-    }
+        return true;
+    };
+    // The value from the first card is what the player asks first: the cards
+    // after it get three quarters of the time, and it gets what is left, with
+    // everything learnt on the way.
+    for (int k = a.nbCartes(); k >= 1; --k)
+        if (!resoudre(k, secondes * 0.75)) break;
+    resoudre(0, secondes);
 }

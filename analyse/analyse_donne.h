@@ -103,10 +103,11 @@ private:
 };
 
 // Solves the positions of `a` from the last to the first within `secondes`
-// for the whole deal (each position gets what is left), so that the end of
-// the deal is known at once. Calls `avant(k)` before position k and
-// `apres(k, r)` with its result; stops when `arret` is set or the time is out
-// (the positions not tried are not reported).
+// for the whole deal, so that the end of the deal is known at once: the
+// positions after a card share three quarters of the time (each gets what is
+// left of them), the one before the first card gets the rest. Calls
+// `avant(k)` before position k and `apres(k, r)` with its result; stops when
+// `arret` is set (the positions not tried are not reported).
 void analyserAReculons(const AnalyseDonne& a, Solveur& solveur, double secondes, const std::atomic<bool>* arret,
                        const std::function<void(int)>& avant,
                        const std::function<void(int, const Resultat&)>& apres);

@@ -221,6 +221,7 @@ const Entree catalogue[] = {
     {Texte::analyseVous, "vous", "you"},
     {Texte::analysePoints, "%1 points", "%1 points"},
     {Texte::analyseCliquezLigne, "Cliquez sur une ligne pour voir son pli.", "Click a line to see its trick."},
+    {Texte::analyseAResoudre, "à résoudre...", "still to solve..."},
     {Texte::carteAtout, "Atout", "Trump"},
     {Texte::carteExcuse, "Excuse", "Fool"},
     {Texte::carteDe, " de ", " of "},

@@ -60,7 +60,7 @@ enum class Texte {
     analyseAutresCartes, analyseContratPerdu, analyseContratRealisable, analyseAuMoins, analyseCartesNonEtablies,
     analyseResteAResoudre, analyseEnPreparation, analyseTerminee, analyseBudgetEpuise, analyseAucuneLigne,
     analysePli, analyseEntame, analyseGagnant, analyseMieux, analyseFermer, analyseImpossible, analyseVous,
-    analysePoints, analyseCliquezLigne,
+    analysePoints, analyseCliquezLigne, analyseAResoudre,
     carteAtout, carteExcuse, carteDe, carteValet, carteCavalier, carteDame, carteRoi, couleurPique, couleurCoeur,
     couleurTrefle, couleurCarreau,
 };

@@ -84,6 +84,7 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     listeLignes = new QTreeWidget(this);
     listeLignes->setObjectName("listeLignes");
     listeLignes->setColumnCount(5);
+    listeLignes->setFont(policeBoutons(dessin(9)));
     listeLignes->setRootIsDecorated(false);
     listeLignes->setItemsExpandable(false);
     listeLignes->setUniformRowHeights(true);
@@ -96,7 +97,7 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     for (QTreeWidgetItem* g : {groupeHumain, groupeAutres}) {
         g->setFirstColumnSpanned(true);
         g->setFlags(Qt::ItemIsEnabled);
-        QFont f = font();
+        QFont f = listeLignes->font();
         f.setBold(true);
         g->setFont(0, f);
         g->setExpanded(true);
@@ -117,10 +118,11 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     grand.setBold(true);
     grand.setPixelSize(std::max(1, dessin(13)));
     titrePli->setFont(grand);
+    titrePli->setFixedHeight(QFontMetrics(grand).height() + dessin(4));
     droite->addWidget(titrePli);
     panneauPli = new QWidget(this);
     panneauPli->setObjectName("panneauPli");
-    const int W = dessin(42), H = dessin(70), L = dessin(5), F = dessin(4), M = dessin(6);
+    const int W = dessin(36), H = dessin(60), L = dessin(5), F = dessin(4), M = dessin(5);
     for (int s = 1; s <= 4; ++s) {
         cartePli[s] = new ImageCarte(panneauPli);
         cartePli[s]->setObjectName(QString("cartePli%1").arg(s));
@@ -138,7 +140,7 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     legendePli = new QLabel(panneauPli);
     legendePli->setObjectName("legendePli");
     legendePli->setAlignment(Qt::AlignCenter);
-    legendePli->setGeometry(0, M + 2 * H + F + dessin(4), largeur, dessin(16));
+    legendePli->setGeometry(0, M + 2 * H + F + dessin(4), largeur, dessin(28));
     const int yLegende = legendePli->geometry().bottom() + 1 + dessin(6);
     const int yCarte = yLegende + dessin(16);
     carteJouee_ = new ImageCarte(panneauPli);
@@ -162,6 +164,13 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
         l->setFont(f);
     }
     panneauPli->setFixedSize(largeur, yCarte + H + M);
+    // Until a line is chosen the panel says what it is for.
+    invitePli = new QLabel(panneauPli);
+    invitePli->setObjectName("invitePli");
+    invitePli->setGeometry(M, M, largeur - 2 * M, panneauPli->height() - 2 * M);
+    invitePli->setAlignment(Qt::AlignCenter);
+    invitePli->setWordWrap(true);
+    invitePli->setFont(grand);
     droite->addWidget(panneauPli);
     droite->addStretch(1);
     centre->addLayout(droite);
@@ -182,7 +191,7 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     // Room for the list beside the trick, within the screen.
     QRect ecran(0, 0, 1024, 768);
     if (const QScreen* e = QGuiApplication::primaryScreen()) ecran = e->availableGeometry();
-    resize(std::min(dessin(640), ecran.width() - 40), std::min(dessin(430), ecran.height() - 60));
+    resize(std::min(dessin(680), ecran.width() - 40), std::min(dessin(430), ecran.height() - 60));
     viderPli();
     ecrireTextes(jeu_.options.langue);
 }
@@ -203,8 +212,8 @@ void TfrmAnalyse::ecrireTextes(int langue) {
     listeLignes->setHeaderLabels({qs(Texte::analyseColPli, langue), qs(Texte::analyseColJoueur, langue),
                                   qs(Texte::analyseColCarte, langue), qs(Texte::analyseColCout, langue),
                                   qs(Texte::analyseColMeilleure, langue)});
-    labelAvertissement->setText(qs(Texte::analyseAvertissement, langue) + " " +
-                                qs(Texte::analyseCliquezLigne, langue));
+    labelAvertissement->setText(qs(Texte::analyseAvertissement, langue));
+    invitePli->setText(qs(Texte::analyseCliquezLigne, langue));
     boutonFermer->setText(qs(Texte::analyseFermer, langue));
     legendeMieux->setText(qs(Texte::analyseMieux, langue));
     rafraichir();
@@ -308,7 +317,8 @@ void TfrmAnalyse::ecrireEtat() {
     }
     const AnalyseDonne& a = *analyse_;
     const Position& depart = a.position(0);
-    labelContrat->setText(qs(nomJoueur(depart.preneur, langue)) + " \u2014 " + qs(nomEnchere(depart.contrat, langue)));
+    labelContrat->setText(qs(Texte::panelPreneur, langue) + (langue == ANGLAIS ? ": " : " : ") + qs(nomJoueur(depart.preneur, langue)) + " \u2014 " +
+                          qs(nomEnchere(depart.contrat, langue)));
 
     const BilanAnalyse b = a.bilan();
     QString meilleur = qs(Texte::analyseMeilleur, langue);
@@ -371,7 +381,7 @@ void TfrmAnalyse::remplirListe() {
         for (const LigneAnalyse& l : toutes)
             if (!l.etablie || l.siege != humain) lignesAffichees_.push_back(l);
 
-        QFont gras = font();
+        QFont gras = listeLignes->font();
         gras.setBold(true);
         for (std::size_t i = 0; i < lignesAffichees_.size(); ++i) {
             const LigneAnalyse& l = lignesAffichees_[i];
@@ -382,7 +392,8 @@ void TfrmAnalyse::remplirListe() {
                 const int pliFin = AnalyseDonne::pliDeCarte(l.numeroFin);
                 item->setText(0, l.pli == pliFin ? QString::number(l.pli) : QString("%1\u2013%2").arg(l.pli).arg(pliFin));
                 item->setText(2, qs(Texte::analyseCartesNonEtablies, langue).arg(l.numero).arg(l.numeroFin));
-                item->setText(3, qs(Texte::analyseNonEtabli, langue));
+                // While the thread works, what it has not reached is still to come.
+                item->setText(3, qs(enCours_ ? Texte::analyseAResoudre : Texte::analyseNonEtabli, langue));
                 item->setForeground(3, QColor(110, 110, 110));
             } else {
                 item->setText(0, QString::number(l.pli));
@@ -434,6 +445,7 @@ void TfrmAnalyse::viderPli() {
     pliMontre_ = 0;
     ligneMontree_ = -1;
     titrePli->setText(QString());
+    invitePli->show();
     for (int s = 1; s <= 4; ++s) cartePli[s]->hide();
     for (QWidget* w : std::initializer_list<QWidget*>{cadreEntame, cadreGagnant, carteJouee_, carteMieux_,
                                                       legendeJouee, legendeMieux, legendePli})
@@ -447,6 +459,7 @@ void TfrmAnalyse::montrerLigne(int i) {
     const AnalyseDonne& a = *analyse_;
     const LigneAnalyse& l = lignesAffichees_[static_cast<std::size_t>(i)];
     viderPli();
+    invitePli->hide();
     ligneMontree_ = i;
     pliMontre_ = l.pli;
     titrePli->setText(qs(Texte::analysePli, langue).arg(l.pli));
@@ -469,7 +482,7 @@ void TfrmAnalyse::montrerLigne(int i) {
     cadreEntame->changerCouleur(entameur == a.position(0).preneur ? vert : bleu);
     entourer(cadreGagnant, gagnant, dessin(4));
     entourer(cadreEntame, entameur, dessin(2));
-    legendePli->setText(qs(Texte::analyseEntame, langue).arg(qs(nomJoueur(entameur, langue))) + "   " +
+    legendePli->setText(qs(Texte::analyseEntame, langue).arg(qs(nomJoueur(entameur, langue))) + "\n" +
                         qs(Texte::analyseGagnant, langue).arg(qs(nomJoueur(gagnant, langue))));
     legendePli->show();
     if (!l.etablie) return;

@@ -108,6 +108,7 @@ private:
     QTreeWidgetItem* groupeAutres = nullptr;
     QWidget* panneauPli = nullptr;
     QLabel* titrePli = nullptr;
+    QLabel* invitePli = nullptr;
     QLabel* legendePli = nullptr;
     Table<ImageCarte*, 1, 4> cartePli;
     CadreCarte* cadreEntame = nullptr;
