@@ -8,23 +8,9 @@
 #include <vector>
 
 #include "solveur/solveur.h"
+#include "tests/solveur_aides.h"
 
 namespace {
-
-// Every legal line, no pruning, no table: the value and the best cards.
-int minimax(const Position& p) {
-    if (donneFinie(p)) return scoreFinal(p);
-    const ListeCartes l = cartesJouables(p);
-    const bool preneur = p.joueur == p.preneur;
-    int meilleur = preneur ? -1000000 : 1000000;
-    for (int i = 0; i < l.nb; ++i) {
-        Position f = p;
-        jouerCarte(f, l.cartes[static_cast<std::size_t>(i)]);
-        const int v = minimax(f);
-        meilleur = preneur ? std::max(meilleur, v) : std::min(meilleur, v);
-    }
-    return meilleur;
-}
 
 std::vector<Carte> paquetComplet() {
     std::vector<Carte> cartes;

@@ -209,6 +209,7 @@ bool lireDonne(const std::string& ligne, DonneLue& d, std::string& erreur) {
         erreur = "not 18 tricks";
         return false;
     }
+    lireEntier(o["score_taker"], -100000, 100000, d.scoreJoue);
     Position q = p;
     for (int t = 0; t < 18; ++t) {
         const QJsonObject pli = plis[t].toObject();
@@ -257,8 +258,8 @@ int executerAnalyse(const ParametresAnalyse& p, std::istream& entree, std::ostre
         DonneLue d;
         std::string erreur;
         if (!lireDonne(ligne, d, erreur)) {
-            erreurs << "belvane-analyse: deal " << (d.numero != 0 ? d.numero : numeroLigne)
-                    << (d.numero != 0 ? "" : " (line)") << ": " << erreur << "\n";
+            if (d.numero != 0) erreurs << "belvane-analyse: deal " << d.numero << ": " << erreur << "\n";
+            else erreurs << "belvane-analyse: line " << numeroLigne << ": " << erreur << "\n";
             statut = 1;
             continue;
         }

@@ -26,6 +26,7 @@ struct DonneLue {
     bool avecPreneur = false;  // a deal everybody passed has nothing to analyse
     Position depart;
     std::vector<Carte> cartes;
+    int scoreJoue = 0;  // the record's own score of the taker (handful included), when it gives one
 };
 
 // Reads one record (a line of JSON); on a fault answers false with the fault
