@@ -64,5 +64,5 @@ inline std::string enregistrementDonne(const Donne& d) {
     }
     j.finListe();
     j.finObjet();
-    return j.texte();
+    return std::string(j.texte());
 }
