@@ -41,6 +41,10 @@ struct Options {
     Table<Table<std::int32_t, 1, 4>, 1, 3> highScoreChallenge;
     Table<Table<std::string, 1, 4>, 1, 3> nomHighScoreChallenge;
 
+    // History of the deals: the deal's code shown on the result panel (0 gives
+    // back the panel as it always was). Stored after the global scores.
+    std::uint8_t optionCodeDonne = 1;
+
     // The open-cards analysis of a played deal, stored after the global scores.
     // A store written before them lacks them: they keep these defaults.
     std::int32_t optionTempsAnalyse = 1;   // time per deal: 1 = 10 s, 2 = 30 s, 3 = 2 min

@@ -736,7 +736,7 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     // The scores the deal can still end on: a test of gamma answered yes
     // proves the lowest of them at gamma or above, answered no the highest
     // below gamma.
-    const auto issues = [&](auto&& f) {
+    const auto fins = [&](auto&& f) {
         for (int b = b0 + reste.boutsMin; b <= b0 + reste.boutsMax; ++b)
             for (int pab = 0; pab <= (reste.petit ? 2 : 0); ++pab) f(std::clamp(b, 0, 3), pab);
     };
@@ -744,14 +744,14 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     // taker at least (m >= 0), or at most (m < 0), the half-points asked plus m.
     const auto auMoins = [&](int m) {
         int v = INFINI;
-        issues([&](int b, int pab) {
+        fins([&](int b, int pab) {
             if (s.seuil[b][pab] != IMPOSSIBLE) v = std::min(v, scoreBrut(std::min(s.seuil[b][pab] + m, 200), b, pab));
         });
         return v;
     };
     const auto auPlus = [&](int m) {
         int v = -INFINI;
-        issues([&](int b, int pab) {
+        fins([&](int b, int pab) {
             const int p = s.seuil[b][pab] == IMPOSSIBLE ? 200 : s.seuil[b][pab] + m;
             if (p >= 0) v = std::max(v, scoreBrut(std::min(p, 200), b, pab));
         });

@@ -51,20 +51,19 @@ struct Attendu {
     std::string fautive;
 };
 
-// What a fresh game holds before the store is read: zeros, except the values
-// of the open-cards analysis, stored after the scores, which start at their
-// defaults so that an older store leaves them there.
-std::string tenuAuDepart(const ValeurAttendue& v) {
-    if (v.nom == "optionTempsAnalyse") return std::string("\x01\0\0\0", 4);
-    if (v.nom == "optionBoutonAnalyse") return std::string("\x01", 1);
-    return std::string(static_cast<std::size_t>(v.largeur), '\0');
-}
-
+std::vector<std::string> resauver(Jeu& jeu, const std::vector<ValeurAttendue>& valeurs);
 Attendu attendre(const MagasinMemoire& m, const std::vector<ValeurAttendue>& valeurs) {
+    // What a fresh game holds before reading: zeros, but for the values added
+    // since the first version, which start at their defaults.
+    auto neuf = std::make_unique<Jeu>();
+    const std::vector<std::string> initiaux = resauver(*neuf, valeurs);
     Attendu a;
+    std::size_t n = 0;
     for (const auto& v : valeurs) {
         if (v.nom == "version") continue;
-        const std::string zero = tenuAuDepart(v);
+        const std::size_t largeur = static_cast<std::size_t>(v.largeur);
+        const std::string zero = v.largeur == 0 ? std::string() : initiaux[n];
+        ++n;
         const auto it = m.valeurs.find(v.nom);
         if (a.faute || it == m.valeurs.end()) {
             a.octets.push_back(zero);
@@ -72,7 +71,7 @@ Attendu attendre(const MagasinMemoire& m, const std::vector<ValeurAttendue>& val
         }
         const ValeurStockee& s = it->second;
         const bool refusee = v.largeur == 0 ? s.nature != Nature::Texte
-                                            : s.nature != Nature::Binaire || s.octets.size() > zero.size();
+                                            : s.nature != Nature::Binaire || s.octets.size() > largeur;
         if (refusee) {
             a.faute = true;
             a.fautive = v.nom;

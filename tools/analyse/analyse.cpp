@@ -274,10 +274,12 @@ int executerAnalyse(const ParametresAnalyse& p, std::istream& entree, std::ostre
         const Resultat depart = analyse.resoudre(solveur, 0, budget);
         const double secondesDepart = std::chrono::duration<double>(Horloge::now() - debut).count();
         noeuds += depart.noeuds;
-        std::vector<Resultat> apres;
-        for (int k = 1; k <= analyse.nbCartes(); ++k) {
-            apres.push_back(analyse.resoudre(solveur, k, budget));
-            noeuds += apres.back().noeuds;
+        // The positions after each card, solved from the last one back: each
+        // leaves in the table the positions the one before it will meet.
+        std::vector<Resultat> apres(static_cast<std::size_t>(analyse.nbCartes()));
+        for (int k = analyse.nbCartes(); k >= 1; --k) {
+            apres[static_cast<std::size_t>(k - 1)] = analyse.resoudre(solveur, k, budget);
+            noeuds += apres[static_cast<std::size_t>(k - 1)].noeuds;
         }
         const Position& q = analyse.position(analyse.nbCartes());
         const double secondes = std::chrono::duration<double>(Horloge::now() - debut).count();

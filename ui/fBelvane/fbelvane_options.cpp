@@ -88,6 +88,7 @@ void TfrmBelvane::montrerResultat(const std::string& texte) {
     menuAnalyse->setEnabled(true);
     PanelPanelNewPartie->show();
     PanelTexteResultat->setText(qs(texte));
+    afficherCodeDonne();
     PanelResultat->show();
     PanelResultat->raise();
 }
