@@ -63,6 +63,8 @@ enum class Texte {
     statReussies, statScoreMoyen, statTotal, statCommeDefenseur, statDefenses, statParNiveau, statNiveau,
     statDonnes, statChutes, statGainMoyen, statEvolution, statAxeDonnes, statAxeScore, fichiersCsv, csvImpossible,
     nomFichierCsv, menuCodeDonne,
+    // The window at every size: full screen.
+    menuPleinEcran,
     // The open-cards analysis of a played deal: its window, menus and button.
     frmAnalyse, boutonAnalyse, menuAnalyse, menuTempsAnalyse, menuAnalyseDixSecondes, menuAnalyseTrenteSecondes,
     menuAnalyseDeuxMinutes, menuBoutonAnalyse, analyseMeilleur, analyseRealisable, analyseIrrealisable,
