@@ -12,6 +12,10 @@ using Couleur = std::uint32_t;
 constexpr int FRANCAIS = 1;
 constexpr int ANGLAIS = 2;
 
+struct Options;
+// The analysis time per deal in seconds: 10, 30 or 120 (10 for a value out of range).
+double secondesAnalyse(const Options& o);
+
 struct Options {
     std::uint8_t verif = 0;
     std::int32_t niveau = 0;  // 1 Débutant .. 4 Pro
@@ -48,6 +52,11 @@ struct Options {
     std::int32_t fenetreHauteur = 0;
     std::uint8_t fenetreEtat = 1;  // 0 normal, 1 maximised, 2 full screen
 
+    // The open-cards analysis of a played deal, stored after the global scores.
+    // A store written before them lacks them: they keep these defaults.
+    std::int32_t optionTempsAnalyse = 1;   // time per deal: 1 = 10 s, 2 = 30 s, 3 = 2 min
+    std::uint8_t optionBoutonAnalyse = 1;  // the result panel shows its Analysis button
+
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;
     // Intervals in force of the card and transition timers, set from the
@@ -57,3 +66,11 @@ struct Options {
     // Not stored: chosen on the splash at each start.
     int langue = FRANCAIS;
 };
+
+inline double secondesAnalyse(const Options& o) {
+    switch (o.optionTempsAnalyse) {
+        case 2: return 30;
+        case 3: return 120;
+        default: return 10;
+    }
+}

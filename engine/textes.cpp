@@ -275,6 +275,67 @@ const Entree catalogue[] = {
      "BELVANE 2010 est déjà lancé avec les mêmes scores : une seule partie à la fois.\n"
      "BELVANE 2010 is already running with the same scores: one game at a time.",
      nullptr},
+    // The open-cards analysis of a played deal.
+    {Texte::frmAnalyse, "Analyse de la donne à cartes ouvertes", "Open-cards analysis of the deal"},
+    {Texte::boutonAnalyse, "ANALYSE", "ANALYSIS"},
+    {Texte::menuAnalyse, "A&nalyse de la donne...", "Deal a&nalysis..."},
+    {Texte::menuTempsAnalyse, "&Temps d'analyse d'une donne", "Analysis &time per deal"},
+    {Texte::menuAnalyseDixSecondes, "&10 secondes", "&10 seconds"},
+    {Texte::menuAnalyseTrenteSecondes, "&30 secondes", "&30 seconds"},
+    {Texte::menuAnalyseDeuxMinutes, "&2 minutes", "&2 minutes"},
+    {Texte::menuBoutonAnalyse, "Bouton A&nalyse après la donne", "A&nalysis button after the deal"},
+    {Texte::analyseMeilleur, "Cartes ouvertes, le Preneur pouvait garantir : ",
+     "With all cards open, the Taker could guarantee: "},
+    {Texte::analyseRealisable, "le contrat était réalisable", "the contract was makeable"},
+    {Texte::analyseIrrealisable, "le contrat n'était pas réalisable", "the contract could not be made"},
+    {Texte::analyseNonEtabli, "non établi", "not settled"},
+    {Texte::analyseEntre, "entre %1 et %2 points", "between %1 and %2 points"},
+    {Texte::analyseReel, "Résultat de la donne : ", "Result of the deal: "},
+    {Texte::analyseReussi, "contrat réussi", "contract made"},
+    {Texte::analyseChute, "contrat chuté", "contract lost"},
+    {Texte::analyseAvertissement,
+     "À cartes ouvertes, on connaît toutes les mains : une carte qui a « coûté » des points a pu être le bon choix "
+     "avec ce que le joueur savait. Les coûts sont comptés en points du Preneur (sans la poignée).",
+     "Open-cards play knows every hand: a card that \"cost\" points may still have been the right choice with what "
+     "the player knew. Costs are counted in the Taker's score points (without any handful)."},
+    {Texte::analyseColPli, "Pli", "Trick"},
+    {Texte::analyseColJoueur, "Joueur", "Player"},
+    {Texte::analyseColCarte, "Carte jouée", "Card played"},
+    {Texte::analyseColCout, "Coût", "Cost"},
+    {Texte::analyseColMeilleure, "Meilleure carte", "Best card"},
+    {Texte::analyseVosCartes, "Vos cartes", "Your cards"},
+    {Texte::analyseAutresCartes, "Les cartes des autres joueurs", "The other players' cards"},
+    {Texte::analyseContratPerdu, "le contrat était perdu ici", "the contract was lost here"},
+    {Texte::analyseContratRealisable, "le contrat est devenu réalisable ici", "the contract became makeable here"},
+    {Texte::analyseAuMoins, "au moins %1", "at least %1"},
+    {Texte::analyseCartesNonEtablies, "cartes %1 à %2", "cards %1 to %2"},
+    {Texte::analyseResteAResoudre, "Reste à résoudre : pli %1, carte %2 (%3)", "Still to solve: trick %1, card %2 (%3)"},
+    {Texte::analyseEnPreparation, "Analyse en préparation...", "Preparing the analysis..."},
+    {Texte::analyseTerminee, "Analyse terminée.", "Analysis complete."},
+    {Texte::analyseBudgetEpuise, "Temps écoulé : ce qui n'est pas établi est marqué « non établi ».",
+     "Time is up: what could not be settled is marked \"not settled\"."},
+    {Texte::analyseAucuneLigne, "Aucune carte n'a changé la valeur.", "No card changed the value."},
+    {Texte::analysePli, "Pli %1", "Trick %1"},
+    {Texte::analyseEntame, "Entame : %1", "Led by: %1"},
+    {Texte::analyseGagnant, "Gagnant : %1", "Won by: %1"},
+    {Texte::analyseMieux, "Mieux :", "Better:"},
+    {Texte::analyseFermer, "Fermer", "Close"},
+    {Texte::analyseImpossible, "Cette donne ne peut pas être analysée : ", "This deal cannot be analysed: "},
+    {Texte::analyseVous, "vous", "you"},
+    {Texte::analysePoints, "%1 points", "%1 points"},
+    {Texte::analyseCliquezLigne, "Cliquez sur une ligne pour voir son pli.", "Click a line to see its trick."},
+    {Texte::analyseAResoudre, "à résoudre...", "still to solve..."},
+    {Texte::carteAtout, "Atout", "Trump"},
+    {Texte::carteExcuse, "Excuse", "Fool"},
+    {Texte::carteDe, " de ", " of "},
+    {Texte::carteValet, "Valet", "Jack"},
+    {Texte::carteCavalier, "Cavalier", "Knight"},
+    {Texte::carteDame, "Dame", "Queen"},
+    {Texte::carteRoi, "Roi", "King"},
+    {Texte::couleurPique, "pique", "spades"},
+    {Texte::couleurCoeur, "coeur", "hearts"},
+    {Texte::couleurTrefle, "trèfle", "clubs"},
+    {Texte::couleurCarreau, "carreau", "diamonds"},
 };
 
 struct Index {
@@ -339,4 +400,17 @@ Identite composerIdentite(const std::string& annee) {
     i.titreProgramme = annee.empty() ? "BELVANE" : "BELVANE " + annee;
     i.cleRegistre = "Software\\Oskaveri\\" + i.titreProgramme + "\\";
     return i;
+}
+
+std::string nomCarte(const Carte& c, int langue) {
+    if (c.couleur == ATOUT)
+        return c.valeur == EXCUSE ? texte(Texte::carteExcuse, langue)
+                                  : texte(Texte::carteAtout, langue) + " " + std::to_string(c.valeur);
+    if (c.couleur < PIQUE || c.couleur > CARREAU) return "";
+    static constexpr Texte couleurs[] = {Texte::couleurPique, Texte::couleurCoeur, Texte::couleurTrefle,
+                                         Texte::couleurCarreau};
+    static constexpr Texte honneurs[] = {Texte::carteValet, Texte::carteCavalier, Texte::carteDame, Texte::carteRoi};
+    const std::string valeur = c.valeur >= VALET && c.valeur <= ROI ? texte(honneurs[c.valeur - VALET], langue)
+                                                                    : std::to_string(c.valeur);
+    return valeur + texte(Texte::carteDe, langue) + texte(couleurs[c.couleur - PIQUE], langue);
 }

@@ -2,6 +2,8 @@
 // Every text the game shows, in French and in English, each written once.
 #include <string>
 
+#include "engine/carte.h"
+
 enum class Texte {
     // Play and flow.
     aVousDeJouer,
@@ -67,6 +69,17 @@ enum class Texte {
     // cannot be read or written, a second game on the same store.
     magasinValeursRemises, magasinEtAutres, magasinFichierEndommage, magasinCopie, magasinCopieImpossible,
     magasinIllisible, magasinSauvegardeImpossible, magasinDejaUtilise,
+    // The open-cards analysis of a played deal: its window, menus and button.
+    frmAnalyse, boutonAnalyse, menuAnalyse, menuTempsAnalyse, menuAnalyseDixSecondes, menuAnalyseTrenteSecondes,
+    menuAnalyseDeuxMinutes, menuBoutonAnalyse, analyseMeilleur, analyseRealisable, analyseIrrealisable,
+    analyseNonEtabli, analyseEntre, analyseReel, analyseReussi, analyseChute, analyseAvertissement,
+    analyseColPli, analyseColJoueur, analyseColCarte, analyseColCout, analyseColMeilleure, analyseVosCartes,
+    analyseAutresCartes, analyseContratPerdu, analyseContratRealisable, analyseAuMoins, analyseCartesNonEtablies,
+    analyseResteAResoudre, analyseEnPreparation, analyseTerminee, analyseBudgetEpuise, analyseAucuneLigne,
+    analysePli, analyseEntame, analyseGagnant, analyseMieux, analyseFermer, analyseImpossible, analyseVous,
+    analysePoints, analyseCliquezLigne, analyseAResoudre,
+    carteAtout, carteExcuse, carteDe, carteValet, carteCavalier, carteDame, carteRoi, couleurPique, couleurCoeur,
+    couleurTrefle, couleurCarreau,
 };
 
 // The product title: the main window's caption and the title of its message boxes.
@@ -94,3 +107,5 @@ const std::string& texteConseil(int langue);
 // The modal messages of the help items and of the about item.
 std::string texteAide(int langue);
 std::string texteApropos(int langue);
+// A card named in full: "Roi de pique", "Atout 21", "Excuse" / "King of spades", "Trump 21", "Fool".
+std::string nomCarte(const Carte& c, int langue);

@@ -30,9 +30,11 @@ enum class MenuOption {
     menuClickObligatoire, menuUneSeconde, menuDeuxSecondes, menuCinqSecondes,
     menuOptionNiveauAdaptatif, menuAtLeast, menuConseilEnch, menuPointsPartieEnCours, menuDeductions,
     menuProposerPoignee, menuBarreOutils, menuBarreInfo, menuScoresGlobaux,
+    // The open-cards analysis: time per deal, and its button on the result panel.
+    menuAnalyseDixSecondes, menuAnalyseTrenteSecondes, menuAnalyseDeuxMinutes, menuBoutonAnalyse,
 };
 // The parts of the main window that the options show or hide.
-enum class PanneauOption { evMaMain, PanneauScores, PanelDeductions, PanelBarreOutils, panelBarreInfo };
+enum class PanneauOption { evMaMain, PanneauScores, PanelDeductions, PanelBarreOutils, panelBarreInfo, boutonAnalyse };
 enum class BoutonOutil { SBVoirDeductions, SBVoirScoresGlobaux };
 
 // One method per thing the table can show. Texts arrive in the chosen language.

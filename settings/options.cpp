@@ -72,9 +72,12 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
     // History of the deals.
     if (!visiter("optionCodeDonne", o.optionCodeDonne)) return false;
     // The main window's size, place and state.
-    return visiter("fenetreGauche", o.fenetreGauche) && visiter("fenetreHaut", o.fenetreHaut) &&
+    if (!(visiter("fenetreGauche", o.fenetreGauche) && visiter("fenetreHaut", o.fenetreHaut) &&
            visiter("fenetreLargeur", o.fenetreLargeur) && visiter("fenetreHauteur", o.fenetreHauteur) &&
-           visiter("fenetreEtat", o.fenetreEtat);
+           visiter("fenetreEtat", o.fenetreEtat)))
+        return false;
+    // The open-cards analysis of a played deal.
+    return visiter("optionTempsAnalyse", o.optionTempsAnalyse) && visiter("optionBoutonAnalyse", o.optionBoutonAnalyse);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -349,6 +352,8 @@ void optionsParDefaut(Jeu& jeu) {
     o.fenetreLargeur = neuves.fenetreLargeur;
     o.fenetreHauteur = neuves.fenetreHauteur;
     o.fenetreEtat = neuves.fenetreEtat;
+    o.optionTempsAnalyse = 1;
+    o.optionBoutonAnalyse = 1;
     sauverOptions(jeu);
 }
 
@@ -399,6 +404,13 @@ void appliquerOptions(Jeu& jeu) {
     const bool info = o.optionBarreInfo != 0;
     vue.cocherMenu(menuBarreInfo, info);
     vue.montrerPanneau(PanneauOption::panelBarreInfo, info);
+
+    // The open-cards analysis: a time out of range checks nothing and counts as 10 s.
+    cocherParmi(vue, {menuAnalyseDixSecondes, menuAnalyseTrenteSecondes, menuAnalyseDeuxMinutes},
+                o.optionTempsAnalyse, 1);
+    const bool analyse = o.optionBoutonAnalyse != 0;
+    vue.cocherMenu(menuBoutonAnalyse, analyse);
+    vue.montrerPanneau(PanneauOption::boutonAnalyse, analyse);
 }
 
 void changerNiveau(Jeu& jeu, int n) {

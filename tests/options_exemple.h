@@ -39,6 +39,9 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     // The main window's size, place and state, after the global scores.
     for (const char* n : {"fenetreGauche", "fenetreHaut", "fenetreLargeur", "fenetreHauteur"}) v.push_back({n, 4});
     v.push_back({"fenetreEtat", 1});
+    // The open-cards analysis: its time per deal and its button.
+    v.push_back({"optionTempsAnalyse", 4});
+    v.push_back({"optionBoutonAnalyse", 1});
     return v;
 }
 
@@ -92,6 +95,8 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     o.fenetreLargeur = entier();
     o.fenetreHauteur = entier();
     o.fenetreEtat = static_cast<std::uint8_t>(suivant() >> 24);
+    jeu.options.optionTempsAnalyse = static_cast<std::int32_t>(suivant() % 3 + 1);
+    jeu.options.optionBoutonAnalyse = static_cast<std::uint8_t>(suivant() % 2);
 }
 
 // The first stored variable that differs between the two games, or "".
@@ -129,6 +134,8 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.fenetreLargeur != y.fenetreLargeur) return "fenetreLargeur";
     if (x.fenetreHauteur != y.fenetreHauteur) return "fenetreHauteur";
     if (x.fenetreEtat != y.fenetreEtat) return "fenetreEtat";
+    if (x.optionTempsAnalyse != y.optionTempsAnalyse) return "optionTempsAnalyse";
+    if (x.optionBoutonAnalyse != y.optionBoutonAnalyse) return "optionBoutonAnalyse";
     return "";
 }
 

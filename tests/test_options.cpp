@@ -101,6 +101,39 @@ TEST_F(OptionsEnregistrees, UnPremierLancementMetEtEcritTousLesDefauts) {
     EXPECT_EQ(val.at("highScoreChallenge34").octets, octets({0x2c, 0x01, 0, 0}));  // 300
     EXPECT_EQ(val.at("fr100").octets, octets({100, 0, 0, 0}));
     EXPECT_EQ(val.at("scoreTotal4").octets, octets({0, 0, 0, 0}));
+    EXPECT_EQ(val.at("optionTempsAnalyse").octets, octets({1, 0, 0, 0}));  // 10 s a deal
+    EXPECT_EQ(val.at("optionBoutonAnalyse").octets, octets({1}));
+}
+
+// A store written before the analysis existed: its values take their
+// defaults, not 0, and the window shows the button and checks 10 s.
+TEST_F(OptionsEnregistrees, UnMagasinSansLesValeursDeLAnalyseLesMetParDefaut) {
+    remplirMagasin(8);
+    magasin.valeurs.erase("optionTempsAnalyse");
+    magasin.valeurs.erase("optionBoutonAnalyse");
+    chargerOptions(*jeu);
+    EXPECT_EQ(jeu->options.optionTempsAnalyse, 1);
+    EXPECT_EQ(jeu->options.optionBoutonAnalyse, 1);
+    EXPECT_EQ(secondesAnalyse(jeu->options), 10);
+    EXPECT_TRUE(vue.estCoche(menuAnalyseDixSecondes));
+    EXPECT_TRUE(vue.estCoche(menuBoutonAnalyse));
+    EXPECT_TRUE(vue.panneau[PanneauOption::boutonAnalyse]);
+    // The rest is read as stored.
+    auto attendu = std::make_unique<Jeu>();
+    remplirOptions(*attendu, 8);
+    attendu->options.optionTempsAnalyse = 1;
+    attendu->options.optionBoutonAnalyse = 1;
+    EXPECT_EQ(premiereDifference(*jeu, *attendu), "");
+}
+
+TEST(TempsAnalyse, TroisDureesEtDixSecondesHorsDesBornes) {
+    struct Cas { std::int32_t valeur; double secondes; };
+    const Cas cas[] = {{1, 10}, {2, 30}, {3, 120}, {0, 10}, {4, 10}, {-1, 10}};
+    for (const Cas& c : cas) {
+        Options o;
+        o.optionTempsAnalyse = c.valeur;
+        EXPECT_EQ(secondesAnalyse(o), c.secondes) << c.valeur;
+    }
 }
 
 TEST_F(OptionsEnregistrees, UnPremierLancementAppliqueLesDefautsALaFenetre) {

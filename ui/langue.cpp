@@ -134,6 +134,15 @@ const Place places[] = {
     {"frmBelvane", "PanelVoirMains", Ou::Legende, Texte::PanelVoirMains},
     {"frmBelvane", "PanelScoreDetaille", Ou::Legende, Texte::PanelScoreDetaille},
     {"frmBelvane", "PanelVoirPlis", Ou::Legende, Texte::PanelVoirPlis},
+    // The open-cards analysis of a played deal.
+    {"frmBelvane", "PanelAnalyse", Ou::Legende, Texte::boutonAnalyse},
+    {"frmBelvane", "menuAnalyse", Ou::Legende, Texte::menuAnalyse},
+    {"frmBelvane", "menuTempsAnalyse", Ou::Legende, Texte::menuTempsAnalyse},
+    {"frmBelvane", "menuAnalyseDixSecondes", Ou::Legende, Texte::menuAnalyseDixSecondes},
+    {"frmBelvane", "menuAnalyseTrenteSecondes", Ou::Legende, Texte::menuAnalyseTrenteSecondes},
+    {"frmBelvane", "menuAnalyseDeuxMinutes", Ou::Legende, Texte::menuAnalyseDeuxMinutes},
+    {"frmBelvane", "menuBoutonAnalyse", Ou::Legende, Texte::menuBoutonAnalyse},
+    {"frmTousPlis", "buttonAnalysePlis", Ou::Legende, Texte::boutonAnalyse},
     // Step 7: the bid buttons read nomEnchere[0..4].
     {"frmBelvane", "ButtonPasse", Ou::Legende, Texte::encherePasse},
     {"frmBelvane", "ButtonPrise", Ou::Legende, Texte::encherePrise},

@@ -1,5 +1,7 @@
 #include "tools/analyse/analyse.h"
 
+#include "analyse/analyse_donne.h"
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -267,22 +269,19 @@ int executerAnalyse(const ParametresAnalyse& p, std::istream& entree, std::ostre
         long long noeuds = 0;
         // Positions of another deal share nothing with this one.
         solveur.oublier();
-        Position q = d.depart;
-        const Resultat depart = solveur.resoudre(q, budget, Recherche::Valeur);
+        // The game's analysis window walks the deal the same way.
+        const AnalyseDonne analyse(DonneJouee{d.depart, d.cartes});
+        const Resultat depart = analyse.resoudre(solveur, 0, budget);
         const double secondesDepart = std::chrono::duration<double>(Horloge::now() - debut).count();
         noeuds += depart.noeuds;
         // The positions after each card, solved from the last one back: each
         // leaves in the table the positions the one before it will meet.
-        std::vector<Position> positions;
-        for (const Carte& c : d.cartes) {
-            jouerCarte(q, c);
-            positions.push_back(q);
+        std::vector<Resultat> apres(static_cast<std::size_t>(analyse.nbCartes()));
+        for (int k = analyse.nbCartes(); k >= 1; --k) {
+            apres[static_cast<std::size_t>(k - 1)] = analyse.resoudre(solveur, k, budget);
+            noeuds += apres[static_cast<std::size_t>(k - 1)].noeuds;
         }
-        std::vector<Resultat> apres(positions.size());
-        for (std::size_t k = positions.size(); k-- > 0;) {
-            apres[k] = solveur.resoudre(positions[k], budget, Recherche::Valeur);
-            noeuds += apres[k].noeuds;
-        }
+        const Position& q = analyse.position(analyse.nbCartes());
         const double secondes = std::chrono::duration<double>(Horloge::now() - debut).count();
 
         char t[64];

@@ -18,6 +18,7 @@
 #include "ui/fPliPrecedent/fpliprecedent.h"
 #include "ui/fScoreDetaille/fscoredetaille.h"
 #include "ui/fTousPlis/ftousplis.h"
+#include "ui/fAnalyse/fanalyse.h"
 
 namespace {
 
@@ -91,6 +92,8 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     frmMains_ = new TfrmMains(jeu_, facteur_, this);
     frmScoreDetaille_ = new TfrmScoreDetaille(jeu_, facteur_, this);
     frmTousPlis_ = new TfrmTousPlis(jeu_, facteur_, this);
+    frmAnalyse_ = new TfrmAnalyse(jeu_, facteur_, this);
+    connect(frmTousPlis_, &TfrmTousPlis::analyseDemandee, this, &TfrmBelvane::PanelAnalyseClick);
     ecrireTextes(jeu_.options.langue);
 
     construite_ = true;
@@ -195,6 +198,19 @@ void TfrmBelvane::creerBarreEnchere() {
     connect(evMaMain, &QPushButton::clicked, this, &TfrmBelvane::evMaMainClick);
 }
 
+void TfrmBelvane::disposerResultat() {
+    // Five buttons as the table was designed; the Analysis button, when the
+    // option shows it, makes a sixth and the six share the same width.
+    const bool avecAnalyse = PanelAnalyse && !PanelAnalyse->isHidden();
+    QPushButton* const boutons[] = {PanelVoirMains, PanelVoirPlis, PanelScoreDetaille, panelRejouerDonne,
+                                    PanelPanelNewPartie, PanelAnalyse};
+    for (int i = 0; i < 6; ++i) {
+        QPushButton* b = boutons[i];
+        if (!b) continue;
+        b->setGeometry(avecAnalyse ? rectDessin(8 + i * 130, 54, 124, 34) : rectDessin(8 + i * 156, 54, 150, 34));
+    }
+}
+
 void TfrmBelvane::creerResultat() {
     PanelResultat = new Panneau(tapis_, bleuNuit);
     PanelResultat->setObjectName("PanelResultat");
@@ -225,6 +241,9 @@ void TfrmBelvane::creerResultat() {
     connect(PanelScoreDetaille, &QPushButton::clicked, this, &TfrmBelvane::PanelScoreDetailleClick);
     connect(panelRejouerDonne, &QPushButton::clicked, this, &TfrmBelvane::rejouerDonne);
     connect(PanelPanelNewPartie, &QPushButton::clicked, this, &TfrmBelvane::nouvellePartie);
+    PanelAnalyse = bouton("PanelAnalyse", 5);
+    connect(PanelAnalyse, &QPushButton::clicked, this, &TfrmBelvane::PanelAnalyseClick);
+    disposerResultat();
 
     for (int s = 1; s <= 4; ++s) {
         panelScoreTotal[s] = new Panneau(tapis_, couleurSiege(s));

@@ -34,6 +34,7 @@ class TfrmMains;
 class TfrmPliPrecedent;
 class TfrmScoreDetaille;
 class TfrmTousPlis;
+class TfrmAnalyse;
 struct Jeu;
 
 class TfrmBelvane : public QMainWindow, public Vue, public Minuteurs {
@@ -87,6 +88,8 @@ public:
     TfrmTousPlis* frmTousPlis() const { return frmTousPlis_; }
     TfrmMains* frmMains() const { return frmMains_; }
     TfrmScoreDetaille* frmScoreDetaille() const { return frmScoreDetaille_; }
+    // The open-cards analysis of the deal just played, opened on demand.
+    TfrmAnalyse* frmAnalyse() const { return frmAnalyse_; }
 
     // Minuteurs.
     void armer(Minuteur m, int millisecondes) override;
@@ -225,6 +228,11 @@ private:
     void PanelVoirMainsClick();
     void PanelVoirPlisClick();
     void PanelScoreDetailleClick();
+    void PanelAnalyseClick();
+    void tempsAnalyseClick(int temps);
+    void menuBoutonAnalyseClick();
+    // The result panel's buttons, five or six with the Analysis button.
+    void disposerResultat();
     void basculerScoresClick();
     void menuInitScoresClick();
     void menuQuitClick();
@@ -278,6 +286,7 @@ private:
     TfrmScoreDetaille* frmScoreDetaille_ = nullptr;
     TfrmTousPlis* frmTousPlis_ = nullptr;
     Vue* frmPoignee_ = nullptr;
+    TfrmAnalyse* frmAnalyse_ = nullptr;
 
     Tapis* tapis_ = nullptr;
     Forme* TableRonde = nullptr;
@@ -299,6 +308,7 @@ private:
     QPushButton* PanelScoreDetaille = nullptr;
     QPushButton* panelRejouerDonne = nullptr;
     QPushButton* PanelPanelNewPartie = nullptr;
+    QPushButton* PanelAnalyse = nullptr;
 
     Panneau* PanneauScores = nullptr;
     Panneau* nPointsAttaque = nullptr;
@@ -357,6 +367,10 @@ private:
     QAction* menuDeductions = nullptr;
     QAction* menuPreviousTrick = nullptr;
     QAction* menuPleinEcran = nullptr;
+    QAction* menuAnalyse = nullptr;
+    QMenu* menuTempsAnalyse = nullptr;
+    Table<QAction*, 1, 3> menuTempsAnalyseItems;  // menuAnalyseDixSecondes .. menuAnalyseDeuxMinutes
+    QAction* menuBoutonAnalyse = nullptr;
     Table<QAction*, 1, 4> menuNiveau;     // menuDebutant .. menuPro
     QAction* menuOptionNiveauAdaptatif = nullptr;
     Table<QAction*, 1, 6> menuForceMain;  // menuForceDefense .. menuForceGardeContre

@@ -17,6 +17,7 @@
 #include "ui/fPliPrecedent/fpliprecedent.h"
 #include "ui/fScoreDetaille/fscoredetaille.h"
 #include "ui/fTousPlis/ftousplis.h"
+#include "ui/fAnalyse/fanalyse.h"
 
 void TfrmBelvane::PanelLancementClick() { nouvelleDonne(jeu_, 0); }
 
@@ -50,6 +51,11 @@ void TfrmBelvane::menuPreviousTrickClick() { frmPliPrecedent_->afficherPliPreced
 void TfrmBelvane::PanelVoirMainsClick() { frmMains_->ouvrir(); }
 void TfrmBelvane::PanelVoirPlisClick() { frmTousPlis_->ouvrir(); }
 void TfrmBelvane::PanelScoreDetailleClick() { frmScoreDetaille_->ouvrir(); }
+// The deal just played (or replayed), from the tables the review windows read.
+void TfrmBelvane::PanelAnalyseClick() {
+    if (jeu_.donne.numeroPli < 19 || jeu_.donne.preneur == 0) return;
+    frmAnalyse_->analyser(jeu_.donne);
+}
 
 void TfrmBelvane::basculerScoresClick() { basculerScoresGlobaux(jeu_); }
 
@@ -120,6 +126,14 @@ void TfrmBelvane::menuBarreOutilsClick() {
 
 void TfrmBelvane::menuBarreInfoClick() {
     changerOption([](Options& o) { o.optionBarreInfo = inverse(o.optionBarreInfo); });
+}
+
+void TfrmBelvane::tempsAnalyseClick(int temps) {
+    changerOption([temps](Options& o) { o.optionTempsAnalyse = temps; });
+}
+
+void TfrmBelvane::menuBoutonAnalyseClick() {
+    changerOption([](Options& o) { o.optionBoutonAnalyse = inverse(o.optionBoutonAnalyse); });
 }
 
 // The dialog opens on the colour in force; cancelling still applies and saves.

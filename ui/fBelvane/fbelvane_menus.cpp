@@ -77,6 +77,10 @@ void TfrmBelvane::creerMenus() {
     connect(menuPointsPartieEnCours, &QAction::triggered, this, &TfrmBelvane::menuPointsPartieEnCoursClick);
     connect(menuDeductions, &QAction::triggered, this, &TfrmBelvane::menuDeductionsClick);
     connect(menuPreviousTrick, &QAction::triggered, this, &TfrmBelvane::menuPreviousTrickClick);
+    // The open-cards analysis of the deal just played.
+    menuAnalyse = article(menuVoir, "menuAnalyse");
+    menuAnalyse->setEnabled(false);
+    connect(menuAnalyse, &QAction::triggered, this, &TfrmBelvane::PanelAnalyseClick);
 
     menuLevel = sousMenu(this, "menuLevel");
     barre->addMenu(menuLevel);
@@ -151,6 +155,21 @@ void TfrmBelvane::creerMenus() {
     connect(menuProposerPoignee, &QAction::triggered, this, &TfrmBelvane::menuProposerPoigneeClick);
     connect(menuBarreOutils, &QAction::triggered, this, &TfrmBelvane::menuBarreOutilsClick);
     connect(menuBarreInfo, &QAction::triggered, this, &TfrmBelvane::menuBarreInfoClick);
+    // The open-cards analysis: its time per deal and its button after the deal.
+    menuOptions->addSeparator();
+    menuTempsAnalyse = sousMenu(menuOptions, "menuTempsAnalyse");
+    menuOptions->addMenu(menuTempsAnalyse);
+    auto* temps = new QActionGroup(this);
+    temps->setObjectName("groupeTempsAnalyse");
+    static constexpr const char* nomsTemps[4] = {"", "menuAnalyseDixSecondes", "menuAnalyseTrenteSecondes",
+                                                 "menuAnalyseDeuxMinutes"};
+    for (int t = 1; t <= 3; ++t) {
+        menuTempsAnalyseItems[t] = article(menuTempsAnalyse, nomsTemps[t], true);
+        temps->addAction(menuTempsAnalyseItems[t]);
+        connect(menuTempsAnalyseItems[t], &QAction::triggered, this, [this, t] { tempsAnalyseClick(t); });
+    }
+    menuBoutonAnalyse = article(menuOptions, "menuBoutonAnalyse", true);
+    connect(menuBoutonAnalyse, &QAction::triggered, this, &TfrmBelvane::menuBoutonAnalyseClick);
 
     menuAide = sousMenu(this, "menuAide");
     barre->addMenu(menuAide);

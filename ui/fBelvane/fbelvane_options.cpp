@@ -46,6 +46,10 @@ QAction* TfrmBelvane::actionMenu(MenuOption m) const {
         case menuBarreOutils: return this->menuBarreOutils;
         case menuBarreInfo: return this->menuBarreInfo;
         case menuScoresGlobaux: return this->menuScoresGlobaux;
+        case menuAnalyseDixSecondes: return menuTempsAnalyseItems[1];
+        case menuAnalyseTrenteSecondes: return menuTempsAnalyseItems[2];
+        case menuAnalyseDeuxMinutes: return menuTempsAnalyseItems[3];
+        case menuBoutonAnalyse: return this->menuBoutonAnalyse;
     }
     return nullptr;
 }
@@ -63,6 +67,10 @@ void TfrmBelvane::montrerPanneau(PanneauOption p, bool visible) {
         case PanneauOption::PanelDeductions: w = PanelDeductions; break;
         case PanneauOption::PanelBarreOutils: w = PanelBarreOutils; break;
         case PanneauOption::panelBarreInfo: w = panelBarreInfo; break;
+        case PanneauOption::boutonAnalyse:
+            PanelAnalyse->setVisible(visible);
+            disposerResultat();
+            return;
     }
     if (w) w->setVisible(visible);
     // The information bar gives its room to the table, or takes it back.
@@ -79,6 +87,7 @@ void TfrmBelvane::couleurFond(Couleur c) { tapis_->changerFond(couleurQt(c)); }
 void TfrmBelvane::couleurTableRonde(Couleur c) { TableRonde->changerCouleur(couleurQt(c)); }
 
 void TfrmBelvane::montrerResultat(const std::string& texte) {
+    menuAnalyse->setEnabled(true);
     PanelPanelNewPartie->show();
     PanelTexteResultat->setText(qs(texte));
     afficherCodeDonne();

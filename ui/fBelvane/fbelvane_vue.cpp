@@ -11,6 +11,7 @@
 #include "ui/fPliPrecedent/fpliprecedent.h"
 #include "ui/fScoreDetaille/fscoredetaille.h"
 #include "ui/fTousPlis/ftousplis.h"
+#include "ui/fAnalyse/fanalyse.h"
 
 namespace {
 
@@ -154,6 +155,9 @@ void TfrmBelvane::effacerTable() {
         panelDehors[c]->clear();
     }
     menuPreviousTrick->setEnabled(false);
+    // A new deal: the analysis of the last one stops and its window goes.
+    menuAnalyse->setEnabled(false);
+    if (frmAnalyse_) frmAnalyse_->annuler();
     for (QWidget* w : std::initializer_list<QWidget*>{frmPliPrecedent_, frmMains_, frmScoreDetaille_, frmTousPlis_})
         if (w) w->hide();
     PanelPreneur->hide();

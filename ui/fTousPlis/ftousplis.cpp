@@ -77,7 +77,13 @@ TfrmTousPlis::TfrmTousPlis(Jeu& jeu, double facteur, QWidget* parent)
     buttonImprimerPlis->setGeometry(PanelPlisOk->x() - dessin(8) - dessin(110), haut + dessin(3), dessin(110), h);
     SBColor = new BoutonCouleur(this);
     SBColor->setGeometry(buttonImprimerPlis->x() - dessin(8) - h, haut + dessin(3), h, h);
-    for (QPushButton* b : {PanelPasApas, panelEnArriere, PanelEffacer, PanelVoirTout, PanelPlisOk, buttonImprimerPlis}) {
+    // The open-cards analysis of the deal, left of the colour button.
+    buttonAnalysePlis = new QPushButton(this);
+    buttonAnalysePlis->setObjectName("buttonAnalysePlis");
+    buttonAnalysePlis->setGeometry(SBColor->x() - dessin(8) - dessin(110), haut + dessin(3), dessin(110), h);
+    connect(buttonAnalysePlis, &QPushButton::clicked, this, &TfrmTousPlis::analyseDemandee);
+    for (QPushButton* b : {PanelPasApas, panelEnArriere, PanelEffacer, PanelVoirTout, PanelPlisOk, buttonImprimerPlis,
+                           buttonAnalysePlis}) {
         b->setFont(policeBoutons(dessin(12)));
         b->setFocusPolicy(Qt::NoFocus);
         b->setIconSize(QSize(dessin(18), dessin(18)));
@@ -120,6 +126,7 @@ QRect TfrmTousPlis::rectangleImpression() { return rectanglePage(500, 500, 2500,
 void TfrmTousPlis::appliquerLangue(int langue) {
     setWindowTitle(qs(Texte::frmTousPlis, langue));
     buttonImprimerPlis->setText(qs(Texte::boutonImprimer, langue));
+    buttonAnalysePlis->setText(qs(Texte::boutonAnalyse, langue));
     PanelPlisOk->setText(qs(Texte::PanelOkPoignee, langue));
     PanelPasApas->setToolTip(qs(Texte::bulleLecture, langue));
     panelLecture->setToolTip(qs(Texte::bulleLecture, langue));

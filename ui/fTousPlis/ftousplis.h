@@ -54,6 +54,10 @@ public:
     // Where the print button puts the picture on the page.
     static QRect rectangleImpression();
 
+signals:
+    // The Analysis button: the main window opens the analysis of the deal shown.
+    void analyseDemandee();
+
 public slots:
     void reject() override;
 
@@ -81,6 +85,7 @@ private:
     QPushButton* PanelVoirTout = nullptr;
     QPushButton* PanelPlisOk = nullptr;
     QPushButton* buttonImprimerPlis = nullptr;
+    QPushButton* buttonAnalysePlis = nullptr;
     BoutonCouleur* SBColor = nullptr;
     QTimer timerTousPlis;
 };
