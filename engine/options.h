@@ -37,6 +37,17 @@ struct Options {
     Table<Table<std::int32_t, 1, 4>, 1, 3> highScoreChallenge;
     Table<Table<std::string, 1, 4>, 1, 3> nomHighScoreChallenge;
 
+    // The table that explains itself, stored after the global scores. Each is
+    // on unless the store says otherwise: a store written before they existed
+    // keeps them on.
+    std::uint8_t optionMarquerTour = 1;         // seat names, the seat to play, the trick's winner
+    std::uint8_t optionCartesJouables = 1;      // unplayable cards dimmed, and why in the information bar
+    std::uint8_t optionConseilCarte = 1;        // the card hint
+    std::uint8_t optionJeuAuClavier = 1;        // keyboard play and card names for screen readers
+    std::uint8_t optionAnimationCartes = 1;     // cards glide to the table and to the trick's winner
+    std::uint8_t optionConfirmerAbandon = 1;    // ask before abandoning a deal in progress
+    std::uint8_t optionReglesDuJeu = 1;         // the help command opens the rules of the game
+
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;
     // Intervals in force of the card and transition timers, set from the

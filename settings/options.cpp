@@ -64,7 +64,14 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
         std::snprintf(nom, sizeof nom, "scoreTotal%d", s);
         if (!visiter(nom, jeu.scores.scoreTotal[s])) return false;
     }
-    return true;
+    // The table that explains itself.
+    return visiter("optionMarquerTour", o.optionMarquerTour) &&
+           visiter("optionCartesJouables", o.optionCartesJouables) &&
+           visiter("optionConseilCarte", o.optionConseilCarte) &&
+           visiter("optionJeuAuClavier", o.optionJeuAuClavier) &&
+           visiter("optionAnimationCartes", o.optionAnimationCartes) &&
+           visiter("optionConfirmerAbandon", o.optionConfirmerAbandon) &&
+           visiter("optionReglesDuJeu", o.optionReglesDuJeu);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -178,6 +185,14 @@ void optionsParDefaut(Jeu& jeu) {
     o.optionNiveauAdaptatif = 1;
     o.optionNbDonnesChallenge = 12;
     o.optionRepartitionDonne = 3;
+    // The table that explains itself.
+    o.optionMarquerTour = 1;
+    o.optionCartesJouables = 1;
+    o.optionConseilCarte = 1;
+    o.optionJeuAuClavier = 1;
+    o.optionAnimationCartes = 1;
+    o.optionConfirmerAbandon = 1;
+    o.optionReglesDuJeu = 1;
     for (int i = 1; i <= 3; ++i) {
         o.highScoreChallenge[i].remplir(300);
         o.nomHighScoreChallenge[i].remplir(nomParDefautChallenge);

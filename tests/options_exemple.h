@@ -34,6 +34,10 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     }
     for (int n = 1; n <= 100; ++n) v.push_back({"fr" + std::to_string(n), 4});
     for (int s = 1; s <= 4; ++s) v.push_back({"scoreTotal" + std::to_string(s), 4});
+    // The table that explains itself.
+    for (const char* nom : {"optionMarquerTour", "optionCartesJouables", "optionConseilCarte", "optionJeuAuClavier",
+                            "optionAnimationCartes", "optionConfirmerAbandon", "optionReglesDuJeu"})
+        v.push_back({nom, 1});
     return v;
 }
 
@@ -78,6 +82,13 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     }
     for (int n = 1; n <= 100; ++n) jeu.regles.poidsRegle[n] = entier();
     for (int s = 1; s <= 4; ++s) jeu.scores.scoreTotal[s] = entier();
+    o.optionMarquerTour = octet();
+    o.optionCartesJouables = octet();
+    o.optionConseilCarte = octet();
+    o.optionJeuAuClavier = octet();
+    o.optionAnimationCartes = octet();
+    o.optionConfirmerAbandon = octet();
+    o.optionReglesDuJeu = octet();
 }
 
 // The first stored variable that differs between the two games, or "".
@@ -109,6 +120,13 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.nomHighScoreChallenge != y.nomHighScoreChallenge) return "nomHighScoreChallenge";
     if (a.regles.poidsRegle != b.regles.poidsRegle) return "poidsRegle";
     if (a.scores.scoreTotal != b.scores.scoreTotal) return "scoreTotal";
+    if (x.optionMarquerTour != y.optionMarquerTour) return "optionMarquerTour";
+    if (x.optionCartesJouables != y.optionCartesJouables) return "optionCartesJouables";
+    if (x.optionConseilCarte != y.optionConseilCarte) return "optionConseilCarte";
+    if (x.optionJeuAuClavier != y.optionJeuAuClavier) return "optionJeuAuClavier";
+    if (x.optionAnimationCartes != y.optionAnimationCartes) return "optionAnimationCartes";
+    if (x.optionConfirmerAbandon != y.optionConfirmerAbandon) return "optionConfirmerAbandon";
+    if (x.optionReglesDuJeu != y.optionReglesDuJeu) return "optionReglesDuJeu";
     return "";
 }
 
