@@ -13,6 +13,7 @@
 
 #include "engine/arrondi.h"
 #include "engine/jeu.h"
+#include "ui/fBelvane/aides_table.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fMains/fmains.h"
 #include "ui/fPliPrecedent/fpliprecedent.h"
@@ -104,6 +105,7 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     jeu_.vue = this;
     jeu_.minuteurs = this;
     connect(tapis_, &Tapis::clic, this, &TfrmBelvane::continuerClick);
+    aides_ = new AidesTable(jeu_, this);
 }
 
 TfrmBelvane::~TfrmBelvane() {

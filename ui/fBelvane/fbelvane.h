@@ -15,6 +15,7 @@ class QMenu;
 class QPushButton;
 class QScreen;
 class QToolButton;
+class AidesTable;
 class BarreOutils;
 class Forme;
 class ImageCarte;
@@ -46,6 +47,8 @@ public:
     TfrmTousPlis* frmTousPlis() const { return frmTousPlis_; }
     TfrmMains* frmMains() const { return frmMains_; }
     TfrmScoreDetaille* frmScoreDetaille() const { return frmScoreDetaille_; }
+    // Whose turn, playable cards, the hint, keyboard play, motion and the rules.
+    AidesTable* aides() const { return aides_; }
 
     // Minuteurs.
     void armer(Minuteur m, int millisecondes) override;
@@ -191,6 +194,7 @@ private:
     TfrmScoreDetaille* frmScoreDetaille_ = nullptr;
     TfrmTousPlis* frmTousPlis_ = nullptr;
     Vue* frmPoignee_ = nullptr;
+    AidesTable* aides_ = nullptr;
 
     Tapis* tapis_ = nullptr;
     Forme* TableRonde = nullptr;
