@@ -114,6 +114,8 @@ TfrmBelvane::~TfrmBelvane() {
     if (jeu_.minuteurs == this) jeu_.minuteurs = &minuteursNuls();
 }
 
+AidesTable* TfrmBelvane::aides() const { return aides_; }
+
 double TfrmBelvane::facteurEcran(const QScreen* ecran) {
     if (!ecran) return 1.0;
     const double ppp = ecran->logicalDotsPerInchX();

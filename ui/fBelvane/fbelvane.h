@@ -3,6 +3,7 @@
 // Vue, runs the game's timers through Minuteurs, and hands every click to the
 // game's routines; it keeps no game state of its own.
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include "engine/table.h"
@@ -48,7 +49,7 @@ public:
     TfrmMains* frmMains() const { return frmMains_; }
     TfrmScoreDetaille* frmScoreDetaille() const { return frmScoreDetaille_; }
     // Whose turn, playable cards, the hint, keyboard play, motion and the rules.
-    AidesTable* aides() const { return aides_; }
+    AidesTable* aides() const;
 
     // Minuteurs.
     void armer(Minuteur m, int millisecondes) override;
@@ -194,7 +195,7 @@ private:
     TfrmScoreDetaille* frmScoreDetaille_ = nullptr;
     TfrmTousPlis* frmTousPlis_ = nullptr;
     Vue* frmPoignee_ = nullptr;
-    AidesTable* aides_ = nullptr;
+    QPointer<AidesTable> aides_;
 
     Tapis* tapis_ = nullptr;
     Forme* TableRonde = nullptr;

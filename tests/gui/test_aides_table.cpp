@@ -1,0 +1,354 @@
+// The table that explains itself, in the real window: the dimmed cards are
+// exactly the ones the player may not choose, a whole deal plays from the
+// keyboard, the hint lifts the rules' card and changes nothing, the turn and
+// the winner are marked, cards move without holding up the game, a deal in
+// progress is not abandoned unasked, the rules open beside the table; and with
+// every one of these options off the window is the window it always was.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <memory>
+
+#include "engine/chien.h"
+#include "engine/conseil.h"
+#include "engine/enchere.h"
+#include "engine/jeu.h"
+#include "engine/pli.h"
+#include "engine/raisons.h"
+#include "engine/regles_moteur.h"
+#include "flow/deroulement.h"
+#include "flow/poignee.h"
+#include "scoring/score.h"
+#include "settings/options.h"
+#include "ui/fAide/faide.h"
+#include "ui/fBelvane/aides_table.h"
+#include "ui/fBelvane/controles.h"
+#include "ui/fBelvane/fbelvane.h"
+#include "ui/fPoignee/fpoignee.h"
+
+namespace {
+
+void toutesLesAides(Options& o, std::uint8_t v) {
+    o.optionMarquerTour = o.optionCartesJouables = o.optionConseilCarte = o.optionJeuAuClavier = v;
+    o.optionAnimationCartes = o.optionConfirmerAbandon = o.optionReglesDuJeu = v;
+}
+
+// One game in its window, as the main routine builds it, at a fixed seed.
+struct Table_ {
+    std::unique_ptr<Jeu> jeu = std::make_unique<Jeu>();
+    std::unique_ptr<TfrmPoignee> poignee;
+    std::unique_ptr<TfrmBelvane> fenetre;
+
+    Table_(std::uint64_t graine, int force, int vitesse = 5) {
+        jeu->hasard.horloge = horlogeDeterministe(graine);
+        poignee = std::make_unique<TfrmPoignee>(*jeu, 1.0);
+        fenetre = std::make_unique<TfrmBelvane>(*jeu, 1.0);
+        fenetre->attacherPoignee(poignee.get());
+        jeu->finDeDonne = finDeDonne;
+        chargerOptions(*jeu);
+        initialiserPartie(*jeu);
+        Options& o = jeu->options;
+        o.optionVitesseJeuDeLaCarte = vitesse;
+        o.optionAttenteEntreChaquePli = 0;
+        o.optionForceMain = force;
+        o.optionProposePoignee = 0;
+        appliquerOptions(*jeu);
+        fenetre->show();
+        fenetre->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
+    }
+    ~Table_() {
+        fenetre.reset();
+        poignee.reset();
+    }
+    Donne& d() { return jeu->donne; }
+    AidesTable& aides() { return *fenetre->aides(); }
+    QWidget* controle(const QString& nom) const { return fenetre->findChild<QWidget*>(nom); }
+    bool montre(const QString& nom) const { return controle(nom) && controle(nom)->isVisible(); }
+    bool tourHumain() { return d().humainPeutJouer && d().joueurCourant == 1 && d().etatAttente == 0; }
+    // The game waits for the human, or for a continue, or the deal is over.
+    bool attendLeJoueur() {
+        return montre("BarreEnchere") || d().etatAttente != 0 || d().modeEcart == 1 || tourHumain() ||
+               d().numeroPli == 19 || (d().poigneeEnCours && !jeu->poignee.ouverte);
+    }
+};
+
+template <typename Condition>
+bool attendre(Condition condition, int ms = 8000) {
+    for (int t = 0; t < ms; t += 2) {
+        if (condition()) return true;
+        QTest::qWait(2);
+    }
+    return condition();
+}
+
+// Answers the next modal question with the button `role`, and counts it.
+void repondre(QMessageBox::StandardButton bouton, int* vues) {
+    QTimer::singleShot(0, [bouton, vues] {
+        if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++*vues;
+            m->button(bouton)->click();
+        }
+    });
+}
+
+// At the human's turn with a card he may not play: clicks it, checks what the
+// information bar says and that the card is still in his hand. False when every card may be played.
+bool tourHumainInterdit(Table_& t) {
+    Donne& d = t.d();
+    for (int k = 1; k <= 18; ++k) {
+        if (!d.mainJoueur[1][k].enMain || d.jouable[1][k] == 1) continue;
+        const std::string attendue = raisonInjouable(*t.jeu, k, FRANCAIS);
+        EXPECT_FALSE(attendue.empty());
+        QTest::mouseClick(t.controle(QString("Carte3D%1").arg(k)), Qt::LeftButton);
+        EXPECT_TRUE(d.mainJoueur[1][k].enMain);
+        EXPECT_EQ(static_cast<QLabel*>(t.controle("info"))->text().toStdString(), attendue);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// The dimmed cards are the cards the player may not choose, at every turn of
+// his, on every discard screen and in the handful window, over many deals.
+TEST(AidesTable, LesCartesVoileesSontLesCartesInterdites) {
+    int tours = 0, voilees = 0, ecrans = 0, poignees = 0;
+    for (std::uint64_t graine = 1; graine <= 8; ++graine) {
+        // Garde Contre hands hold many trumps: the handful comes; Garde hands bring the discard.
+        Table_ t(graine, graine % 2 ? 4 : 6);
+        t.jeu->options.optionProposePoignee = 1;
+        Donne& d = t.d();
+        nouvelleDonne(*t.jeu, 0);
+        for (int pas = 0; pas < 400 && d.numeroPli != 19; ++pas) {
+            ASSERT_TRUE(attendre([&] { return t.attendLeJoueur(); }));
+            t.aides().mettreAJour();
+            if (d.numeroPli == 19) break;
+            if (t.montre("BarreEnchere")) {
+                annoncerEnchere(*t.jeu, d.enchere[1] > d.meilleureEnchere ? d.enchere[1] : PASSE);
+            } else if (d.modeEcart == 1) {
+                ++ecrans;
+                for (int p = 1; p <= 24; ++p)
+                    EXPECT_EQ(t.aides().carteMainVoilee(p), carteNonEcartable(*t.jeu, p)) << "position " << p;
+                for (int p = 24; p >= 1 && d.nbCartesEcartees < 6; --p)
+                    if (!carteNonEcartable(*t.jeu, p)) cliquerCarteEcart(*t.jeu, p);
+                confirmerEcart(*t.jeu);
+            } else if (d.etatAttente != 0) {
+                for (int k = 1; k <= 18; ++k) EXPECT_FALSE(t.aides().carteMainVoilee(k));
+                continuer(*t.jeu);
+            } else if (d.poigneeEnCours) {
+                // The largest handful the hand allows, checked, then cancelled.
+                const int n = compterAtoutsHumain(*t.jeu);
+                ouvrirPoignee(*t.jeu, n >= 15 ? 3 : n >= 13 ? 2 : 1);
+                t.aides().mettreAJour();
+                ++poignees;
+                for (int k = 1; k <= 18; ++k) {
+                    const bool excuse = k <= n && estExcuse(d.mainJoueur[1][k]);
+                    EXPECT_EQ(t.aides().cartePoigneeVoilee(k), excuse && k != t.jeu->poignee.taillePoignee) << k;
+                }
+                PanelAnnulerPoigneeClick(*t.jeu);
+            } else {
+                ++tours;
+                for (int k = 1; k <= 18; ++k) {
+                    const bool interdite = d.mainJoueur[1][k].enMain && d.jouable[1][k] == 0;
+                    EXPECT_EQ(t.aides().carteMainVoilee(k), interdite) << "seed " << graine << " slot " << k;
+                    voilees += interdite;
+                }
+                for (int k = 1; k <= 18; ++k)
+                    if (d.jouable[1][k] == 1 && d.mainJoueur[1][k].enMain) {
+                        jouerCarteHumain(*t.jeu, k);
+                        break;
+                    }
+                // Nothing is dimmed while the computers play.
+                t.aides().mettreAJour();
+                if (!t.tourHumain())
+                    for (int k = 1; k <= 18; ++k) EXPECT_FALSE(t.aides().carteMainVoilee(k));
+            }
+        }
+    }
+    EXPECT_GT(tours, 100);
+    EXPECT_GT(voilees, 200);
+    EXPECT_GE(ecrans, 2);
+    EXPECT_GE(poignees, 1);
+}
+
+// A click on a dimmed card says why in the information bar; the card stays.
+TEST(AidesTable, UnClicSurUneCarteInterditeDitPourquoi) {
+    for (std::uint64_t graine = 20; graine < 40; ++graine) {
+        Table_ t(graine, 2);
+        Donne& d = t.d();
+        nouvelleDonne(*t.jeu, 0);
+        for (int pas = 0; pas < 400 && d.numeroPli != 19; ++pas) {
+            ASSERT_TRUE(attendre([&] { return t.attendLeJoueur(); }));
+            if (d.numeroPli == 19) break;
+            if (t.montre("BarreEnchere")) annoncerEnchere(*t.jeu, PASSE);
+            else if (d.etatAttente != 0 || d.modeEcart) continuer(*t.jeu);
+            else if (tourHumainInterdit(t)) return;
+            else jouerCarteHumain(*t.jeu, [&] {
+                for (int k = 1; k <= 18; ++k)
+                    if (d.jouable[1][k] == 1 && d.mainJoueur[1][k].enMain) return k;
+                return 0;
+            }());
+        }
+    }
+    FAIL() << "no turn with a card the player may not play";
+}
+
+// A whole deal from the keyboard alone: F2, the digits of the bids, the space
+// bar, the arrows and Enter on the discard screen and for every card.
+TEST(AidesTable, UneDonneEntiereAuClavier) {
+    Table_ t(31, 4);
+    Donne& d = t.d();
+    QWidget* f = t.fenetre.get();
+    QTest::keyClick(f, Qt::Key_F2);
+    int cartes = 0, ecarts = 0;
+    for (int pas = 0; pas < 600 && d.numeroPli != 19; ++pas) {
+        ASSERT_TRUE(attendre([&] { return t.attendLeJoueur(); }))
+            << "trick " << d.numeroPli << " bids " << d.nbEncheres << " wait " << d.etatAttente << " discard "
+            << d.modeEcart << " cards " << d.nbCartesPli << " seat " << d.joueurCourant;
+        t.aides().mettreAJour();
+        if (d.numeroPli == 19) break;
+        if (t.montre("BarreEnchere")) {
+            const int e = d.enchere[1] > d.meilleureEnchere ? d.enchere[1] : PASSE;
+            QTest::keyClick(f, static_cast<Qt::Key>(Qt::Key_1 + e));
+        } else if (d.modeEcart == 1) {
+            ++ecarts;
+            // From the first card, Enter on each card that may go, until six are up.
+            QTest::keyClick(f, Qt::Key_Home);
+            for (int p = 1; p <= 24 && d.nbCartesEcartees < 6; ++p) {
+                if (!carteNonEcartable(*t.jeu, t.aides().carteFocalisee())) QTest::keyClick(f, Qt::Key_Return);
+                QTest::keyClick(f, Qt::Key_Right);
+            }
+            ASSERT_TRUE(t.montre("PanelConfirmeEcart"));
+            QTest::keyClick(f, Qt::Key_End);
+            QTest::keyClick(f, Qt::Key_Return);
+            EXPECT_EQ(d.modeEcart, 0);
+        } else if (d.etatAttente != 0) {
+            QTest::keyClick(f, Qt::Key_Space);
+        } else {
+            const int k = t.aides().carteFocalisee();
+            ASSERT_GE(k, 1);
+            EXPECT_EQ(d.jouable[1][k], 1) << "the frame starts on a playable card";
+            // Away and back to the same card: Home then Right as many times as
+            // there are cards held before it.
+            int avant = 0;
+            for (int i = 1; i < k; ++i) avant += d.mainJoueur[1][i].enMain;
+            QTest::keyClick(f, Qt::Key_Home);
+            for (int i = 0; i < avant; ++i) QTest::keyClick(f, Qt::Key_Right);
+            ASSERT_EQ(t.aides().carteFocalisee(), k);
+            QTest::keyClick(f, Qt::Key_Return);
+            EXPECT_FALSE(d.mainJoueur[1][k].enMain);
+            ++cartes;
+        }
+    }
+    EXPECT_EQ(d.numeroPli, 19);
+    EXPECT_EQ(cartes, 18);
+    EXPECT_EQ(ecarts, 1);
+    EXPECT_EQ(d.pointsPreneur + d.pointsDefense, 182);
+}
+
+// The hint lifts the card the rules choose from the human's view, says which
+// rule chose it, and leaves the game exactly as it was.
+TEST(AidesTable, LeConseilSouleveLaCarteEtNeChangeRien) {
+    Table_ t(44, 2);
+    Donne& d = t.d();
+    nouvelleDonne(*t.jeu, 0);
+    int conseils = 0;
+    for (int pas = 0; pas < 400 && d.numeroPli != 19; ++pas) {
+        ASSERT_TRUE(attendre([&] { return t.attendLeJoueur(); }));
+        if (d.numeroPli == 19) break;
+        if (t.montre("BarreEnchere")) annoncerEnchere(*t.jeu, PASSE);
+        else if (d.etatAttente != 0 || d.modeEcart) continuer(*t.jeu);
+        else {
+            const Conseil attendu = conseillerCarte(*t.jeu);
+            const std::uint32_t graine = t.jeu->hasard.graine;
+            const int nbRegles = t.jeu->regles.nbReglesUtilisees;
+            QWidget* carte = t.controle(QString("Carte3D%1").arg(attendu.slot));
+            const int haut = carte->y();
+            QTest::keyClick(t.fenetre.get(), Qt::Key_H);
+            EXPECT_EQ(t.aides().carteConseillee(), attendu.slot);
+            EXPECT_EQ(carte->y(), haut - t.jeu->disposition.leveeCarte);
+            EXPECT_EQ(static_cast<QLabel*>(t.controle("info"))->text().toStdString(),
+                      texteConseilCarte(attendu, FRANCAIS));
+            EXPECT_EQ(t.jeu->hasard.graine, graine);
+            EXPECT_EQ(t.jeu->regles.nbReglesUtilisees, nbRegles);
+            ++conseils;
+            jouerCarteHumain(*t.jeu, attendu.slot);
+        }
+    }
+    EXPECT_EQ(conseils, 18);
+    // Outside his turn the hint says when it comes, and lifts nothing.
+    t.fenetre->findChild<QAction*>("menuConseilCarte")->trigger();
+    EXPECT_EQ(t.aides().carteConseillee(), 0);
+    EXPECT_EQ(static_cast<QLabel*>(t.controle("info"))->text(),
+              QString::fromUtf8("Le conseil vient quand c'est à vous de jouer."));
+}
+
+// The seat to play is lit, the card winning so far carries the mark, and after
+// the fourth card the winner keeps it until the table is cleared.
+TEST(AidesTable, LeTourEtLeGagnantSontMarques) {
+    Table_ t(52, 2);
+    Donne& d = t.d();
+    nouvelleDonne(*t.jeu, 0);
+    auto allume = [&](int s) {
+        return static_cast<QLabel*>(t.controle(QString("EtiquetteSiege%1").arg(s)))->styleSheet().contains("255, 200, 0");
+    };
+    auto marquee = [&](int s) {
+        QWidget* l = t.controle(QString("CarteTable%1").arg(s))->findChild<QWidget*>("Liseret");
+        return l && l->isVisible();
+    };
+    // The auction: the seat to speak is lit.
+    t.aides().mettreAJour();
+    for (int s = 1; s <= 4; ++s) EXPECT_TRUE(t.montre(QString("EtiquetteSiege%1").arg(s)));
+    int plisVus = 0, coupsVus = 0;
+    for (int pas = 0; pas < 400 && d.numeroPli != 19; ++pas) {
+        ASSERT_TRUE(attendre([&] { return t.attendLeJoueur(); }));
+        t.aides().mettreAJour();
+        if (d.numeroPli == 19) break;
+        if (t.montre("BarreEnchere")) {
+            EXPECT_TRUE(allume(1));
+            annoncerEnchere(*t.jeu, PASSE);
+        } else if (d.pliAffiche == 1) {
+            ++plisVus;
+            for (int s = 1; s <= 4; ++s) {
+                EXPECT_EQ(marquee(s), s == d.joueurEntame) << s;
+                EXPECT_EQ(allume(s), s == d.joueurEntame) << s;
+            }
+            EXPECT_TRUE(static_cast<QLabel*>(t.controle(QString("EtiquetteSiege%1").arg(d.joueurEntame)))
+                            ->text()
+                            .endsWith(QString::fromUtf8("\u2605")));
+            continuer(*t.jeu);
+        } else if (d.etatAttente != 0 || d.modeEcart) {
+            continuer(*t.jeu);
+        } else {
+            EXPECT_TRUE(allume(1));
+            if (d.nbCartesPli > 0) {
+                ++coupsVus;
+                const int g = gagnantProvisoire(*t.jeu, 1);
+                for (int s = 1; s <= 4; ++s) EXPECT_EQ(marquee(s), s == g) << s;
+                for (int s = 2; s <= 4; ++s) EXPECT_FALSE(allume(s)) << s;
+            }
+            for (int k = 1; k <= 18; ++k)
+                if (d.jouable[1][k] == 1 && d.mainJoueur[1][k].enMain) {
+                    jouerCarteHumain(*t.jeu, k);
+                    break;
+                }
+            // A computer to play next: its name is lit, not the human's.
+            t.aides().mettreAJour();
+            if (d.nbCartesPli > 0 && d.nbCartesPli < 4) {
+                EXPECT_TRUE(allume(d.joueurCourant));
+                EXPECT_FALSE(allume(1));
+            }
+        }
+    }
+    EXPECT_GE(plisVus, 17);
+    EXPECT_GT(coupsVus, 8);
+}
