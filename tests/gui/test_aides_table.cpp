@@ -82,7 +82,7 @@ struct Table_ {
 };
 
 template <typename Condition>
-bool attendre(Condition condition, int ms = 8000) {
+bool attendre(Condition condition, int ms = 4000) {
     for (int t = 0; t < ms; t += 2) {
         if (condition()) return true;
         QTest::qWait(2);
@@ -351,4 +351,133 @@ TEST(AidesTable, LeTourEtLeGagnantSontMarques) {
     }
     EXPECT_GE(plisVus, 17);
     EXPECT_GT(coupsVus, 8);
+}
+
+namespace {
+
+// Everything a player can see of a window: each control's place, visibility,
+// state, texts and cursor, each card's face, and each menu item.
+QStringList etatVisible(QWidget* fenetre) {
+    QStringList etat;
+    QList<QWidget*> controles = fenetre->findChildren<QWidget*>();
+    controles.prepend(fenetre);
+    static const QStringList nouveaux = {"EtiquetteSiege", "Liseret", "Voile", "CadreFocus", "SBConseil",
+                                         "CarteEnMouvement"};
+    for (QWidget* w : controles) {
+        QString e = w->objectName() + " " + w->metaObject()->className();
+        // The explaining table's own controls: only whether they show.
+        if (std::any_of(nouveaux.begin(), nouveaux.end(), [w](const QString& n) { return w->objectName().startsWith(n); })) {
+            etat << e + QString(" %1").arg(w->isVisible());
+            continue;
+        }
+        const QRect r = w->geometry();
+        e += QString(" %1 %2,%3 %4x%5 %6 c%7 '%8' '%9'")
+                 .arg(w->isVisible())
+                 .arg(r.x())
+                 .arg(r.y())
+                 .arg(r.width())
+                 .arg(r.height())
+                 .arg(w->isEnabled())
+                 .arg(w->cursor().shape())
+                 .arg(w->toolTip(), w->accessibleName());
+        if (auto* l = qobject_cast<QLabel*>(w)) e += " '" + l->text() + "' " + l->styleSheet();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) e += " '" + b->text() + "' " + QString::number(b->isChecked());
+        if (auto* c = qobject_cast<ImageCarte*>(w))
+            e += QString(" carte %1/%2 %3").arg(c->couleurCarte()).arg(c->valeurCarte()).arg(c->graphicsEffect() != nullptr);
+        etat << e;
+    }
+    for (QAction* a : fenetre->findChildren<QAction*>())
+        etat << QString("action %1 '%2' %3 %4 %5 %6")
+                    .arg(a->objectName(), a->text())
+                    .arg(a->isVisible())
+                    .arg(a->isEnabled())
+                    .arg(a->isChecked())
+                    .arg(a->shortcut().toString());
+    return etat;
+}
+
+}  // namespace
+
+// With every option of the explaining table off, the window is the window it
+// always was: a twin whose aids are gone altogether sees exactly the same
+// controls at every step of two deals, keys pressed included. With the options
+// on, the two differ.
+TEST(AidesTable, ToutesLesOptionsEteintesLaFenetreEstCelleDeToujours) {
+    Table_ eteinte(71, 4, 5), temoin(71, 4, 5), allumee(71, 4, 5);
+    toutesLesAides(eteinte.jeu->options, 0);
+    toutesLesAides(temoin.jeu->options, 0);
+    toutesLesAides(allumee.jeu->options, 1);
+    for (Table_* t : {&eteinte, &temoin, &allumee}) {
+        appliquerOptions(*t->jeu);
+        t->aides().mettreAJour();
+    }
+    delete temoin.fenetre->aides();
+    ASSERT_EQ(temoin.fenetre->aides(), nullptr);
+    Table_* tables[] = {&eteinte, &temoin, &allumee};
+
+    int comparaisons = 0, differencesAllumee = 0;
+    auto comparer = [&](const char* ou) {
+        for (Table_* t : tables)
+            if (t->fenetre->aides()) t->fenetre->aides()->mettreAJour();
+        QTest::qWait(1);
+        const QStringList a = etatVisible(eteinte.fenetre.get());
+        const QStringList b = etatVisible(temoin.fenetre.get());
+        ASSERT_EQ(a.size(), b.size()) << ou;
+        for (int i = 0; i < a.size(); ++i) ASSERT_EQ(a[i].toStdString(), b[i].toStdString()) << ou;
+        differencesAllumee += etatVisible(allumee.fenetre.get()) != b;
+        ++comparaisons;
+    };
+    // Keys go to the two windows compared; the lit one would play on them.
+    auto touches = [&](std::initializer_list<Qt::Key> cles) {
+        for (Table_* t : {&eteinte, &temoin})
+            for (Qt::Key k : cles) QTest::keyClick(t->fenetre.get(), k);
+    };
+
+    for (Table_* t : tables) nouvelleDonne(*t->jeu, 0);
+    for (int donne = 0; donne < 2; ++donne) {
+        for (int pas = 0; pas < 400; ++pas) {
+            for (Table_* t : tables) ASSERT_TRUE(attendre([&] { return t->attendLeJoueur(); }));
+            Donne& d = eteinte.d();
+            ASSERT_EQ(d.numeroPli, temoin.d().numeroPli);
+            ASSERT_EQ(d.nbCartesPli, temoin.d().nbCartesPli);
+            comparer("step");
+            if (d.numeroPli == 19) break;
+            if (eteinte.montre("BarreEnchere")) {
+                touches({Qt::Key_2});
+                comparer("after a digit in the auction");
+                const int e = d.enchere[1] > d.meilleureEnchere ? d.enchere[1] : PASSE;
+                for (Table_* t : tables) annoncerEnchere(*t->jeu, e);
+            } else if (d.modeEcart == 1) {
+                touches({Qt::Key_Right, Qt::Key_Return});
+                comparer("after keys on the discard screen");
+                for (Table_* t : tables) {
+                    for (int p = 24; p >= 1 && t->d().nbCartesEcartees < 6; --p)
+                        if (!carteNonEcartable(*t->jeu, p)) cliquerCarteEcart(*t->jeu, p);
+                }
+                comparer("six cards chosen");
+                for (Table_* t : tables) QTest::mouseClick(t->controle("PanelConfirmeEcart"), Qt::LeftButton);
+            } else if (d.etatAttente != 0) {
+                for (Table_* t : tables) QTest::mouseClick(t->controle("TableRonde"), Qt::LeftButton);
+            } else {
+                touches({Qt::Key_H, Qt::Key_Right, Qt::Key_Return});
+                comparer("after keys at the human's turn");
+                // A click on a card that may not be played, then on the first that may.
+                for (int k = 1; k <= 18; ++k)
+                    if (d.mainJoueur[1][k].enMain && d.jouable[1][k] == 0) {
+                        for (Table_* t : tables) QTest::mouseClick(t->controle(QString("Carte3D%1").arg(k)), Qt::LeftButton);
+                        comparer("after a refused card");
+                        break;
+                    }
+                for (int k = 1; k <= 18; ++k)
+                    if (d.jouable[1][k] == 1 && d.mainJoueur[1][k].enMain) {
+                        for (Table_* t : tables) QTest::mouseClick(t->controle(QString("Carte3D%1").arg(k)), Qt::LeftButton);
+                        break;
+                    }
+            }
+        }
+        // The next deal from the menu, with no question asked.
+        for (Table_* t : tables) t->fenetre->findChild<QAction*>("menuNewGame")->trigger();
+    }
+    EXPECT_GT(comparaisons, 60);
+    EXPECT_GT(differencesAllumee, 30);
 }
