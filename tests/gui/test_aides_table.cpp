@@ -481,3 +481,146 @@ TEST(AidesTable, ToutesLesOptionsEteintesLaFenetreEstCelleDeToujours) {
     EXPECT_GT(comparaisons, 60);
     EXPECT_GT(differencesAllumee, 30);
 }
+
+// A played card glides at the card speed without holding the game up: the
+// timers are armed as they would be, the table card is where the game put it,
+// a click on the moving card does nothing; at the fastest speed nothing moves.
+TEST(AidesTable, LesCartesGlissentSansRetarderLeJeu) {
+    for (const int vitesse : {1, 5}) {
+        Table_ t(83, 2, vitesse);
+        Donne& d = t.d();
+        nouvelleDonne(*t.jeu, 0);
+        int glissements = 0, ramassages = 0;
+        for (int pas = 0; pas < 200 && d.numeroPli < 4; ++pas) {
+            ASSERT_TRUE(attendre([&] { return t.attendLeJoueur() || t.aides().enMouvement(); }, 6000));
+            if (t.aides().enMouvement() && !t.attendLeJoueur()) {
+                ++glissements;
+                // The game has moved on already: the card timer is armed for the next seat.
+                EXPECT_TRUE(t.fenetre->estArme(Minuteur::TimerEntreCarte) || d.nbCartesPli == 0);
+                QWidget* volante = t.fenetre->findChild<QWidget*>("CarteEnMouvement");
+                ASSERT_NE(volante, nullptr);
+                const int avant = d.nbCartesPli, attente = d.etatAttente;
+                QTest::mouseClick(volante, Qt::LeftButton);
+                EXPECT_EQ(d.nbCartesPli, avant);
+                EXPECT_EQ(d.etatAttente, attente);
+                ASSERT_TRUE(attendre([&] { return !t.aides().enMouvement(); }, 3000));
+                continue;
+            }
+            if (t.montre("BarreEnchere")) annoncerEnchere(*t.jeu, PASSE);
+            else if (d.etatAttente != 0 && d.pliAffiche == 1) {
+                QTest::mouseClick(t.controle("TableRonde"), Qt::LeftButton);
+                ramassages += t.aides().enMouvement();
+                // The table is cleared at once; what gathers is a picture of it.
+                for (int s = 1; s <= 4; ++s) EXPECT_FALSE(t.montre(QString("CarteTable%1").arg(s)));
+            } else if (d.etatAttente != 0 || d.modeEcart) continuer(*t.jeu);
+            else
+                for (int k = 1; k <= 18; ++k)
+                    if (d.jouable[1][k] == 1 && d.mainJoueur[1][k].enMain) {
+                        jouerCarteHumain(*t.jeu, k);
+                        EXPECT_TRUE(t.montre("CarteTable1"));
+                        break;
+                    }
+        }
+        if (vitesse == 1) {
+            EXPECT_GT(glissements, 3);
+            EXPECT_GE(ramassages, 1);
+        } else {
+            EXPECT_EQ(glissements, 0);
+            EXPECT_EQ(ramassages, 0);
+        }
+    }
+}
+
+// A new deal or a re-start in the middle of the tricks asks first; No keeps
+// the deal, Yes abandons it. Before the first card, nothing is asked.
+TEST(AidesTable, AbandonnerUneDonneDemandeConfirmation) {
+    Table_ t(90, 2);
+    Donne& d = t.d();
+    int questions = 0;
+    repondre(QMessageBox::No, &questions);
+    t.fenetre->findChild<QAction*>("menuNewGame")->trigger();  // before any deal: no question
+    QTest::qWait(5);
+    EXPECT_EQ(questions, 0);
+    ASSERT_TRUE(attendre([&] { return t.attendLeJoueur(); }));
+    for (int pas = 0; pas < 200 && !(d.numeroPli == 3 && t.attendLeJoueur() && d.etatAttente == 0); ++pas) {
+        ASSERT_TRUE(attendre([&] { return t.attendLeJoueur(); }));
+        if (t.montre("BarreEnchere")) annoncerEnchere(*t.jeu, PASSE);
+        else if (d.etatAttente != 0 || d.modeEcart) continuer(*t.jeu);
+        else if (d.numeroPli < 3)
+            for (int k = 1; k <= 18; ++k)
+                if (d.jouable[1][k] == 1 && d.mainJoueur[1][k].enMain) {
+                    jouerCarteHumain(*t.jeu, k);
+                    break;
+                }
+    }
+    ASSERT_EQ(d.numeroPli, 3);
+    const Table<Main, 1, 4> mains = d.mainInitiale;
+    for (const char* commande : {"menuNewGame", "menuGameAgain"}) {
+        repondre(QMessageBox::No, &questions);
+        t.fenetre->findChild<QAction*>(commande)->trigger();
+        EXPECT_EQ(d.numeroPli, 3) << commande;
+    }
+    t.fenetre->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.fenetre.get()));
+    repondre(QMessageBox::No, &questions);
+    QTest::keyClick(t.fenetre.get(), Qt::Key_F2);
+    EXPECT_EQ(d.numeroPli, 3);
+    EXPECT_EQ(questions, 3);
+    repondre(QMessageBox::Yes, &questions);
+    QTest::mouseClick(t.controle("SBNewGame"), Qt::LeftButton);
+    EXPECT_EQ(questions, 4);
+    EXPECT_EQ(d.numeroPli, 0);
+    bool memesMains = true;
+    for (int k = 1; k <= 18; ++k) memesMains = memesMains && d.mainInitiale[1][k].memeCarte(mains[1][k]);
+    EXPECT_FALSE(memesMains);
+}
+
+// F1 opens the rules beside the table in the player's language, with their
+// contents list and a search that finds a word or says it is nowhere.
+TEST(AidesTable, LesReglesSOuvrentACoteDeLaTable) {
+    Table_ t(5, 2);
+    t.jeu->options.langue = ANGLAIS;
+    t.aides().mettreAJour();
+    QTest::keyClick(t.fenetre.get(), Qt::Key_F1);
+    TfrmAide* aide = t.aides().frmAide();
+    ASSERT_TRUE(aide->isVisible());
+    EXPECT_FALSE(aide->isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(aide->windowTitle(), "The rules of French Tarot as Belvane plays them");
+    EXPECT_EQ(aide->sommaire()->count(), 10);
+    const QString texte = aide->texte()->toPlainText();
+    for (const char* mot : {"oudlers", "Guard Against", "discard", "handful", "overtrump", "Fool", "Petit au bout",
+                            "45 − 41 = 4", "Adaptative", "Keyboard play"})
+        EXPECT_TRUE(texte.contains(QString::fromUtf8(mot))) << mot;
+    EXPECT_TRUE(aide->rechercher("Petit au bout"));
+    EXPECT_EQ(aide->texte()->textCursor().selectedText(), "Petit au bout");
+    EXPECT_FALSE(aide->rechercher("chelem"));
+    EXPECT_EQ(aide->findChild<QLabel*>("introuvableAide")->text(), "Not found: chelem");
+    // The table goes on while the rules are open.
+    QTest::mouseClick(t.controle("PanelLancement"), Qt::LeftButton);
+    EXPECT_TRUE(aide->isVisible());
+    EXPECT_EQ(t.d().numeroPli, 0);
+    EXPECT_NE(t.d().enchere[t.d().premierJoueur], PAS_ENCORE_PARLE);
+
+    // In French the same window reads French.
+    t.jeu->options.langue = FRANCAIS;
+    t.aides().mettreAJour();
+    EXPECT_EQ(aide->windowTitle(), QString::fromUtf8("Les règles du Tarot selon Belvane"));
+    EXPECT_TRUE(aide->texte()->toPlainText().contains(QString::fromUtf8("Garde Contre")));
+}
+
+// Every card picture carries the card's name for a screen reader.
+TEST(AidesTable, ChaqueCarteADonNom) {
+    Table_ t(12, 2);
+    t.jeu->options.langue = ANGLAIS;
+    nouvelleDonne(*t.jeu, 0);
+    t.aides().mettreAJour();
+    const Donne& d = t.d();
+    for (int k = 1; k <= 18; ++k)
+        EXPECT_EQ(t.controle(QString("Carte3D%1").arg(k))->accessibleName().toStdString(),
+                  nomCarte(d.mainJoueur[1][k], ANGLAIS))
+            << k;
+    t.jeu->options.optionJeuAuClavier = 0;
+    t.aides().mettreAJour();
+    EXPECT_TRUE(t.controle("Carte3D1")->accessibleName().isEmpty());
+}

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -27,6 +28,23 @@
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The hint's icon: a lit bulb.
+QIcon ampoule(int cote) {
+    QPixmap image(cote, cote);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal u = cote / 16.0;
+    p.setPen(QPen(QColor(120, 90, 0), u));
+    p.setBrush(QColor(255, 215, 40));
+    p.drawEllipse(QRectF(3 * u, 1 * u, 10 * u, 10 * u));
+    p.setBrush(QColor(150, 150, 150));
+    p.setPen(QPen(QColor(70, 70, 70), u * 0.8));
+    p.drawRect(QRectF(5.5 * u, 10.5 * u, 5 * u, 4 * u));
+    p.drawLine(QPointF(5.5 * u, 12.5 * u), QPointF(10.5 * u, 12.5 * u));
+    return QIcon(image);
+}
 
 QAction* option(QMenu* menu, const char* nom) {
     auto* a = menu->addAction(QString());
@@ -107,7 +125,7 @@ void AidesTable::creerMenus() {
     SBConseil_ = new QToolButton(barre);
     SBConseil_->setObjectName("SBConseil");
     SBConseil_->setGeometry(modele->geometry().translated(0, modele->height()));
-    SBConseil_->setIcon(fenetre_->style()->standardIcon(QStyle::SP_DialogYesButton));
+    SBConseil_->setIcon(ampoule(std::max(16, modele->iconSize().height() * 2)));
     SBConseil_->setIconSize(modele->iconSize());
     SBConseil_->setAutoRaise(true);
     SBConseil_->setFocusPolicy(Qt::NoFocus);
