@@ -1,8 +1,11 @@
 // Belvane: the card table for one human player against three computers.
 #include <QApplication>
 #include <QScreen>
+#include <cstdio>
 #include <memory>
 
+#include "app/icone.h"
+#include "app/ligne_commande.h"
 #include "engine/jeu.h"
 #include "flow/deroulement.h"
 #include "scoring/score.h"
@@ -14,8 +17,21 @@
 #include "ui/langue.h"
 
 int main(int argc, char** argv) {
+    // Any argument is answered on the terminal (--help, --version) or refused,
+    // with no window and no display needed.
+    if (argc > 1) {
+        const QCoreApplication ligne(argc, argv);
+        const ReponseLigneDeCommande reponse = repondreLigneDeCommande(QCoreApplication::arguments());
+        std::fputs(qPrintable(reponse.sortie), stdout);
+        std::fputs(qPrintable(reponse.erreur), stderr);
+        return reponse.code;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("BELVANE 2010");
+    QApplication::setWindowIcon(iconeBelvane());
+    // Names the menu entry, whose icon the task bar shows under Wayland.
+    QGuiApplication::setDesktopFileName("fr.oskaveri.belvane");
 
     Jeu jeu;
     const QScreen* ecran = QGuiApplication::primaryScreen();

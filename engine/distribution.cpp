@@ -113,8 +113,10 @@ bool donner(Jeu& jeu) {
 
     if (o.optionAuMoinsUneMainDePrise && z == 4 && !rejouer) rejetee = true;
 
+    // Only a deal that is played sets the count back: an attempt rejected for
+    // another reason leaves it alone, or a fourth deal with no bid could follow.
     if (z < 4) {
-        d.nbDonnesSansPreneur = 0;
+        if (rejouer || !rejetee) d.nbDonnesSansPreneur = 0;
     } else if (!rejetee) {
         ++d.nbDonnesSansPreneur;
         if (d.nbDonnesSansPreneur >= 4 && !rejouer) rejetee = true;

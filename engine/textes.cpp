@@ -168,6 +168,10 @@ const Entree catalogue[] = {
     {Texte::pdfImpossible, "Le fichier PDF n'a pas pu être écrit : ", "The PDF file could not be written: "},
     {Texte::impressionImpossible, "L'impression n'a pas pu commencer sur l'imprimante par défaut.",
      "Printing could not start on the default printer."},
+    // Printing without a printer: the name offered for the PDF file says what is printed.
+    {Texte::pdfTousPlis, "Belvane - les 18 plis", "Belvane - the 18 tricks"},
+    {Texte::pdfMains, "Belvane - les 4 mains et le chien", "Belvane - the 4 hands and the dog"},
+    {Texte::pdfScoreDetaille, "Belvane - score détaillé", "Belvane - detailed score"},
     // The table that explains itself.
     {Texte::menuMarquerTour, "Montrer à qui est le &tour", "Show whose &turn it is"},
     {Texte::menuCartesJouables, "Assombrir les cartes in&jouables", "&Dim the unplayable cards"},

@@ -48,6 +48,8 @@ enum class Texte {
     // Review windows: replay and colour hints, printing.
     bulleLecture, bulleEnArriere, bulleEffacer, bulleVoirTout, bulleSBColor, pasDImprimante, enregistrerPdf,
     fichiersPdf, pdfImpossible, impressionImpossible,
+    // Printing without a printer: the name offered for the PDF file says what is printed.
+    pdfTousPlis, pdfMains, pdfScoreDetaille,
     // The table that explains itself: its options, the card hint, why a card
     // cannot be played, the card names read aloud, abandoning a deal, the rules.
     menuMarquerTour, menuCartesJouables, menuConseilCarteOption, menuJeuAuClavier, menuAnimationCartes,

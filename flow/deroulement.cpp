@@ -84,6 +84,8 @@ void nouvelleDonne(Jeu& jeu, int mode) {
     viderPli(d);
     d.etatAttente = 0;
     d.modeEcart = 0;
+    // A click left over from the last deal's turn must not play a card of this one.
+    d.humainPeutJouer = false;
     d.plusFortAtout = 0;
     d.pointsPreneur = d.pointsDefense = 0;
     k.couleurLongueCoupee = 0;
@@ -108,7 +110,10 @@ void effacerTable(Jeu& jeu) {
     jeu.vue->activerPliPrecedent(false);
     jeu.scores.scoresGlobauxVisibles = true;
     basculerScoresGlobaux(jeu);
+    // Every step the last deal had pending: a computer's bid or card, the pause after a trick.
+    jeu.minuteurs->arreter(Minuteur::TimerEnchere);
     jeu.minuteurs->arreter(Minuteur::TimerEntreCarte);
+    jeu.minuteurs->arreter(Minuteur::TimerTransition);
 }
 
 void continuer(Jeu& jeu) {

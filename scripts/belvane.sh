@@ -10,7 +10,8 @@ case "$action" in
   *) echo "usage: scripts/belvane.sh jouer|tester" >&2; exit 2 ;;
 esac
 
-paquets=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev libgtest-dev libbenchmark-dev fonts-dejavu-core poppler-utils)
+paquets=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev libgtest-dev libbenchmark-dev fonts-dejavu-core poppler-utils
+         desktop-file-utils appstream groff-base dpkg-dev)
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
@@ -24,16 +25,14 @@ if [ ${#manquants[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build -j "$(nproc)"
 
 if [ "$action" = tester ]; then
+  cmake --build build -j "$(nproc)"
   cd build
   QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
   exit $?
 fi
 
-if [ -x build/app/belvane ]; then
-  exec build/app/belvane
-fi
-echo "The game's window is not built yet: dealing one deal with the headless tool instead."
-exec build/tools/autoplay/belvane-autoplay --deals 1 --jsonl
+# Only the game and what it needs: the test programs wait for "tester".
+cmake --build build -j "$(nproc)" --target belvane
+exec build/app/belvane

@@ -59,6 +59,25 @@ struct Partie {
         attendre();
     }
 
+    // One step of a deal as the human plays it: a timer fires, or he bids as
+    // advised, discards the first six cards he may, declines the handful and
+    // plays his first playable card, or clicks to continue.
+    void unPas() {
+        Donne& d = jeu.donne;
+        if (minuteurs.declencher(jeu)) return;
+        if (d.numeroPli == 0 && d.etatAttente == 0) {
+            annoncerEnchere(jeu, d.enchere[1]);
+        } else if (d.modeEcart == 1) {
+            for (int pos = 1; pos <= 24 && d.nbCartesEcartees < 6; ++pos) cliquerCarteEcart(jeu, pos);
+            confirmerEcart(jeu);
+        } else if (d.humainPeutJouer && d.joueurCourant == 1) {
+            if (d.poigneeEnCours) PanelPoigneeAucuneClick(jeu);
+            jouerCarteHumain(jeu, premiereCarteJouable());
+        } else {
+            continuer(jeu);
+        }
+    }
+
     int premiereCarteJouable() const {
         for (int k = 1; k <= 18; ++k)
             if (jeu.donne.jouable[1][k] == 1 && jeu.donne.mainJoueur[1][k].enMain) return k;
@@ -221,4 +240,67 @@ TEST(Deroulement, OffreDePoigneeAuPremierPli) {
         EXPECT_EQ(d.poigneeEnCours, 0);
         EXPECT_FALSE(p.vue.offrePoignee);
     }
+}
+
+// The player starts a new deal while the game waits for his card. His clicks
+// during the pauses before the first cards of the new deal play nothing: his
+// turn has not come, and the new deal's playable cards are not known yet.
+TEST(Deroulement, UnClicDeLaDonnePrecedenteNeJouePasDeCarte) {
+    Partie p(12);
+    Donne& d = p.jeu.donne;
+    nouvelleDonne(p.jeu, 0);
+    for (int pas = 0; pas < 2000 && !(d.humainPeutJouer && d.joueurCourant == 1); ++pas) p.unPas();
+    ASSERT_TRUE(d.humainPeutJouer) << "the human's turn never came";
+
+    nouvelleDonne(p.jeu, 0);
+    EXPECT_FALSE(d.humainPeutJouer);
+    int pausesEssayees = 0;
+    for (int pas = 0; pas < 2000 && d.numeroPli <= 1; ++pas) {
+        if (p.minuteurs.estArme(Minuteur::TimerEntreCarte) && d.numeroPli == 1) {
+            const Donne avant = d;
+            for (int k = 1; k <= 18; ++k) jouerCarteHumain(p.jeu, k);
+            ASSERT_EQ(d.nbCartesPli, avant.nbCartesPli);
+            for (int k = 1; k <= 18; ++k) ASSERT_EQ(d.mainJoueur[1][k].enMain, avant.mainJoueur[1][k].enMain) << k;
+            ++pausesEssayees;
+        }
+        p.unPas();
+    }
+    EXPECT_GE(pausesEssayees, 4);
+    EXPECT_GE(d.numeroPli, 2);
+}
+
+// A new deal stops the old deal's timers: a tick left over from the pause
+// after a trick cannot name the new deal's taker in the player's place.
+TEST(Deroulement, UneNouvelleDonneArreteLesMinuteursDeLAncienne) {
+    for (int mode : {0, 1}) {
+        Partie p(41);
+        Donne& d = p.jeu.donne;
+        p.jeu.options.transitionAutomatique = 1;
+        p.jeu.options.intervalleTimerTransition = 2000;
+        nouvelleDonne(p.jeu, 0);
+        for (int pas = 0; pas < 5000 && !p.minuteurs.estArme(Minuteur::TimerTransition); ++pas) p.unPas();
+        ASSERT_TRUE(p.minuteurs.estArme(Minuteur::TimerTransition)) << "no trick ended";
+
+        // F2 or F3 while the trick is shown; the new auction runs to its end.
+        d.modeRejouer = mode;
+        nouvelleDonne(p.jeu, mode);
+        EXPECT_FALSE(p.minuteurs.estArme(Minuteur::TimerTransition)) << mode;
+        EXPECT_FALSE(p.minuteurs.estArme(Minuteur::TimerEntreCarte)) << mode;
+        for (int i = 0; i < 20 && d.etatAttente != 1; ++i) {
+            if (p.minuteurs.estArme(Minuteur::TimerEnchere)) TimerEnchereTimer(p.jeu);
+            else annoncerEnchere(p.jeu, PASSE);
+        }
+        ASSERT_EQ(d.etatAttente, 1) << mode;
+        p.attendre();
+        EXPECT_EQ(d.numeroPli, 0) << mode << ": the taker was named without a click";
+        EXPECT_EQ(d.etatAttente, 1) << mode;
+    }
+}
+
+TEST(Deroulement, EffacerLaTableArreteLesTroisMinuteurs) {
+    Partie p(3);
+    for (Minuteur m : {Minuteur::TimerEnchere, Minuteur::TimerEntreCarte, Minuteur::TimerTransition})
+        p.minuteurs.armer(m, 100);
+    effacerTable(p.jeu);
+    EXPECT_TRUE(p.minuteurs.aucunArme());
 }

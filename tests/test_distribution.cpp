@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <set>
 
 #include "engine/distribution.h"
@@ -25,6 +27,27 @@ int mainsSansEnchere(const Donne& d) {
     int z = 0;
     for (int s = 1; s <= 4; ++s) z += d.niveauMain[s] == PASSE;
     return z;
+}
+
+bool jouable(const Donne& d) { return !petitSecQuelquePart(d) && !ecartImpossible(d); }
+
+// The next attempt, dealt from the first clock reading (1, 2, ...) that gives a
+// deal `voulue` accepts. `acceptee`: what donner answered.
+struct Tentative {
+    bool trouvee = false;
+    bool acceptee = false;
+};
+template <typename Voulue>
+Tentative tenter(Jeu& jeu, Voulue voulue) {
+    for (std::uint32_t h = 1; h < 100000; ++h) {
+        Jeu essai = jeu;
+        essai.hasard.horloge = [h] { return h; };
+        const bool acceptee = donner(essai);
+        if (!voulue(essai.donne)) continue;
+        jeu = essai;
+        return {true, acceptee};
+    }
+    return {};
 }
 
 }  // namespace
@@ -94,7 +117,7 @@ TEST(Distribution, RejetsDUneDonneNormale) {
         for (int s = 1; s <= 4; ++s) ASSERT_EQ(d.niveauMain[s], evaluerMain(d, s));
         bool attendu = !petitSecQuelquePart(d) && !ecartImpossible(d);
         if (mainsSansEnchere(d) < 4) {
-            compteur = 0;
+            if (attendu) compteur = 0;  // only a deal that is played sets it back
         } else if (attendu) {
             ++compteur;
             if (compteur >= 4) {
@@ -175,4 +198,61 @@ TEST(Distribution, LaDonneRejoueeEstLaMeme) {
         jeu.donne.nbDonnesSansPreneur = avant.nbDonnesSansPreneur;
     }
     EXPECT_TRUE(sansPreneurVue) << "a deal without any bid was replayed at least once";
+}
+
+// Three deals nobody can bid on have been played; an attempt with a hand worth
+// a bid is then rejected for another reason. It is not a played deal, so the
+// next deal nobody can bid on is still the fourth in a row and is dealt again.
+TEST(Distribution, UnRejetNeRemetPasLeCompteAZero) {
+    auto sansPreneur = [](const Donne& d) { return mainsSansEnchere(d) == 4 && jouable(d); };
+    auto avecPreneur = [](const Donne& d) { return mainsSansEnchere(d) < 4 && jouable(d); };
+    struct Cas {
+        const char* rejet;
+        int forceRejet;  // the hand-strength option of the rejected attempt
+        std::function<bool(const Donne&)> tentative;
+    };
+    const Cas cas[] = {
+        {"Petit sec", 2, [](const Donne& d) { return mainsSansEnchere(d) < 4 && petitSecQuelquePart(d); }},
+        // Seat 1 must hold a Prise, and no seat does.
+        {"hand strength", 3,
+         [](const Donne& d) { return mainsSansEnchere(d) < 4 && d.niveauMain[1] != PRISE && jouable(d); }},
+    };
+    for (const Cas& c : cas) {
+        Jeu jeu = jeuReproductible(1);
+        for (int n = 1; n <= 3; ++n) {
+            const Tentative t = tenter(jeu, sansPreneur);
+            ASSERT_TRUE(t.trouvee && t.acceptee) << c.rejet << ", deal " << n;
+            ASSERT_EQ(jeu.donne.nbDonnesSansPreneur, n) << c.rejet;
+        }
+        jeu.options.optionForceMain = c.forceRejet;
+        const Tentative rejet = tenter(jeu, c.tentative);
+        jeu.options.optionForceMain = 2;
+        ASSERT_TRUE(rejet.trouvee) << c.rejet;
+        EXPECT_FALSE(rejet.acceptee) << c.rejet;
+        EXPECT_EQ(jeu.donne.nbDonnesSansPreneur, 3) << c.rejet;
+        const Tentative quatrieme = tenter(jeu, sansPreneur);
+        ASSERT_TRUE(quatrieme.trouvee) << c.rejet;
+        EXPECT_FALSE(quatrieme.acceptee) << c.rejet << ": a fourth deal in a row without a bid";
+        // A played deal with a bid does set the count back.
+        const Tentative preneur = tenter(jeu, avecPreneur);
+        ASSERT_TRUE(preneur.trouvee && preneur.acceptee) << c.rejet;
+        EXPECT_EQ(jeu.donne.nbDonnesSansPreneur, 0) << c.rejet;
+        EXPECT_TRUE(tenter(jeu, sansPreneur).acceptee) << c.rejet;
+    }
+}
+
+// Deal after deal as the game deals them, with the options that let a deal
+// without any bid through: never four such deals in a row, and three do occur.
+TEST(Distribution, JamaisQuatreDonnesDeSuiteSansPreneur) {
+    for (int force : {1, 2}) {
+        Jeu jeu = jeuReproductible(static_cast<std::uint64_t>(force) * 1009, force);
+        int suite = 0, plusLongue = 0;
+        for (int donne = 1; donne <= 30000; ++donne) {
+            distribuer(jeu, 0);
+            suite = mainsSansEnchere(jeu.donne) == 4 ? suite + 1 : 0;
+            plusLongue = std::max(plusLongue, suite);
+            ASSERT_LE(suite, 3) << "option " << force << ", deal " << donne;
+        }
+        EXPECT_EQ(plusLongue, 3) << "option " << force;
+    }
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "tests/aides.h"
 #include "tools/autoplay/autoplay.h"
@@ -52,4 +55,33 @@ TEST(SoakAutoplay, LaVerificationDesCartesJouees) {
         {"no trump, no heart: anything", sansAtout, pique(7), coupe8, 2, true},
     };
     for (const auto& c : cas) EXPECT_EQ(carteLegale(c.main, c.c, c.pli, c.n), c.legale) << c.quoi;
+}
+
+TEST(SoakAutoplay, LaVerificationDesDonnesSansPreneur) {
+    struct Cas {
+        const char* quoi;
+        std::vector<std::array<int, 4>> niveaux;  // the ratings of each deal in turn
+        int rejouee;                              // the deal dealt as a replay, 0 none
+        bool faute;
+    };
+    const std::array<int, 4> rien{0, 0, 0, 0}, prise{0, 0, 1, 0};
+    const Cas cas[] = {
+        {"three in a row", {rien, rien, rien}, 0, false},
+        {"four in a row", {rien, rien, rien, rien}, 0, true},
+        {"a bid in between", {rien, rien, rien, prise, rien, rien, rien}, 0, false},
+        {"a replay does not count", {rien, rien, rien, rien}, 4, false},
+    };
+    for (const Cas& c : cas) {
+        Donne d;
+        int suite = 0, numero = 0;
+        std::string erreur;
+        bool faute = false;
+        for (const auto& niveaux : c.niveaux) {
+            d.modeRejouer = ++numero == c.rejouee ? 1 : 0;
+            for (int s = 1; s <= 4; ++s) d.niveauMain[s] = niveaux[s - 1];
+            faute |= !verifierSuiteSansPreneur(d, suite, erreur);
+        }
+        EXPECT_EQ(faute, c.faute) << c.quoi;
+        EXPECT_EQ(erreur.empty(), !c.faute) << c.quoi;
+    }
 }

@@ -23,15 +23,6 @@ QString& redirection() {
 
 QString qs(Texte t, int langue) { return QString::fromStdString(texte(t, langue)); }
 
-// "belvane-mains.pdf" for frmMains, in the player's documents folder.
-QString nomPropose(const QWidget* fenetre) {
-    QString nom = fenetre->objectName();
-    if (nom.startsWith("frm")) nom = nom.mid(3);
-    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dossier.isEmpty()) dossier = QDir::homePath();
-    return QDir(dossier).filePath("belvane-" + nom.toLower() + ".pdf");
-}
-
 // The page's coordinates: pixels of resolutionPage dots per inch from the
 // sheet's top-left corner, whatever the device's own resolution.
 void preparerPage(QPrinter& page, const QString& titre) {
@@ -57,6 +48,12 @@ void ecrirePdf(QWidget* fenetre, const QPixmap& image, const QRect& rectangle, c
 
 }  // namespace
 
+QString cheminPdfPropose(const QString& nomFichier) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QDir dossier = !documents.isEmpty() && QDir(documents).exists() ? QDir(documents) : QDir::home();
+    return dossier.filePath(nomFichier + ".pdf");
+}
+
 QRect rectanglePage(int gauche, int haut, int droite, int bas) { return QRect(gauche, haut, droite - gauche, bas - haut); }
 
 void dessinerPage(QPainter& p, const QPixmap& image, const QRect& rectangle) {
@@ -75,7 +72,7 @@ bool imprimerPdf(QWidget* fenetre, const QRect& rectangle, const QString& chemin
     return pagePdf(fenetre->grab(), rectangle, chemin, fenetre->windowTitle());
 }
 
-void imprimerFenetre(QWidget* fenetre, const QRect& rectangle, int langue) {
+void imprimerFenetre(QWidget* fenetre, const QRect& rectangle, int langue, const QString& nomFichier) {
     if (!fenetre) return;
     // The picture is taken before any message covers the window.
     const QPixmap image = fenetre->grab();
@@ -96,8 +93,8 @@ void imprimerFenetre(QWidget* fenetre, const QRect& rectangle, int langue) {
     if (QMessageBox::question(fenetre, titreProgramme, qs(Texte::pasDImprimante, langue),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
         return;
-    QString chemin = QFileDialog::getSaveFileName(fenetre, qs(Texte::enregistrerPdf, langue), nomPropose(fenetre),
-                                                  qs(Texte::fichiersPdf, langue));
+    QString chemin = QFileDialog::getSaveFileName(fenetre, qs(Texte::enregistrerPdf, langue),
+                                                  cheminPdfPropose(nomFichier), qs(Texte::fichiersPdf, langue));
     if (chemin.isEmpty()) return;
     if (QFileInfo(chemin).suffix().isEmpty()) chemin += ".pdf";
     ecrirePdf(fenetre, image, rectangle, chemin, langue);

@@ -26,8 +26,12 @@ bool imprimerPage(QPrinter& imprimante, const QPixmap& image, const QRect& recta
 bool imprimerPdf(QWidget* fenetre, const QRect& rectangle, const QString& chemin);
 
 // The print buttons. When no printer is installed the player is told so and
-// may save the page as a PDF file instead. Messages in the language `langue`.
-void imprimerFenetre(QWidget* fenetre, const QRect& rectangle, int langue);
+// may save the page as a PDF file instead; the save dialog offers `nomFichier`,
+// which says what is printed, in his documents folder. Messages in the language `langue`.
+void imprimerFenetre(QWidget* fenetre, const QRect& rectangle, int langue, const QString& nomFichier);
+// `nomFichier`.pdf in the player's documents folder, or in his home folder
+// when he has no documents folder.
+QString cheminPdfPropose(const QString& nomFichier);
 
 // Sends the print buttons' pages to a PDF file instead of the printer, with no
 // question asked (the window tests); an empty path goes back to the printer.

@@ -724,3 +724,144 @@ TEST_F(EcartBelvane, TheDogThenTheDiscardScreenThenPlay) {
 }
 
 }  // namespace
+
+namespace {
+
+// The keyboard as the player uses it: keys go to the window, and from there to
+// whatever holds the focus.
+class ClavierBelvane : public PartieBelvane {
+protected:
+    void espace() {
+        QTest::keyClick(fenetre->windowHandle(), Qt::Key_Space);
+        QApplication::processEvents();
+    }
+    void conseil(bool visible) {
+        jeu->options.optionVisibiliteConseilEnchere = visible ? 1 : 0;
+        appliquerOptions(*jeu);
+    }
+    bool carteMontrantLaMain(int premiere, int derniere, int& k) {
+        for (k = premiere; k <= derniere; ++k)
+            if (controle(QString("Carte3D%1").arg(k))->cursor().shape() == Qt::PointingHandCursor) return true;
+        return false;
+    }
+
+    // Deals by F2 until the human may bid `enchere` with the mouse and nobody
+    // overbids him; the space bar bids nothing on the way.
+    void prendre(int enchere) {
+        jeu->options.optionForceMain = enchere + 2;
+        const char* boutons[5] = {"ButtonPasse", "ButtonPrise", "ButtonGarde", "ButtonGardeSans", "ButtonGardeContre"};
+        for (int essai = 0; essai < 40; ++essai) {
+            QTest::keyClick(fenetre->windowHandle(), Qt::Key_F2);
+            ASSERT_TRUE(attendre([&] { return barreOuverte() || encheresFinies(); }));
+            if (!barreOuverte()) continue;
+            const int parlees = jeu->donne.nbEncheres;
+            // The advice button, when shown, holds the focus while the bar waits.
+            if (jeu->options.optionVisibiliteConseilEnchere) ASSERT_EQ(fenetre->focusWidget(), controle("evMaMain"));
+            espace();
+            ASSERT_TRUE(barreOuverte()) << "the space bar closed the bidding bar";
+            ASSERT_EQ(jeu->donne.nbEncheres, parlees) << "the space bar bid for the human";
+            ASSERT_FALSE(montre("PanelDec1"));
+            if (!montre(boutons[enchere])) continue;
+            cliquer(boutons[enchere]);
+            ASSERT_TRUE(attendre([&] { return encheresFinies(); }));
+            EXPECT_NE(fenetre->focusWidget(), controle("evMaMain")) << "the focus stayed on the advice";
+            if (jeu->donne.meilleureEnchere == enchere) return;
+        }
+        FAIL() << "no deal let the human take";
+    }
+
+    // A whole deal at Garde with every continue given by the space bar, which
+    // does nothing where a click on the table does nothing.
+    void donneAuClavier() {
+        espace();  // before the first deal: the start button waits for its click
+        EXPECT_TRUE(montre("PanelLancement"));
+        prendre(GARDE);
+        if (HasFatalFailure()) return;
+        Donne& d = jeu->donne;
+
+        espace();  // the auction is over: the taker is named, the dog shown
+        ASSERT_EQ(d.preneur, 1);
+        ASSERT_EQ(d.etatAttente, 2);
+        EXPECT_TRUE(montre("CarteChien1"));
+        espace();  // the dog is put aside: the discard screen
+        ASSERT_EQ(d.modeEcart, 1);
+        espace();
+        EXPECT_EQ(d.modeEcart, 1);
+        EXPECT_EQ(d.nbCartesEcartees, 0);
+        for (int n = 0, k = 0; n < 6; ++n) {
+            ASSERT_TRUE(carteMontrantLaMain(k + 1, 24, k)) << n;
+            cliquer(QString("Carte3D%1").arg(k));
+        }
+        cliquer("PanelConfirmeEcart");
+        ASSERT_EQ(d.modeEcart, 0);
+
+        int plis = 0;
+        while (d.numeroPli <= 18) {
+            ASSERT_TRUE(attendre([&] { return d.humainPeutJouer || d.etatAttente == 1; })) << "trick " << d.numeroPli;
+            if (d.etatAttente == 1) {  // the trick stays shown until a continue
+                const int pli = d.numeroPli;
+                espace();
+                ASSERT_EQ(d.etatAttente, 0) << "trick " << pli;
+                ASSERT_EQ(d.pliAffiche, 0) << "trick " << pli;
+                ++plis;
+                continue;
+            }
+            const Main avant = d.mainJoueur[1];
+            espace();  // the human's turn: the space bar plays no card
+            ASSERT_TRUE(d.humainPeutJouer);
+            for (int k = 1; k <= 18; ++k) ASSERT_EQ(d.mainJoueur[1][k].enMain, avant[k].enMain) << k;
+            int k = 0;
+            ASSERT_TRUE(carteMontrantLaMain(1, 18, k));
+            cliquer(QString("Carte3D%1").arg(k));
+            if (d.numeroPli == 19) break;
+        }
+        EXPECT_GE(plis, 17);
+        ASSERT_EQ(d.numeroPli, 19);
+        espace();  // the result stays
+        EXPECT_TRUE(montre("PanelResultat"));
+        EXPECT_EQ(d.numeroPli, 19);
+
+        // Under Garde Contre: the taker named, then play started, each by the space bar.
+        prendre(GARDE_CONTRE);
+        if (HasFatalFailure()) return;
+        espace();
+        ASSERT_EQ(d.numeroPli, 1);
+        ASSERT_EQ(d.etatAttente, 1);
+        EXPECT_FALSE(montre("TableRonde"));
+        espace();
+        EXPECT_EQ(d.etatAttente, 0);
+        EXPECT_TRUE(montre("TableRonde"));
+    }
+};
+
+TEST_F(ClavierBelvane, TheSpaceBarContinuesEverywhereAndNeverBidsWithTheAdvice) {
+    conseil(true);
+    donneAuClavier();
+}
+
+TEST_F(ClavierBelvane, TheSpaceBarContinuesEverywhereWithoutTheAdvice) {
+    conseil(false);
+    donneAuClavier();
+}
+
+// Four passes: the space bar deals again, as a click would.
+TEST_F(ClavierBelvane, TheSpaceBarDealsAgainAfterFourPasses) {
+    conseil(true);
+    jeu->options.optionForceMain = 1;
+    for (int essai = 0; essai < 60; ++essai) {
+        QTest::keyClick(fenetre->windowHandle(), Qt::Key_F2);
+        ASSERT_TRUE(attendre([&] { return barreOuverte() || encheresFinies(); }));
+        if (barreOuverte()) cliquer("ButtonPasse");
+        ASSERT_TRUE(attendre([&] { return encheresFinies(); }));
+        if (jeu->donne.meilleureEnchere != PASSE) continue;
+        const int ouvreur = jeu->donne.premierJoueur;
+        espace();
+        EXPECT_EQ(jeu->donne.premierJoueur, siegeSuivant(ouvreur));
+        EXPECT_EQ(jeu->donne.numeroPli, 0);
+        EXPECT_EQ(jeu->donne.etatAttente == 1, jeu->donne.nbEncheres == 4);
+        return;
+    }
+    FAIL() << "no deal in which everybody passed";
+}
+
+}  // namespace

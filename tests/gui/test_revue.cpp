@@ -516,11 +516,13 @@ TEST_F(Revue, TheMainWindowOpensAndHidesTheReviewWindows) {
     EXPECT_EQ(fenetre.frmPliPrecedent()->pliMontre(), 18);
 
     fenetre.frmTousPlis()->PanelPasApasClick();
+    ASSERT_TRUE(fenetre.frmTousPlis()->replayEnCours());
     fenetre.effacerTable();
     for (QWidget* w : std::initializer_list<QWidget*>{fenetre.frmTousPlis(), fenetre.frmMains(),
                                                       fenetre.frmScoreDetaille(), fenetre.frmPliPrecedent()})
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
-    // Opening the tricks again stops the replay left running.
+    // The new deal stops the replay of the last one's tricks with their window.
+    EXPECT_FALSE(fenetre.frmTousPlis()->replayEnCours());
     fenetre.frmTousPlis()->ouvrir();
     EXPECT_FALSE(fenetre.frmTousPlis()->replayEnCours());
 }
@@ -655,6 +657,82 @@ TEST_F(Revue, WithNoPrinterThePlayerMaySaveThePageAsPdf) {
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(4) == "%PDF");
+}
+
+
+// Sets an environment variable for the life of the object.
+class Environnement {
+public:
+    Environnement(const char* nom, const QByteArray& valeur)
+        : nom_(nom), avant_(qgetenv(nom)), existait_(qEnvironmentVariableIsSet(nom)) {
+        qputenv(nom, valeur);
+    }
+    ~Environnement() {
+        if (existait_) qputenv(nom_, avant_);
+        else qunsetenv(nom_);
+    }
+
+private:
+    const char* nom_;
+    QByteArray avant_;
+    bool existait_;
+};
+
+// With no printer, the save dialog opens in the player's documents folder, or
+// his home folder when he has none, never in the program's working folder,
+// and offers a name that says which window is printed, in his language.
+TEST_F(Revue, ThePdfIsOfferedInTheDocumentsFolderUnderANameSayingWhatIsPrinted) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed";
+    QTemporaryDir maison;
+    const Environnement home("HOME", QFile::encodeName(maison.path()));
+    const Environnement config("XDG_CONFIG_HOME", QFile::encodeName(maison.filePath(".config")));
+    const QString documents = QDir(maison.path()).filePath("Documents");
+    TfrmTousPlis plis(*jeu, 1.0);
+    TfrmMains mains(*jeu, 1.0);
+    TfrmScoreDetaille scores(*jeu, 1.0);
+    struct Cas {
+        QWidget* w;
+        const char* bouton;
+        Texte nom;
+    };
+    const Cas cas[] = {{&plis, "buttonImprimerPlis", Texte::pdfTousPlis},
+                       {&mains, "buttonImprimerMains", Texte::pdfMains},
+                       {&scores, "buttonImprimer", Texte::pdfScoreDetaille}};
+    EXPECT_EQ(qs(Texte::pdfMains, FRANCAIS), "Belvane - les 4 mains et le chien");
+    EXPECT_EQ(qs(Texte::pdfTousPlis, ANGLAIS), "Belvane - the 18 tricks");
+    for (bool avecDocuments : {true, false}) {
+        if (avecDocuments) ASSERT_TRUE(QDir().mkpath(documents));
+        else ASSERT_TRUE(QDir(documents).removeRecursively());
+        const QString dossierVoulu = avecDocuments ? documents : maison.path();
+        for (int langue : langues)
+            for (const Cas& c : cas) {
+                jeu->options.langue = langue;
+                const QString voulu = QDir(dossierVoulu).filePath(qs(c.nom, langue) + ".pdf");
+                QString dossier, fichier;
+                QTimer reponse;
+                reponse.setInterval(20);
+                int tours = 0;
+                QObject::connect(&reponse, &QTimer::timeout, [&] {
+                    QWidget* modale = QApplication::activeModalWidget();
+                    if (auto* m = qobject_cast<QMessageBox*>(modale)) {
+                        m->button(QMessageBox::Yes)->click();
+                    } else if (auto* f = qobject_cast<QFileDialog*>(modale)) {
+                        // The dialog loads its folder before it shows the name in it.
+                        dossier = f->directory().absolutePath();
+                        fichier = f->selectedFiles().value(0);
+                        if (fichier == voulu || ++tours > 50) f->reject();
+                    } else if (modale && ++tours > 250) {
+                        modale->close();
+                    }
+                });
+                reponse.start();
+                QTest::mouseClick(enfant(c.w, c.bouton), Qt::LeftButton);
+                reponse.stop();
+                EXPECT_EQ(dossier.toStdString(), QDir(dossierVoulu).absolutePath().toStdString()) << c.bouton;
+                EXPECT_EQ(fichier.toStdString(), voulu.toStdString()) << c.bouton;
+            }
+    }
+    EXPECT_TRUE(QDir(maison.path()).entryList(QDir::Files).isEmpty()) << "a cancelled dialog wrote nothing";
 }
 
 }  // namespace

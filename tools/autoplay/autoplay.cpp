@@ -131,6 +131,7 @@ std::string usageAutoplay() {
            "                         and save them after every deal, as the game does\n"
            "  --jsonl                print one JSON record per deal\n"
            "  --check                check the invariants after every card and trick; exit 1 at the first fault\n"
+           "                         and that no four deals in a row have no hand worth a bid\n"
            "The last line sums up the run: deals, attempts, seconds, deals/s and a checksum\n"
            "of every record of the run (printed or not).\n";
 }
@@ -240,10 +241,16 @@ int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ost
     // --deals counts the deals played out; a deal everybody passed is recorded
     // too, and the next one follows with the opening seat moved on.
     long long joues = 0;
+    int suiteSansPreneur = 0;
+    std::string faute;
     for (long long n = 1; joues < p.deals; ++n) {
         // A deal nobody bid on ends with the click that deals the next one.
         if (!donneEnCours) nouvelleDonne(jeu, 0);
         tentatives += jeu.donne.tentatives;
+        if (p.verifier && !verifierSuiteSansPreneur(jeu.donne, suiteSansPreneur, faute)) {
+            erreurs << "belvane-autoplay: deal " << n << ": " << faute << "\n";
+            return 1;
+        }
         const IssueDonne issue = jouerDonneAutomatique(jeu, minuteurs, controleur);
         if (issue == IssueDonne::Interrompue) {
             erreurs << "belvane-autoplay: deal " << n << ": "

@@ -141,3 +141,14 @@ bool VerificateurInvariants::terminer(const Jeu& jeu) {
         }
     return true;
 }
+
+bool verifierSuiteSansPreneur(const Donne& d, int& suite, std::string& erreur) {
+    if (d.modeRejouer != 0) return true;  // a replay is always dealt as it was
+    bool sansPreneur = true;
+    for (int s = 1; s <= 4; ++s)
+        if (d.niveauMain[s] != PASSE) sansPreneur = false;
+    suite = sansPreneur ? suite + 1 : 0;
+    if (suite <= 3) return true;
+    erreur = std::to_string(suite) + " deals in a row with no hand worth a bid";
+    return false;
+}

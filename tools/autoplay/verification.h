@@ -28,3 +28,7 @@ private:
 // Whether `c` may be played by a seat holding `main` (the cards still held,
 // `c` among them) after the cards `pli[0..n-1]` of the trick, in playing order.
 bool carteLegale(const Main& main, const Carte& c, const Carte* pli, int n);
+
+// After each fresh deal is dealt: `suite` counts the deals in a row in which no
+// hand is rated worth a bid. False, with the fault in `erreur`, at the fourth.
+bool verifierSuiteSansPreneur(const Donne& d, int& suite, std::string& erreur);

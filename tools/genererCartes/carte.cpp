@@ -20,6 +20,12 @@ QImage peindreCarte(int couleur, int valeur) {
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    dessinerCarte(p, couleur, valeur);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+void dessinerCarte(QPainter& p, int couleur, int valeur) {
     peindreFond(p);
     if (couleur == atout && valeur == 0)
         peindreExcuse(p);
@@ -29,8 +35,6 @@ QImage peindreCarte(int couleur, int valeur) {
         peindrePoints(p, couleur, valeur);
     else
         peindreFigure(p, couleur, valeur);
-    p.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 void chargerPolice() {

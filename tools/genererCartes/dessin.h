@@ -18,6 +18,13 @@ constexpr int atout = 0, pique = 1, coeur = 2, trefle = 3, carreau = 4;
 
 QString nomCarte(int couleur, int valeur);
 QImage peindreCarte(int couleur, int valeur);
+// The same card in card pixels on any painter, turned and scaled as it is.
+void dessinerCarte(QPainter& p, int couleur, int valeur);
+
+// The application's icon: a fan of the three oudlers, the Excuse in front,
+// in a square of `cote` pixels with a transparent background.
+void dessinerIcone(QPainter& p, double cote);
+QImage peindreIcone(int cote);
 
 // Font used for the numbers and letters; falls back to any serif face.
 void chargerPolice();

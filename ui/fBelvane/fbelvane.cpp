@@ -1,11 +1,11 @@
 #include "ui/fBelvane/fbelvane.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -105,6 +105,12 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     jeu_.vue = this;
     jeu_.minuteurs = this;
     connect(tapis_, &Tapis::clic, this, &TfrmBelvane::continuerClick);
+    // The space bar continues as a click on the table does, whichever control
+    // holds the focus: it never presses the advice button, which bids.
+    auto* espace = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    espace->setObjectName("raccourciEspace");
+    espace->setAutoRepeat(false);
+    connect(espace, &QShortcut::activated, this, &TfrmBelvane::continuerClick);
     aides_ = new AidesTable(jeu_, this);
 }
 
@@ -411,12 +417,4 @@ void TfrmBelvane::disposer() {
     const int largeur = std::max(dessin(800), d.margeMain + 23 * d.pasMainEcart + d.largeurCarte);
     tapis_->setMinimumSize(largeur, hauteurTapis);
     resize(largeur, hauteurTapis + panelBarreInfo->height() + menuBar()->sizeHint().height());
-}
-
-void TfrmBelvane::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Space && !e->isAutoRepeat()) {
-        continuerClick();
-        return;
-    }
-    QMainWindow::keyPressEvent(e);
 }

@@ -123,9 +123,6 @@ public:
     void activerFenetrePrincipale(bool actif) override;
     void premierPlanPrincipale() override;
 
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-
 private:
     // Building the window, once.
     int dessin(double unites) const;

@@ -29,6 +29,8 @@ void placerCarte(ImageCarte* image, int gauche, int haut, const Carte& c, Curseu
 void TfrmBelvane::ecrireInfo(const std::string& texte) { info->setText(qs(texte)); }
 
 void TfrmBelvane::montrerBarreEnchere(bool visible) {
+    // The advice button gives up the keyboard focus with the bar.
+    if (!visible && BarreEnchere->isAncestorOf(focusWidget())) focusWidget()->clearFocus();
     BarreEnchere->setVisible(visible);
     if (visible) BarreEnchere->raise();
 }

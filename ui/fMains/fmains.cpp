@@ -152,7 +152,9 @@ void TfrmMains::ouvrir() {
 
 void TfrmMains::PanelMainsOKClick() { hide(); }
 
-void TfrmMains::buttonImprimerMainsClick() { imprimerFenetre(this, rectangleImpression(), jeu_.options.langue); }
+void TfrmMains::buttonImprimerMainsClick() { 
+    imprimerFenetre(this, rectangleImpression(), jeu_.options.langue, qs(Texte::pdfMains, jeu_.options.langue));
+}
 
 void TfrmMains::SBColorClick() {
     changerCouleur(QColorDialog::getColor(couleurQt(jeu_.options.optionCouleurFondEcranMains), this));

@@ -177,7 +177,9 @@ void TfrmScoreDetaille::ouvrir() {
 
 void TfrmScoreDetaille::panelFeuilleScoreClick() { hide(); }
 
-void TfrmScoreDetaille::buttonImprimerClick() { imprimerFenetre(this, rectangleImpression(), jeu_.options.langue); }
+void TfrmScoreDetaille::buttonImprimerClick() { 
+    imprimerFenetre(this, rectangleImpression(), jeu_.options.langue, qs(Texte::pdfScoreDetaille, jeu_.options.langue));
+}
 
 void TfrmScoreDetaille::SBColorClick() {
     changerCouleur(QColorDialog::getColor(couleurQt(jeu_.options.optionCouleurFondEcranScores), this));

@@ -202,7 +202,14 @@ void TfrmTousPlis::closeEvent(QCloseEvent* e) {
     QDialog::closeEvent(e);
 }
 
-void TfrmTousPlis::buttonImprimerPlisClick() { imprimerFenetre(this, rectangleImpression(), jeu_.options.langue); }
+void TfrmTousPlis::hideEvent(QHideEvent* e) {
+    arreterReplay();
+    QDialog::hideEvent(e);
+}
+
+void TfrmTousPlis::buttonImprimerPlisClick() { 
+    imprimerFenetre(this, rectangleImpression(), jeu_.options.langue, qs(Texte::pdfTousPlis, jeu_.options.langue));
+}
 
 void TfrmTousPlis::SBColorClick() {
     changerCouleur(QColorDialog::getColor(couleurQt(jeu_.options.optionCouleurFondEcranPlis), this));

@@ -54,6 +54,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // Hidden by a new deal: the replay of the last deal's tricks stops too.
+    void hideEvent(QHideEvent* e) override;
 
 private:
     int dessin(double unites) const;
