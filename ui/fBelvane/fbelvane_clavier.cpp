@@ -37,14 +37,26 @@ public:
     }
 };
 
+// Frames the part of `cible` that shows: a card of a fanned row is covered on
+// its right by the next card shown, which the frame must not seem to hold too.
 void encadrer(QWidget*& cadre, QWidget* parent, QWidget* cible) {
     if (!cadre) cadre = new CadreFocus(parent);
     if (!cible) {
         cadre->hide();
         return;
     }
+    QRect r = cible->geometry();
+    for (const QObject* o : cible->parentWidget()->children()) {
+        const auto* voisin = qobject_cast<const ImageCarte*>(o);
+        if (!voisin || voisin == cible || !voisin->isVisible() || voisin->objectName() == "CarteEnMouvement") continue;
+        const QRect v = voisin->geometry();
+        const bool dessus = cible->parentWidget()->children().indexOf(const_cast<ImageCarte*>(voisin)) >
+                            cible->parentWidget()->children().indexOf(cible);
+        if (dessus && v.x() > r.x() && v.x() < r.right() && v.intersects(r) && v.height() == r.height())
+            r.setRight(v.x() + r.width() / 6);
+    }
     const int e = std::max(3, cible->width() / 25);
-    cadre->setGeometry(cible->geometry().adjusted(-e, -e, e, e));
+    cadre->setGeometry(r.adjusted(-e, -e, e, e));
     cadre->show();
     cadre->raise();
 }

@@ -68,8 +68,10 @@ void AidesTable::creerEtiquettes() {
     for (int s = 1; s <= 4; ++s) new Liseret(controle<ImageCarte>(QString("CarteTable%1").arg(s)), or_);
 }
 
-// Beside each table place: South under its card (above it during the auction,
-// when the bidding bar lies under it), North above, East and West under.
+// Beside each table place: South, East and West under their cards, North above
+// its card. During the auction the cards are away and each seat's bid panel
+// sits on its place, with the bidding bar under South's: each name then goes
+// just above its seat's bid panel.
 void AidesTable::placerEtiquettes() {
     const Donne& d = jeu_.donne;
     for (int s = 1; s <= 4; ++s) {
@@ -84,7 +86,11 @@ void AidesTable::placerEtiquettes() {
         const int h = e->height();
         const QRect r = carte->geometry();
         int haut = r.bottom() + 3;
-        if (s == 3 || (s == 1 && d.numeroPli == 0)) haut = std::max(0, r.top() - h - 3);
+        if (s == 3) haut = std::max(0, r.top() - h - 3);
+        if (d.numeroPli == 0) {
+            const QWidget* annonce = controle<QWidget>(QString("PanelDec%1").arg(s));
+            haut = std::max(0, annonce->y() - h - 3);
+        }
         e->setGeometry(r.center().x() - l / 2, haut, l, h);
     }
 }
