@@ -624,3 +624,45 @@ TEST(AidesTable, ChaqueCarteADonNom) {
     t.aides().mettreAJour();
     EXPECT_TRUE(t.controle("Carte3D1")->accessibleName().isEmpty());
 }
+
+// In the handful window the arrows walk the trumps, Enter lifts a card or puts
+// it back, and Enter on the OK button declares the handful.
+TEST(AidesTable, LaPoigneeAuClavier) {
+    for (std::uint64_t graine = 60; graine < 80; ++graine) {
+        Table_ t(graine, 6);
+        t.jeu->options.optionProposePoignee = 1;
+        Donne& d = t.d();
+        nouvelleDonne(*t.jeu, 0);
+        for (int pas = 0; pas < 100 && d.numeroPli <= 1 && !d.poigneeEnCours; ++pas) {
+            ASSERT_TRUE(attendre([&] { return t.attendLeJoueur(); }));
+            if (d.numeroPli == 19) break;
+            if (t.montre("BarreEnchere")) annoncerEnchere(*t.jeu, PASSE);
+            else if (d.etatAttente != 0 || d.modeEcart) continuer(*t.jeu);
+            else if (!d.poigneeEnCours) break;
+        }
+        if (!d.poigneeEnCours) continue;
+        ouvrirPoignee(*t.jeu, 1);
+        ASSERT_TRUE(t.jeu->poignee.ouverte);
+        QWidget* f = t.poignee.get();
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+        t.aides().mettreAJour();
+        QTest::keyClick(f, Qt::Key_Home);
+        QTest::keyClick(f, Qt::Key_Return);
+        EXPECT_TRUE(t.jeu->poignee.poigneeSelection[1]);
+        QTest::keyClick(f, Qt::Key_Return);
+        EXPECT_FALSE(t.jeu->poignee.poigneeSelection[1]);
+        // Ten trumps, the Excuse left out unless it may be shown.
+        for (int k = 1; k <= t.jeu->poignee.nbAtoutsHumain && t.jeu->poignee.poigneeNbCartes < 10; ++k) {
+            if (!carteNonPoignee(*t.jeu, k)) QTest::keyClick(f, Qt::Key_Return);
+            QTest::keyClick(f, Qt::Key_Right);
+        }
+        ASSERT_EQ(t.jeu->poignee.poigneeNbCartes, 10);
+        QTest::keyClick(f, Qt::Key_End);
+        QTest::keyClick(f, Qt::Key_Return);
+        EXPECT_FALSE(t.jeu->poignee.ouverte);
+        EXPECT_EQ(d.poigneeHumain, 1);
+        return;
+    }
+    FAIL() << "no handful offered in twenty deals";
+}

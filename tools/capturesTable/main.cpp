@@ -1,9 +1,9 @@
-// belvane-captures FOLDER [--english] [--sans-aides]: plays deals on the real
+// belvane-captures-table FOLDER [--english] [--sans-aides]: plays deals on the real
 // table at the screen's size and saves a picture of the whole screen in each
 // state a player meets most: the auction, the discard screen, his turn with the
 // unplayable cards dimmed, a hint, a computer's turn, a finished trick, the
 // rules window. Run it under a virtual display:
-//   xvfb-run -s "-screen 0 1366x768x24" ./build/tools/captures/belvane-captures /tmp/captures
+//   xvfb-run -s "-screen 0 1366x768x24" ./build/tools/captures/belvane-captures-table /tmp/captures
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -132,14 +132,6 @@ int main(int argc, char** argv) {
             for (int k = 1; k <= 18; ++k) injouables += d.mainJoueur[1][k].enMain && d.jouable[1][k] == 0;
             if (!tourVu && injouables > 0 && d.nbCartesPli > 0) {
                 frmBelvane.aides()->mettreAJour();
-                for (int k = 1; k <= 18; ++k) std::printf("%d", frmBelvane.aides()->carteMainVoilee(k) ? 1 : 0);
-                std::printf("\n");
-                {
-                    QWidget* c = frmBelvane.findChild<QWidget*>("Carte3D1");
-                    QWidget* v = c->findChild<QWidget*>("Voile");
-                    std::printf("carte %d,%d %dx%d vis %d; voile %d,%d %dx%d vis %d\n", c->x(), c->y(), c->width(), c->height(), c->isVisible(), v->x(), v->y(), v->width(), v->height(), v->isVisible());
-                    c->grab().save(dossier + "/carte1.png");
-                }
                 capturer(dossier, "tour_humain");
                 frmBelvane.aides()->demanderConseil();
                 capturer(dossier, "conseil");
