@@ -216,6 +216,9 @@ bool AidesTable::eventFilter(QObject* objet, QEvent* e) {
             planifierMiseAJour();
             break;
         case QEvent::Timer:
+            // The game's own timers: a computer has played or bid.
+            if (objet->parent() == fenetre_) planifierMiseAJour();
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::Resize:
         case QEvent::LanguageChange:
@@ -306,6 +309,12 @@ void AidesTable::demanderConseil() {
     if (!jeu_.options.optionConseilCarte) return;
     baisserConseil();
     const Conseil c = conseillerCarte(jeu_);
+    const Donne& d = jeu_.donne;
+    // His turn, but the handful offer waits for an answer first.
+    if (c.slot == 0 && d.poigneeEnCours && d.humainPeutJouer && d.joueurCourant == d.joueurHumain) {
+        jeu_.vue->ecrireInfo(texte(Texte::raisonPoignee, jeu_.options.langue));
+        return;
+    }
     jeu_.vue->ecrireInfo(texteConseilCarte(c, jeu_.options.langue));
     if (c.slot == 0) return;
     ImageCarte* carte = carteMain(c.slot);
