@@ -169,8 +169,9 @@ TEST(AidesTable, LesCartesVoileesSontLesCartesInterdites) {
                     }
                 // Nothing is dimmed while the computers play.
                 t.aides().mettreAJour();
-                if (!t.tourHumain())
+                if (!t.tourHumain()) {
                     for (int k = 1; k <= 18; ++k) EXPECT_FALSE(t.aides().carteMainVoilee(k));
+                }
             }
         }
     }
