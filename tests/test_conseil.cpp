@@ -408,3 +408,35 @@ TEST_P(Raisons, PourquoiLaCarteNeSeJouePas) {
 
 INSTANTIATE_TEST_SUITE_P(Conseil, Raisons, testing::ValuesIn(casRaisons),
                          [](const auto& info) { return "cas" + std::to_string(info.index); });
+
+TEST(Raisons, EcranDeLEcart) {
+    Jeu jeu;
+    Donne& d = jeu.donne;
+    d.mainJoueur[SUD] = mainPartielle({atout(5), atout(EXCUSE), pique(ROI), pique(3), coeur(DAME), coeur(2)});
+    for (int p = 1; p <= 24; ++p) d.positionEcart[p] = p;  // the hand first, then the dog
+    d.modeEcart = 1;
+    struct Cas {
+        int position;
+        const char* raison;
+    };
+    const Cas cas[] = {
+        {1, "On n'écarte ni atout, ni l'Excuse, ni un Roi."},
+        {2, "On n'écarte ni atout, ni l'Excuse, ni un Roi."},
+        {3, "On n'écarte ni atout, ni l'Excuse, ni un Roi."},
+        {4, ""},
+        {5, ""},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(raisonEcart(jeu, c.position, FRANCAIS), c.raison) << c.position;
+        EXPECT_EQ(carteNonEcartable(jeu, c.position), std::string(c.raison) != "") << c.position;
+    }
+    // Six already chosen: another card must wait until one goes back; a chosen one may go back.
+    d.nbCartesEcartees = 6;
+    d.selectionEcart[5] = 1;
+    EXPECT_EQ(raisonEcart(jeu, 4, ANGLAIS), "Six cards are already chosen: put one back first.");
+    EXPECT_EQ(raisonEcart(jeu, 5, ANGLAIS), "");
+    // Outside the discard screen nothing is refused here.
+    d.modeEcart = 0;
+    EXPECT_EQ(raisonEcart(jeu, 1, FRANCAIS), "");
+    EXPECT_FALSE(carteNonEcartable(jeu, 1));
+}
