@@ -19,7 +19,7 @@ public:
     }
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.fillRect(rect(), QColor(15, 15, 25, 150));
+        p.fillRect(rect(), QColor(15, 15, 25, 165));
     }
 };
 
