@@ -85,8 +85,8 @@ int main(int argc, char** argv) {
     }
     appliquerLangue(jeu);
     appliquerOptions(jeu);
-    frmBelvane.move(0, 0);
-    frmBelvane.show();
+    // As the game opens on a screen it has never seen: maximised.
+    frmBelvane.showMaximized();
     pause(300);
 
     Donne& d = jeu.donne;
