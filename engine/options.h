@@ -37,6 +37,9 @@ struct Options {
     Table<Table<std::int32_t, 1, 4>, 1, 3> highScoreChallenge;
     Table<Table<std::string, 1, 4>, 1, 3> nomHighScoreChallenge;
 
+    // History of the deals: the deal's code shown on the result panel (0 gives
+    // back the panel as it always was). Stored after the global scores.
+    std::uint8_t optionCodeDonne = 1;
     // The table that explains itself, stored after the global scores. Each is
     // on unless the store says otherwise: a store written before they existed
     // keeps them on.

@@ -64,6 +64,8 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
         std::snprintf(nom, sizeof nom, "scoreTotal%d", s);
         if (!visiter(nom, jeu.scores.scoreTotal[s])) return false;
     }
+    // History of the deals.
+    if (!visiter("optionCodeDonne", o.optionCodeDonne)) return false;
     // The table that explains itself.
     return visiter("optionMarquerTour", o.optionMarquerTour) &&
            visiter("optionCartesJouables", o.optionCartesJouables) &&
@@ -185,6 +187,7 @@ void optionsParDefaut(Jeu& jeu) {
     o.optionNiveauAdaptatif = 1;
     o.optionNbDonnesChallenge = 12;
     o.optionRepartitionDonne = 3;
+    o.optionCodeDonne = 1;
     // The table that explains itself.
     o.optionMarquerTour = 1;
     o.optionCartesJouables = 1;

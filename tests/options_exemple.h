@@ -34,6 +34,8 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     }
     for (int n = 1; n <= 100; ++n) v.push_back({"fr" + std::to_string(n), 4});
     for (int s = 1; s <= 4; ++s) v.push_back({"scoreTotal" + std::to_string(s), 4});
+    // History of the deals.
+    v.push_back({"optionCodeDonne", 1});
     // The table that explains itself.
     for (const char* nom : {"optionMarquerTour", "optionCartesJouables", "optionConseilCarte", "optionJeuAuClavier",
                             "optionAnimationCartes", "optionConfirmerAbandon", "optionReglesDuJeu"})
@@ -82,6 +84,7 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     }
     for (int n = 1; n <= 100; ++n) jeu.regles.poidsRegle[n] = entier();
     for (int s = 1; s <= 4; ++s) jeu.scores.scoreTotal[s] = entier();
+    o.optionCodeDonne = octet();
     o.optionMarquerTour = octet();
     o.optionCartesJouables = octet();
     o.optionConseilCarte = octet();
@@ -120,6 +123,7 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.nomHighScoreChallenge != y.nomHighScoreChallenge) return "nomHighScoreChallenge";
     if (a.regles.poidsRegle != b.regles.poidsRegle) return "poidsRegle";
     if (a.scores.scoreTotal != b.scores.scoreTotal) return "scoreTotal";
+    if (x.optionCodeDonne != y.optionCodeDonne) return "optionCodeDonne";
     if (x.optionMarquerTour != y.optionMarquerTour) return "optionMarquerTour";
     if (x.optionCartesJouables != y.optionCartesJouables) return "optionCartesJouables";
     if (x.optionConseilCarte != y.optionConseilCarte) return "optionConseilCarte";

@@ -93,6 +93,7 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     creerPanneauxDivers();
     creerBarreOutils();
     creerMenus();
+    creerHistorique();
     creerMinuteurs();
     disposer();
     // The review windows need the table's card sizes.
@@ -118,6 +119,7 @@ TfrmBelvane::~TfrmBelvane() {
     // The game outlives the window in the tests: leave it a harmless view.
     if (jeu_.vue == this) jeu_.vue = &vueNulle();
     if (jeu_.minuteurs == this) jeu_.minuteurs = &minuteursNuls();
+    if (historique_) jeu_.donneTerminee = nullptr;
 }
 
 AidesTable* TfrmBelvane::aides() const { return aides_; }
