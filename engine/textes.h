@@ -61,6 +61,8 @@ enum class Texte {
     statReussies, statScoreMoyen, statTotal, statCommeDefenseur, statDefenses, statParNiveau, statNiveau,
     statDonnes, statChutes, statGainMoyen, statEvolution, statAxeDonnes, statAxeScore, fichiersCsv, csvImpossible,
     nomFichierCsv, menuCodeDonne,
+    // The window at every size: full screen.
+    menuPleinEcran,
     // The table that explains itself: its options, the card hint, why a card
     // cannot be played, the card names read aloud, abandoning a deal, the rules.
     menuMarquerTour, menuCartesJouables, menuConseilCarteOption, menuJeuAuClavier, menuAnimationCartes,

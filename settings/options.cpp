@@ -66,6 +66,11 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
     }
     // History of the deals.
     if (!visiter("optionCodeDonne", o.optionCodeDonne)) return false;
+    // The main window's size, place and state.
+    if (!(visiter("fenetreGauche", o.fenetreGauche) && visiter("fenetreHaut", o.fenetreHaut) &&
+           visiter("fenetreLargeur", o.fenetreLargeur) && visiter("fenetreHauteur", o.fenetreHauteur) &&
+           visiter("fenetreEtat", o.fenetreEtat)))
+        return false;
     // The table that explains itself.
     return visiter("optionMarquerTour", o.optionMarquerTour) &&
            visiter("optionCartesJouables", o.optionCartesJouables) &&
@@ -202,6 +207,13 @@ void optionsParDefaut(Jeu& jeu) {
     }
     jeu.scores.scoreTotal.remplir(0);
     jeu.regles.poidsRegle.remplir(100);
+    // The main window: not placed yet, it opens maximised.
+    const Options neuves;
+    o.fenetreGauche = neuves.fenetreGauche;
+    o.fenetreHaut = neuves.fenetreHaut;
+    o.fenetreLargeur = neuves.fenetreLargeur;
+    o.fenetreHauteur = neuves.fenetreHauteur;
+    o.fenetreEtat = neuves.fenetreEtat;
     sauverOptions(jeu);
 }
 
