@@ -51,6 +51,16 @@ struct Options {
     std::int32_t fenetreLargeur = 0;
     std::int32_t fenetreHauteur = 0;
     std::uint8_t fenetreEtat = 1;  // 0 normal, 1 maximised, 2 full screen
+    // The table that explains itself, stored after the global scores. Each is
+    // on unless the store says otherwise: a store written before they existed
+    // keeps them on.
+    std::uint8_t optionMarquerTour = 1;         // seat names, the seat to play, the trick's winner
+    std::uint8_t optionCartesJouables = 1;      // unplayable cards dimmed, and why in the information bar
+    std::uint8_t optionConseilCarte = 1;        // the card hint
+    std::uint8_t optionJeuAuClavier = 1;        // keyboard play and card names for screen readers
+    std::uint8_t optionAnimationCartes = 1;     // cards glide to the table and to the trick's winner
+    std::uint8_t optionConfirmerAbandon = 1;    // ask before abandoning a deal in progress
+    std::uint8_t optionReglesDuJeu = 1;         // the help command opens the rules of the game
 
     // The open-cards analysis of a played deal, stored after the global scores.
     // A store written before them lacks them: they keep these defaults.

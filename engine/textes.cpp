@@ -325,17 +325,60 @@ const Entree catalogue[] = {
     {Texte::analysePoints, "%1 points", "%1 points"},
     {Texte::analyseCliquezLigne, "Cliquez sur une ligne pour voir son pli.", "Click a line to see its trick."},
     {Texte::analyseAResoudre, "à résoudre...", "still to solve..."},
-    {Texte::carteAtout, "Atout", "Trump"},
-    {Texte::carteExcuse, "Excuse", "Fool"},
-    {Texte::carteDe, " de ", " of "},
+    // The table that explains itself.
+    {Texte::menuMarquerTour, "Montrer à qui est le &tour", "Show whose &turn it is"},
+    {Texte::menuCartesJouables, "Assombrir les cartes in&jouables", "&Dim the unplayable cards"},
+    {Texte::menuConseilCarteOption, "Proposer un c&onseil de carte", "Offer a card &hint"},
+    {Texte::menuJeuAuClavier, "Jeu au cla&vier", "&Keyboard play"},
+    {Texte::menuAnimationCartes, "Cartes a&nimées", "Card &motion"},
+    {Texte::menuConfirmerAbandon, "Confirmer l'abandon d'une &donne", "Confirm &abandoning a deal"},
+    {Texte::menuReglesDuJeu, "L'aide montre les &règles du jeu", "Help shows the &rules of the game"},
+    {Texte::menuConseilCarte, "Conseil", "Hint"},
+    {Texte::bulleSBConseil, "Conseil : quelle carte jouer ? (H)", "Hint: which card to play? (H)"},
+    {Texte::conseilSeuleCarte, "Conseil : c'est votre seule carte jouable.", "Hint: it is your only playable card."},
+    {Texte::conseilRegle, "Conseil (règle %1) : %2", "Hint (rule %1): %2"},
+    {Texte::conseilLibre, "Conseil : libre choix, aucune règle n'impose de carte parmi les %1 qui restent.",
+     "Hint: free choice, no rule imposes a card among the %1 left."},
+    {Texte::conseilPasVotreTour, "Le conseil vient quand c'est à vous de jouer.",
+     "A hint comes when it is your turn to play."},
+    {Texte::raisonFournir, "Vous devez fournir à la couleur demandée : %1.", "You must follow the suit led: %1."},
+    {Texte::raisonAtoutDemande, "Atout demandé : vous devez jouer atout.", "Trumps were led: you must play a trump."},
+    {Texte::raisonMonter, "Vous devez monter : jouez un atout plus fort que le %1.",
+     "You must overtrump: play a trump higher than the %1."},
+    {Texte::raisonCouper, "Vous n'avez plus de %1 : vous devez couper.", "You have no %1 left: you must trump."},
+    {Texte::raisonSurcouper, "Vous n'avez plus de %1 : vous devez surcouper le %2.",
+     "You have no %1 left: you must overtrump the %2."},
+    {Texte::raisonAtoutPlusFaible, "Vous n'avez plus de %1 : jouez un atout, même plus faible que le %2.",
+     "You have no %1 left: play a trump, even one lower than the %2."},
+    {Texte::raisonEcartInterdit, "On n'écarte ni atout, ni l'Excuse, ni un Roi.",
+     "You may not discard a trump, the Fool or a King."},
+    {Texte::raisonEcartSix, "Six cartes sont déjà choisies : relevez-en une d'abord.",
+     "Six cards are already chosen: put one back first."},
+    {Texte::raisonPasVotreTour, "Ce n'est pas encore à vous de jouer.", "It is not your turn yet."},
+    {Texte::raisonPoignee, "Répondez d'abord à l'offre de poignée.", "Answer the handful offer first."},
+    {Texte::nomPique, "pique", "spades"},
+    {Texte::nomCoeur, "cœur", "hearts"},
+    {Texte::nomTrefle, "trèfle", "clubs"},
+    {Texte::nomCarreau, "carreau", "diamonds"},
+    {Texte::carteAs, "As", "Ace"},
     {Texte::carteValet, "Valet", "Jack"},
     {Texte::carteCavalier, "Cavalier", "Knight"},
     {Texte::carteDame, "Dame", "Queen"},
     {Texte::carteRoi, "Roi", "King"},
-    {Texte::couleurPique, "pique", "spades"},
-    {Texte::couleurCoeur, "coeur", "hearts"},
-    {Texte::couleurTrefle, "trèfle", "clubs"},
-    {Texte::couleurCarreau, "carreau", "diamonds"},
+    {Texte::carteDe, "%1 de %2", "%1 of %2"},
+    {Texte::carteAtout, "Atout %1", "Trump %1"},
+    {Texte::cartePetit, "Atout 1, le Petit", "Trump 1, the Petit"},
+    {Texte::carteExcuse, "Excuse", "Fool"},
+    {Texte::gagnePli, "%1 remporte le pli", "%1 wins the trick"},
+    {Texte::abandonTitre, "Abandonner la donne ?", "Abandon the deal?"},
+    {Texte::abandonQuestion, "La donne en cours n'est pas finie. Voulez-vous vraiment l'abandonner ?",
+     "The deal in progress is not over. Do you really want to abandon it?"},
+    {Texte::aideTitre, "Les règles du Tarot selon Belvane", "The rules of French Tarot as Belvane plays them"},
+    {Texte::aideRechercher, "Rechercher :", "Search:"},
+    {Texte::aideSommaire, "Sommaire", "Contents"},
+    {Texte::aideIntrouvable, "Introuvable : %1", "Not found: %1"},
+    {Texte::conseilReste, "Conseil : les règles écartent toutes vos autres cartes.",
+     "Hint: the rules set aside every other card you could play."},
 };
 
 struct Index {
@@ -388,6 +431,12 @@ const std::string& nomNiveau(int niveau, int langue) {
 
 const std::string& texteConseil(int langue) { return texte(Texte::texteConseil, langue); }
 
+std::string remplacer(std::string modele, const std::string& champ, const std::string& valeur) {
+    const std::size_t i = modele.find(champ);
+    if (i != std::string::npos) modele.replace(i, champ.size(), valeur);
+    return modele;
+}
+
 std::string texteAide(int langue) { return texte(Texte::aideEnLigne, langue) + adresseSiteWeb; }
 
 std::string texteApropos(int langue) {
@@ -402,15 +451,3 @@ Identite composerIdentite(const std::string& annee) {
     return i;
 }
 
-std::string nomCarte(const Carte& c, int langue) {
-    if (c.couleur == ATOUT)
-        return c.valeur == EXCUSE ? texte(Texte::carteExcuse, langue)
-                                  : texte(Texte::carteAtout, langue) + " " + std::to_string(c.valeur);
-    if (c.couleur < PIQUE || c.couleur > CARREAU) return "";
-    static constexpr Texte couleurs[] = {Texte::couleurPique, Texte::couleurCoeur, Texte::couleurTrefle,
-                                         Texte::couleurCarreau};
-    static constexpr Texte honneurs[] = {Texte::carteValet, Texte::carteCavalier, Texte::carteDame, Texte::carteRoi};
-    const std::string valeur = c.valeur >= VALET && c.valeur <= ROI ? texte(honneurs[c.valeur - VALET], langue)
-                                                                    : std::to_string(c.valeur);
-    return valeur + texte(Texte::carteDe, langue) + texte(couleurs[c.couleur - PIQUE], langue);
-}

@@ -78,8 +78,15 @@ enum class Texte {
     analyseResteAResoudre, analyseEnPreparation, analyseTerminee, analyseBudgetEpuise, analyseAucuneLigne,
     analysePli, analyseEntame, analyseGagnant, analyseMieux, analyseFermer, analyseImpossible, analyseVous,
     analysePoints, analyseCliquezLigne, analyseAResoudre,
-    carteAtout, carteExcuse, carteDe, carteValet, carteCavalier, carteDame, carteRoi, couleurPique, couleurCoeur,
-    couleurTrefle, couleurCarreau,
+    // The table that explains itself: its options, the card hint, why a card
+    // cannot be played, the card names read aloud, abandoning a deal, the rules.
+    menuMarquerTour, menuCartesJouables, menuConseilCarteOption, menuJeuAuClavier, menuAnimationCartes,
+    menuConfirmerAbandon, menuReglesDuJeu, menuConseilCarte, bulleSBConseil, conseilSeuleCarte, conseilRegle,
+    conseilLibre, conseilPasVotreTour, raisonFournir, raisonAtoutDemande, raisonMonter, raisonCouper,
+    raisonSurcouper, raisonAtoutPlusFaible, raisonEcartInterdit, raisonEcartSix, raisonPasVotreTour,
+    raisonPoignee, nomPique, nomCoeur, nomTrefle, nomCarreau, carteAs, carteValet, carteCavalier, carteDame,
+    carteRoi, carteDe, carteAtout, cartePetit, carteExcuse, gagnePli, abandonTitre, abandonQuestion,
+    aideTitre, aideRechercher, aideSommaire, aideIntrouvable, conseilReste,
 };
 
 // The product title: the main window's caption and the title of its message boxes.
@@ -104,8 +111,8 @@ const std::string& nomEnchere(int enchere, int langue);
 const std::string& nomNiveau(int niveau, int langue);
 // The word that labels the bidding advice.
 const std::string& texteConseil(int langue);
+// The text with its first `champ` ("%1", "%2") replaced by `valeur`.
+std::string remplacer(std::string modele, const std::string& champ, const std::string& valeur);
 // The modal messages of the help items and of the about item.
 std::string texteAide(int langue);
 std::string texteApropos(int langue);
-// A card named in full: "Roi de pique", "Atout 21", "Excuse" / "King of spades", "Trump 21", "Fool".
-std::string nomCarte(const Carte& c, int langue);

@@ -77,7 +77,16 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
            visiter("fenetreEtat", o.fenetreEtat)))
         return false;
     // The open-cards analysis of a played deal.
-    return visiter("optionTempsAnalyse", o.optionTempsAnalyse) && visiter("optionBoutonAnalyse", o.optionBoutonAnalyse);
+    if (!(visiter("optionTempsAnalyse", o.optionTempsAnalyse) && visiter("optionBoutonAnalyse", o.optionBoutonAnalyse)))
+        return false;
+    // The table that explains itself.
+    return visiter("optionMarquerTour", o.optionMarquerTour) &&
+           visiter("optionCartesJouables", o.optionCartesJouables) &&
+           visiter("optionConseilCarte", o.optionConseilCarte) &&
+           visiter("optionJeuAuClavier", o.optionJeuAuClavier) &&
+           visiter("optionAnimationCartes", o.optionAnimationCartes) &&
+           visiter("optionConfirmerAbandon", o.optionConfirmerAbandon) &&
+           visiter("optionReglesDuJeu", o.optionReglesDuJeu);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -339,6 +348,14 @@ void optionsParDefaut(Jeu& jeu) {
     o.optionNbDonnesChallenge = 12;
     o.optionRepartitionDonne = 3;
     o.optionCodeDonne = 1;
+    // The table that explains itself.
+    o.optionMarquerTour = 1;
+    o.optionCartesJouables = 1;
+    o.optionConseilCarte = 1;
+    o.optionJeuAuClavier = 1;
+    o.optionAnimationCartes = 1;
+    o.optionConfirmerAbandon = 1;
+    o.optionReglesDuJeu = 1;
     for (int i = 1; i <= 3; ++i) {
         o.highScoreChallenge[i].remplir(300);
         o.nomHighScoreChallenge[i].remplir(nomParDefautChallenge);

@@ -42,6 +42,10 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     // The open-cards analysis: its time per deal and its button.
     v.push_back({"optionTempsAnalyse", 4});
     v.push_back({"optionBoutonAnalyse", 1});
+    // The table that explains itself.
+    for (const char* nom : {"optionMarquerTour", "optionCartesJouables", "optionConseilCarte", "optionJeuAuClavier",
+                            "optionAnimationCartes", "optionConfirmerAbandon", "optionReglesDuJeu"})
+        v.push_back({nom, 1});
     return v;
 }
 
@@ -97,6 +101,13 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     o.fenetreEtat = static_cast<std::uint8_t>(suivant() >> 24);
     jeu.options.optionTempsAnalyse = static_cast<std::int32_t>(suivant() % 3 + 1);
     jeu.options.optionBoutonAnalyse = static_cast<std::uint8_t>(suivant() % 2);
+    o.optionMarquerTour = octet();
+    o.optionCartesJouables = octet();
+    o.optionConseilCarte = octet();
+    o.optionJeuAuClavier = octet();
+    o.optionAnimationCartes = octet();
+    o.optionConfirmerAbandon = octet();
+    o.optionReglesDuJeu = octet();
 }
 
 // The first stored variable that differs between the two games, or "".
@@ -136,6 +147,13 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.fenetreEtat != y.fenetreEtat) return "fenetreEtat";
     if (x.optionTempsAnalyse != y.optionTempsAnalyse) return "optionTempsAnalyse";
     if (x.optionBoutonAnalyse != y.optionBoutonAnalyse) return "optionBoutonAnalyse";
+    if (x.optionMarquerTour != y.optionMarquerTour) return "optionMarquerTour";
+    if (x.optionCartesJouables != y.optionCartesJouables) return "optionCartesJouables";
+    if (x.optionConseilCarte != y.optionConseilCarte) return "optionConseilCarte";
+    if (x.optionJeuAuClavier != y.optionJeuAuClavier) return "optionJeuAuClavier";
+    if (x.optionAnimationCartes != y.optionAnimationCartes) return "optionAnimationCartes";
+    if (x.optionConfirmerAbandon != y.optionConfirmerAbandon) return "optionConfirmerAbandon";
+    if (x.optionReglesDuJeu != y.optionReglesDuJeu) return "optionReglesDuJeu";
     return "";
 }
 

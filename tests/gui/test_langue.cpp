@@ -191,6 +191,8 @@ TEST_F(Demarrage, VersionFrancaiseHandsOverInFrench) {
 }
 
 TEST_F(Demarrage, HelpAndAboutInTheChosenLanguage) {
+    // Without the rules of the game, help is the web address.
+    jeu->options.optionReglesDuJeu = 0;
     cliquer(splash.get(), "PanelStartEnglish");
     QString lu;
     lireProchainMessage(&lu);

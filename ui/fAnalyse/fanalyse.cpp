@@ -16,6 +16,7 @@
 
 #include "engine/arrondi.h"
 #include "engine/jeu.h"
+#include "engine/raisons.h"
 #include "engine/textes.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/revue/controles_revue.h"

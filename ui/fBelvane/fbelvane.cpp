@@ -13,6 +13,7 @@
 
 #include "engine/arrondi.h"
 #include "engine/jeu.h"
+#include "ui/fBelvane/aides_table.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fMains/fmains.h"
 #include "ui/fPliPrecedent/fpliprecedent.h"
@@ -106,6 +107,7 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     espace->setObjectName("raccourciEspace");
     espace->setAutoRepeat(false);
     connect(espace, &QShortcut::activated, this, &TfrmBelvane::continuerClick);
+    aides_ = new AidesTable(jeu_, this);
 }
 
 TfrmBelvane::~TfrmBelvane() {
@@ -114,6 +116,8 @@ TfrmBelvane::~TfrmBelvane() {
     if (jeu_.minuteurs == this) jeu_.minuteurs = &minuteursNuls();
     if (historique_) jeu_.donneTerminee = nullptr;
 }
+
+AidesTable* TfrmBelvane::aides() const { return aides_; }
 
 double TfrmBelvane::facteurEcran(const QScreen* ecran) {
     if (!ecran) return 1.0;

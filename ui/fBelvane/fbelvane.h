@@ -21,6 +21,7 @@ class QMenu;
 class QPushButton;
 class QScreen;
 class QToolButton;
+class AidesTable;
 class BarreOutils;
 class BaseHistorique;
 class TfrmHistorique;
@@ -90,6 +91,8 @@ public:
     TfrmScoreDetaille* frmScoreDetaille() const { return frmScoreDetaille_; }
     // The open-cards analysis of the deal just played, opened on demand.
     TfrmAnalyse* frmAnalyse() const { return frmAnalyse_; }
+    // Whose turn, playable cards, the hint, keyboard play, motion and the rules.
+    AidesTable* aides() const;
 
     // Minuteurs.
     void armer(Minuteur m, int millisecondes) override;
@@ -287,6 +290,7 @@ private:
     TfrmTousPlis* frmTousPlis_ = nullptr;
     Vue* frmPoignee_ = nullptr;
     TfrmAnalyse* frmAnalyse_ = nullptr;
+    QPointer<AidesTable> aides_;
 
     Tapis* tapis_ = nullptr;
     Forme* TableRonde = nullptr;

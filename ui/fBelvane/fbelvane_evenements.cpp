@@ -11,6 +11,7 @@
 #include "flow/poignee.h"
 #include "scoring/score.h"
 #include "settings/options.h"
+#include "ui/fBelvane/aides_table.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
 #include "ui/fMains/fmains.h"
@@ -21,9 +22,13 @@
 
 void TfrmBelvane::PanelLancementClick() { nouvelleDonne(jeu_, 0); }
 
-void TfrmBelvane::nouvellePartie() { nouvelleDonne(jeu_, 0); }
+void TfrmBelvane::nouvellePartie() {
+    if (aides_ && !aides_->confirmerAbandon()) return;
+    nouvelleDonne(jeu_, 0);
+}
 
 void TfrmBelvane::rejouerDonne() {
+    if (aides_ && !aides_->confirmerAbandon()) return;
     jeu_.donne.modeRejouer = 1;
     nouvelleDonne(jeu_, 1);
 }
@@ -151,6 +156,9 @@ void TfrmBelvane::menuCouleurTableRondeClick() {
     });
 }
 
-void TfrmBelvane::menuSommaireClick() { message(titreProgramme, texteAide(jeu_.options.langue)); }
+void TfrmBelvane::menuSommaireClick() {
+    if (aides_ && aides_->ouvrirAide()) return;
+    message(titreProgramme, texteAide(jeu_.options.langue));
+}
 
 void TfrmBelvane::menuAproposClick() { message(titreProgramme, texteApropos(jeu_.options.langue)); }

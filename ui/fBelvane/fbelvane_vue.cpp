@@ -5,6 +5,7 @@
 
 #include "engine/arrondi.h"
 #include "engine/jeu.h"
+#include "ui/fBelvane/aides_table.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
 #include "ui/fMains/fmains.h"
@@ -103,6 +104,7 @@ void TfrmBelvane::dessinerCarteTable(int siege, const Carte& c) {
     if (siege < 1 || siege > 4) return;
     CarteTable[siege]->dessiner(c);
     CarteTable[siege]->show();
+    if (aides_) aides_->carteJouee(siege);
 }
 
 void TfrmBelvane::afficherPoints(int attaque, int defense) {
@@ -199,6 +201,7 @@ void TfrmBelvane::cacherChien() {
 }
 
 void TfrmBelvane::cacherCartesTable() {
+    if (aides_) aides_->pliRamasse();
     for (int s = 1; s <= 4; ++s) CarteTable[s]->hide();
 }
 
