@@ -1,0 +1,870 @@
+// The search: alpha-beta over single cards on a compact copy of the
+// position, driven by zero-window tests on the value, with a transposition
+// table at the start of each trick.
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "solveur/solveur.h"
+
+namespace {
+
+using Horloge = std::chrono::steady_clock;
+
+// Cards inside the search: a suit 0..4 and a value; in suit 0 bit 0 is the
+// Excuse and bits 1..21 the trumps, in suits 1..4 bits 1..14 the cards.
+constexpr std::uint32_t EXCUSE_BIT = 1u;
+
+constexpr int pointsDe(int couleur, int valeur) {
+    if (couleur == ATOUT) return valeur == 0 || valeur == 1 || valeur == 21 ? 9 : 1;
+    switch (valeur) {
+    case ROI: return 9;
+    case DAME: return 7;
+    case CAVALIER: return 5;
+    case VALET: return 3;
+    default: return 1;
+    }
+}
+
+struct TablePoints {
+    std::uint8_t p[5][32]{};
+    constexpr TablePoints() {
+        for (int c = 0; c <= 4; ++c)
+            for (int v = 0; v < 32; ++v) p[c][v] = static_cast<std::uint8_t>(pointsDe(c, v));
+    }
+};
+constexpr TablePoints points{};
+
+// Sum of the points of the cards of a mask of suit `c`.
+int pointsMasque(int c, std::uint32_t m) {
+    int n = 0;
+    while (m) {
+        n += points.p[c][__builtin_ctz(m)];
+        m &= m - 1;
+    }
+    return n;
+}
+
+std::uint64_t melanger(std::uint64_t& x) {
+    std::uint64_t z = (x += 0x9e3779b97f4a7c15ull);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+// The random keys of the transposition table, the same for every solver.
+struct Cles {
+    std::uint64_t entameur[4];
+    std::uint64_t points[256];
+    std::uint64_t bouts[8];
+    std::uint64_t contexte[8];
+    Cles() {
+        std::uint64_t x = 0x5eed0fbe1a7a11eull;
+        for (auto& v : entameur) v = melanger(x);
+        for (auto& v : points) v = melanger(x);
+        for (auto& v : bouts) v = melanger(x);
+        for (auto& v : contexte) v = melanger(x);
+    }
+};
+
+const Cles& cles() {
+    static const Cles c;
+    return c;
+}
+
+int aFaire(int bouts) {
+    static constexpr int pts[] = {56, 51, 41, 36};
+    return pts[std::clamp(bouts, 0, 3)];
+}
+
+// The taker's score divided by three and by the multiplier: what the search
+// compares. `pab` 0 none, 1 taker, 2 defence.
+int scoreBrut(int demiPoints, int bouts, int pab) {
+    const int q = demiPoints / 2;
+    const int pointsRealises = demiPoints % 2 != 0 && q % 2 != 0 ? q + 1 : q;
+    const int dep = pointsRealises - aFaire(bouts);
+    int s = dep >= 0 ? dep + 25 : dep - 25;
+    if (pab == 1) s += 10;
+    if (pab == 2) s -= 10;
+    return s;
+}
+
+constexpr int INFINI = 10000;
+constexpr int IMPOSSIBLE = 1000;  // half-points no deal can reach
+
+// The compact position. Seats 0..3.
+struct Etat {
+    std::uint32_t main[4][5];
+    std::int16_t pointsPreneur;
+    std::int8_t boutsPreneur;
+    std::int8_t nbPli;      // cards on the table, 0..3
+    std::int8_t entameur;
+    std::int8_t joueur;
+    std::int8_t couleur;    // suit asked, -1 none yet (nothing or only the Excuse led)
+    std::int8_t hautAtout;  // highest trump on the table, 0 none
+    std::int8_t gagnant;    // seat of the card winning so far
+    std::int8_t couleurGagnante;
+    std::int8_t valeurGagnante;
+    std::int8_t pointsPli;
+    std::int8_t boutsPli;   // Petit and 21 on the table
+    std::int8_t excusePar;  // seat that played the Excuse to this trick, -1 none
+    std::int8_t petitPli;
+    std::int8_t pliRestants;  // tricks not yet gathered, the one in progress included
+    std::uint32_t table[5];   // the cards on the table, by suit
+};
+
+// How a deal ended: the taker's half-points and oudlers, the set-aside cards
+// included, and the petit au bout (0 none, 1 taker, 2 defence).
+struct Fin {
+    int points = 0;
+    int bouts = 0;
+    int pab = 0;
+};
+
+struct Contexte {
+    int preneur = 0;      // 0..3
+    int pointsChien = 0;  // half-points of the set-aside cards for the taker
+    int boutsChien = 0;
+    std::uint64_t cle = 0;
+};
+
+struct Coup {
+    std::int8_t couleur;
+    std::int8_t valeur;
+};
+
+// An entry of the transposition table, for a position at the start of a
+// trick: proven bounds of the taker's margin over the cards still to play,
+// each with the score tested when it was proven, and the card that did best.
+// A higher score asks more of the taker, so his margin can only be lower: a
+// lower bound proven for a score holds for every lower one, an upper bound
+// for every higher one.
+struct Entree {
+    std::uint64_t cle = 0;
+    std::int16_t basse = -INFINI;
+    std::int16_t gammaBasse = 0;
+    std::int16_t haute = INFINI;
+    std::int16_t gammaHaute = 0;
+    Coup coup{-1, 0};
+    std::uint8_t restants = 0;
+};
+
+// What the cards still held can still bring: their half-points and the
+// oudlers each side may or must still win.
+struct Reste {
+    int pointsMin = 0;  // half-points the taker is sure to add
+    int pointsMax = 0;  // half-points the taker may add at most
+    int boutsMin = 0;
+    int boutsMax = 0;
+    bool petit = false;
+};
+
+}  // namespace
+
+// The search answers one question at a time: can the taker reach a score of
+// at least `gamma`? For each number of oudlers and petit au bout that score
+// asks a number of half-points (`seuil`); the search minimaxes the taker's
+// margin, his half-points less the number asked, and the answer is yes when
+// the margin is 0 or more. The margin over the cards still to play does not
+// depend on how many points were won before, so the table keeps it for every
+// way of reaching the same cards.
+struct Solveur::Impl {
+    std::vector<Entree> table;
+    std::uint64_t masque = 0;
+    Contexte ctx;
+    int gamma = 0;
+    int seuil[4][3]{};
+    long long noeuds = 0;
+    long long limiteNoeuds = 0;
+    Horloge::time_point fin;
+    bool avecFin = false;
+    const std::atomic<bool>* arret = nullptr;
+    bool abandon = false;
+    long long prochainControle = 0;
+    int derniereValeur = -INFINI;  // the last value found, the first guess of the next search
+
+    explicit Impl(int megaOctets) {
+        std::size_t n = 2;
+        const std::size_t octets = static_cast<std::size_t>(std::max(megaOctets, 1)) << 20;
+        while (n * 2 * sizeof(Entree) <= octets) n *= 2;
+        table.assign(n, Entree{});
+        masque = n - 2;  // buckets of two
+    }
+
+    void verifierBudget() {
+        if (limiteNoeuds > 0 && noeuds >= limiteNoeuds) abandon = true;
+        // The clock and the stop flag every thousand cards or so.
+        if (noeuds < prochainControle) return;
+        prochainControle = noeuds + 1024;
+        if (arret && arret->load(std::memory_order_relaxed)) abandon = true;
+        if (avecFin && Horloge::now() >= fin) abandon = true;
+    }
+
+    void fixerGamma(int g) {
+        gamma = g;
+        for (int b = 0; b <= 3; ++b)
+            for (int pab = 0; pab <= 2; ++pab) {
+                int p = 0;
+                while (p <= 200 && scoreBrut(p, b, pab) < g) ++p;
+                seuil[b][pab] = p <= 200 ? p : IMPOSSIBLE;
+            }
+    }
+
+    int marge(const Fin& f) const { return f.points - seuil[std::clamp(f.bouts, 0, 3)][f.pab]; }
+
+    // The key of a position at the start of a trick: for each suit the
+    // holders of the cards still in play from the highest down, with their
+    // points. Which cards were played does not matter, only their order: a
+    // trump 7 and 8 left with the 9 gone play like a 7 and 9 with the 8 gone.
+    std::uint64_t cleTable(const Etat& e) const {
+        const Cles& k = cles();
+        std::uint64_t h = ctx.cle ^ k.entameur[e.entameur] ^ k.bouts[(e.boutsPreneur + ctx.boutsChien) & 7];
+        for (int c = 0; c <= 4; ++c) {
+            const std::uint32_t m1 = e.main[1][c], m2 = e.main[2][c], m3 = e.main[3][c];
+            std::uint32_t tout = e.main[0][c] | m1 | m2 | m3;
+            std::uint64_t x = 0xcbf29ce484222325ull + static_cast<std::uint64_t>(c);
+            while (tout) {
+                const int v = 31 - __builtin_clz(tout);
+                tout &= ~(1u << v);
+                const std::uint32_t proprietaire = ((m1 >> v) & 1u) | (((m2 >> v) & 1u) * 2) | (((m3 >> v) & 1u) * 3);
+                // The Petit and the Excuse are told apart from other cards of 9.
+                const std::uint32_t classe = c == ATOUT && v <= 1 ? 10u + static_cast<std::uint32_t>(v) : points.p[c][v];
+                x = (x ^ (proprietaire | classe << 2)) * 0x100000001b3ull;
+            }
+            std::uint64_t y = x;
+            h ^= melanger(y) + static_cast<std::uint64_t>(c);
+        }
+        return h;
+    }
+
+    Entree* chercherEntree(std::uint64_t cle) {
+        Entree* b = &table[cle & masque];
+        if (b[0].cle == cle) return &b[0];
+        if (b[1].cle == cle) return &b[1];
+        return nullptr;
+    }
+
+    void ranger(std::uint64_t cle, int basse, int haute, Coup coup, int restants) {
+        Entree* b = &table[cle & masque];
+        Entree* e = b[0].cle == cle ? &b[0] : b[1].cle == cle ? &b[1] : nullptr;
+        if (!e) {
+            // The first place keeps the costlier positions; the second takes the rest.
+            e = b[0].restants <= restants ? &b[0] : &b[1];
+            if (e == &b[0] && b[0].cle != 0) b[1] = b[0];
+            *e = Entree{};
+            e->cle = cle;
+        }
+        if (basse > -INFINI) {
+            if (e->gammaBasse == gamma) basse = std::max(basse, static_cast<int>(e->basse));
+            e->basse = static_cast<std::int16_t>(std::min(basse, INFINI));
+            e->gammaBasse = static_cast<std::int16_t>(gamma);
+        }
+        if (haute < INFINI) {
+            if (e->gammaHaute == gamma) haute = std::min(haute, static_cast<int>(e->haute));
+            e->haute = static_cast<std::int16_t>(std::max(haute, -INFINI));
+            e->gammaHaute = static_cast<std::int16_t>(gamma);
+        }
+        e->coup = coup;
+        e->restants = static_cast<std::uint8_t>(restants);
+    }
+
+    // Plays a card; after the fourth card gathers the trick. Answers true when
+    // the deal is over, and then how it ended.
+    bool jouer(Etat& e, Coup c, Fin& resultat) const {
+        const int s = e.joueur;
+        const std::uint32_t bit = 1u << c.valeur;
+        e.main[s][c.couleur] &= ~bit;
+        e.table[c.couleur] |= bit;
+        const bool excuse = c.couleur == ATOUT && c.valeur == 0;
+        const bool atout = c.couleur == ATOUT && c.valeur != 0;
+        if (e.nbPli == 0) {
+            e.gagnant = static_cast<std::int8_t>(s);
+            e.couleurGagnante = c.couleur;
+            e.valeurGagnante = c.valeur;
+            e.couleur = excuse ? -1 : c.couleur;
+        } else {
+            if (e.couleur < 0) e.couleur = c.couleur;
+            // The trick engine's comparison, card after card.
+            bool prend = c.couleur == e.couleurGagnante && c.valeur > e.valeurGagnante;
+            if (atout && (prend ? c.couleur : e.couleurGagnante) != ATOUT) prend = true;
+            if (prend || (e.couleurGagnante == ATOUT && e.valeurGagnante == 0)) {
+                e.gagnant = static_cast<std::int8_t>(s);
+                e.couleurGagnante = c.couleur;
+                e.valeurGagnante = c.valeur;
+            }
+        }
+        if (atout && c.valeur > e.hautAtout) e.hautAtout = c.valeur;
+        e.pointsPli = static_cast<std::int8_t>(e.pointsPli + points.p[c.couleur][c.valeur]);
+        if (excuse) e.excusePar = static_cast<std::int8_t>(s);
+        if (atout && (c.valeur == 1 || c.valeur == 21)) ++e.boutsPli;
+        if (atout && c.valeur == 1) e.petitPli = 1;
+        e.joueur = static_cast<std::int8_t>((s + 1) & 3);
+        if (++e.nbPli < 4) return false;
+
+        const int w = e.gagnant;
+        const bool preneurGagne = w == ctx.preneur;
+        const bool dernier = e.pliRestants == 1;
+        int p = e.pointsPreneur + (preneurGagne ? e.pointsPli : 0);
+        int b = e.boutsPreneur + (preneurGagne ? e.boutsPli : 0);
+        if (e.excusePar >= 0) {
+            const bool excusePreneur = e.excusePar == ctx.preneur;
+            const bool garde = !dernier || excusePreneur == preneurGagne;
+            if (garde ? excusePreneur : preneurGagne) ++b;
+            if (garde && excusePreneur != preneurGagne) p += excusePreneur ? 8 : -8;
+        }
+        if (dernier) {
+            resultat.points = p + ctx.pointsChien;
+            resultat.bouts = b + ctx.boutsChien;
+            resultat.pab = e.petitPli ? (preneurGagne ? 1 : 2) : 0;
+            return true;
+        }
+        e.pointsPreneur = static_cast<std::int16_t>(p);
+        e.boutsPreneur = static_cast<std::int8_t>(b);
+        e.nbPli = 0;
+        e.entameur = e.joueur = static_cast<std::int8_t>(w);
+        e.couleur = -1;
+        e.hautAtout = 0;
+        e.pointsPli = 0;
+        e.boutsPli = 0;
+        e.excusePar = -1;
+        e.petitPli = 0;
+        e.pliRestants = static_cast<std::int8_t>(e.pliRestants - 1);
+        std::memset(e.table, 0, sizeof e.table);
+        return false;
+    }
+
+    // The cards the seat to play may play, by suit.
+    static void jouables(const Etat& e, std::uint32_t l[5]) {
+        const std::uint32_t* m = e.main[e.joueur];
+        const bool entame = e.nbPli == 0 || e.couleur < 0;
+        std::memset(l, 0, 5 * sizeof(std::uint32_t));
+        const std::uint32_t atouts = m[ATOUT] & ~EXCUSE_BIT;
+        const auto tout = [&] { std::memcpy(l, m, 5 * sizeof(std::uint32_t)); };
+        const auto monter = [&] {
+            const std::uint32_t dessus = atouts & ~((2u << e.hautAtout) - 1);
+            l[ATOUT] = e.hautAtout != 0 && dessus ? dessus : atouts;
+        };
+        if (entame) tout();
+        else if (e.couleur != ATOUT && m[e.couleur]) l[e.couleur] = m[e.couleur];
+        else if (atouts) monter();
+        else tout();
+        l[ATOUT] |= m[ATOUT] & EXCUSE_BIT;
+    }
+
+    // The playable cards, one of each run of equivalent cards (same holder,
+    // same points, nothing left in play between them).
+    int coups(const Etat& e, Coup* liste) const {
+        std::uint32_t l[5];
+        jouables(e, l);
+        int n = 0;
+        for (int c = 0; c <= 4; ++c) {
+            std::uint32_t x = l[c];
+            if (!x) continue;
+            std::uint32_t enJeu = e.table[c];
+            for (int s = 0; s < 4; ++s) enJeu |= e.main[s][c];
+            if (c == ATOUT) {
+                if (x & EXCUSE_BIT) liste[n++] = Coup{ATOUT, 0};
+                x &= ~EXCUSE_BIT;
+                enJeu &= ~EXCUSE_BIT;
+            }
+            while (x) {
+                const int v = 31 - __builtin_clz(x);
+                x &= ~(1u << v);
+                liste[n++] = Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(v)};
+                // Skip the cards right below that are equivalent to this one.
+                int u = v;
+                for (;;) {
+                    const std::uint32_t dessous = enJeu & ((1u << u) - 1);
+                    if (!dessous) break;
+                    const int w = 31 - __builtin_clz(dessous);
+                    // The Petit is never like another card: it makes the petit au bout.
+                    if (!(x & (1u << w)) || points.p[c][w] != points.p[c][v] || (c == ATOUT && w == PETIT)) break;
+                    x &= ~(1u << w);
+                    u = w;
+                }
+            }
+        }
+        return n;
+    }
+
+    // Best guesses first: cash the cards no opponent can beat, win the trick
+    // cheaply, give points to a partner who wins, keep them from an opponent.
+    void ordonner(const Etat& e, Coup* liste, int n) const {
+        int note[18];
+        const int s = e.joueur;
+        const bool camp = s == ctx.preneur;
+        const bool entame = e.nbPli == 0 || e.couleur < 0;
+        const bool partenaireGagne = !entame && ((e.gagnant == ctx.preneur) == camp);
+        for (int i = 0; i < n; ++i) {
+            const int c = liste[i].couleur, v = liste[i].valeur;
+            const int pts = points.p[c][v];
+            const bool excuse = c == ATOUT && v == 0;
+            int k = 0;
+            if (excuse) {
+                k = -20;
+            } else if (entame) {
+                std::uint32_t adverses = 0;
+                for (int t = 0; t < 4; ++t)
+                    if ((t == ctx.preneur) != camp) adverses |= e.main[t][c];
+                const bool maitre = (adverses >> v) == 0;
+                k = maitre ? 40 + 2 * pts : -2 * pts - v / 4;
+            } else {
+                const bool bat = (c == ATOUT && (e.couleurGagnante != ATOUT || v > e.valeurGagnante)) ||
+                                 (c == e.couleurGagnante && v > e.valeurGagnante);
+                // A partner's trick is safe once the taker has played to it.
+                const bool preneurAJoue = ((ctx.preneur - e.entameur) & 3) < e.nbPli;
+                if (partenaireGagne) k = bat ? 10 - v / 2 : preneurAJoue ? 4 * pts : -2 * pts - v / 4;
+                else if (bat) k = 60 + 4 * pts - (c == ATOUT ? v : 0);
+                else k = -4 * pts - v / 4;
+            }
+            note[i] = k;
+        }
+        for (int i = 1; i < n; ++i) {
+            const Coup c = liste[i];
+            const int k = note[i];
+            int j = i - 1;
+            while (j >= 0 && note[j] < k) {
+                liste[j + 1] = liste[j];
+                note[j + 1] = note[j];
+                --j;
+            }
+            liste[j + 1] = c;
+            note[j + 1] = k;
+        }
+    }
+
+    // What the cards still held can bring, at the start of a trick. Every
+    // remaining point and oudler may go to one side or the other, except:
+    // - the 21 always wins its trick;
+    // - a trump above every trump of the other side wins its trick, with at
+    //   least a half-point from each of the other three cards, whoever plays;
+    // - before the last trick the Excuse's holder can play it at once and keep
+    //   it with its oudler, 8 of its 9 half-points at least (`excuseLibre`:
+    //   not when the trick has already begun and its holder may have played).
+    Reste reste(const Etat& e, bool excuseLibre = true) const {
+        Reste r;
+        const int preneur = ctx.preneur;
+        int total = 0;
+        std::uint32_t atoutsDefense = 0;
+        for (int s = 0; s < 4; ++s) {
+            for (int c = 0; c <= 4; ++c) total += pointsMasque(c, e.main[s][c]);
+            if (s != preneur) atoutsDefense |= e.main[s][ATOUT];
+        }
+        const std::uint32_t atoutsPreneur = e.main[preneur][ATOUT] & ~EXCUSE_BIT;
+        atoutsDefense &= ~EXCUSE_BIT;
+        const std::uint32_t tousAtouts = e.main[0][ATOUT] | e.main[1][ATOUT] | e.main[2][ATOUT] | e.main[3][ATOUT];
+        if (tousAtouts & (1u << 21)) {
+            const bool auPreneur = atoutsPreneur & (1u << 21);
+            r.boutsMin += auPreneur;
+            r.boutsMax += auPreneur;
+        }
+        if (tousAtouts & 2u) {
+            r.boutsMax += 1;
+            r.petit = true;
+        }
+        const auto dessus = [](std::uint32_t a, std::uint32_t b) {
+            // The trumps of a above every trump of b.
+            return b ? a & ~((2u << (31 - __builtin_clz(b))) - 1) : a;
+        };
+        const std::uint32_t maitresPreneur = dessus(atoutsPreneur, atoutsDefense);
+        for (std::uint32_t m = maitresPreneur; m; m &= m - 1) r.pointsMin += points.p[ATOUT][__builtin_ctz(m)] + 3;
+        int plisDefense = 0;
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur) plisDefense = std::max(plisDefense, __builtin_popcount(dessus(e.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur)));
+        int perteSure = 4 * plisDefense;
+        if (tousAtouts & EXCUSE_BIT) {
+            const bool auPreneur = e.main[preneur][ATOUT] & EXCUSE_BIT;
+            if (e.pliRestants < 2 || !excuseLibre) r.boutsMax += 1;
+            else if (auPreneur) {
+                r.boutsMin += 1;
+                r.boutsMax += 1;
+                r.pointsMin += 8;
+            } else {
+                perteSure += 8;
+            }
+        }
+        r.pointsMax = total - perteSure;
+        return r;
+    }
+
+    // The last trick: each seat plays its one card.
+    int derniersPli(const Etat& e) {
+        Etat f = e;
+        Fin fin;
+        for (int k = 0; k < 4; ++k) {
+            const std::uint32_t* m = f.main[f.joueur];
+            int c = 0;
+            while (!m[c]) ++c;
+            ++noeuds;
+            jouer(f, Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(__builtin_ctz(m[c]))}, fin);
+        }
+        return marge(fin);
+    }
+
+    // The margin of the position when the deal ends now or later.
+    int chercher(const Etat& e, int alpha, int beta) {
+        std::uint64_t cle = 0;
+        Coup conseil{-1, 0};
+        int base = 0;
+        if (e.nbPli == 0 && e.pliRestants == 1) return derniersPli(e);
+        if (e.nbPli == 0) {
+            base = e.pointsPreneur + ctx.pointsChien;
+            const int b = e.boutsPreneur + ctx.boutsChien;
+            const Reste r = reste(e);
+            const int haute = base + r.pointsMax - seuil[std::clamp(b + r.boutsMax, 0, 3)][r.petit ? 1 : 0];
+            if (haute <= alpha) return haute;
+            const int basse = base + r.pointsMin - seuil[std::clamp(b + r.boutsMin, 0, 3)][r.petit ? 2 : 0];
+            if (basse >= beta) return basse;
+            cle = cleTable(e);
+            if (const Entree* t = chercherEntree(cle)) {
+                if (t->gammaBasse >= gamma && t->basse + base >= beta) return t->basse + base;
+                if (t->gammaHaute <= gamma && t->haute + base <= alpha) return t->haute + base;
+                conseil = t->coup;
+            }
+        }
+        Coup liste[18];
+        const int n = coups(e, liste);
+        ordonner(e, liste, n);
+        if (conseil.couleur >= 0)
+            for (int i = 1; i < n; ++i)
+                if (liste[i].couleur == conseil.couleur && liste[i].valeur == conseil.valeur) {
+                    std::rotate(liste, liste + i, liste + i + 1);
+                    break;
+                }
+        const bool max = e.joueur == ctx.preneur;
+        int meilleur = max ? -INFINI : INFINI;
+        Coup meilleurCoup = liste[0];
+        const int alpha0 = alpha, beta0 = beta;
+        for (int i = 0; i < n; ++i) {
+            Etat f = e;
+            Fin fin;
+            ++noeuds;
+            verifierBudget();
+            if (abandon) return 0;
+            const int v = jouer(f, liste[i], fin) ? marge(fin) : chercher(f, alpha, beta);
+            if (abandon) return 0;
+            if (max ? v > meilleur : v < meilleur) {
+                meilleur = v;
+                meilleurCoup = liste[i];
+            }
+            if (max) alpha = std::max(alpha, v);
+            else beta = std::min(beta, v);
+            if (alpha >= beta) break;
+        }
+        if (e.nbPli == 0) {
+            const int basse = meilleur > alpha0 ? meilleur - base : -INFINI;
+            const int haute = meilleur < beta0 ? meilleur - base : INFINI;
+            ranger(cle, basse, haute, meilleurCoup, e.pliRestants);
+        }
+        return meilleur;
+    }
+};
+
+namespace {
+
+int siegeInterne(int siege) { return siege - 1; }
+
+// The compact copy of a position at the start of its trick, and the cards of
+// the trick in progress to play on it.
+void versEtat(const Position& p, Etat& e, Coup* pli, int& nbPli) {
+    std::memset(&e, 0, sizeof e);
+    for (int s = 1; s <= 4; ++s) {
+        for (int i = 1; i <= p.nbCartes[s]; ++i) {
+            const Carte& c = p.mains[s][i];
+            e.main[siegeInterne(s)][c.couleur] |= 1u << c.valeur;
+        }
+    }
+    nbPli = 0;
+    for (int s = p.entameur; s != p.joueur; s = siegeSuivant(s)) {
+        const Carte& c = p.pli[s];
+        e.main[siegeInterne(s)][c.couleur] |= 1u << c.valeur;
+        pli[nbPli++] = Coup{static_cast<std::int8_t>(c.couleur), static_cast<std::int8_t>(c.valeur)};
+    }
+    e.pointsPreneur = static_cast<std::int16_t>(p.pointsPreneur);
+    e.boutsPreneur = static_cast<std::int8_t>(p.boutsPreneur);
+    e.entameur = e.joueur = static_cast<std::int8_t>(siegeInterne(p.entameur));
+    e.couleur = -1;
+    e.excusePar = -1;
+    e.pliRestants = static_cast<std::int8_t>(p.nbCartes[p.entameur] + (nbPli > 0 ? 1 : 0));
+}
+
+Contexte contexteDe(const Position& p) {
+    Contexte c;
+    c.preneur = siegeInterne(p.preneur);
+    int pointsChien = 0, boutsChien = 0;
+    for (int i = 1; i <= 6; ++i) {
+        pointsChien += pointsCarte(p.chien[i]);
+        boutsChien += estBout(p.chien[i]);
+    }
+    c.pointsChien = p.contrat == GARDE_CONTRE ? 0 : pointsChien;
+    c.boutsChien = p.contrat == GARDE_SANS ? boutsChien : 0;
+    const Cles& k = cles();
+    c.cle = k.contexte[c.preneur] ^ (k.contexte[4 + (c.boutsChien & 3)] * 31) ^ (k.points[c.pointsChien & 255] * 7);
+    return c;
+}
+
+int multiplicateur(int contrat) {
+    static constexpr int parContrat[] = {1, 1, 2, 4, 6};
+    return parContrat[std::clamp(contrat, 0, 4)];
+}
+
+Carte carteDe(Coup c) { return carte(c.couleur, c.valeur); }
+
+// Two cards of the seat to play that no line of play tells apart: same suit,
+// same points, and no card still in play between them.
+bool equivalentes(const Position& p, const Carte& a, const Carte& b) {
+    const auto seule = [](const Carte& c) { return c.couleur == ATOUT && (c.valeur == EXCUSE || c.valeur == PETIT); };
+    if (a.couleur != b.couleur || seule(a) || seule(b) || pointsCarte(a) != pointsCarte(b)) return false;
+    const int bas = std::min(a.valeur, b.valeur), haut = std::max(a.valeur, b.valeur);
+    const auto entre = [&](const Carte& x) {
+        return x.couleur == a.couleur && !estExcuse(x) && x.valeur > bas && x.valeur < haut;
+    };
+    // Only cards of the same seat and the same points may lie between them.
+    for (int s = 1; s <= 4; ++s) {
+        for (int i = 1; i <= p.nbCartes[s]; ++i) {
+            const Carte& x = p.mains[s][i];
+            if (entre(x) && (s != p.joueur || seule(x) || pointsCarte(x) != pointsCarte(a))) return false;
+        }
+        if (entre(p.pli[s])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Solveur::Solveur(int megaOctets) : impl_(std::make_unique<Impl>(megaOctets)) {}
+
+Solveur::~Solveur() = default;
+
+void Solveur::oublier() { std::fill(impl_->table.begin(), impl_->table.end(), Entree{}); }
+
+namespace {
+
+// One search of a whole position: the root's cards with their equivalents,
+// and the tests that narrow the proven bounds.
+struct Racine {
+    Solveur::Impl& s;
+    Etat etat{};  // the position to solve
+    bool max = false;
+    int nb = 0;   // root moves, one per run of equivalent cards
+    Coup coups[18]{};
+    Etat apres[18]{};  // the position after each of them
+    bool fin[18]{};    // that card ends the deal
+    Fin finale[18]{};
+
+    // The taker's margin after root move i in the test of `gamma`: 0 or
+    // more when that card reaches a score of gamma; fail-soft, so its size
+    // bounds the score further.
+    int marge(int i, int gamma) {
+        s.fixerGamma(gamma);
+        ++s.noeuds;
+        s.verifierBudget();
+        if (s.abandon) return 0;
+        return fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0);
+    }
+    bool atteint(int i, int gamma) { return marge(i, gamma) >= 0; }
+
+    // The margin of the position in the test of `gamma` (0 or more: the
+    // value is gamma or more), and the root move that settles it.
+    int tester(int gamma, int& coup) {
+        coup = -1;
+        int meilleur = max ? -INFINI : INFINI;
+        for (int i = 0; i < nb; ++i) {
+            const int v = marge(i, gamma);
+            if (s.abandon) return 0;
+            if (max ? v > meilleur : v < meilleur) meilleur = v;
+            if ((v >= 0) == max) {
+                coup = i;
+                return v;
+            }
+        }
+        return meilleur;
+    }
+};
+
+}  // namespace
+
+Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche quoi) {
+    const auto debut = Horloge::now();
+    Impl& s = *impl_;
+    Resultat r;
+    s.noeuds = 0;
+    s.abandon = false;
+    s.prochainControle = 0;
+    s.limiteNoeuds = budget.noeuds;
+    s.arret = budget.arret;
+    s.avecFin = budget.secondes > 0;
+    if (s.avecFin)
+        s.fin = debut + std::chrono::duration_cast<Horloge::duration>(std::chrono::duration<double>(budget.secondes));
+    const int mult = 3 * multiplicateur(p.contrat);
+
+    if (donneFinie(p)) {
+        r.exact = true;
+        r.valeur = r.borneBasse = r.borneHaute = scoreFinal(p);
+        r.contratRealisable = r.valeur > 0;
+        return r;
+    }
+    s.ctx = contexteDe(p);
+    Racine racine{s};
+    Coup pli[4];
+    int nbPli = 0;
+    versEtat(p, racine.etat, pli, nbPli);
+    // What is still in play bounds the value from the start.
+    const Reste reste = s.reste(racine.etat, nbPli == 0);
+    const int p0 = racine.etat.pointsPreneur + s.ctx.pointsChien, b0 = racine.etat.boutsPreneur + s.ctx.boutsChien;
+    int basse = scoreBrut(p0 + reste.pointsMin, b0 + reste.boutsMin, reste.petit ? 2 : 0);
+    int haute = scoreBrut(p0 + reste.pointsMax, b0 + reste.boutsMax, reste.petit ? 1 : 0);
+    for (int k = 0; k < nbPli; ++k) {
+        Fin f;
+        s.jouer(racine.etat, pli[k], f);
+    }
+    racine.max = racine.etat.joueur == s.ctx.preneur;
+    racine.nb = s.coups(racine.etat, racine.coups);
+    s.ordonner(racine.etat, racine.coups, racine.nb);
+    for (int i = 0; i < racine.nb; ++i) {
+        racine.apres[i] = racine.etat;
+        racine.fin[i] = s.jouer(racine.apres[i], racine.coups[i], racine.finale[i]);
+    }
+
+    // The scores the deal can still end on: a test of gamma answered yes
+    // proves the lowest of them at gamma or above, answered no the highest
+    // below gamma.
+    const auto issues = [&](auto&& f) {
+        for (int b = b0 + reste.boutsMin; b <= b0 + reste.boutsMax; ++b)
+            for (int pab = 0; pab <= (reste.petit ? 2 : 0); ++pab) f(std::clamp(b, 0, 3), pab);
+    };
+    // A margin m in a test proves that every way the deal can end gives the
+    // taker at least (m >= 0), or at most (m < 0), the half-points asked plus m.
+    const auto auMoins = [&](int m) {
+        int v = INFINI;
+        issues([&](int b, int pab) {
+            if (s.seuil[b][pab] != IMPOSSIBLE) v = std::min(v, scoreBrut(std::min(s.seuil[b][pab] + m, 200), b, pab));
+        });
+        return v;
+    };
+    const auto auPlus = [&](int m) {
+        int v = -INFINI;
+        issues([&](int b, int pab) {
+            const int p = s.seuil[b][pab] == IMPOSSIBLE ? 200 : s.seuil[b][pab] + m;
+            if (p >= 0) v = std::max(v, scoreBrut(std::min(p, 200), b, pab));
+        });
+        return v;
+    };
+
+    // Each test asks whether the value is gamma or more. The first asks
+    // around the last value found (the positions of one deal follow one
+    // another), or whether the contract can be made; then steps of 1, 2, 4...
+    // away from it until both sides are proven, then halves what is left.
+    // The root move that settled the last test on the side of the player to
+    // move is a best card.
+    int meilleurCoup = -1;
+    int cible = s.derniereValeur > -INFINI ? s.derniereValeur : 1;
+    int pas = 1;
+    bool oui = false, non = false;
+    while (basse < haute) {
+        const int gamma = oui && non ? basse + (haute - basse + 1) / 2 : std::clamp(cible, basse + 1, haute);
+        int coup = -1;
+        const int m = racine.tester(gamma, coup);
+        if (s.abandon) break;
+        if (m >= 0) {
+            basse = std::max(basse, std::min(std::max(auMoins(m), gamma), haute));
+            cible = basse + pas;
+            oui = true;
+        } else {
+            haute = std::min(haute, std::max(std::min(auPlus(m), gamma - 1), basse));
+            cible = haute - pas + 1;
+            non = true;
+        }
+        pas *= 2;
+        if (coup >= 0) meilleurCoup = coup;
+    }
+    if (basse >= haute) s.derniereValeur = basse;
+    r.budgetEpuise = s.abandon;
+    r.exact = basse >= haute;
+    r.borneBasse = basse * mult;
+    r.borneHaute = haute * mult;
+    if (r.exact) r.valeur = r.borneBasse;
+    r.contratRealisable = basse > 0 ? 1 : haute < 0 ? 0 : -1;
+
+    // Whether root move i keeps the value.
+    const auto garde = [&](int i) { return racine.max ? racine.atteint(i, basse) : !racine.atteint(i, basse + 1); };
+    // The bounds from the points in play may have settled the value before any test.
+    if (r.exact && meilleurCoup < 0) {
+        for (int i = 0; i < racine.nb && meilleurCoup < 0 && !s.abandon; ++i)
+            if (garde(i)) meilleurCoup = i;
+    }
+    if (r.exact && meilleurCoup >= 0 && !s.abandon) {
+        std::array<bool, 18> bon{};
+        bon[static_cast<std::size_t>(meilleurCoup)] = true;
+        if (quoi == Recherche::ValeurEtMeilleures)
+            for (int i = 0; i < racine.nb && !s.abandon; ++i)
+                if (i != meilleurCoup) bon[static_cast<std::size_t>(i)] = garde(i);
+        if (s.abandon) {
+            r.budgetEpuise = true;
+            for (int i = 0; i < racine.nb; ++i) bon[static_cast<std::size_t>(i)] = i == meilleurCoup;
+        }
+        for (int i = 0; i < racine.nb; ++i)
+            if (bon[static_cast<std::size_t>(i)]) {
+                ListeCartes& l = r.meilleures;
+                l.cartes[static_cast<std::size_t>(l.nb++)] = carteDe(racine.coups[i]);
+            }
+    }
+    // Equivalent cards are as good as the one searched for them.
+    if (quoi == Recherche::ValeurEtMeilleures) {
+        const ListeCartes jouables = cartesJouables(p);
+        ListeCartes tous;
+        for (int j = 0; j < jouables.nb; ++j) {
+            const Carte& c = jouables.cartes[static_cast<std::size_t>(j)];
+            bool bonne = false;
+            for (int i = 0; i < r.meilleures.nb; ++i) {
+                const Carte& m = r.meilleures.cartes[static_cast<std::size_t>(i)];
+                bonne = bonne || m.memeCarte(c) || equivalentes(p, m, c);
+            }
+            if (bonne) tous.cartes[static_cast<std::size_t>(tous.nb++)] = c;
+        }
+        r.meilleures = tous;
+    }
+    r.budgetEpuise = r.budgetEpuise || s.abandon;
+    r.noeuds = s.noeuds;
+    r.secondes = std::chrono::duration<double>(Horloge::now() - debut).count();
+    return r;
+}
+
+ValeursCartes Solveur::evaluerCartes(const Position& p, const Budget& budget) {
+    const auto debut = Horloge::now();
+    ValeursCartes r;
+    const ListeCartes jouables = cartesJouables(p);
+    for (int i = 0; i < jouables.nb; ++i) {
+        ValeurCarte& v = r.cartes[static_cast<std::size_t>(r.nb++)];
+        v.carte = jouables.cartes[static_cast<std::size_t>(i)];
+        // An equivalent card already searched has the same value.
+        bool connue = false;
+        for (int j = 0; j < i && !connue; ++j)
+            if (equivalentes(p, r.cartes[static_cast<std::size_t>(j)].carte, v.carte)) {
+                const Carte c = v.carte;
+                v = r.cartes[static_cast<std::size_t>(j)];
+                v.carte = c;
+                connue = true;
+            }
+        if (connue) continue;
+        Position apres = p;
+        jouerCarte(apres, v.carte);
+        Budget reste = budget;
+        if (budget.secondes > 0) {
+            reste.secondes = budget.secondes - std::chrono::duration<double>(Horloge::now() - debut).count();
+            if (reste.secondes <= 0) reste.secondes = 1e-9;
+        }
+        if (budget.noeuds > 0) reste.noeuds = std::max(1LL, budget.noeuds - r.noeuds);
+        const Resultat res = resoudre(apres, reste, Recherche::Valeur);
+        v.exact = res.exact;
+        v.borneBasse = res.borneBasse;
+        v.borneHaute = res.borneHaute;
+        r.noeuds += res.noeuds;
+        r.budgetEpuise = r.budgetEpuise || res.budgetEpuise;
+    }
+    r.secondes = std::chrono::duration<double>(Horloge::now() - debut).count();
+    return r;
+}

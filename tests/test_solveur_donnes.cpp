@@ -1,0 +1,138 @@
+// The solver on the endings of real deals played by the computer players:
+// the value of a position is the best, for the side to play, of the values
+// after each of its cards; the last value is the deal's score; and a search
+// cut short by its budget still gives bounds that hold.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+
+#include "tests/solveur_aides.h"
+
+namespace {
+
+std::string nom(const Carte& c) { return std::to_string(c.couleur) + "/" + std::to_string(c.valeur); }
+
+TEST(SolveurDonnes, LaValeurAvantUneCarteEstLaMeilleureDesValeursApres) {
+    const std::vector<DonneLue> donnes = donnesAutoplay(11, 80);
+    ASSERT_GE(donnes.size(), 60u);
+    Solveur solveur(8);
+    int positions = 0;
+    for (const DonneLue& d : donnes) {
+        Position p = d.depart;
+        for (int k = 0; k < 72; ++k) {
+            const Carte& jouee = d.cartes[static_cast<std::size_t>(k)];
+            if (k >= 52) {
+                // The last five tricks, card by card.
+                const std::string ou = "deal " + std::to_string(d.numero) + ", card " + std::to_string(k + 1);
+                const Resultat r = solveur.resoudre(p);
+                const ValeursCartes v = solveur.evaluerCartes(p);
+                ASSERT_TRUE(r.exact) << ou;
+                const bool preneur = p.joueur == p.preneur;
+                int meilleure = preneur ? -1000000 : 1000000;
+                for (int i = 0; i < v.nb; ++i) {
+                    const ValeurCarte& c = v.cartes[static_cast<std::size_t>(i)];
+                    ASSERT_TRUE(c.exact) << ou;
+                    meilleure = preneur ? std::max(meilleure, c.borneBasse) : std::min(meilleure, c.borneBasse);
+                }
+                EXPECT_EQ(r.valeur, meilleure) << ou;
+                EXPECT_EQ(r.contratRealisable, r.valeur > 0 ? 1 : 0) << ou;
+                for (int i = 0; i < v.nb; ++i) {
+                    const ValeurCarte& c = v.cartes[static_cast<std::size_t>(i)];
+                    EXPECT_EQ(contientCarte(r.meilleures, c.carte), c.borneBasse == meilleure) << ou << " " << nom(c.carte);
+                }
+                // Three tricks or fewer: the plain minimax agrees.
+                if (k >= 60) {
+                    EXPECT_EQ(r.valeur, minimax(p)) << ou;
+                }
+                ++positions;
+            }
+            ASSERT_TRUE(jouerCarte(p, jouee));
+        }
+        ASSERT_TRUE(donneFinie(p));
+        // The last value is the score the deal got (the computers never declare a handful).
+        const Resultat fin = solveur.resoudre(p);
+        EXPECT_TRUE(fin.exact);
+        EXPECT_EQ(fin.valeur, scoreFinal(p));
+        EXPECT_EQ(scoreFinal(p), d.scoreJoue) << "deal " << d.numero;
+        if (::testing::Test::HasFailure()) return;
+    }
+    EXPECT_EQ(positions, 20 * static_cast<int>(donnes.size()));
+}
+
+// Longer endings, where the table holds many positions: a table filled by
+// the positions of the same deal, or emptied, gives the same values, and the
+// value is still the best of the values after each card.
+TEST(SolveurDonnes, LaTableNeChangePasLesValeurs) {
+    const std::vector<DonneLue> donnes = donnesAutoplay(21, 16);
+    ASSERT_GE(donnes.size(), 12u);
+    Solveur chaud(16), froid(16);
+    for (std::size_t n = 0; n < 12; ++n) {
+        const DonneLue& d = donnes[n];
+        Position p = d.depart;
+        for (int k = 0; k < 72; ++k) {
+            if (k >= 44 && k < 48) {
+                const std::string ou = "deal " + std::to_string(d.numero) + ", card " + std::to_string(k + 1);
+                froid.oublier();
+                const Resultat a = chaud.resoudre(p, Budget{0, 0, nullptr}, Recherche::Valeur);
+                const Resultat b = froid.resoudre(p, Budget{0, 0, nullptr}, Recherche::Valeur);
+                ASSERT_TRUE(a.exact && b.exact) << ou;
+                EXPECT_EQ(a.valeur, b.valeur) << ou;
+                const ValeursCartes v = chaud.evaluerCartes(p, Budget{0, 0, nullptr});
+                const bool preneur = p.joueur == p.preneur;
+                int meilleure = preneur ? -1000000 : 1000000;
+                for (int i = 0; i < v.nb; ++i) {
+                    const ValeurCarte& c = v.cartes[static_cast<std::size_t>(i)];
+                    ASSERT_TRUE(c.exact) << ou;
+                    meilleure = preneur ? std::max(meilleure, c.borneBasse) : std::min(meilleure, c.borneBasse);
+                }
+                EXPECT_EQ(a.valeur, meilleure) << ou;
+            }
+            jouerCarte(p, d.cartes[static_cast<std::size_t>(k)]);
+        }
+    }
+}
+
+TEST(SolveurDonnes, UnBudgetEpuiseDonneDesBornesJustes) {
+    const std::vector<DonneLue> donnes = donnesAutoplay(5, 12);
+    ASSERT_GE(donnes.size(), 10u);
+    Solveur solveur(8);
+    for (std::size_t n = 0; n < 10; ++n) {
+        const DonneLue& d = donnes[n];
+        // Six tricks left: exact without limit, cut short with a few hundred cards tried.
+        Position p = d.depart;
+        for (int k = 0; k < 48 + static_cast<int>(n % 4); ++k) jouerCarte(p, d.cartes[static_cast<std::size_t>(k)]);
+        solveur.oublier();
+        const Resultat exact = solveur.resoudre(p, Budget{0, 0, nullptr});
+        ASSERT_TRUE(exact.exact);
+        EXPECT_FALSE(exact.budgetEpuise);
+        for (long long noeuds : {50LL, 400LL, 3000LL}) {
+            solveur.oublier();
+            const Resultat r = solveur.resoudre(p, Budget{0, noeuds, nullptr});
+            if (r.exact) {
+                EXPECT_EQ(r.valeur, exact.valeur);
+                continue;
+            }
+            EXPECT_TRUE(r.budgetEpuise);
+            EXPECT_LE(r.borneBasse, exact.valeur) << "deal " << d.numero << ", " << noeuds << " cards";
+            EXPECT_GE(r.borneHaute, exact.valeur) << "deal " << d.numero << ", " << noeuds << " cards";
+            if (r.contratRealisable != -1) {
+                EXPECT_EQ(r.contratRealisable, exact.valeur > 0 ? 1 : 0);
+            }
+            // The last trick is played out at once: a few cards over at most.
+            EXPECT_LE(r.noeuds, noeuds + 8);
+        }
+        // A stop flag already raised ends the search at once, bounds still sound.
+        const std::atomic<bool> arret{true};
+        const Resultat r = solveur.resoudre(d.depart, Budget{0, 0, &arret});
+        EXPECT_TRUE(r.budgetEpuise);
+        EXPECT_FALSE(r.exact);
+        EXPECT_LE(r.borneBasse, r.borneHaute);
+        EXPECT_LT(r.noeuds, 2000);
+        const ValeursCartes v = solveur.evaluerCartes(d.depart, Budget{0, 0, &arret});
+        EXPECT_TRUE(v.budgetEpuise);
+        EXPECT_EQ(v.nb, cartesJouables(d.depart).nb);
+    }
+}
+
+}  // namespace

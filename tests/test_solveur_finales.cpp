@@ -1,0 +1,139 @@
+// The solver against a plain minimax that enumerates every legal line of
+// short endings, on thousands of random positions.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "solveur/solveur.h"
+#include "tests/solveur_aides.h"
+
+namespace {
+
+std::vector<Carte> paquetComplet() {
+    std::vector<Carte> cartes;
+    for (int v = 0; v <= 21; ++v) cartes.push_back(carte(ATOUT, v));
+    for (int c = PIQUE; c <= CARREAU; ++c)
+        for (int v = 1; v <= 14; ++v) cartes.push_back(carte(c, v));
+    return cartes;
+}
+
+// A random ending of `plis` tricks: the hands drawn from a shuffled pack,
+// often with the oudlers still in play, the other cards already won by one
+// side or the other, and a few cards of the last trick already down.
+Position finaleAuHasard(std::mt19937& g, int plis) {
+    std::vector<Carte> cartes = paquetComplet();
+    std::shuffle(cartes.begin(), cartes.end(), g);
+    // Bring the Petit and the Excuse into play one time in two.
+    for (int v : {PETIT, EXCUSE})
+        if (g() % 2 == 0) {
+            const auto it = std::find_if(cartes.begin(), cartes.end(), [&](const Carte& c) { return estAtout(c) || estExcuse(c) ? c.valeur == v && c.couleur == ATOUT : false; });
+            std::iter_swap(it, cartes.begin() + static_cast<long>(g() % static_cast<unsigned>(4 * plis)));
+        }
+    Position p;
+    p.preneur = static_cast<int>(g() % 4) + 1;
+    p.contrat = static_cast<int>(g() % 4) + 1;
+    std::size_t k = 0;
+    for (int s = 1; s <= 4; ++s) {
+        p.nbCartes[s] = plis;
+        for (int i = 1; i <= plis; ++i) p.mains[s][i] = cartes[k++];
+    }
+    for (int i = 1; i <= 6; ++i) p.chien[i] = cartes[k++];
+    for (; k < cartes.size(); ++k) {
+        const bool auPreneur = g() % 2 == 0;
+        (auPreneur ? p.pointsPreneur : p.pointsDefense) += pointsCarte(cartes[k]);
+        (auPreneur ? p.boutsPreneur : p.boutsDefense) += estBout(cartes[k]);
+    }
+    p.entameur = p.joueur = static_cast<int>(g() % 4) + 1;
+    const int posees = static_cast<int>(g() % 4);
+    for (int n = 0; n < posees; ++n) {
+        const ListeCartes l = cartesJouables(p);
+        jouerCarte(p, l.cartes[g() % static_cast<unsigned>(l.nb)]);
+    }
+    return p;
+}
+
+std::string decrire(const Position& p) {
+    std::string t = "taker " + std::to_string(p.preneur) + " contract " + std::to_string(p.contrat) + " to play " +
+                    std::to_string(p.joueur) + " led by " + std::to_string(p.entameur) + " points " +
+                    std::to_string(p.pointsPreneur) + " oudlers " + std::to_string(p.boutsPreneur) + "\n";
+    for (int s = 1; s <= 4; ++s) {
+        t += "  " + std::to_string(s) + ":";
+        for (int i = 1; i <= p.nbCartes[s]; ++i)
+            t += " " + std::to_string(p.mains[s][i].couleur) + "/" + std::to_string(p.mains[s][i].valeur);
+        if (p.pli[s].couleur != SANS_COULEUR)
+            t += "  on table " + std::to_string(p.pli[s].couleur) + "/" + std::to_string(p.pli[s].valeur);
+        t += "\n";
+    }
+    return t;
+}
+
+TEST(SolveurFinales, LaValeurEtLesMeilleuresCartesDuMinimaxComplet) {
+    std::mt19937 g(20261208);
+    Solveur solveur(4);
+    int cas = 0;
+    for (int plis = 1; plis <= 4; ++plis)
+        for (int n = 0; n < (plis == 4 ? 600 : 1000); ++n, ++cas) {
+            const Position p = finaleAuHasard(g, plis);
+            ASSERT_TRUE(verifierPosition(p)) << decrire(p);
+            const int attendu = minimax(p);
+            const Resultat r = solveur.resoudre(p);
+            ASSERT_TRUE(r.exact) << decrire(p);
+            ASSERT_EQ(r.valeur, attendu) << decrire(p);
+            EXPECT_EQ(r.borneBasse, attendu);
+            EXPECT_EQ(r.borneHaute, attendu);
+            EXPECT_EQ(r.contratRealisable, attendu > 0 ? 1 : 0) << decrire(p);
+
+            // The best cards are exactly those whose line keeps the value.
+            const ListeCartes l = cartesJouables(p);
+            std::vector<bool> bonne(static_cast<std::size_t>(l.nb));
+            for (int i = 0; i < l.nb; ++i) {
+                Position f = p;
+                jouerCarte(f, l.cartes[static_cast<std::size_t>(i)]);
+                bonne[static_cast<std::size_t>(i)] = minimax(f) == attendu;
+            }
+            int nbBonnes = 0;
+            for (int i = 0; i < l.nb; ++i) {
+                const Carte& c = l.cartes[static_cast<std::size_t>(i)];
+                bool donnee = false;
+                for (int j = 0; j < r.meilleures.nb; ++j) donnee = donnee || r.meilleures.cartes[static_cast<std::size_t>(j)].memeCarte(c);
+                EXPECT_EQ(donnee, bonne[static_cast<std::size_t>(i)]) << "card " << c.couleur << "/" << c.valeur << "\n" << decrire(p);
+                nbBonnes += bonne[static_cast<std::size_t>(i)];
+            }
+            EXPECT_EQ(r.meilleures.nb, nbBonnes);
+            if (::testing::Test::HasFailure()) return;
+        }
+    EXPECT_EQ(cas, 3600);
+}
+
+TEST(SolveurFinales, LaValeurDeChaqueCarteEtUneSeuleMeilleureSurDemande) {
+    std::mt19937 g(77);
+    Solveur solveur(4);
+    for (int n = 0; n < 400; ++n) {
+        const Position p = finaleAuHasard(g, 1 + n % 3);
+        const ValeursCartes v = solveur.evaluerCartes(p);
+        const ListeCartes l = cartesJouables(p);
+        ASSERT_EQ(v.nb, l.nb);
+        int meilleure = p.joueur == p.preneur ? -1000000 : 1000000;
+        for (int i = 0; i < v.nb; ++i) {
+            const ValeurCarte& c = v.cartes[static_cast<std::size_t>(i)];
+            ASSERT_TRUE(c.carte.memeCarte(l.cartes[static_cast<std::size_t>(i)]));
+            Position f = p;
+            jouerCarte(f, c.carte);
+            ASSERT_TRUE(c.exact);
+            ASSERT_EQ(c.borneBasse, minimax(f)) << decrire(p);
+            EXPECT_EQ(c.borneHaute, c.borneBasse);
+            meilleure = p.joueur == p.preneur ? std::max(meilleure, c.borneBasse) : std::min(meilleure, c.borneBasse);
+        }
+        const Resultat r = solveur.resoudre(p, {}, Recherche::Valeur);
+        ASSERT_EQ(r.meilleures.nb, 1);
+        Position f = p;
+        ASSERT_TRUE(jouerCarte(f, r.meilleures.cartes[0]));
+        EXPECT_EQ(minimax(f), meilleure) << decrire(p);
+        EXPECT_EQ(r.valeur, meilleure);
+    }
+}
+
+}  // namespace
