@@ -15,20 +15,6 @@ int pointsCarte(const Carte& c) {
     }
 }
 
-bool estExcuse(const Carte& c) { return c.couleur == ATOUT && c.valeur == EXCUSE; }
-
-bool estBout(const Carte& c) {
-    return c.couleur == ATOUT && (c.valeur == EXCUSE || c.valeur == PETIT || c.valeur == VINGT_ET_UN);
-}
-
-bool estAtout(const Carte& c) { return c.couleur == ATOUT && c.valeur != EXCUSE; }
-
-bool estRoi(const Carte& c) { return c.couleur != ATOUT && c.valeur == ROI; }
-
-int siegeSuivant(int siege) { return siege == 4 ? 1 : siege + 1; }
-
-int siegePrecedent(int siege) { return siege == 1 ? 4 : siege - 1; }
-
 void construirePaquet(Paquet& paquet) {
     int id = 1;
     for (int couleur = PIQUE; couleur <= CARREAU; ++couleur)
@@ -36,7 +22,3 @@ void construirePaquet(Paquet& paquet) {
     for (int valeur = 0; valeur <= 21; ++valeur) paquet[id++] = carte(ATOUT, valeur);
 }
 
-bool avantDansLaMain(const Carte& a, const Carte& b) {
-    if (a.couleur != b.couleur) return a.couleur < b.couleur;
-    return a.valeur > b.valeur;
-}

@@ -35,13 +35,16 @@ struct Carte {
 constexpr Carte carte(int couleur, int valeur) { return Carte{valeur, couleur, true}; }
 
 int pointsCarte(const Carte& c);
-bool estExcuse(const Carte& c);
-bool estBout(const Carte& c);
+// Inline: the card play asks these hundreds of times a card.
+inline bool estExcuse(const Carte& c) { return c.couleur == ATOUT && c.valeur == EXCUSE; }
+inline bool estBout(const Carte& c) {
+    return c.couleur == ATOUT && (c.valeur == EXCUSE || c.valeur == PETIT || c.valeur == VINGT_ET_UN);
+}
 // A trump that can win a trick: suit 0 and not the Excuse.
-bool estAtout(const Carte& c);
-bool estRoi(const Carte& c);
-int siegeSuivant(int siege);
-int siegePrecedent(int siege);
+inline bool estAtout(const Carte& c) { return c.couleur == ATOUT && c.valeur != EXCUSE; }
+inline bool estRoi(const Carte& c) { return c.couleur != ATOUT && c.valeur == ROI; }
+inline int siegeSuivant(int siege) { return siege == 4 ? 1 : siege + 1; }
+inline int siegePrecedent(int siege) { return siege == 1 ? 4 : siege - 1; }
 
 // The reference pack: card id 1..78 to (value, suit). Ids 1..14 spades, 15..28
 // hearts, 29..42 clubs, 43..56 diamonds, 57 the Excuse, 58..78 trumps 1..21.
@@ -49,4 +52,7 @@ using Paquet = Table<Carte, 1, 78>;
 void construirePaquet(Paquet& paquet);
 
 // Hand order: lower suit code first, then higher value within a suit.
-bool avantDansLaMain(const Carte& a, const Carte& b);
+inline bool avantDansLaMain(const Carte& a, const Carte& b) {
+    if (a.couleur != b.couleur) return a.couleur < b.couleur;
+    return a.valeur > b.valeur;
+}

@@ -7,11 +7,14 @@
 
 namespace {
 
-void remplirTout(int& x, int v) { x = v; }
+template <int Premier, int Dernier>
+void remplirTout(Table<int, Premier, Dernier>& t, int v) {
+    t.remplir(v);
+}
 
 template <typename T, int Premier, int Dernier>
 void remplirTout(Table<T, Premier, Dernier>& t, int v) {
-    for (int i = Premier; i <= Dernier; ++i) remplirTout(t[i], v);
+    for (T& x : t) remplirTout(x, v);
 }
 
 // A real card: hands and dogs built for a test may leave empty records.
@@ -94,6 +97,27 @@ int testerPreneurFort(const Jeu& jeu) {
     return force > 10 && fort ? 1 : 0;
 }
 
+// Places for observer o, which knows where the set-aside cards are, each card
+// of the suit it has not placed and has excluded from two of the three other
+// seats: the third one holds it.
+void placerCouleurParDeduction(Connaissances& k, int o, int couleur) {
+    Table<int, 1, 14>& lieux = k.localisationCouleur[o][couleur];
+    for (int v = 1; v <= 14; ++v) {
+        if (lieux[v] != NON_PLACE) continue;
+        int exclus = 0;
+        int reste = 0;
+        for (int t = 1; t <= 4; ++t) {
+            if (t == o) continue;
+            if (k.possibleCouleur[o][t][couleur][v] == EXCLU) ++exclus;
+            else reste = t;
+        }
+        if (exclus != 2) continue;
+        lieux[v] = reste;
+        for (int t = 1; t <= 4; ++t)
+            if (t != reste) k.possibleCouleur[o][t][couleur][v] = EXCLU;
+    }
+}
+
 // The deduction pass but for the remaining counts.
 void placerParDeduction(Jeu& jeu) {
     Connaissances& k = jeu.connaissances;
@@ -114,21 +138,38 @@ void placerParDeduction(Jeu& jeu) {
 
     for (int o = 1; o <= 4; ++o) {
         if (k.ecartLocalise[o] != 1) continue;
-        for (int couleur = 1; couleur <= 4; ++couleur)
-            for (int v = 1; v <= 14; ++v) {
-                if (k.localisationCouleur[o][couleur][v] != NON_PLACE) continue;
-                int exclus = 0;
-                int reste = 0;
-                for (int t = 1; t <= 4; ++t) {
-                    if (t == o) continue;
-                    if (k.possibleCouleur[o][t][couleur][v] == EXCLU) ++exclus;
-                    else reste = t;
-                }
-                if (exclus != 2) continue;
-                k.localisationCouleur[o][couleur][v] = reste;
-                for (int t = 1; t <= 4; ++t)
-                    if (t != reste) k.possibleCouleur[o][t][couleur][v] = EXCLU;
-            }
+        for (int couleur = 1; couleur <= 4; ++couleur) placerCouleurParDeduction(k, o, couleur);
+    }
+}
+
+// The deduction pass after a card. Since the last pass the card played has
+// left play, which places nothing, and the way it was played may have shown
+// that its seat lacks the suit led: only that suit can yield a new card for an
+// observer that already knew where the set-aside cards are. An observer that
+// learns it now looks at every suit, as the whole pass does.
+void placerApresCarte(Jeu& jeu, const Carte& carteJouee, const Contrainte& contrainte) {
+    Connaissances& k = jeu.connaissances;
+    const Donne& d = jeu.donne;
+    const bool couleurManquante = (contrainte.code == 1 || contrainte.code == 4) &&
+                                  contrainte.couleurAbsente >= PIQUE && contrainte.couleurAbsente <= CARREAU;
+    // Only a card of the six set aside, put out of play, can complete what an
+    // observer knows of them.
+    bool carteDuChien = false;
+    for (int i = 1; i <= 6; ++i) carteDuChien = carteDuChien || d.chien[i].memeCarte(carteJouee);
+    for (int o = 1; o <= 4; ++o) {
+        if (k.ecartLocalise[o] == 1) {
+            if (couleurManquante) placerCouleurParDeduction(k, o, contrainte.couleurAbsente);
+            continue;
+        }
+        if (!carteDuChien) continue;
+        bool tousPlaces = true;
+        for (int i = 1; i <= 6 && tousPlaces; ++i) {
+            const Carte& c = d.chien[i];
+            tousPlaces = estCarte(c) && localisation(k, o, c.couleur, c.valeur) == HORS_JEU;
+        }
+        if (!tousPlaces) continue;
+        k.ecartLocalise[o] = 1;
+        for (int couleur = 1; couleur <= 4; ++couleur) placerCouleurParDeduction(k, o, couleur);
     }
 }
 
@@ -300,9 +341,15 @@ void initialiserConnaissances(Jeu& jeu) {
         for (int i = 1; i <= 18; ++i) {
             const Carte& c = d.mainJoueur[s][i];
             if (!estCarte(c)) continue;
-            localisation(k, s, c.couleur, c.valeur) = s;
-            for (int t = 1; t <= 4; ++t)
-                if (t != s) possible(k, s, t, c.couleur, c.valeur) = EXCLU;
+            if (c.couleur == ATOUT) {
+                k.localisationAtout[s][c.valeur] = s;
+                for (int t = 1; t <= 4; ++t)
+                    if (t != s) k.possibleAtout[s][t][c.valeur] = EXCLU;
+            } else {
+                k.localisationCouleur[s][c.couleur][c.valeur] = s;
+                for (int t = 1; t <= 4; ++t)
+                    if (t != s) k.possibleCouleur[s][t][c.couleur][c.valeur] = EXCLU;
+            }
         }
     if (priseOuGarde(d.contrat)) {
         // The taker knows its discard; everybody saw the dog go to the taker.
@@ -429,7 +476,7 @@ void noterCarteJouee(Jeu& jeu, int a, int slot) {
     noterCarteHorsJeu(jeu, a, slot, c, v);
     // The deduction pass; noterCarteHorsJeu has already brought the remaining
     // counts up to date.
-    placerParDeduction(jeu);
+    placerApresCarte(jeu, carteJouee, contrainte);
     if (atout)
         for (int s = 1; s <= 4; ++s)
             if (s != a) k.nbAtoutsDehors[s] -= 1;
@@ -438,16 +485,21 @@ void noterCarteJouee(Jeu& jeu, int a, int slot) {
 
 void noterCarteHorsJeu(Jeu& jeu, int siege, int slot, int couleur, int valeur) {
     Connaissances& k = jeu.connaissances;
+    const bool atout = couleur == ATOUT;
     for (int o = 1; o <= 4; ++o) {
-        int& l = localisation(k, o, couleur, valeur);
+        int& l = atout ? k.localisationAtout[o][valeur] : k.localisationCouleur[o][couleur][valeur];
         // The remaining counts follow at once, so the deduction pass after a
         // card need not count them again.
         if (l != HORS_JEU && l != o) {
-            if (couleur != ATOUT) --k.restantCouleur[o][couleur];
+            if (!atout) --k.restantCouleur[o][couleur];
             else if (valeur != EXCUSE) --k.restantAtout[o];
         }
         l = HORS_JEU;
-        for (int t = 1; t <= 4; ++t) possible(k, o, t, couleur, valeur) = EXCLU;
+        if (atout) {
+            for (int t = 1; t <= 4; ++t) k.possibleAtout[o][t][valeur] = EXCLU;
+        } else {
+            for (int t = 1; t <= 4; ++t) k.possibleCouleur[o][t][couleur][valeur] = EXCLU;
+        }
     }
 
     // What the way the card was played tells everybody.
@@ -489,6 +541,7 @@ void rafraichirMaitres(Jeu& jeu) {
 }
 
 void afficherDeductions(Jeu& jeu) {
+    if (!jeu.vue->montreDeductions()) return;  // a headless table: no text to build
     const Connaissances& k = jeu.connaissances;
     const int h = jeu.donne.joueurHumain;
     Deductions x;

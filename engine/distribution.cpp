@@ -66,11 +66,15 @@ bool donner(Jeu& jeu) {
 
     reamorcer(jeu.hasard);
     const int n = hasard(jeu.hasard, 100) + 1313;
+    // Draws of 1..78 always name a place of the deck: no bounds to check.
+    int* const deck = d.ordrePaquet.begin();
+    std::uint32_t graine = jeu.hasard.graine;
     for (int k = 0; k < n; ++k) {
-        const int a = hasard(jeu.hasard, 78);
-        const int b = hasard(jeu.hasard, 78);
-        std::swap(d.ordrePaquet[a], d.ordrePaquet[b]);
+        int a = 0, b = 0;
+        deuxTirages(graine, 78, a, b);
+        std::swap(deck[a - 1], deck[b - 1]);
     }
+    jeu.hasard.graine = graine;
 
     if (!rejouer) d.paquetSauve = d.ordrePaquet;
     const OrdrePaquet paquet = rejouer ? d.paquetSauve : d.ordrePaquet;

@@ -1,6 +1,8 @@
 #pragma once
 // The one game object: every table of the game, passed by reference to the
 // routines that play it. A test builds a fresh game with `Jeu jeu;`.
+#include <functional>
+
 #include "engine/connaissances.h"
 #include "engine/disposition.h"
 #include "engine/donne.h"
@@ -40,6 +42,10 @@ struct Jeu {
     // The continue step of the flow: a click on a hand card while the game
     // waits for a click does what a click on the table does.
     void (*continuer)(Jeu&) = nullptr;
+    // How a computer seat narrows its playable cards before the play step draws
+    // among them; none: the rule list at the game's level (choisirCarte).
+    // The headless tools seat players of different levels through it.
+    std::function<void(Jeu&, int siege)> choixOrdinateur;
 
     Jeu() { construirePaquet(paquet); }
 };

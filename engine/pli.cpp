@@ -1,6 +1,8 @@
 #include "engine/pli.h"
 
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 #include <string>
 
 #include "engine/chien.h"
@@ -63,8 +65,12 @@ void calculerJouables(Jeu& jeu, int siege) {
     Table<Contrainte, 1, 18>& contrainte = d.contrainteJeu[siege];
 
     jouable.remplir(0);
-    for (int s = 1; s <= 4; ++s)
-        for (int i = 1; i <= 18; ++i) d.contrainteJeu[s][i].code = -1;
+    // Every seat's codes go back to -1. The whole records are cleared at once,
+    // every field to -1 (all bits set), which is far cheaper than 72 codes one
+    // by one: the trump to beat and the missing suit are read only with the
+    // codes that set them.
+    static_assert(std::is_trivially_copyable_v<Contrainte> && sizeof(Contrainte) == 3 * sizeof(std::int32_t));
+    std::memset(static_cast<void*>(&d.contrainteJeu), 0xFF, sizeof d.contrainteJeu);
 
     const auto pourToutesLesCartes = [&](int code) {
         for (int i = 1; i <= 18; ++i) {
@@ -153,7 +159,10 @@ void jouerCarteOrdinateur(Jeu& jeu, int siege) {
     Table<int, 1, 18>& jouable = d.jouable[siege];
     int nb = 0;
     for (int i = 1; i <= 18; ++i) nb += jouable[i] == 1;
-    if (nb >= 2) choisirCarte(jeu, siege);
+    if (nb >= 2) {
+        if (jeu.choixOrdinateur) jeu.choixOrdinateur(jeu, siege);
+        else choisirCarte(jeu, siege);
+    }
 
     int slot = 0;
     for (int essai = 0; essai < 10000 && slot == 0; ++essai) {

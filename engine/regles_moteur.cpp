@@ -36,19 +36,37 @@ void retirerCouleur(Jeu& jeu, int siege, int couleur) {
         if (main[i].couleur == couleur) jouable[i] = 0;
 }
 
-void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur) {
+namespace {
+
+// The slot where the seat still holds (couleur, valeur), or 0. The true-holder
+// tables answer at once for a card in play: held by this seat, by another, or
+// played. A card set aside, or tables not yet built for the deal, send the
+// search through the hand.
+int slotTenu(const Jeu& jeu, int siege, int couleur, int valeur) {
     const Main& main = jeu.donne.mainJoueur[siege];
-    auto& jouable = jeu.donne.jouable[siege];
-    int cible = 0;
-    bool autreCarte = false;
-    for (int i = 1; i <= 18; ++i) {
-        const bool laCarte = main[i].enMain && main[i].couleur == couleur && main[i].valeur == valeur;
-        if (laCarte)
-            cible = i;
-        else if (jouable[i] == 1)
-            autreCarte = true;
+    const int qui = detenteur(jeu.connaissances, couleur, valeur);
+    if (qui >= 1 && qui <= 4 && qui != siege) return 0;
+    if (qui == HORS_JEU) return 0;
+    if (qui == siege) {
+        const int i = rang(jeu.connaissances, couleur, valeur);
+        if (i >= 1 && i <= 18 && main[i].enMain && main[i].couleur == couleur && main[i].valeur == valeur) return i;
     }
-    if (cible != 0 && autreCarte) jouable[cible] = 0;
+    for (int i = 1; i <= 18; ++i)
+        if (main[i].enMain && main[i].couleur == couleur && main[i].valeur == valeur) return i;
+    return 0;
+}
+
+}  // namespace
+
+void retirerCarte(Jeu& jeu, int siege, int couleur, int valeur) {
+    const int cible = slotTenu(jeu, siege, couleur, valeur);
+    if (cible == 0) return;
+    auto& jouable = jeu.donne.jouable[siege];
+    for (int i = 1; i <= 18; ++i) {
+        if (i == cible || jouable[i] != 1) continue;
+        jouable[cible] = 0;  // another playable card stays
+        return;
+    }
 }
 
 void noterRegle(Jeu& jeu, int k) {
@@ -225,30 +243,6 @@ OrdreCouleurs couleursDepuisTirage(Hasard& alea) {
 
 // ---- Helpers of the rules ----
 
-int detenteur(const Connaissances& conn, int couleur, int valeur) {
-    if (couleur == ATOUT) {
-        if (valeur == EXCUSE) return conn.detenteurExcuse;
-        if (valeur == PETIT) return conn.detenteurPetit;
-        if (valeur >= 2 && valeur <= 21) return conn.detenteurAtout[valeur];
-        return -1;
-    }
-    if (estCouleur(couleur) && valeur >= 1 && valeur <= 14) return conn.detenteurCouleur[couleur][valeur];
-    return -1;
-}
-
-int rang(const Connaissances& conn, int couleur, int valeur) {
-    if (couleur == ATOUT) {
-        if (valeur == EXCUSE) return conn.rangExcuse;
-        if (valeur == PETIT) return conn.rangPetit;
-        if (valeur >= 2 && valeur <= 21) return conn.rangAtout[valeur];
-        return -1;
-    }
-    if (estCouleur(couleur) && valeur >= 1 && valeur <= 14) return conn.rangCouleur[couleur][valeur];
-    return -1;
-}
-
-bool tient(const Choix& ch, int couleur, int valeur) { return detenteur(ch.conn, couleur, valeur) == ch.siege; }
-
 bool imposer(Choix& ch, int slot, int k) {
     ch.etat.carteChoisie = imposerCarte(ch.jeu, ch.siege, slot) ? 1 : 0;
     noterRegle(ch.jeu, k);
@@ -259,8 +253,6 @@ bool imposerTenue(Choix& ch, int couleur, int valeur, int k) {
     if (!tient(ch, couleur, valeur)) return false;
     return imposer(ch, rang(ch.conn, couleur, valeur), k);
 }
-
-bool estJouable(const Choix& ch, int slot) { return ch.donne.jouable[ch.siege][slot] == 1; }
 
 bool aJouableDeCouleur(const Choix& ch, int couleur) {
     const Main& main = ch.donne.mainJoueur[ch.siege];
@@ -283,12 +275,6 @@ int nbSiegesSansAtoutConnus(const Jeu& jeu, int observateur) {
         if (s != observateur && coupe[s] == 1) ++nb;
     return nb;
 }
-
-bool estPetit(const Carte& c) { return c.couleur == ATOUT && c.valeur == PETIT; }
-
-bool petitTombe(const Choix& ch) { return ch.conn.detenteurPetit == HORS_JEU; }
-
-bool estCouleur(int couleur) { return couleur >= PIQUE && couleur <= CARREAU; }
 
 // ---- The list ----
 

@@ -23,6 +23,9 @@ struct Choix {
     explicit Choix(Jeu& jeu);
 };
 
+// A plain suit 1..4: not trumps, not an empty place.
+inline bool estCouleur(int couleur) { return couleur >= PIQUE && couleur <= CARREAU; }
+
 // Level thresholds: a rule is off when `niveau` is at or below its threshold.
 constexpr int SANS_SEUIL = 0;
 constexpr int SEUIL_DEBUTANT = 1;
@@ -80,20 +83,39 @@ OrdreCouleurs couleursDepuisTirage(Hasard& alea);
 int couleurDecalee(int s, int n);
 
 // Helpers of the rules, over the choice in progress.
-// Where the card really is: the seat, 0 or -1 set aside, 10 played.
-int detenteur(const Connaissances& conn, int couleur, int valeur);
-int rang(const Connaissances& conn, int couleur, int valeur);
-bool tient(const Choix& ch, int couleur, int valeur);
+// Where the card really is: the seat, 0 or -1 set aside, 10 played. Inline,
+// as the few below: the rules ask them thousands of times a deal.
+inline int detenteur(const Connaissances& conn, int couleur, int valeur) {
+    if (couleur == ATOUT) {
+        if (valeur == EXCUSE) return conn.detenteurExcuse;
+        if (valeur == PETIT) return conn.detenteurPetit;
+        if (valeur >= 2 && valeur <= 21) return conn.detenteurAtout[valeur];
+        return -1;
+    }
+    if (estCouleur(couleur) && valeur >= 1 && valeur <= 14) return conn.detenteurCouleur[couleur][valeur];
+    return -1;
+}
+inline int rang(const Connaissances& conn, int couleur, int valeur) {
+    if (couleur == ATOUT) {
+        if (valeur == EXCUSE) return conn.rangExcuse;
+        if (valeur == PETIT) return conn.rangPetit;
+        if (valeur >= 2 && valeur <= 21) return conn.rangAtout[valeur];
+        return -1;
+    }
+    if (estCouleur(couleur) && valeur >= 1 && valeur <= 14) return conn.rangCouleur[couleur][valeur];
+    return -1;
+}
+inline bool tient(const Choix& ch, int couleur, int valeur) { return detenteur(ch.conn, couleur, valeur) == ch.siege; }
 // Imposes the slot for rule k; true when it was playable.
 bool imposer(Choix& ch, int slot, int k);
 // Imposes the seat's card (couleur, valeur) when it holds it.
 bool imposerTenue(Choix& ch, int couleur, int valeur, int k);
-bool estJouable(const Choix& ch, int slot);
+inline bool estJouable(const Choix& ch, int slot) { return ch.donne.jouable[ch.siege][slot] == 1; }
 bool aJouableDeCouleur(const Choix& ch, int couleur);
 // First playable trump of at least `valeurMin` in slot order (the highest), or -1.
 int premierAtoutJouable(const Choix& ch, int valeurMin);
 // Seats other than `observateur` that it knows to hold no trump.
 int nbSiegesSansAtoutConnus(const Jeu& jeu, int observateur);
-bool estPetit(const Carte& c);
-bool petitTombe(const Choix& ch);  // the Petit has been played in this deal
-bool estCouleur(int couleur);      // a plain suit 1..4: not trumps, not an empty place
+inline bool estPetit(const Carte& c) { return c.couleur == ATOUT && c.valeur == PETIT; }
+// The Petit has been played in this deal.
+inline bool petitTombe(const Choix& ch) { return ch.conn.detenteurPetit == HORS_JEU; }

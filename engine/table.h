@@ -20,6 +20,11 @@ public:
         return v_[static_cast<std::size_t>(i - Premier)];
     }
     void remplir(const T& x) { v_.fill(x); }
+    // Every entry in index order, for loops that visit them all.
+    T* begin() { return v_.data(); }
+    T* end() { return v_.data() + v_.size(); }
+    const T* begin() const { return v_.data(); }
+    const T* end() const { return v_.data() + v_.size(); }
     bool operator==(const Table&) const = default;
 
 private:

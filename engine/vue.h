@@ -78,6 +78,9 @@ public:
     virtual void afficherBouts(int /*preneur*/, int /*defense*/) {}
     virtual void afficherContrat(int /*pointsAFaire*/) {}
     virtual void afficherDeductions(const Deductions&) {}
+    // Whether this table shows the deductions panel at all; a headless one
+    // answers false and is spared building its texts after every card.
+    virtual bool montreDeductions() const { return true; }
 
     // Scores, result and options.
     // A check item of the menus. Checking a radio item (level, hand strength,
@@ -148,7 +151,10 @@ public:
 };
 
 // Shows nothing: headless play, tools and tests that do not look at the table.
-class VueNulle : public Vue {};
+class VueNulle : public Vue {
+public:
+    bool montreDeductions() const override { return false; }
+};
 
 // Never fires: the caller drives the game step by step.
 class MinuteursNuls : public Minuteurs {

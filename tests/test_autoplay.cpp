@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
+#include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -136,4 +139,93 @@ TEST(Autoplay, LeMagasinGardeLesScoresDUneExecutionALAutre) {
     const std::string sansMagasin = executer({"--deals", "1", "--seed", "4", "--jsonl"});
     EXPECT_EQ(somme(derniersScores(sansMagasin)), 0);
     std::remove(fichier.c_str());
+}
+
+namespace {
+
+// The records of a run without the seats' levels and modes, and without the summary line.
+std::string sansNiveaux(const std::string& sortie) {
+    std::string t = sortie.substr(0, sortie.rfind("deals: "));
+    for (const char* cle : {"\"levels\":[", "\"adaptive\":["}) {
+        for (auto i = t.find(cle); i != std::string::npos; i = t.find(cle, i)) t.erase(i, t.find(']', i) - i + 2);
+    }
+    return t;
+}
+
+// The seats that logged each rule over a run: [rule] -> seats seen.
+std::map<int, std::set<int>> reglesParSiege(const std::string& sortie) {
+    std::map<int, std::set<int>> vus;
+    std::istringstream lignes(sortie);
+    for (std::string ligne; std::getline(lignes, ligne);) {
+        const auto debut = ligne.find("\"rules\":[");
+        if (debut == std::string::npos || ligne[debut + 9] == ']') continue;
+        std::istringstream in(ligne.substr(debut + 9, ligne.find("]]", debut) + 1 - debut - 9));
+        char c;
+        for (int regle, siege; in >> c >> regle >> c >> siege >> c;) {
+            vus[regle].insert(siege);
+            if (in.peek() == ',') in.ignore();
+        }
+    }
+    return vus;
+}
+
+}  // namespace
+
+TEST(Autoplay, NiveauxParSiegeRefuses) {
+    struct Cas { const char* quoi; std::vector<const char*> args; };
+    const Cas cas[] = {
+        {"three levels", {"--deals", "2", "--levels", "4,4,4"}},
+        {"five levels", {"--deals", "2", "--levels", "4,4,4,4,4"}},
+        {"a level above Pro", {"--deals", "2", "--levels", "4,4,4,5"}},
+        {"a negative level", {"--deals", "2", "--levels", "-1,4,4,4"}},
+        {"an empty level", {"--deals", "2", "--levels", "4,,4,4"}},
+        {"a trailing comma", {"--deals", "2", "--levels", "4,4,4,4,"}},
+        {"levels missing", {"--deals", "2", "--levels"}},
+        {"--level and --levels", {"--deals", "2", "--level", "3", "--levels", "4,4,4,4"}},
+        {"three modes", {"--deals", "2", "--adaptive-seats", "on,on,off"}},
+        {"a mode neither on nor off", {"--deals", "2", "--adaptive-seats", "on,on,off,1"}},
+        {"--adaptive and --adaptive-seats", {"--deals", "2", "--adaptive", "on", "--adaptive-seats", "on,on,on,on"}},
+    };
+    for (const auto& c : cas) {
+        ParametresAutoplay p;
+        std::string erreur;
+        EXPECT_FALSE(analyser(c.args, p, erreur)) << c.quoi;
+        EXPECT_FALSE(erreur.empty()) << c.quoi;
+    }
+    ParametresAutoplay p;
+    std::string erreur;
+    ASSERT_TRUE(analyser({"--deals", "2", "--levels", "0,1,3,4", "--adaptive-seats", "on,off,off,on"}, p, erreur));
+    EXPECT_EQ(*p.niveaux, (std::array<int, 4>{0, 1, 3, 4}));
+    EXPECT_EQ(*p.adaptatifs, (std::array<bool, 4>{true, false, false, true}));
+}
+
+TEST(Autoplay, QuatreFoisLeMemeNiveauJoueCommeLeNiveauDuJeu) {
+    for (const char* niveau : {"1", "4"}) {
+        const std::string niveaux = std::string(niveau) + "," + niveau + "," + niveau + "," + niveau;
+        const std::string jeu = executer({"--deals", "30", "--seed", "12", "--jsonl", "--level", niveau, "--adaptive", "on"});
+        const std::string parSiege = executer({"--deals", "30", "--seed", "12", "--jsonl", "--levels", niveaux.c_str(),
+                                               "--adaptive-seats", "on,on,on,on"});
+        EXPECT_EQ(jeu.find("\"levels\""), std::string::npos) << "the game's own level adds nothing to the records";
+        EXPECT_NE(parSiege.find(",\"levels\":[" + niveaux + "],\"adaptive\":[1,1,1,1],"), std::string::npos);
+        EXPECT_EQ(sansNiveaux(parSiege), sansNiveaux(jeu)) << "level " << niveau;
+    }
+}
+
+TEST(Autoplay, ChaqueSiegeChoisitASonNiveau) {
+    // Seat 1 Débutant, seat 2 Pro, seat 3 random, seat 4 Pro with the weights.
+    const std::string sortie = executer(
+        {"--deals", "300", "--seed", "5", "--jsonl", "--levels", "1,4,0,4", "--adaptive-seats", "off,off,off,on"});
+    const auto vus = reglesParSiege(sortie);
+    // Rules off at Débutant, and the seats that applied them.
+    std::set<int> horsDebutant;
+    for (int regle : {8, 10, 11, 12, 13, 14, 15, 16, 17, 18, 22, 23, 24, 28, 38, 39, 42, 43, 47, 48, 49, 56}) {
+        const auto it = vus.find(regle);
+        if (it == vus.end()) continue;
+        EXPECT_EQ(it->second.count(1), 0u) << "the Débutant seat applied rule " << regle;
+        horsDebutant.insert(it->second.begin(), it->second.end());
+    }
+    EXPECT_TRUE(horsDebutant.count(2) && horsDebutant.count(4)) << "the Pro seats apply rules a Débutant does not";
+    std::set<int> sieges;
+    for (const auto& [regle, s] : vus) sieges.insert(s.begin(), s.end());
+    EXPECT_EQ(sieges, (std::set<int>{1, 2, 4})) << "the random seat follows no rule";
 }

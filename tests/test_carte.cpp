@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "engine/distribution.h"
 #include "engine/jeu.h"
@@ -76,4 +79,34 @@ TEST(CarteDeathTest, UnIndexHorsDeLaTableArreteLeProgramme) {
     Table<int, 1, 4> t;
     EXPECT_DEATH(t[0] = 1, "hors de");
     EXPECT_DEATH(t[5] = 1, "hors de");
+}
+
+// Any hand, dealt or not: the order is the hand order card for card, and
+// each slot keeps its enMain. Hands of a shuffled pack, and hands a test may
+// build with a card twice or with empty records.
+TEST(Carte, OrdreDeLaMainQuellesQueSoientLesCartes) {
+    Paquet paquet;
+    construirePaquet(paquet);
+    std::vector<Carte> pack;
+    for (int id = 1; id <= 78; ++id) pack.push_back(paquet[id]);
+    std::mt19937 alea(7);
+    for (int essai = 0; essai < 200; ++essai) {
+        std::shuffle(pack.begin(), pack.end(), alea);
+        std::vector<Carte> cartes(pack.begin(), pack.begin() + 18);
+        if (essai % 4 == 1) cartes[5] = cartes[11];             // a card twice
+        if (essai % 4 == 2) cartes[3] = cartes[17] = Carte{};   // empty records
+        Donne d;
+        for (int i = 1; i <= 18; ++i) {
+            d.mainJoueur[2][i] = cartes[static_cast<std::size_t>(i - 1)];
+            d.mainJoueur[2][i].enMain = i % 3 != 0;
+        }
+        std::vector<Carte> attendu = cartes;
+        std::stable_sort(attendu.begin(), attendu.end(), avantDansLaMain);
+        trierMains(d);
+        for (int i = 1; i <= 18; ++i) {
+            const Carte& c = d.mainJoueur[2][i];
+            EXPECT_TRUE(c.memeCarte(attendu[static_cast<std::size_t>(i - 1)])) << "try " << essai << " slot " << i;
+            EXPECT_EQ(c.enMain, i % 3 != 0) << "try " << essai << " slot " << i;
+        }
+    }
 }

@@ -63,3 +63,19 @@ TEST(Hasard, HorlogeDeterministe) {
     }
     EXPECT_TRUE(differe);
 }
+
+// The shuffle's paired draws are the two draws of hasard, seed for seed.
+TEST(Hasard, DeuxTiragesCommeDeuxAppels) {
+    for (std::uint32_t graine : {0u, 1u, 12345u, 86399999u, 0xFFFFFFFFu, 2654435761u})
+        for (int n : {1, 2, 78, 100, 1000000}) {
+            Hasard un, deux;
+            un.graine = deux.graine = graine;
+            for (int k = 0; k < 50; ++k) {
+                int a = 0, b = 0;
+                deuxTirages(deux, n, a, b);
+                EXPECT_EQ(a, hasard(un, n)) << graine << " " << n << " " << k;
+                EXPECT_EQ(b, hasard(un, n)) << graine << " " << n << " " << k;
+                ASSERT_EQ(deux.graine, un.graine);
+            }
+        }
+}

@@ -1,5 +1,6 @@
 #include "tools/autoplay/autoplay.h"
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cerrno>
@@ -7,8 +8,10 @@
 #include <cstdlib>
 #include <memory>
 #include <ostream>
+#include <string_view>
 
 #include "engine/jeu.h"
+#include "engine/niveaux.h"
 #include "flow/deroulement.h"
 #include "flow/minuteurs_manuels.h"
 #include "scoring/score.h"
@@ -17,8 +20,6 @@
 #include "tools/autoplay/json.h"
 #include "tools/autoplay/partie_auto.h"
 #include "tools/autoplay/verification.h"
-
-namespace {
 
 bool lireEntier(const char* texte, long long min, long long max, long long& valeur) {
     if (texte == nullptr || *texte == '\0') return false;
@@ -30,12 +31,64 @@ bool lireEntier(const char* texte, long long min, long long max, long long& vale
     return true;
 }
 
-// FNV-1a, 64 bits: the run's checksum.
-std::uint64_t hacher(std::uint64_t h, const std::string& s) {
-    for (unsigned char c : s) {
-        h ^= c;
-        h *= 1099511628211ull;
+namespace {
+
+// The four comma-separated fields of `texte`; false unless there are exactly four.
+bool quatreChamps(const char* texte, std::array<std::string, 4>& champs) {
+    if (texte == nullptr) return false;
+    const std::string t = texte;
+    std::size_t debut = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::size_t fin = i < 3 ? t.find(',', debut) : t.size();
+        if (fin == std::string::npos) return false;
+        champs[i] = t.substr(debut, fin - debut);
+        debut = fin + 1;
     }
+    return champs[3].find(',') == std::string::npos;
+}
+
+}  // namespace
+
+bool lireQuatreNiveaux(const char* texte, int max, std::array<int, 4>& niveaux) {
+    std::array<std::string, 4> champs;
+    if (!quatreChamps(texte, champs)) return false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        long long v = 0;
+        if (!lireEntier(champs[i].c_str(), 0, max, v)) return false;
+        niveaux[i] = static_cast<int>(v);
+    }
+    return true;
+}
+
+bool lireQuatreModes(const char* texte, std::array<bool, 4>& modes) {
+    std::array<std::string, 4> champs;
+    if (!quatreChamps(texte, champs)) return false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (champs[i] != "on" && champs[i] != "off") return false;
+        modes[i] = champs[i] == "on";
+    }
+    return true;
+}
+
+namespace {
+
+// FNV-1a, 64 bits: the run's checksum, byte after byte; eight to a turn of
+// the loop, since a run hashes some 3000 bytes a deal.
+std::uint64_t hacher(std::uint64_t h, std::string_view s) {
+    constexpr std::uint64_t premier = 1099511628211ull;
+    const auto* o = reinterpret_cast<const unsigned char*>(s.data());
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        h = (h ^ o[i]) * premier;
+        h = (h ^ o[i + 1]) * premier;
+        h = (h ^ o[i + 2]) * premier;
+        h = (h ^ o[i + 3]) * premier;
+        h = (h ^ o[i + 4]) * premier;
+        h = (h ^ o[i + 5]) * premier;
+        h = (h ^ o[i + 6]) * premier;
+        h = (h ^ o[i + 7]) * premier;
+    }
+    for (; i < s.size(); ++i) h = (h ^ o[i]) * premier;
     return h;
 }
 
@@ -46,12 +99,21 @@ void listeCartes(Json& j, const Chien& cartes) {
 }
 
 // One deal's record, written into `j` (cleared first, so its buffer is reused).
-void enregistrer(Json& j, const Jeu& jeu, long long numero, bool jouee) {
+// `niveaux`: the players seated per seat, when the run seats them.
+void enregistrer(Json& j, const Jeu& jeu, long long numero, bool jouee, const NiveauxSieges* niveaux) {
     const Donne& d = jeu.donne;
     j.vider();
     j.debutObjet();
     j.cle("deal").entier(numero);
     j.cle("first").entier(d.premierJoueur);
+    if (niveaux) {
+        j.cle("levels").debutListe();
+        for (int s = 1; s <= 4; ++s) j.entier((*niveaux)[s].niveau);
+        j.finListe();
+        j.cle("adaptive").debutListe();
+        for (int s = 1; s <= 4; ++s) j.entier((*niveaux)[s].adaptatif ? 1 : 0);
+        j.finListe();
+    }
     j.cle("hands").debutListe();
     for (int s = 1; s <= 4; ++s) {
         j.debutListe();
@@ -111,6 +173,7 @@ class VueAutoplay : public Vue {
 public:
     explicit VueAutoplay(std::ostream& erreurs) : erreurs_(erreurs) {}
     void erreurMagasin(const std::string& texte) override { erreurs_ << "belvane-autoplay: " << texte << "\n"; }
+    bool montreDeductions() const override { return false; }
 
 private:
     std::ostream& erreurs_;
@@ -120,13 +183,20 @@ private:
 
 std::string usageAutoplay() {
     return "usage: belvane-autoplay --deals N [--seed S] [--force 1..6] [--at-least-one-taker]\n"
-           "                        [--level 1..4] [--adaptive on|off] [--store PATH] [--jsonl] [--check]\n"
+           "                        [--level 0..4 | --levels L1,L2,L3,L4] [--adaptive on|off | --adaptive-seats A1,A2,A3,A4]\n"
+           "                        [--store PATH] [--jsonl] [--check]\n"
            "  --deals N              deals to play out (1 or more); deals everybody passed come on top\n"
            "  --seed S               reproducible run: the clock behind each reseed follows S\n"
            "  --force 1..6           strength of seat 1's hand, as the game's hand-strength menu (default 2)\n"
            "  --at-least-one-taker   deal again any fresh deal in which no hand can bid\n"
-           "  --level 1..4           the computers' level, Débutant to Pro (default 4)\n"
+           "  --level 0..4           the computers' level, Débutant 1 to Pro 4, or 0 for a random legal card\n"
+           "                         (default 4)\n"
+           "  --levels L1,L2,L3,L4   one level per seat, seats 1 to 4; each seat's level is in force\n"
+           "                         for its own choices\n"
            "  --adaptive on|off      the adaptive rule weights (default on)\n"
+           "  --adaptive-seats A1,A2,A3,A4  the adaptive weights per seat, on or off\n"
+           "                         (with --levels or --adaptive-seats, or --level 0, each record gives\n"
+           "                         the seats' \"levels\" and \"adaptive\")\n"
            "  --store PATH           read the options, weights and scores from this store file\n"
            "                         and save them after every deal, as the game does\n"
            "  --jsonl                print one JSON record per deal\n"
@@ -167,11 +237,19 @@ bool analyserArguments(int argc, const char* const* argv, ParametresAutoplay& p,
             p.force = static_cast<int>(v);
             ++i;
         } else if (arg == "--level") {
-            if (!lireEntier(suivant, 1, 4, v)) {
-                erreur = "--level takes a number from 1 to 4";
+            if (!lireEntier(suivant, 0, NIVEAU_MAX, v)) {
+                erreur = "--level takes a number from 0 to " + std::to_string(NIVEAU_MAX);
                 return false;
             }
             p.niveau = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--levels") {
+            std::array<int, 4> n{};
+            if (!lireQuatreNiveaux(suivant, NIVEAU_MAX, n)) {
+                erreur = "--levels takes four levels from 0 to " + std::to_string(NIVEAU_MAX) + ", such as 4,1,1,1";
+                return false;
+            }
+            p.niveaux = n;
             ++i;
         } else if (arg == "--adaptive") {
             const std::string valeur = suivant ? suivant : "";
@@ -180,6 +258,14 @@ bool analyserArguments(int argc, const char* const* argv, ParametresAutoplay& p,
                 return false;
             }
             p.adaptatif = valeur == "on";
+            ++i;
+        } else if (arg == "--adaptive-seats") {
+            std::array<bool, 4> m{};
+            if (!lireQuatreModes(suivant, m)) {
+                erreur = "--adaptive-seats takes four of on or off, such as on,off,off,off";
+                return false;
+            }
+            p.adaptatifs = m;
             ++i;
         } else if (arg == "--store") {
             if (suivant == nullptr || *suivant == '\0') {
@@ -198,6 +284,14 @@ bool analyserArguments(int argc, const char* const* argv, ParametresAutoplay& p,
             erreur = "unknown argument: " + arg;
             return false;
         }
+    }
+    if (p.niveau && p.niveaux) {
+        erreur = "--level and --levels set the same thing: give one of them";
+        return false;
+    }
+    if (p.adaptatif && p.adaptatifs) {
+        erreur = "--adaptive and --adaptive-seats set the same thing: give one of them";
+        return false;
     }
     if (!dealsDonne && !p.aide) {
         erreur = "--deals N is required";
@@ -226,8 +320,18 @@ int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ost
     Options& o = jeu.options;
     if (p.force) o.optionForceMain = *p.force;
     if (p.auMoinsUnPreneur) o.optionAuMoinsUneMainDePrise = *p.auMoinsUnPreneur ? 1 : 0;
-    if (p.niveau) o.niveau = *p.niveau;
+    // A level of the game's menu for all four seats is the game's own level;
+    // anything else seats each computer player by itself.
+    if (p.niveau && *p.niveau >= 1) o.niveau = *p.niveau;
     if (p.adaptatif) o.optionNiveauAdaptatif = *p.adaptatif ? 1 : 0;
+    NiveauxSieges niveaux;
+    const bool parSiege = p.niveaux || p.adaptatifs || (p.niveau && *p.niveau == NIVEAU_HASARD);
+    for (int s = 1; s <= 4; ++s) {
+        const std::size_t i = static_cast<std::size_t>(s - 1);
+        niveaux[s].niveau = p.niveaux ? (*p.niveaux)[i] : p.niveau ? *p.niveau : o.niveau;
+        niveaux[s].adaptatif = p.adaptatifs ? (*p.adaptatifs)[i] : o.optionNiveauAdaptatif != 0;
+    }
+    if (parSiege) installerNiveauxSieges(jeu, niveaux);
 
     Controleur sansControle;
     VerificateurInvariants verificateur;
@@ -257,7 +361,7 @@ int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ost
                     << (verificateur.erreur().empty() ? "the deal stalled" : verificateur.erreur()) << "\n";
             return 1;
         }
-        enregistrer(j, jeu, n, issue == IssueDonne::Jouee);
+        enregistrer(j, jeu, n, issue == IssueDonne::Jouee, parSiege ? &niveaux : nullptr);
         somme = hacher(somme, j.texte());
         if (p.jsonl) sortie << j.texte();
         if (issue == IssueDonne::Jouee) ++joues;

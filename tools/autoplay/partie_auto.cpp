@@ -31,9 +31,7 @@ void ecarterALaPlaceDuHumain(Jeu& jeu) {
     continuer(jeu);
 }
 
-}  // namespace
-
-IssueDonne jouerDonneAutomatique(Jeu& jeu, MinuteursManuels& minuteurs, Controleur& controleur) {
+IssueDonne derouler(Jeu& jeu, MinuteursManuels& minuteurs, Controleur& controleur, bool arretAvantJeu) {
     Donne& d = jeu.donne;
     bool jeuCommence = false;
     // A deal takes a few hundred steps; the bound only guards against a flow that stalls.
@@ -44,6 +42,7 @@ IssueDonne jouerDonneAutomatique(Jeu& jeu, MinuteursManuels& minuteurs, Controle
         const int siege = d.joueurCourant;
 
         if (!jeuCommence && minuteurs.estArme(Minuteur::TimerEntreCarte)) {
+            if (arretAvantJeu) return IssueDonne::Prete;
             controleur.debutJeu(jeu);
             jeuCommence = true;
         }
@@ -74,4 +73,15 @@ IssueDonne jouerDonneAutomatique(Jeu& jeu, MinuteursManuels& minuteurs, Controle
         }
     }
     return IssueDonne::Interrompue;
+}
+
+}  // namespace
+
+IssueDonne jouerDonneAutomatique(Jeu& jeu, MinuteursManuels& minuteurs, Controleur& controleur) {
+    return derouler(jeu, minuteurs, controleur, false);
+}
+
+IssueDonne preparerDonneAutomatique(Jeu& jeu, MinuteursManuels& minuteurs) {
+    Controleur sansControle;
+    return derouler(jeu, minuteurs, sansControle, true);
 }

@@ -15,9 +15,15 @@ public:
     virtual bool apresPli(const Jeu&) { return true; }
 };
 
-enum class IssueDonne { Jouee, SansPreneur, Interrompue };
+// Prete: the deal is ready for its first card (preparerDonneAutomatique only).
+enum class IssueDonne { Jouee, SansPreneur, Interrompue, Prete };
 
 // Plays the deal that nouvelleDonne has just started, to its end or until the
 // auction shows that everybody passed (the table then waits for the click
 // that deals again).
 IssueDonne jouerDonneAutomatique(Jeu& jeu, MinuteursManuels& minuteurs, Controleur& controleur);
+
+// The same steps up to the first card: auction, dog and discard, the knowledge
+// built and the card timer armed, nothing played. A copy of the game and of
+// its timers can then be played out by jouerDonneAutomatique.
+IssueDonne preparerDonneAutomatique(Jeu& jeu, MinuteursManuels& minuteurs);

@@ -1,5 +1,8 @@
 #include "tools/autoplay/verification.h"
 
+#include <cstring>
+#include <type_traits>
+
 #include "engine/jeu.h"
 
 namespace {
@@ -46,10 +49,36 @@ bool VerificateurInvariants::echec(std::string quoi) {
 void VerificateurInvariants::debutJeu(const Jeu& jeu) {
     erreur_.clear();
     for (int s = 1; s <= 4; ++s) joue_[s].remplir(false);
-    avant_ = jeu.connaissances;
+    const Connaissances& k = jeu.connaissances;
+    avant_.localisationCouleur = k.localisationCouleur;
+    avant_.localisationAtout = k.localisationAtout;
+    avant_.possibleCouleur = k.possibleCouleur;
+    avant_.possibleAtout = k.possibleAtout;
+    for (auto& suite : siegeCouleur_) suite.remplir(0);
+    siegeAtout_.remplir(0);
+    // Where the held cards are; nothing known may contradict it from the start.
+    const Donne& d = jeu.donne;
+    for (int s = 1; s <= 4; ++s)
+        for (int i = 1; i <= 18; ++i) {
+            const Carte& c = d.mainJoueur[s][i];
+            if (!c.enMain) continue;
+            if (c.couleur == ATOUT && c.valeur >= 0 && c.valeur <= 21) siegeAtout_[c.valeur] = s;
+            if (c.couleur >= PIQUE && c.couleur <= CARREAU && c.valeur >= 1 && c.valeur <= 14)
+                siegeCouleur_[c.couleur][c.valeur] = s;
+            for (int o = 1; o <= 4 && erreur_.empty(); ++o) {
+                const bool atout = c.couleur == ATOUT;
+                const int lieu = atout ? k.localisationAtout[o][c.valeur] : k.localisationCouleur[o][c.couleur][c.valeur];
+                if (!verifierLieu(o, c, lieu, lieu, s)) return;
+                for (int t = 1; t <= 4; ++t) {
+                    const int p = atout ? k.possibleAtout[o][t][c.valeur] : k.possibleCouleur[o][t][c.couleur][c.valeur];
+                    if (!verifierPossible(o, t, c, p, p, s)) return;
+                }
+            }
+        }
 }
 
 bool VerificateurInvariants::apresCarteJouee(const Jeu& jeu, int siege, int slot) {
+    if (!erreur_.empty()) return false;  // the knowledge was wrong from the start
     const Donne& d = jeu.donne;
     if (slot < 1 || slot > 18) return echec("seat " + std::to_string(siege) + " played no recorded slot");
     const Carte& c = d.mainJoueur[siege][slot];
@@ -72,50 +101,118 @@ bool VerificateurInvariants::apresCarteJouee(const Jeu& jeu, int siege, int slot
     if (!carteLegale(main, c, avant, n))
         return echec("illegal card " + nomCarte(c) + " by seat " + std::to_string(siege) + " in trick " +
                      std::to_string(pli));
-    return verifierConnaissances(jeu);
+    // The card has left its seat's hand.
+    if (c.couleur == ATOUT && c.valeur >= 0 && c.valeur <= 21) siegeAtout_[c.valeur] = 0;
+    if (c.couleur >= PIQUE && c.couleur <= CARREAU && c.valeur >= 1 && c.valeur <= 14) siegeCouleur_[c.couleur][c.valeur] = 0;
+    return verifierConnaissances(jeu, c);
 }
 
-bool VerificateurInvariants::verifierConnaissances(const Jeu& jeu) {
-    const Donne& d = jeu.donne;
+bool VerificateurInvariants::verifierLieu(int o, const Carte& c, int avant, int apres, int tenu) {
+    if (avant != NON_PLACE && avant != apres && apres != HORS_JEU)
+        return echec("observer " + std::to_string(o) + " forgot where " + (c.couleur == ATOUT ? "a trump" : "a suit card") +
+                     " was");
+    if (tenu != 0 && apres != NON_PLACE && apres != tenu)
+        return echec("observer " + std::to_string(o) + " places " + nomCarte(c) + " of seat " + std::to_string(tenu) +
+                     " at " + std::to_string(apres));
+    return true;
+}
+
+bool VerificateurInvariants::verifierPossible(int o, int siege, const Carte& c, int avant, int apres, int tenu) {
+    if (avant == EXCLU && apres != EXCLU)
+        return echec("observer " + std::to_string(o) + " took back " +
+                     (c.couleur == ATOUT ? "a trump exclusion" : "an exclusion"));
+    if (apres == EXCLU && tenu == siege)
+        return echec("observer " + std::to_string(o) + " excludes seat " + std::to_string(siege) +
+                     " from its own card " + nomCarte(c));
+    return true;
+}
+
+namespace {
+
+template <typename T>
+bool memes(const T& a, const T& b) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+}  // namespace
+
+// Knowledge only grows, and nothing known contradicts where the held cards
+// really are. A card changes little: its own entries, for every observer and
+// seat, are checked and brought up to date first; then each table is compared
+// whole with what it was after the last card, and only a table that moved
+// elsewhere is looked at row by row, entry by entry. An entry that has not
+// moved stays right, since a held card never changes hands.
+bool VerificateurInvariants::verifierConnaissances(const Jeu& jeu, const Carte& jouee) {
     const Connaissances& k = jeu.connaissances;
-    for (int o = 1; o <= 4; ++o) {
-        for (int coul = 1; coul <= 4; ++coul)
-            for (int v = 1; v <= 14; ++v) {
-                const int a = avant_.localisationCouleur[o][coul][v], b = k.localisationCouleur[o][coul][v];
-                if (a != NON_PLACE && a != b && b != HORS_JEU)
-                    return echec("observer " + std::to_string(o) + " forgot where a suit card was");
-                for (int s = 1; s <= 4; ++s)
-                    if (avant_.possibleCouleur[o][s][coul][v] == EXCLU && k.possibleCouleur[o][s][coul][v] != EXCLU)
-                        return echec("observer " + std::to_string(o) + " took back an exclusion");
-            }
-        for (int v = 0; v <= 21; ++v) {
-            const int a = avant_.localisationAtout[o][v], b = k.localisationAtout[o][v];
-            if (a != NON_PLACE && a != b && b != HORS_JEU)
-                return echec("observer " + std::to_string(o) + " forgot where a trump was");
-            for (int s = 1; s <= 4; ++s)
-                if (avant_.possibleAtout[o][s][v] == EXCLU && k.possibleAtout[o][s][v] != EXCLU)
-                    return echec("observer " + std::to_string(o) + " took back a trump exclusion");
+    const bool atoutJoue = jouee.couleur == ATOUT && jouee.valeur >= 0 && jouee.valeur <= 21;
+    const bool couleurJouee = jouee.couleur >= PIQUE && jouee.couleur <= CARREAU && jouee.valeur >= 1 && jouee.valeur <= 14;
+    for (int o = 1; o <= 4 && (atoutJoue || couleurJouee); ++o) {
+        int& lieu = atoutJoue ? avant_.localisationAtout[o][jouee.valeur]
+                              : avant_.localisationCouleur[o][jouee.couleur][jouee.valeur];
+        const int lieuApres = atoutJoue ? k.localisationAtout[o][jouee.valeur]
+                                        : k.localisationCouleur[o][jouee.couleur][jouee.valeur];
+        if (!verifierLieu(o, jouee, lieu, lieuApres, 0)) return false;
+        lieu = lieuApres;
+        for (int s = 1; s <= 4; ++s) {
+            int& p = atoutJoue ? avant_.possibleAtout[o][s][jouee.valeur]
+                               : avant_.possibleCouleur[o][s][jouee.couleur][jouee.valeur];
+            const int pApres = atoutJoue ? k.possibleAtout[o][s][jouee.valeur]
+                                         : k.possibleCouleur[o][s][jouee.couleur][jouee.valeur];
+            if (!verifierPossible(o, s, jouee, p, pApres, 0)) return false;
+            p = pApres;
         }
     }
-    // Nothing known contradicts where the held cards really are.
-    for (int s = 1; s <= 4; ++s)
-        for (int i = 1; i <= 18; ++i) {
-            const Carte& c = d.mainJoueur[s][i];
-            if (!c.enMain) continue;
-            for (int o = 1; o <= 4; ++o) {
-                const int lieu = c.couleur == ATOUT ? k.localisationAtout[o][c.valeur]
-                                                    : k.localisationCouleur[o][c.couleur][c.valeur];
-                const int permis = c.couleur == ATOUT ? k.possibleAtout[o][s][c.valeur]
-                                                      : k.possibleCouleur[o][s][c.couleur][c.valeur];
-                if (lieu != NON_PLACE && lieu != s)
-                    return echec("observer " + std::to_string(o) + " places " + nomCarte(c) + " of seat " +
-                                 std::to_string(s) + " at " + std::to_string(lieu));
-                if (permis == EXCLU)
-                    return echec("observer " + std::to_string(o) + " excludes seat " + std::to_string(s) +
-                                 " from its own card " + nomCarte(c));
+
+    if (!memes(avant_.localisationCouleur, k.localisationCouleur)) {
+        for (int o = 1; o <= 4; ++o)
+            for (int coul = 1; coul <= 4; ++coul) {
+                auto& avant = avant_.localisationCouleur[o][coul];
+                const auto& apres = k.localisationCouleur[o][coul];
+                for (int v = 1; v <= 14; ++v)
+                    if (avant[v] != apres[v] &&
+                        !verifierLieu(o, carte(coul, v), avant[v], apres[v], siegeCouleur_[coul][v]))
+                        return false;
+                avant = apres;
             }
+    }
+    if (!memes(avant_.localisationAtout, k.localisationAtout)) {
+        for (int o = 1; o <= 4; ++o) {
+            auto& avant = avant_.localisationAtout[o];
+            const auto& apres = k.localisationAtout[o];
+            for (int v = 0; v <= 21; ++v)
+                if (avant[v] != apres[v] && !verifierLieu(o, carte(ATOUT, v), avant[v], apres[v], siegeAtout_[v]))
+                    return false;
+            avant = apres;
         }
-    avant_ = k;
+    }
+    if (!memes(avant_.possibleCouleur, k.possibleCouleur)) {
+        for (int o = 1; o <= 4; ++o)
+            for (int s = 1; s <= 4; ++s)
+                for (int coul = 1; coul <= 4; ++coul) {
+                    auto& avant = avant_.possibleCouleur[o][s][coul];
+                    const auto& apres = k.possibleCouleur[o][s][coul];
+                    if (memes(avant, apres)) continue;
+                    for (int v = 1; v <= 14; ++v)
+                        if (avant[v] != apres[v] &&
+                            !verifierPossible(o, s, carte(coul, v), avant[v], apres[v], siegeCouleur_[coul][v]))
+                            return false;
+                    avant = apres;
+                }
+    }
+    if (!memes(avant_.possibleAtout, k.possibleAtout)) {
+        for (int o = 1; o <= 4; ++o)
+            for (int s = 1; s <= 4; ++s) {
+                auto& avant = avant_.possibleAtout[o][s];
+                const auto& apres = k.possibleAtout[o][s];
+                if (memes(avant, apres)) continue;
+                for (int v = 0; v <= 21; ++v)
+                    if (avant[v] != apres[v] &&
+                        !verifierPossible(o, s, carte(ATOUT, v), avant[v], apres[v], siegeAtout_[v]))
+                        return false;
+                avant = apres;
+            }
+    }
     return true;
 }
 

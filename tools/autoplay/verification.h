@@ -17,12 +17,27 @@ public:
     const std::string& erreur() const { return erreur_; }
 
 private:
+    // What every observer knows, as it stood after the last card checked.
+    struct Savoir {
+        Table<ParCarteCouleur, 1, 4> localisationCouleur;
+        Table<ParAtout, 1, 4> localisationAtout;
+        Table<Table<ParCarteCouleur, 1, 4>, 1, 4> possibleCouleur;
+        Table<Table<ParAtout, 1, 4>, 1, 4> possibleAtout;
+    };
+
     bool echec(std::string quoi);
-    bool verifierConnaissances(const Jeu& jeu);
+    bool verifierConnaissances(const Jeu& jeu, const Carte& jouee);
+    // One entry that moved: knowledge only grows and never contradicts where
+    // the held cards are (`tenu`: the seat holding the card, 0 for none).
+    bool verifierLieu(int o, const Carte& c, int avant, int apres, int tenu);
+    bool verifierPossible(int o, int siege, const Carte& c, int avant, int apres, int tenu);
 
     std::string erreur_;
     Table<Table<bool, 1, 18>, 1, 4> joue_;
-    Connaissances avant_;
+    Savoir avant_;
+    // The seat holding each card, from the hands themselves: 0 once played or set aside.
+    Table<Table<int, 1, 14>, 1, 4> siegeCouleur_;
+    Table<int, 0, 21> siegeAtout_;
 };
 
 // Whether `c` may be played by a seat holding `main` (the cards still held,

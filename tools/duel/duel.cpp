@@ -1,0 +1,282 @@
+#include "tools/duel/duel.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+#include "engine/jeu.h"
+#include "engine/niveaux.h"
+#include "flow/deroulement.h"
+#include "flow/minuteurs_manuels.h"
+#include "scoring/score.h"
+#include "settings/options.h"
+#include "tools/autoplay/autoplay.h"
+#include "tools/autoplay/json.h"
+#include "tools/autoplay/partie_auto.h"
+
+void Moyenne::ajouter(double x) {
+    ++n_;
+    const double ecart = x - moyenne_;
+    moyenne_ += ecart / static_cast<double>(n_);
+    m2_ += ecart * (x - moyenne_);
+}
+
+double Moyenne::demiLargeur() const {
+    if (n_ < 2) return 0.0;
+    const double variance = m2_ / static_cast<double>(n_ - 1);
+    return 1.96 * std::sqrt(variance / static_cast<double>(n_));
+}
+
+namespace {
+
+bool lireMode(const char* texte, bool& mode) {
+    const std::string v = texte ? texte : "";
+    if (v != "on" && v != "off") return false;
+    mode = v == "on";
+    return true;
+}
+
+const char* const nomsContrats[] = {"", "Prise", "Garde", "Garde Sans", "Garde Contre"};
+
+// One line-up's play of the prepared deal: the taker's seat at one level, the
+// three defenders at another.
+struct Partie {
+    int scorePreneur = 0;
+    int contrat = 0;
+    bool jouee = false;
+};
+
+Partie jouerLigne(const Jeu& prepare, const MinuteursManuels& minuteursPrepares, NiveauSiege preneur,
+                  NiveauSiege defense) {
+    Jeu jeu = prepare;
+    MinuteursManuels minuteurs = minuteursPrepares;
+    jeu.minuteurs = &minuteurs;
+    NiveauxSieges niveaux;
+    for (int s = 1; s <= 4; ++s) niveaux[s] = s == jeu.donne.preneur ? preneur : defense;
+    installerNiveauxSieges(jeu, niveaux);
+    Controleur sansControle;
+    Partie p;
+    p.jouee = jouerDonneAutomatique(jeu, minuteurs, sansControle) == IssueDonne::Jouee;
+    if (!p.jouee) return p;
+    p.scorePreneur = calculerScoreDonne(jeu);
+    p.contrat = jeu.donne.contrat;
+    return p;
+}
+
+void compter(Contrats& c, const Partie& p) {
+    if (p.contrat < 1 || p.contrat > 4) return;
+    c.joues[p.contrat] += 1;
+    if (p.scorePreneur > 0) c.faits[p.contrat] += 1;
+}
+
+std::string nomJoueur(int niveau, bool adaptatif) {
+    std::string nom = nomNiveauOutil(niveau);
+    if (adaptatif) nom += " (adaptive)";
+    return nom;
+}
+
+std::string signe(double x, double demi) {
+    char texte[64];
+    std::snprintf(texte, sizeof texte, "%+.1f ± %.1f", x, demi);
+    return texte;
+}
+
+std::string ligneContrats(const std::string& qui, const Contrats& c) {
+    std::string ligne = "  " + qui + " taking, contracts made:";
+    bool premier = true;
+    for (int k = 1; k <= 4; ++k) {
+        if (c.joues[k] == 0) continue;
+        char texte[96];
+        std::snprintf(texte, sizeof texte, "%s %s %.1f %% of %lld", premier ? "" : ",", nomsContrats[k],
+                      100.0 * static_cast<double>(c.faits[k]) / static_cast<double>(c.joues[k]), c.joues[k]);
+        ligne += texte;
+        premier = false;
+    }
+    if (premier) ligne += " none";
+    return ligne + "\n";
+}
+
+}  // namespace
+
+std::string usageDuel() {
+    return "usage: belvane-duel --a X --b Y --deals N [--seed S] [--adaptive-a on|off] [--adaptive-b on|off]\n"
+           "                    [--warmup N] [--jsonl]\n"
+           "  --a X, --b Y           the two levels: 0 a random legal card, 1 Débutant, 2 Amateur, 3 Bon, 4 Pro\n"
+           "  --deals N              deals to measure (1 or more); deals everybody passed are dealt again\n"
+           "  --seed S               reproducible run: the clock behind each reseed follows S\n"
+           "  --adaptive-a on|off    level A plays with the adaptive rule weights (default off)\n"
+           "  --adaptive-b on|off    the same for level B (default off)\n"
+           "  --warmup N             first play N ordinary deals, every seat at level A, to tune the\n"
+           "                         adaptive weights; the measured deals then keep those weights\n"
+           "  --jsonl                print one JSON record per deal\n"
+           "Each deal is dealt, bid and discarded once, then played twice from the same state:\n"
+           "A's taker against B's three defenders, and B's taker against A's defenders.\n"
+           "The first line of results gives A's mean gain a deal over its two plays (the global-score\n"
+           "change of A's seats) with its 95 % interval; then A as taker and in defence, each side's\n"
+           "taker success by contract, the deals and the seconds.\n";
+}
+
+bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p, std::string& erreur) {
+    bool aDonne = false, bDonne = false, dealsDonne = false;
+    const std::string niveaux = "a number from 0 to " + std::to_string(NIVEAU_MAX);
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const char* suivant = i + 1 < argc ? argv[i + 1] : nullptr;
+        long long v = 0;
+        if (arg == "--help" || arg == "-h") {
+            p.aide = true;
+        } else if (arg == "--a" || arg == "--b") {
+            if (!lireEntier(suivant, 0, NIVEAU_MAX, v)) {
+                erreur = arg + " takes " + niveaux;
+                return false;
+            }
+            (arg == "--a" ? p.a : p.b) = static_cast<int>(v);
+            (arg == "--a" ? aDonne : bDonne) = true;
+            ++i;
+        } else if (arg == "--deals") {
+            if (!lireEntier(suivant, 1, 1'000'000'000LL, v)) {
+                erreur = "--deals takes a whole number of 1 or more";
+                return false;
+            }
+            p.deals = v;
+            dealsDonne = true;
+            ++i;
+        } else if (arg == "--seed") {
+            if (!lireEntier(suivant, 0, INT64_MAX, v)) {
+                erreur = "--seed takes a whole number of 0 or more";
+                return false;
+            }
+            p.seed = static_cast<std::uint64_t>(v);
+            ++i;
+        } else if (arg == "--adaptive-a" || arg == "--adaptive-b") {
+            if (!lireMode(suivant, arg == "--adaptive-a" ? p.adaptatifA : p.adaptatifB)) {
+                erreur = arg + " takes on or off";
+                return false;
+            }
+            ++i;
+        } else if (arg == "--warmup") {
+            if (!lireEntier(suivant, 0, 1'000'000'000LL, v)) {
+                erreur = "--warmup takes a whole number of 0 or more";
+                return false;
+            }
+            p.warmup = v;
+            ++i;
+        } else if (arg == "--jsonl") {
+            p.jsonl = true;
+        } else {
+            erreur = "unknown argument: " + arg;
+            return false;
+        }
+    }
+    if (p.aide) return true;
+    if (!aDonne || !bDonne) {
+        erreur = "--a X and --b Y are required";
+        return false;
+    }
+    if (!dealsDonne) {
+        erreur = "--deals N is required";
+        return false;
+    }
+    return true;
+}
+
+ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
+    const auto debut = std::chrono::steady_clock::now();
+    ResultatDuel r;
+    Jeu jeu;
+    MinuteursManuels minuteurs;
+    jeu.minuteurs = &minuteurs;
+    if (p.seed) jeu.hasard.horloge = horlogeDeterministe(*p.seed);
+    initialiserPartie(jeu);
+    jeu.finDeDonne = finDeDonne;
+    optionsParDefaut(jeu);  // in memory only: nothing is saved
+
+    const NiveauSiege a{p.a, p.adaptatifA};
+    const NiveauSiege b{p.b, p.adaptatifB};
+
+    if (p.warmup > 0) {
+        NiveauxSieges tous;
+        tous.remplir(a);
+        installerNiveauxSieges(jeu, tous);
+        Controleur sansControle;
+        for (long long joues = 0; joues < p.warmup;) {
+            nouvelleDonne(jeu, 0);
+            const IssueDonne issue = jouerDonneAutomatique(jeu, minuteurs, sansControle);
+            if (issue == IssueDonne::Interrompue) {
+                r.erreur = "a warm-up deal stalled";
+                return r;
+            }
+            if (issue == IssueDonne::Jouee) ++joues;
+        }
+        jeu.choixOrdinateur = nullptr;
+    }
+
+    Json j;
+    for (long long n = 1; r.ecart.n() < p.deals;) {
+        // Only the preparation runs on this game: it never plays a card, so the
+        // deals that follow do not depend on the levels measured.
+        nouvelleDonne(jeu, 0);
+        const IssueDonne issue = preparerDonneAutomatique(jeu, minuteurs);
+        if (issue == IssueDonne::SansPreneur) continue;
+        if (issue != IssueDonne::Prete) {
+            r.erreur = "deal " + std::to_string(n) + " stalled before its first card";
+            return r;
+        }
+        const Partie aPrend = jouerLigne(jeu, minuteurs, a, b);
+        const Partie bPrend = jouerLigne(jeu, minuteurs, b, a);
+        if (!aPrend.jouee || !bPrend.jouee) {
+            r.erreur = "deal " + std::to_string(n) + " stalled";
+            return r;
+        }
+        // A taking: its one seat gets the taker's score; A defending: its three
+        // seats pay the taker's score between them.
+        r.preneur.ajouter(aPrend.scorePreneur);
+        r.defense.ajouter(-bPrend.scorePreneur);
+        r.ecart.ajouter(aPrend.scorePreneur - bPrend.scorePreneur);
+        compter(r.contratsA, aPrend);
+        compter(r.contratsB, bPrend);
+        if (jsonl) {
+            j.vider();
+            j.debutObjet();
+            j.cle("deal").entier(n);
+            j.cle("first").entier(jeu.donne.premierJoueur);
+            j.cle("taker").entier(jeu.donne.preneur);
+            j.cle("contract").entier(aPrend.contrat);
+            j.cle("a_taking").entier(aPrend.scorePreneur);
+            j.cle("b_taking").entier(bPrend.scorePreneur);
+            j.cle("a").entier(aPrend.scorePreneur - bPrend.scorePreneur);
+            j.finObjet();
+            j.finLigne();
+            *jsonl << j.texte();
+        }
+        ++n;
+    }
+    r.secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+    return r;
+}
+
+std::string rapportDuel(const ParametresDuel& p, const ResultatDuel& r) {
+    const std::string a = nomJoueur(p.a, p.adaptatifA);
+    const std::string b = nomJoueur(p.b, p.adaptatifB);
+    std::string t = a + " against " + b + ": " + signe(r.ecart.moyenne(), r.ecart.demiLargeur()) +
+                    " points a deal (95 % interval)\n";
+    t += "  as taker:   " + signe(r.preneur.moyenne(), r.preneur.demiLargeur()) + "\n";
+    t += "  in defence: " + signe(r.defense.moyenne(), r.defense.demiLargeur()) + "\n";
+    t += ligneContrats(a, r.contratsA);
+    t += ligneContrats(b, r.contratsB);
+    char fin[128];
+    std::snprintf(fin, sizeof fin, "deals: %lld, warm-up: %lld, seconds: %.3f\n", r.ecart.n(), p.warmup,
+                  r.secondes);
+    return t + fin;
+}
+
+int executerDuel(const ParametresDuel& p, std::ostream& sortie, std::ostream& erreurs) {
+    const ResultatDuel r = jouerDuel(p, p.jsonl ? &sortie : nullptr);
+    if (!r.erreur.empty()) {
+        erreurs << "belvane-duel: " << r.erreur << "\n";
+        return 1;
+    }
+    sortie << rapportDuel(p, r);
+    return 0;
+}
