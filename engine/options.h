@@ -36,6 +36,9 @@ struct Options {
     std::int32_t optionRepartitionDonne = 0;
     Table<Table<std::int32_t, 1, 4>, 1, 3> highScoreChallenge;
     Table<Table<std::string, 1, 4>, 1, 3> nomHighScoreChallenge;
+    // The Expert level: 1 when the computers play as Expert. `niveau` then
+    // stays at 4, since the Expert plays the Pro rules until it samples.
+    std::uint8_t optionNiveauExpert = 0;
 
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;

@@ -172,6 +172,8 @@ const Entree catalogue[] = {
     {Texte::pdfTousPlis, "Belvane - les 18 plis", "Belvane - the 18 tricks"},
     {Texte::pdfMains, "Belvane - les 4 mains et le chien", "Belvane - the 4 hands and the dog"},
     {Texte::pdfScoreDetaille, "Belvane - score détaillé", "Belvane - detailed score"},
+    // The Expert level.
+    {Texte::menuExpert, "&Expert", "&Expert"},
 };
 
 struct Index {

@@ -50,6 +50,8 @@ enum class Texte {
     fichiersPdf, pdfImpossible, impressionImpossible,
     // Printing without a printer: the name offered for the PDF file says what is printed.
     pdfTousPlis, pdfMains, pdfScoreDetaille,
+    // The Expert level.
+    menuExpert,
 };
 
 // The product title: the main window's caption and the title of its message boxes.

@@ -30,6 +30,8 @@ enum class MenuOption {
     menuClickObligatoire, menuUneSeconde, menuDeuxSecondes, menuCinqSecondes,
     menuOptionNiveauAdaptatif, menuAtLeast, menuConseilEnch, menuPointsPartieEnCours, menuDeductions,
     menuProposerPoignee, menuBarreOutils, menuBarreInfo, menuScoresGlobaux,
+    // The Expert level.
+    menuExpert,
 };
 // The parts of the main window that the options show or hide.
 enum class PanneauOption { evMaMain, PanneauScores, PanelDeductions, PanelBarreOutils, panelBarreInfo };

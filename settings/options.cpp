@@ -64,6 +64,8 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
         std::snprintf(nom, sizeof nom, "scoreTotal%d", s);
         if (!visiter(nom, jeu.scores.scoreTotal[s])) return false;
     }
+    // The Expert level.
+    if (!visiter("optionNiveauExpert", o.optionNiveauExpert)) return false;
     return true;
 }
 
@@ -178,6 +180,7 @@ void optionsParDefaut(Jeu& jeu) {
     o.optionNiveauAdaptatif = 1;
     o.optionNbDonnesChallenge = 12;
     o.optionRepartitionDonne = 3;
+    o.optionNiveauExpert = 0;
     for (int i = 1; i <= 3; ++i) {
         o.highScoreChallenge[i].remplir(300);
         o.nomHighScoreChallenge[i].remplir(nomParDefautChallenge);
@@ -195,7 +198,9 @@ void appliquerOptions(Jeu& jeu) {
     vue.couleurTableRonde(o.optionCouleurTableRonde);
     cocherParmi(vue, {menuForceDefense, menuForceNormale, menuForcePrise, menuForceGarde, menuForceGardeSans,
                       menuForceGardeContre}, o.optionForceMain, 1);
-    cocherParmi(vue, {menuDebutant, menuAmateur, menuBon, menuPro}, o.niveau, 1);
+    // The Expert plays at level 4 when it does not sample: its item replaces Pro's check mark.
+    if (o.optionNiveauExpert) vue.cocherMenu(menuExpert, true);
+    else cocherParmi(vue, {menuDebutant, menuAmateur, menuBon, menuPro}, o.niveau, 1);
     vue.cocherMenu(menuOptionNiveauAdaptatif, o.optionNiveauAdaptatif != 0);
     vue.cocherMenu(menuAtLeast, o.optionAuMoinsUneMainDePrise != 0);
 
@@ -242,7 +247,9 @@ void changerNiveau(Jeu& jeu, int n) {
         jeu.vue->message(titreProgramme, texte(Texte::niveauEnPleinePartie, jeu.options.langue));
         return;
     }
-    jeu.options.niveau = n;
+    // Level 5, the Expert, is Pro's level with the Expert's option on.
+    jeu.options.optionNiveauExpert = n == NIVEAU_MENU_EXPERT ? 1 : 0;
+    jeu.options.niveau = n == NIVEAU_MENU_EXPERT ? 4 : n;
     appliquerOptions(jeu);
     sauverOptions(jeu);
 }

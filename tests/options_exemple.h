@@ -34,6 +34,8 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     }
     for (int n = 1; n <= 100; ++n) v.push_back({"fr" + std::to_string(n), 4});
     for (int s = 1; s <= 4; ++s) v.push_back({"scoreTotal" + std::to_string(s), 4});
+    // The Expert level.
+    v.push_back({"optionNiveauExpert", 1});
     return v;
 }
 
@@ -78,6 +80,7 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     }
     for (int n = 1; n <= 100; ++n) jeu.regles.poidsRegle[n] = entier();
     for (int s = 1; s <= 4; ++s) jeu.scores.scoreTotal[s] = entier();
+    o.optionNiveauExpert = octet();
 }
 
 // The first stored variable that differs between the two games, or "".
@@ -109,6 +112,7 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.nomHighScoreChallenge != y.nomHighScoreChallenge) return "nomHighScoreChallenge";
     if (a.regles.poidsRegle != b.regles.poidsRegle) return "poidsRegle";
     if (a.scores.scoreTotal != b.scores.scoreTotal) return "scoreTotal";
+    if (x.optionNiveauExpert != y.optionNiveauExpert) return "optionNiveauExpert";
     return "";
 }
 

@@ -39,7 +39,7 @@ TEST(Duel, ArgumentsRefuses) {
         {"no level B", {"--a", "4", "--deals", "3"}},
         {"no level A", {"--b", "4", "--deals", "3"}},
         {"no deal count", {"--a", "4", "--b", "1"}},
-        {"a level above Pro", {"--a", "5", "--b", "1", "--deals", "3"}},
+        {"a level above Expert", {"--a", "6", "--b", "1", "--deals", "3"}},
         {"a negative level", {"--a", "4", "--b", "-1", "--deals", "3"}},
         {"zero deals", {"--a", "4", "--b", "1", "--deals", "0"}},
         {"deals not a number", {"--a", "4", "--b", "1", "--deals", "3x"}},

@@ -13,7 +13,9 @@
 
 #include "engine/arrondi.h"
 #include "engine/jeu.h"
+#include "flow/deroulement.h"
 #include "ui/fBelvane/controles.h"
+#include "ui/fBelvane/penseur_expert.h"
 #include "ui/fMains/fmains.h"
 #include "ui/fPliPrecedent/fpliprecedent.h"
 #include "ui/fScoreDetaille/fscoredetaille.h"
@@ -60,6 +62,9 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
       TimerTransition(this),
       timerTousPlis(this) {
     setObjectName("frmBelvane");
+    // When an Expert seat has thought, its card is played as the card timer would have.
+    penseur_ = std::make_unique<PenseurExpert>(this, [this] { declencherMinuteur(jeu_, Minuteur::TimerEntreCarte); });
+    jeu_.choixOrdinateur = [this](Jeu& j, int siege) { penseur_->choisir(j, siege); };
     setWindowTitle("BELVANE 2010");
     setFont(police(8));
 
@@ -116,6 +121,8 @@ TfrmBelvane::~TfrmBelvane() {
     // The game outlives the window in the tests: leave it a harmless view.
     if (jeu_.vue == this) jeu_.vue = &vueNulle();
     if (jeu_.minuteurs == this) jeu_.minuteurs = &minuteursNuls();
+    jeu_.choixOrdinateur = nullptr;
+    penseur_.reset();
 }
 
 double TfrmBelvane::facteurEcran(const QScreen* ecran) {

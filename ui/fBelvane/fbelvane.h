@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <memory>
+
 #include "engine/table.h"
 #include "engine/vue.h"
 
@@ -24,6 +26,7 @@ class TfrmMains;
 class TfrmPliPrecedent;
 class TfrmScoreDetaille;
 class TfrmTousPlis;
+class PenseurExpert;
 struct Jeu;
 
 class TfrmBelvane : public QMainWindow, public Vue, public Minuteurs {
@@ -37,6 +40,8 @@ public:
 
     // M / 800, with M = trunc(screen width x 96 / the screen's dots per inch).
     static double facteurEcran(const QScreen* ecran);
+    // The Expert computers' thinking, off the window's thread.
+    PenseurExpert& penseur() { return *penseur_; }
     double facteur() const { return facteur_; }
     // Captions, menu texts and hints in the language `langue`.
     void ecrireTextes(int langue);
@@ -183,6 +188,7 @@ private:
 
     Jeu& jeu_;
     double facteur_;
+    std::unique_ptr<PenseurExpert> penseur_;
     TfrmPliPrecedent* frmPliPrecedent_ = nullptr;
     TfrmMains* frmMains_ = nullptr;
     TfrmScoreDetaille* frmScoreDetaille_ = nullptr;
@@ -267,6 +273,7 @@ private:
     QAction* menuDeductions = nullptr;
     QAction* menuPreviousTrick = nullptr;
     Table<QAction*, 1, 4> menuNiveau;     // menuDebutant .. menuPro
+    QAction* menuExpert = nullptr;
     QAction* menuOptionNiveauAdaptatif = nullptr;
     Table<QAction*, 1, 6> menuForceMain;  // menuForceDefense .. menuForceGardeContre
     QAction* menuAtLeast = nullptr;

@@ -46,6 +46,7 @@ QAction* TfrmBelvane::actionMenu(MenuOption m) const {
         case menuBarreOutils: return this->menuBarreOutils;
         case menuBarreInfo: return this->menuBarreInfo;
         case menuScoresGlobaux: return this->menuScoresGlobaux;
+        case menuExpert: return this->menuExpert;
     }
     return nullptr;
 }
