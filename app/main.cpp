@@ -8,6 +8,7 @@
 #include "app/ligne_commande.h"
 #include "engine/jeu.h"
 #include "flow/deroulement.h"
+#include "historique/base.h"
 #include "scoring/score.h"
 #include "settings/magasin_qsettings.h"
 #include "settings/options.h"
@@ -56,6 +57,9 @@ int main(int argc, char** argv) {
     // waits hidden until a language button of the splash shows it.
     TfrmBelvane frmBelvane(jeu, facteur);
     frmBelvane.attacherPoignee(&frmPoignee);
+    // The history of the deals, in the user's data folder; opened at its first use.
+    BaseHistorique historique(cheminHistoriqueParDefaut());
+    frmBelvane.attacherHistorique(&historique);
     chargerOptions(jeu);
     initialiserPartie(jeu);
     appliquerLangue(jeu);

@@ -46,6 +46,9 @@ struct Jeu {
     // among them; none: the rule list at the game's level (choisirCarte).
     // The headless tools seat players of different levels through it.
     std::function<void(Jeu&, int siege)> choixOrdinateur;
+    // Told of every finished deal once it is scored and saved (the history
+    // keeps it); nothing by default.
+    std::function<void(const Jeu&)> donneTerminee;
 
     Jeu() { construirePaquet(paquet); }
 };

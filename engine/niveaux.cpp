@@ -23,6 +23,12 @@ const char* nomNiveauOutil(int niveau) {
     return noms[niveau];
 }
 
+std::string listeNiveauxOutil() {
+    std::string liste;
+    for (int n = 0; n <= NIVEAU_MAX; ++n) liste += (n ? ", " : "") + std::to_string(n) + " " + nomNiveauOutil(n);
+    return liste;
+}
+
 void installerNiveauxSieges(Jeu& jeu, const NiveauxSieges& niveaux) {
     jeu.choixOrdinateur = [niveaux](Jeu& j, int siege) {
         const NiveauSiege& n = niveaux[siege];

@@ -3,6 +3,8 @@
 // level and adaptive mode, and each level its own way of choosing a card.
 // The game itself seats four players of the level of its menu; the headless
 // tools seat any mixture, to measure one level against another.
+#include <string>
+
 #include "engine/table.h"
 
 struct Jeu;
@@ -26,6 +28,8 @@ using FaconDeChoisir = void (*)(Jeu&, int siege);
 FaconDeChoisir faconDeChoisir(int niveau);
 // The level's name in the tools' reports: "random", then the game's names.
 const char* nomNiveauOutil(int niveau);
+// "0 random, 1 Débutant, ..., 4 Pro": every level, for the tools' help.
+std::string listeNiveauxOutil();
 // Seats `niveaux` at the table: before each computer choice the level and
 // adaptive mode of the seat about to choose are put in force, its level's way
 // chooses, and the game's own level and mode come back.

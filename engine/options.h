@@ -40,6 +40,10 @@ struct Options {
     // stays at 4, since the Expert plays the Pro rules until it samples.
     std::uint8_t optionNiveauExpert = 0;
 
+    // History of the deals: the deal's code shown on the result panel (0 gives
+    // back the panel as it always was). Stored after the global scores.
+    std::uint8_t optionCodeDonne = 1;
+
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;
     // Intervals in force of the card and transition timers, set from the

@@ -50,6 +50,17 @@ enum class Texte {
     fichiersPdf, pdfImpossible, impressionImpossible,
     // Printing without a printer: the name offered for the PDF file says what is printed.
     pdfTousPlis, pdfMains, pdfScoreDetaille,
+    // History of the deals, deal codes and statistics.
+    menuHistorique, menuStatistiques, menuJouerCode, frmHistorique, frmStatistiques, colonneDate, colonnePreneur,
+    colonneContrat, colonneResultat, colonnePourVous, colonneCode, contratFait, contratChute, donneRejouee,
+    filtreContrat, filtreTousContrats, filtreRole, filtreTousRoles, rolePreneur, roleDefense, boutonVoirPlis,
+    boutonVoirMains, boutonScoreDetaille, boutonRejouerCetteDonne, boutonCopierCode, boutonExporterCsv,
+    boutonFermer, historiqueVide, donnesAffichees, codeDonneTitre, codeDonneInvite, codeLongueur, codeCaractere,
+    codeControle, codeHorsLimites, codeDonneResultat, boutonCopier, codeCopie, historiqueMisDeCote,
+    historiqueIndisponible, historiqueTropRecent, donneIllisible, statDonnesJouees, statCommePreneur, statPrises,
+    statReussies, statScoreMoyen, statTotal, statCommeDefenseur, statDefenses, statParNiveau, statNiveau,
+    statDonnes, statChutes, statGainMoyen, statEvolution, statAxeDonnes, statAxeScore, fichiersCsv, csvImpossible,
+    nomFichierCsv, menuCodeDonne,
     // The Expert level.
     menuExpert,
 };

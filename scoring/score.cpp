@@ -103,6 +103,8 @@ void finDeDonne(Jeu& jeu) {
 
     scores.scoresGlobauxVisibles = false;
     basculerScoresGlobaux(jeu);
+
+    if (jeu.donneTerminee) jeu.donneTerminee(jeu);
 }
 
 void afficherScoresGlobaux(Jeu& jeu) {

@@ -64,6 +64,8 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
         std::snprintf(nom, sizeof nom, "scoreTotal%d", s);
         if (!visiter(nom, jeu.scores.scoreTotal[s])) return false;
     }
+    // History of the deals.
+    if (!visiter("optionCodeDonne", o.optionCodeDonne)) return false;
     // The Expert level.
     if (!visiter("optionNiveauExpert", o.optionNiveauExpert)) return false;
     return true;
@@ -180,6 +182,7 @@ void optionsParDefaut(Jeu& jeu) {
     o.optionNiveauAdaptatif = 1;
     o.optionNbDonnesChallenge = 12;
     o.optionRepartitionDonne = 3;
+    o.optionCodeDonne = 1;
     o.optionNiveauExpert = 0;
     for (int i = 1; i <= 3; ++i) {
         o.highScoreChallenge[i].remplir(300);

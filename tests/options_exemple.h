@@ -34,6 +34,8 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     }
     for (int n = 1; n <= 100; ++n) v.push_back({"fr" + std::to_string(n), 4});
     for (int s = 1; s <= 4; ++s) v.push_back({"scoreTotal" + std::to_string(s), 4});
+    // History of the deals.
+    v.push_back({"optionCodeDonne", 1});
     // The Expert level.
     v.push_back({"optionNiveauExpert", 1});
     return v;
@@ -80,6 +82,7 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     }
     for (int n = 1; n <= 100; ++n) jeu.regles.poidsRegle[n] = entier();
     for (int s = 1; s <= 4; ++s) jeu.scores.scoreTotal[s] = entier();
+    o.optionCodeDonne = octet();
     o.optionNiveauExpert = octet();
 }
 
@@ -112,6 +115,7 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.nomHighScoreChallenge != y.nomHighScoreChallenge) return "nomHighScoreChallenge";
     if (a.regles.poidsRegle != b.regles.poidsRegle) return "poidsRegle";
     if (a.scores.scoreTotal != b.scores.scoreTotal) return "scoreTotal";
+    if (x.optionCodeDonne != y.optionCodeDonne) return "optionCodeDonne";
     if (x.optionNiveauExpert != y.optionNiveauExpert) return "optionNiveauExpert";
     return "";
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/niveaux.h"
 #include "tools/autoplay/autoplay.h"
 
 namespace {
@@ -37,6 +38,7 @@ std::string sansDurees(const std::string& texte) {
 }  // namespace
 
 TEST(Autoplay, ArgumentsRefuses) {
+    const std::string horsNiveaux = std::to_string(NIVEAU_MAX + 1);
     struct Cas { const char* quoi; std::vector<const char*> args; };
     const Cas cas[] = {
         {"unknown flag", {"--deals", "3", "--fast"}},
@@ -47,7 +49,7 @@ TEST(Autoplay, ArgumentsRefuses) {
         {"force out of range", {"--deals", "2", "--force", "7"}},
         {"force zero", {"--deals", "2", "--force", "0"}},
         {"negative seed", {"--deals", "2", "--seed", "-1"}},
-        {"level out of range", {"--deals", "2", "--level", "5"}},
+        {"level out of range", {"--deals", "2", "--level", horsNiveaux.c_str()}},
         {"adaptive neither on nor off", {"--deals", "2", "--adaptive", "yes"}},
         {"store without a path", {"--deals", "2", "--store"}},
     };
@@ -172,11 +174,12 @@ std::map<int, std::set<int>> reglesParSiege(const std::string& sortie) {
 }  // namespace
 
 TEST(Autoplay, NiveauxParSiegeRefuses) {
+    const std::string horsNiveaux = std::to_string(NIVEAU_MAX + 1);
     struct Cas { const char* quoi; std::vector<const char*> args; };
     const Cas cas[] = {
         {"three levels", {"--deals", "2", "--levels", "4,4,4"}},
         {"five levels", {"--deals", "2", "--levels", "4,4,4,4,4"}},
-        {"a level above Pro", {"--deals", "2", "--levels", "4,4,4,5"}},
+        {"a level above the last", {"--deals", "2", "--levels", ("4,4,4," + horsNiveaux).c_str()}},
         {"a negative level", {"--deals", "2", "--levels", "-1,4,4,4"}},
         {"an empty level", {"--deals", "2", "--levels", "4,,4,4"}},
         {"a trailing comma", {"--deals", "2", "--levels", "4,4,4,4,"}},

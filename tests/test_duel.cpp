@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "expert/expert.h"
+#include "engine/niveaux.h"
 #include "tools/duel/duel.h"
 
 namespace {
@@ -34,12 +36,13 @@ std::string donnes(const std::string& jsonl) {
 }  // namespace
 
 TEST(Duel, ArgumentsRefuses) {
+    const std::string horsNiveaux = std::to_string(NIVEAU_EXPERT + 1);
     struct Cas { const char* quoi; std::vector<const char*> args; };
     const Cas cas[] = {
         {"no level B", {"--a", "4", "--deals", "3"}},
         {"no level A", {"--b", "4", "--deals", "3"}},
         {"no deal count", {"--a", "4", "--b", "1"}},
-        {"a level above Expert", {"--a", "6", "--b", "1", "--deals", "3"}},
+        {"a level above the last", {"--a", horsNiveaux.c_str(), "--b", "1", "--deals", "3"}},
         {"a negative level", {"--a", "4", "--b", "-1", "--deals", "3"}},
         {"zero deals", {"--a", "4", "--b", "1", "--deals", "0"}},
         {"deals not a number", {"--a", "4", "--b", "1", "--deals", "3x"}},

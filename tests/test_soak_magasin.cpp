@@ -51,12 +51,20 @@ struct Attendu {
     std::string fautive;
 };
 
+std::vector<std::string> resauver(Jeu& jeu, const std::vector<ValeurAttendue>& valeurs);
+
 Attendu attendre(const MagasinMemoire& m, const std::vector<ValeurAttendue>& valeurs) {
+    // What a fresh game holds before reading: zeros, but for the values added
+    // since the first version, which start at their defaults.
+    auto neuf = std::make_unique<Jeu>();
+    const std::vector<std::string> initiaux = resauver(*neuf, valeurs);
     Attendu a;
+    std::size_t n = 0;
     for (const auto& v : valeurs) {
         if (v.nom == "version") continue;
         const std::size_t largeur = static_cast<std::size_t>(v.largeur);
-        std::string zero(largeur, '\0');
+        const std::string zero = v.largeur == 0 ? std::string() : initiaux[n];
+        ++n;
         const auto it = m.valeurs.find(v.nom);
         if (a.faute || it == m.valeurs.end()) {
             a.octets.push_back(zero);

@@ -70,6 +70,11 @@ const Place places[] = {
     {"frmBelvane", "SBVoirDeductions", Ou::Bulle, Texte::deductions},
     {"frmBelvane", "SBAide", Ou::Bulle, Texte::bulleSBAide},
     {"frmBelvane", "menuInitScores", Ou::Legende, Texte::menuInitScores},
+    // The history of the deals.
+    {"frmBelvane", "menuHistorique", Ou::Legende, Texte::menuHistorique},
+    {"frmBelvane", "menuStatistiques", Ou::Legende, Texte::menuStatistiques},
+    {"frmBelvane", "menuJouerCode", Ou::Legende, Texte::menuJouerCode},
+    {"frmBelvane", "menuCodeDonne", Ou::Legende, Texte::menuCodeDonne},
     {"frmBelvane", "menuQuit", Ou::Legende, Texte::menuQuit},
     {"frmBelvane", "menuVoir", Ou::Legende, Texte::menuVoir},
     {"frmBelvane", "menuScoresGlobaux", Ou::Legende, Texte::menuScoresGlobaux},

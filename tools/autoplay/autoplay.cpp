@@ -14,6 +14,8 @@
 #include "engine/niveaux.h"
 #include "flow/deroulement.h"
 #include "flow/minuteurs_manuels.h"
+#include "historique/code_donne.h"
+#include "tools/autoplay/historique_auto.h"
 #include "scoring/score.h"
 #include "settings/magasin_qsettings.h"
 #include "settings/options.h"
@@ -106,6 +108,7 @@ void enregistrer(Json& j, const Jeu& jeu, long long numero, bool jouee, const Ni
     j.debutObjet();
     j.cle("deal").entier(numero);
     j.cle("first").entier(d.premierJoueur);
+    j.cle("code").chaine(codeDonne(d));
     if (niveaux) {
         j.cle("levels").debutListe();
         for (int s = 1; s <= 4; ++s) j.entier((*niveaux)[s].niveau);
@@ -184,13 +187,13 @@ private:
 std::string usageAutoplay() {
     return "usage: belvane-autoplay --deals N [--seed S] [--force 1..6] [--at-least-one-taker]\n"
            "                        [--level 0..4 | --levels L1,L2,L3,L4] [--adaptive on|off | --adaptive-seats A1,A2,A3,A4]\n"
-           "                        [--store PATH] [--jsonl] [--check]\n"
+           "                        [--store PATH] [--history PATH] [--jsonl] [--check]\n"
            "  --deals N              deals to play out (1 or more); deals everybody passed come on top\n"
            "  --seed S               reproducible run: the clock behind each reseed follows S\n"
            "  --force 1..6           strength of seat 1's hand, as the game's hand-strength menu (default 2)\n"
            "  --at-least-one-taker   deal again any fresh deal in which no hand can bid\n"
-           "  --level 0..4           the computers' level, Débutant 1 to Pro 4, or 0 for a random legal card\n"
-           "                         (default 4)\n"
+           "  --level 0..4           the computers' level (default 4): " + listeNiveauxOutil() + "\n"
+           "                         (random plays a uniformly random legal card)\n"
            "  --levels L1,L2,L3,L4   one level per seat, seats 1 to 4; each seat's level is in force\n"
            "                         for its own choices\n"
            "  --adaptive on|off      the adaptive rule weights (default on)\n"
@@ -199,6 +202,7 @@ std::string usageAutoplay() {
            "                         the seats' \"levels\" and \"adaptive\")\n"
            "  --store PATH           read the options, weights and scores from this store file\n"
            "                         and save them after every deal, as the game does\n"
+           "  --history PATH         add every deal played out to this SQLite history\n"
            "  --jsonl                print one JSON record per deal\n"
            "  --check                check the invariants after every card and trick; exit 1 at the first fault\n"
            "                         and that no four deals in a row have no hand worth a bid\n"
@@ -274,6 +278,13 @@ bool analyserArguments(int argc, const char* const* argv, ParametresAutoplay& p,
             }
             p.store = suivant;
             ++i;
+        } else if (arg == "--history") {
+            if (suivant == nullptr || *suivant == '\0') {
+                erreur = "--history takes a file path";
+                return false;
+            }
+            p.history = suivant;
+            ++i;
         } else if (arg == "--at-least-one-taker") {
             p.auMoinsUnPreneur = true;
         } else if (arg == "--jsonl") {
@@ -332,6 +343,12 @@ int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ost
         niveaux[s].adaptatif = p.adaptatifs ? (*p.adaptatifs)[i] : o.optionNiveauAdaptatif != 0;
     }
     if (parSiege) installerNiveauxSieges(jeu, niveaux);
+
+    std::unique_ptr<HistoriqueAutoplay> historique;
+    if (p.history) {
+        historique = HistoriqueAutoplay::ouvrir(*p.history, jeu, erreurs);
+        if (!historique) return 2;
+    }
 
     Controleur sansControle;
     VerificateurInvariants verificateur;

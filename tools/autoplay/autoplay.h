@@ -19,6 +19,7 @@ struct ParametresAutoplay {
     std::optional<std::array<int, 4>> niveaux;
     std::optional<std::array<bool, 4>> adaptatifs;
     std::optional<std::string> store;  // a store file, read at start and saved after every deal
+    std::optional<std::string> history;  // an SQLite history that every finished deal is added to
     bool jsonl = false;
     bool verifier = false;  // --check
     bool aide = false;

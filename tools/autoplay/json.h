@@ -48,6 +48,15 @@ public:
     Json& finLigne() { place(1); ecrire('\n'); return *this; }
     void vider() { taille_ = 0; premier_ = true; }
     std::string_view texte() const { return {texte_.data(), taille_}; }
+    // A text made of letters, digits and dashes only: nothing to escape.
+    Json& chaine(std::string_view v) {
+        separer();
+        place(v.size() + 2);
+        ecrire('"');
+        for (char c : v) ecrire(c);
+        ecrire('"');
+        return *this;
+    }
 
 private:
     // Room for n more characters.

@@ -106,9 +106,10 @@ std::string ligneContrats(const std::string& qui, const Contrats& c) {
 std::string usageDuel() {
     return "usage: belvane-duel --a X --b Y --deals N [--seed S] [--adaptive-a on|off] [--adaptive-b on|off]\n"
            "                    [--warmup N] [--jsonl]\n"
-           "  --a X, --b Y           the two levels: 0 a random legal card, 1 Débutant, 2 Amateur, 3 Bon, 4 Pro,\n"
-           "                         5 Expert\n"
-           "  --deals N              deals to measure (1 or more); deals everybody passed are dealt again\n"
+           "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
+           std::to_string(NIVEAU_EXPERT) + " Expert\n"
+           "                         (random plays a uniformly random legal card)\n"
+           "  --deals N              deals to measure (1 or more); deals everybody passed are skipped\n"
            "  --seed S               reproducible run: the clock behind each reseed follows S\n"
            "  --adaptive-a on|off    level A plays with the adaptive rule weights (default off)\n"
            "  --adaptive-b on|off    the same for level B (default off)\n"

@@ -97,6 +97,7 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     creerPanneauxDivers();
     creerBarreOutils();
     creerMenus();
+    creerHistorique();
     creerMinuteurs();
     disposer();
     // The review windows need the table's card sizes.
@@ -121,6 +122,7 @@ TfrmBelvane::~TfrmBelvane() {
     // The game outlives the window in the tests: leave it a harmless view.
     if (jeu_.vue == this) jeu_.vue = &vueNulle();
     if (jeu_.minuteurs == this) jeu_.minuteurs = &minuteursNuls();
+    if (historique_) jeu_.donneTerminee = nullptr;
     jeu_.choixOrdinateur = nullptr;
     penseur_.reset();
 }

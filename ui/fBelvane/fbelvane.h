@@ -18,6 +18,10 @@ class QPushButton;
 class QScreen;
 class QToolButton;
 class BarreOutils;
+class BaseHistorique;
+class TfrmHistorique;
+class TfrmStatistiques;
+struct Repartition;
 class Forme;
 class ImageCarte;
 class Panneau;
@@ -123,6 +127,19 @@ public:
     void montrerCarteMain(int k, bool visible) override;
     void activerFenetrePrincipale(bool actif) override;
     void premierPlanPrincipale() override;
+
+    // The history of the deals: every finished deal goes into `base` (none:
+    // no history, its menu items stay disabled). Its windows open on demand.
+    void attacherHistorique(BaseHistorique* base);
+    TfrmHistorique* frmHistorique() const { return frmHistorique_; }
+    TfrmStatistiques* frmStatistiques() const { return frmStatistiques_; }
+    void menuHistoriqueClick();
+    void menuStatistiquesClick();
+    // Deals the deal of that code as a replay; a code that does not read is
+    // refused, with the reason in `refus`, and nothing changes.
+    bool jouerDonneParCode(const QString& code, QString* refus = nullptr);
+    // The current deal's code, as the result panel shows it.
+    QString codeDonneAffiche() const;
 
 private:
     // Building the window, once.
@@ -286,6 +303,25 @@ private:
     QAction* menuBarreInfo = nullptr;
     QAction* menuSommaire = nullptr;
     QAction* menuApropos = nullptr;
+
+    // The history of the deals (fbelvane_historique.cpp).
+    void creerHistorique();
+    void afficherCodeDonne();
+    void noterDonne(const Jeu& jeu);
+    void avertirHistorique();
+    void rejouerRepartitionClick(const Repartition& r);
+    void menuJouerCodeClick();
+    void PanelCopierCodeClick();
+    void menuCodeDonneClick();
+    BaseHistorique* historique_ = nullptr;
+    TfrmHistorique* frmHistorique_ = nullptr;
+    TfrmStatistiques* frmStatistiques_ = nullptr;
+    QAction* menuHistorique = nullptr;
+    QAction* menuStatistiques = nullptr;
+    QAction* menuJouerCode = nullptr;
+    QAction* menuCodeDonne = nullptr;
+    QLabel* PanelCodeDonne = nullptr;
+    QPushButton* PanelCopierCode = nullptr;
 
     QTimer TimerEnchere;
     QTimer TimerEntreCarte;

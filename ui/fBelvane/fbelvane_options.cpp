@@ -80,6 +80,7 @@ void TfrmBelvane::couleurTableRonde(Couleur c) { TableRonde->changerCouleur(coul
 void TfrmBelvane::montrerResultat(const std::string& texte) {
     PanelPanelNewPartie->show();
     PanelTexteResultat->setText(qs(texte));
+    afficherCodeDonne();
     PanelResultat->show();
     PanelResultat->raise();
 }

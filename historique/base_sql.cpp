@@ -1,0 +1,370 @@
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QVariant>
+#include <algorithm>
+#include <atomic>
+
+#include "historique/base.h"
+
+namespace {
+
+// Card ids written as text, "12 4 56 ...", so that sqlite3 shows them as they are.
+template <typename T>
+QString enTexte(const T& table) {
+    QStringList l;
+    for (int i = T::premier; i <= T::dernier; ++i) l << QString::number(table[i]);
+    return l.join(' ');
+}
+
+template <typename T>
+bool lireTexte(const QString& texte, T& table) {
+    const QStringList l = texte.split(' ', Qt::SkipEmptyParts);
+    if (l.size() != T::dernier - T::premier + 1) return false;
+    for (int i = T::premier; i <= T::dernier; ++i) {
+        bool ok = false;
+        table[i] = l[i - T::premier].toInt(&ok);
+        if (!ok) return false;
+    }
+    return true;
+}
+
+QString nomCarte(int id) {
+    static const char* couleurs[] = {"", "Pique", "Coeur", "Trefle", "Carreau"};
+    static const char* figures[] = {"Valet", "Cavalier", "Dame", "Roi"};
+    if (id == 57) return "Excuse";
+    if (id > 57) return QString("Atout %1").arg(id - 57);
+    const int couleur = (id - 1) / 14 + 1;
+    const int valeur = (id - 1) % 14 + 1;
+    if (valeur > 10) return QString("%1 de %2").arg(figures[valeur - 11]).arg(couleurs[couleur]);
+    return QString("%1 de %2").arg(valeur).arg(couleurs[couleur]);
+}
+
+const char* const schema[] = {
+    "CREATE TABLE version (version INTEGER NOT NULL)",
+    "CREATE TABLE carte (id INTEGER PRIMARY KEY, couleur INTEGER NOT NULL, valeur INTEGER NOT NULL, "
+    "nom TEXT NOT NULL)",
+    "CREATE TABLE donne ("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " date TEXT NOT NULL,"                 // UTC, ISO 8601
+    " rejouee INTEGER NOT NULL,"           // 0 a fresh deal, 1 a replay
+    " code TEXT NOT NULL,"                 // the deal's code
+    " paquet_sauve TEXT NOT NULL,"         // 78 card ids
+    " premier_joueur INTEGER NOT NULL,"
+    " niveau_main1 INTEGER NOT NULL, niveau_main2 INTEGER NOT NULL,"
+    " niveau_main3 INTEGER NOT NULL, niveau_main4 INTEGER NOT NULL,"
+    " enchere1 INTEGER NOT NULL, enchere2 INTEGER NOT NULL, enchere3 INTEGER NOT NULL, enchere4 INTEGER NOT NULL,"
+    " preneur INTEGER NOT NULL, contrat INTEGER NOT NULL,"
+    " chien TEXT NOT NULL, ecart TEXT NOT NULL, origine_ecart TEXT NOT NULL,"
+    " points_preneur INTEGER NOT NULL,"    // half-points
+    " bouts_preneur INTEGER NOT NULL, points_a_faire INTEGER NOT NULL,"
+    " petit_au_bout INTEGER NOT NULL, poignee INTEGER NOT NULL,"
+    " score INTEGER NOT NULL,"             // the taker's
+    " contrat_rempli INTEGER NOT NULL, gain_humain INTEGER NOT NULL,"
+    " total1 INTEGER NOT NULL, total2 INTEGER NOT NULL, total3 INTEGER NOT NULL, total4 INTEGER NOT NULL,"
+    " niveau INTEGER NOT NULL, adaptatif INTEGER NOT NULL)",
+    "CREATE TABLE carte_jouee ("
+    " donne INTEGER NOT NULL REFERENCES donne(id) ON DELETE CASCADE,"
+    " rang INTEGER NOT NULL,"              // 1..72, in playing order
+    " pli INTEGER NOT NULL, siege INTEGER NOT NULL,"
+    " carte INTEGER NOT NULL REFERENCES carte(id),"
+    " PRIMARY KEY (donne, rang)) WITHOUT ROWID",
+    "CREATE INDEX donne_preneur ON donne (preneur, contrat)",
+};
+
+constexpr const char* colonnesResume =
+    "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif";
+
+ResumeDonne lireResume(const QSqlQuery& q) {
+    ResumeDonne r;
+    r.id = q.value(0).toLongLong();
+    r.date = q.value(1).toString().toStdString();
+    r.rejouee = q.value(2).toInt() != 0;
+    r.code = q.value(3).toString().toStdString();
+    r.preneur = q.value(4).toInt();
+    r.contrat = q.value(5).toInt();
+    r.score = q.value(6).toInt();
+    r.gainHumain = q.value(7).toInt();
+    for (int s = 1; s <= 4; ++s) r.totaux[s] = q.value(7 + s).toInt();
+    r.niveau = q.value(12).toInt();
+    r.adaptatif = q.value(13).toInt();
+    return r;
+}
+
+}  // namespace
+
+BaseHistorique::BaseHistorique(QString chemin) : chemin_(std::move(chemin)) {
+    static std::atomic<int> compteur{0};
+    connexion_ = QString("historique-%1").arg(++compteur);
+}
+
+BaseHistorique::~BaseHistorique() { fermer(); }
+
+QSqlDatabase BaseHistorique::base() const { return QSqlDatabase::database(connexion_, false); }
+
+void BaseHistorique::fermer() {
+    if (!QSqlDatabase::contains(connexion_)) return;
+    {
+        QSqlDatabase b = base();
+        b.close();
+    }
+    QSqlDatabase::removeDatabase(connexion_);
+}
+
+bool BaseHistorique::ouvrirFichier() {
+    QSqlDatabase b = QSqlDatabase::addDatabase("QSQLITE", connexion_);
+    b.setDatabaseName(chemin_);
+    return b.open();
+}
+
+// The file reads as a database of a version this game knows, or is new.
+bool BaseHistorique::valide(QString& version) {
+    QSqlQuery q(base());
+    if (!q.exec("PRAGMA quick_check") || !q.next() || q.value(0).toString() != "ok") return false;
+    if (!q.exec("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'version'") || !q.next())
+        return false;
+    if (q.value(0).toInt() == 0) {
+        // A new, empty file; anything else without a version table is not ours.
+        if (!q.exec("SELECT count(*) FROM sqlite_master") || !q.next()) return false;
+        version.clear();
+        return q.value(0).toInt() == 0;
+    }
+    if (!q.exec("SELECT version FROM version") || !q.next()) return false;
+    version = q.value(0).toString();
+    return true;
+}
+
+bool BaseHistorique::creerSchema() {
+    QSqlDatabase b = base();
+    if (!b.transaction()) return false;
+    QSqlQuery q(b);
+    bool ok = true;
+    for (const char* ordre : schema) ok = ok && q.exec(ordre);
+    ok = ok && q.prepare("INSERT INTO carte (id, couleur, valeur, nom) VALUES (?, ?, ?, ?)");
+    for (int id = 1; id <= 78 && ok; ++id) {
+        const int couleur = id >= 57 ? 0 : (id - 1) / 14 + 1;
+        const int valeur = id >= 57 ? id - 57 : (id - 1) % 14 + 1;
+        q.addBindValue(id);
+        q.addBindValue(couleur);
+        q.addBindValue(valeur);
+        q.addBindValue(nomCarte(id));
+        ok = q.exec();
+    }
+    ok = ok && q.exec(QString("INSERT INTO version (version) VALUES (%1)").arg(versionSchema));
+    if (!ok) {
+        b.rollback();
+        return false;
+    }
+    return b.commit();
+}
+
+bool BaseHistorique::mettreDeCote() {
+    fermer();
+    const QString date = QDateTime::currentDateTimeUtc().toString("yyyyMMdd-HHmmss");
+    QString cible = chemin_ + ".illisible-" + date;
+    for (int n = 2; QFile::exists(cible); ++n) cible = chemin_ + ".illisible-" + date + "-" + QString::number(n);
+    if (!QFile::rename(chemin_, cible)) return false;
+    // The journal of the old file goes with it.
+    for (const char* suffixe : {"-wal", "-shm"})
+        if (QFile::exists(chemin_ + suffixe)) QFile::rename(chemin_ + suffixe, cible + suffixe);
+    misDeCote_ = cible;
+    return true;
+}
+
+bool BaseHistorique::ouvrir() {
+    if (etat_ != EtatHistorique::fermee) return etat_ == EtatHistorique::ouverte || etat_ == EtatHistorique::miseDeCote;
+    etat_ = EtatHistorique::indisponible;
+    if (!QDir().mkpath(QFileInfo(chemin_).absolutePath())) return false;
+
+    QString version;
+    bool ok = ouvrirFichier() && valide(version);
+    if (!ok && QFile::exists(chemin_)) {
+        if (!mettreDeCote()) {
+            fermer();
+            return false;
+        }
+        etat_ = EtatHistorique::miseDeCote;
+        ok = ouvrirFichier() && valide(version);
+    }
+    if (!ok) {
+        fermer();
+        etat_ = EtatHistorique::indisponible;
+        return false;
+    }
+    if (!version.isEmpty() && version.toInt() > versionSchema) {
+        fermer();
+        etat_ = EtatHistorique::tropRecente;
+        return false;
+    }
+    QSqlQuery q(base());
+    // A deal is small and the game goes on after it: the journal keeps every
+    // committed deal through a crash of the game; only a power cut may lose the last one.
+    ok = q.exec("PRAGMA journal_mode = WAL") && q.next() && q.value(0).toString() == "wal";
+    ok = ok && q.exec("PRAGMA synchronous = NORMAL") && q.exec("PRAGMA foreign_keys = ON");
+    if (ok && version.isEmpty()) ok = creerSchema();
+    if (!ok) {
+        fermer();
+        etat_ = EtatHistorique::indisponible;
+        return false;
+    }
+    if (etat_ != EtatHistorique::miseDeCote) etat_ = EtatHistorique::ouverte;
+    return true;
+}
+
+bool BaseHistorique::ajouter(DonneArchivee& a) {
+    if (!ouvrir()) return false;
+    QSqlDatabase b = base();
+    if (!b.transaction()) {
+        ecritureEchouee_ = true;
+        return false;
+    }
+    QSqlQuery q(b);
+    bool ok = q.prepare(
+        "INSERT INTO donne (date, rejouee, code, paquet_sauve, premier_joueur,"
+        " niveau_main1, niveau_main2, niveau_main3, niveau_main4, enchere1, enchere2, enchere3, enchere4,"
+        " preneur, contrat, chien, ecart, origine_ecart, points_preneur, bouts_preneur, points_a_faire,"
+        " petit_au_bout, poignee, score, contrat_rempli, gain_humain, total1, total2, total3, total4,"
+        " niveau, adaptatif) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
+        " ?, ?, ?, ?, ?, ?)");
+    if (ok) {
+        q.addBindValue(QString::fromStdString(a.date));
+        q.addBindValue(a.rejouee ? 1 : 0);
+        q.addBindValue(QString::fromStdString(a.code));
+        q.addBindValue(enTexte(a.paquetSauve));
+        q.addBindValue(a.premierJoueur);
+        for (int s = 1; s <= 4; ++s) q.addBindValue(a.niveauMain[s]);
+        for (int s = 1; s <= 4; ++s) q.addBindValue(a.enchere[s]);
+        q.addBindValue(a.preneur);
+        q.addBindValue(a.contrat);
+        q.addBindValue(enTexte(a.chien));
+        q.addBindValue(enTexte(a.ecart));
+        q.addBindValue(enTexte(a.origineEcart));
+        q.addBindValue(a.pointsPreneur);
+        q.addBindValue(a.boutsPreneur);
+        q.addBindValue(a.pointsAFaire);
+        q.addBindValue(a.petitAuBout);
+        q.addBindValue(a.poignee);
+        q.addBindValue(a.score);
+        q.addBindValue(a.contratRempli() ? 1 : 0);
+        q.addBindValue(a.gainHumain);
+        for (int s = 1; s <= 4; ++s) q.addBindValue(a.totaux[s]);
+        q.addBindValue(a.niveau);
+        q.addBindValue(a.adaptatif);
+        ok = q.exec();
+    }
+    const long long id = ok ? q.lastInsertId().toLongLong() : 0;
+    ok = ok && q.prepare("INSERT INTO carte_jouee (donne, rang, pli, siege, carte) VALUES (?, ?, ?, ?, ?)");
+    if (ok) {
+        // One statement for the 72 cards.
+        QVariantList donnes, rangs, plis, sieges, cartes;
+        for (int k = 1; k <= 72; ++k) {
+            donnes << id;
+            rangs << k;
+            plis << (k - 1) / 4 + 1;
+            sieges << a.sieges[k];
+            cartes << a.cartes[k];
+        }
+        q.addBindValue(donnes);
+        q.addBindValue(rangs);
+        q.addBindValue(plis);
+        q.addBindValue(sieges);
+        q.addBindValue(cartes);
+        ok = q.execBatch();
+    }
+    if (!ok || !b.commit()) {
+        b.rollback();
+        ecritureEchouee_ = true;
+        return false;
+    }
+    a.id = id;
+    return true;
+}
+
+std::vector<ResumeDonne> BaseHistorique::resumes() {
+    std::vector<ResumeDonne> v;
+    if (!ouvrir()) return v;
+    QSqlQuery q(base());
+    q.setForwardOnly(true);
+    if (!q.exec(QString("SELECT %1 FROM donne ORDER BY id DESC").arg(colonnesResume))) return v;
+    while (q.next()) v.push_back(lireResume(q));
+    return v;
+}
+
+long long BaseHistorique::nombre() {
+    if (!ouvrir()) return 0;
+    QSqlQuery q(base());
+    if (!q.exec("SELECT count(*) FROM donne") || !q.next()) return 0;
+    return q.value(0).toLongLong();
+}
+
+std::optional<DonneArchivee> BaseHistorique::lire(long long id) {
+    if (!ouvrir()) return std::nullopt;
+    QSqlQuery q(base());
+    q.prepare(
+        "SELECT date, rejouee, code, paquet_sauve, premier_joueur,"
+        " niveau_main1, niveau_main2, niveau_main3, niveau_main4, enchere1, enchere2, enchere3, enchere4,"
+        " preneur, contrat, chien, ecart, origine_ecart, points_preneur, bouts_preneur, points_a_faire,"
+        " petit_au_bout, poignee, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif"
+        " FROM donne WHERE id = ?");
+    q.addBindValue(id);
+    if (!q.exec() || !q.next()) return std::nullopt;
+    DonneArchivee a;
+    a.id = id;
+    int c = 0;
+    auto entier = [&q, &c] { return q.value(c++).toInt(); };
+    auto texte = [&q, &c] { return q.value(c++).toString(); };
+    a.date = texte().toStdString();
+    a.rejouee = entier() != 0;
+    a.code = texte().toStdString();
+    if (!lireTexte(texte(), a.paquetSauve)) return std::nullopt;
+    a.premierJoueur = entier();
+    for (int s = 1; s <= 4; ++s) a.niveauMain[s] = entier();
+    for (int s = 1; s <= 4; ++s) a.enchere[s] = entier();
+    a.preneur = entier();
+    a.contrat = entier();
+    if (!lireTexte(texte(), a.chien) || !lireTexte(texte(), a.ecart) || !lireTexte(texte(), a.origineEcart))
+        return std::nullopt;
+    a.pointsPreneur = entier();
+    a.boutsPreneur = entier();
+    a.pointsAFaire = entier();
+    a.petitAuBout = entier();
+    a.poignee = entier();
+    a.score = entier();
+    a.gainHumain = entier();
+    for (int s = 1; s <= 4; ++s) a.totaux[s] = entier();
+    a.niveau = entier();
+    a.adaptatif = entier();
+
+    q.prepare("SELECT rang, siege, carte FROM carte_jouee WHERE donne = ? ORDER BY rang");
+    q.addBindValue(id);
+    if (!q.exec()) return std::nullopt;
+    int n = 0;
+    while (q.next()) {
+        const int rang = q.value(0).toInt();
+        if (rang != n + 1 || rang > 72) return std::nullopt;
+        n = rang;
+        a.sieges[rang] = q.value(1).toInt();
+        a.cartes[rang] = q.value(2).toInt();
+    }
+    if (n != 72) return std::nullopt;
+    return a;
+}
+
+std::optional<EtatHistorique> BaseHistorique::avertissement() {
+    if (averti_) return std::nullopt;
+    EtatHistorique e = etat_;
+    if (e == EtatHistorique::ouverte && ecritureEchouee_) e = EtatHistorique::indisponible;
+    if (e == EtatHistorique::ouverte || e == EtatHistorique::fermee) return std::nullopt;
+    averti_ = true;
+    return e;
+}
+
+QString cheminHistoriqueParDefaut() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath("historique.sqlite");
+}
