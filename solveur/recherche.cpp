@@ -99,6 +99,7 @@ constexpr int IMPOSSIBLE = 1000;  // half-points no deal can reach
 struct Etat {
     std::uint32_t main[4][5];
     std::int16_t pointsPreneur;
+    std::int16_t pointsEnMain;  // half-points of the cards still held
     std::int8_t boutsPreneur;
     std::int8_t nbPli;      // cards on the table, 0..3
     std::int8_t entameur;
@@ -278,6 +279,7 @@ struct Solveur::Impl {
         const std::uint32_t bit = 1u << c.valeur;
         e.main[s][c.couleur] &= ~bit;
         e.table[c.couleur] |= bit;
+        e.pointsEnMain = static_cast<std::int16_t>(e.pointsEnMain - points.p[c.couleur][c.valeur]);
         const bool excuse = c.couleur == ATOUT && c.valeur == 0;
         const bool atout = c.couleur == ATOUT && c.valeur != 0;
         if (e.nbPli == 0) {
@@ -447,12 +449,10 @@ struct Solveur::Impl {
     Reste reste(const Etat& e, bool excuseLibre = true) const {
         Reste r;
         const int preneur = ctx.preneur;
-        int total = 0;
+        const int total = e.pointsEnMain;
         std::uint32_t atoutsDefense = 0;
-        for (int s = 0; s < 4; ++s) {
-            for (int c = 0; c <= 4; ++c) total += pointsMasque(c, e.main[s][c]);
+        for (int s = 0; s < 4; ++s)
             if (s != preneur) atoutsDefense |= e.main[s][ATOUT];
-        }
         const std::uint32_t atoutsPreneur = e.main[preneur][ATOUT] & ~EXCUSE_BIT;
         atoutsDefense &= ~EXCUSE_BIT;
         const std::uint32_t tousAtouts = e.main[0][ATOUT] | e.main[1][ATOUT] | e.main[2][ATOUT] | e.main[3][ATOUT];
@@ -584,6 +584,10 @@ void versEtat(const Position& p, Etat& e, Coup* pli, int& nbPli) {
         pli[nbPli++] = Coup{static_cast<std::int8_t>(c.couleur), static_cast<std::int8_t>(c.valeur)};
     }
     e.pointsPreneur = static_cast<std::int16_t>(p.pointsPreneur);
+    int enMain = 0;
+    for (int s = 0; s < 4; ++s)
+        for (int c = 0; c <= 4; ++c) enMain += pointsMasque(c, e.main[s][c]);
+    e.pointsEnMain = static_cast<std::int16_t>(enMain);
     e.boutsPreneur = static_cast<std::int8_t>(p.boutsPreneur);
     e.entameur = e.joueur = static_cast<std::int8_t>(siegeInterne(p.entameur));
     e.couleur = -1;
@@ -732,7 +736,7 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     // The scores the deal can still end on: a test of gamma answered yes
     // proves the lowest of them at gamma or above, answered no the highest
     // below gamma.
-    const auto issues = [&](auto&& f) {
+    const auto fins = [&](auto&& f) {
         for (int b = b0 + reste.boutsMin; b <= b0 + reste.boutsMax; ++b)
             for (int pab = 0; pab <= (reste.petit ? 2 : 0); ++pab) f(std::clamp(b, 0, 3), pab);
     };
@@ -740,14 +744,14 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     // taker at least (m >= 0), or at most (m < 0), the half-points asked plus m.
     const auto auMoins = [&](int m) {
         int v = INFINI;
-        issues([&](int b, int pab) {
+        fins([&](int b, int pab) {
             if (s.seuil[b][pab] != IMPOSSIBLE) v = std::min(v, scoreBrut(std::min(s.seuil[b][pab] + m, 200), b, pab));
         });
         return v;
     };
     const auto auPlus = [&](int m) {
         int v = -INFINI;
-        issues([&](int b, int pab) {
+        fins([&](int b, int pab) {
             const int p = s.seuil[b][pab] == IMPOSSIBLE ? 200 : s.seuil[b][pab] + m;
             if (p >= 0) v = std::max(v, scoreBrut(std::min(p, 200), b, pab));
         });

@@ -271,11 +271,17 @@ int executerAnalyse(const ParametresAnalyse& p, std::istream& entree, std::ostre
         const Resultat depart = solveur.resoudre(q, budget, Recherche::Valeur);
         const double secondesDepart = std::chrono::duration<double>(Horloge::now() - debut).count();
         noeuds += depart.noeuds;
-        std::vector<Resultat> apres;
+        // The positions after each card, solved from the last one back: each
+        // leaves in the table the positions the one before it will meet.
+        std::vector<Position> positions;
         for (const Carte& c : d.cartes) {
             jouerCarte(q, c);
-            apres.push_back(solveur.resoudre(q, budget, Recherche::Valeur));
-            noeuds += apres.back().noeuds;
+            positions.push_back(q);
+        }
+        std::vector<Resultat> apres(positions.size());
+        for (std::size_t k = positions.size(); k-- > 0;) {
+            apres[k] = solveur.resoudre(positions[k], budget, Recherche::Valeur);
+            noeuds += apres[k].noeuds;
         }
         const double secondes = std::chrono::duration<double>(Horloge::now() - debut).count();
 
