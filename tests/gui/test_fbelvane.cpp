@@ -27,6 +27,8 @@ class FenetreBelvane : public ::testing::Test {
 protected:
     // A screen of `largeur` x `hauteur` pixels at 96 dots per inch.
     void construire(int largeur, int hauteur) {
+        // The window hands its game back its hooks as it closes: it goes before its game.
+        fenetre.reset();
         jeu = std::make_unique<Jeu>();
         jeu->disposition.echelleX = largeur / 800.0;
         jeu->disposition.echelleY = hauteur / 600.0;
@@ -178,7 +180,7 @@ TEST_F(FenetreBelvane, FunctionKeysOfTheMenus) {
 
 TEST_F(FenetreBelvane, RadioGroupsHoldEachSubmenusItems) {
     const std::pair<const char*, QStringList> groupes[] = {
-        {"groupeNiveau", {"menuDebutant", "menuAmateur", "menuBon", "menuPro"}},
+        {"groupeNiveau", {"menuDebutant", "menuAmateur", "menuBon", "menuPro", "menuExpert"}},
         {"groupeForce",
          {"menuForceNormale", "menuForcePrise", "menuForceGarde", "menuForceGardeSans", "menuForceGardeContre",
           "menuForceDefense"}},
