@@ -1,6 +1,6 @@
 // Belvane: the card table for one human player against three computers.
 #include <QApplication>
-#include <QScreen>
+#include <QTranslator>
 #include <cstdio>
 #include <memory>
 
@@ -34,16 +34,16 @@ int main(int argc, char** argv) {
     // Names the menu entry, whose icon the task bar shows under Wayland.
     QGuiApplication::setDesktopFileName("fr.oskaveri.belvane");
 
+    // Qt's own dialogs speak the language chosen on the splash.
+    QTranslator traductionsQt;
+
     Jeu jeu;
-    const QScreen* ecran = QGuiApplication::primaryScreen();
-    const QRect surface = ecran ? ecran->geometry() : QRect(0, 0, 800, 600);
-    jeu.disposition.echelleX = surface.width() / 800.0;
-    jeu.disposition.echelleY = surface.height() / 600.0;
     jeu.finDeDonne = finDeDonne;
 
     // The windows in the Overview's order. The splash comes first: it composes
     // the title and the registry key, builds the reference pack, and shows itself.
     TfrmSplash frmSplash(jeu);
+    frmSplash.attacherTraductions(&traductionsQt);
     const double facteur = frmSplash.facteur();
     // The store opens the key that the splash composed.
     const std::unique_ptr<MagasinQSettings> magasin = MagasinQSettings::sousCle(jeu.identite.cleRegistre);

@@ -43,6 +43,13 @@ struct Options {
     // History of the deals: the deal's code shown on the result panel (0 gives
     // back the panel as it always was). Stored after the global scores.
     std::uint8_t optionCodeDonne = 1;
+    // The main window as the player left it, stored after the global scores.
+    // A width of 0 means never stored: the window opens maximised on its screen.
+    std::int32_t fenetreGauche = 0;
+    std::int32_t fenetreHaut = 0;
+    std::int32_t fenetreLargeur = 0;
+    std::int32_t fenetreHauteur = 0;
+    std::uint8_t fenetreEtat = 1;  // 0 normal, 1 maximised, 2 full screen
 
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;

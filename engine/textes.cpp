@@ -246,6 +246,8 @@ const Entree catalogue[] = {
     {Texte::csvImpossible, "L'export n'a pas pu être écrit dans\n%1", "The export could not be written to\n%1"},
     {Texte::nomFichierCsv, "historique-belvane.csv", "belvane-history.csv"},
     {Texte::menuCodeDonne, "Le c&ode de la donne", "Deal c&ode"},
+    // The window at every size: full screen.
+    {Texte::menuPleinEcran, "P&lein écran", "&Full screen"},
     // The Expert level.
     {Texte::menuExpert, "&Expert", "&Expert"},
 };

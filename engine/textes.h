@@ -61,6 +61,8 @@ enum class Texte {
     statReussies, statScoreMoyen, statTotal, statCommeDefenseur, statDefenses, statParNiveau, statNiveau,
     statDonnes, statChutes, statGainMoyen, statEvolution, statAxeDonnes, statAxeScore, fichiersCsv, csvImpossible,
     nomFichierCsv, menuCodeDonne,
+    // The window at every size: full screen.
+    menuPleinEcran,
     // The Expert level.
     menuExpert,
 };

@@ -11,7 +11,7 @@ case "$action" in
 esac
 
 paquets=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev libgtest-dev libbenchmark-dev fonts-dejavu-core poppler-utils
-         desktop-file-utils appstream groff-base dpkg-dev libqt6sql6-sqlite qt6-charts-dev)
+         desktop-file-utils appstream groff-base dpkg-dev libqt6sql6-sqlite qt6-charts-dev qt6-translations-l10n)
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

@@ -66,9 +66,13 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
     }
     // History of the deals.
     if (!visiter("optionCodeDonne", o.optionCodeDonne)) return false;
+    // The main window's size, place and state.
+    if (!(visiter("fenetreGauche", o.fenetreGauche) && visiter("fenetreHaut", o.fenetreHaut) &&
+          visiter("fenetreLargeur", o.fenetreLargeur) && visiter("fenetreHauteur", o.fenetreHauteur) &&
+          visiter("fenetreEtat", o.fenetreEtat)))
+        return false;
     // The Expert level.
-    if (!visiter("optionNiveauExpert", o.optionNiveauExpert)) return false;
-    return true;
+    return visiter("optionNiveauExpert", o.optionNiveauExpert);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -190,6 +194,13 @@ void optionsParDefaut(Jeu& jeu) {
     }
     jeu.scores.scoreTotal.remplir(0);
     jeu.regles.poidsRegle.remplir(100);
+    // The main window: not placed yet, it opens maximised.
+    const Options neuves;
+    o.fenetreGauche = neuves.fenetreGauche;
+    o.fenetreHaut = neuves.fenetreHaut;
+    o.fenetreLargeur = neuves.fenetreLargeur;
+    o.fenetreHauteur = neuves.fenetreHauteur;
+    o.fenetreEtat = neuves.fenetreEtat;
     sauverOptions(jeu);
 }
 

@@ -36,6 +36,9 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     for (int s = 1; s <= 4; ++s) v.push_back({"scoreTotal" + std::to_string(s), 4});
     // History of the deals.
     v.push_back({"optionCodeDonne", 1});
+    // The main window's size, place and state, after the global scores.
+    for (const char* n : {"fenetreGauche", "fenetreHaut", "fenetreLargeur", "fenetreHauteur"}) v.push_back({n, 4});
+    v.push_back({"fenetreEtat", 1});
     // The Expert level.
     v.push_back({"optionNiveauExpert", 1});
     return v;
@@ -83,6 +86,11 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     for (int n = 1; n <= 100; ++n) jeu.regles.poidsRegle[n] = entier();
     for (int s = 1; s <= 4; ++s) jeu.scores.scoreTotal[s] = entier();
     o.optionCodeDonne = octet();
+    o.fenetreGauche = entier();
+    o.fenetreHaut = entier();
+    o.fenetreLargeur = entier();
+    o.fenetreHauteur = entier();
+    o.fenetreEtat = static_cast<std::uint8_t>(suivant() >> 24);
     o.optionNiveauExpert = octet();
 }
 
@@ -116,6 +124,11 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (a.regles.poidsRegle != b.regles.poidsRegle) return "poidsRegle";
     if (a.scores.scoreTotal != b.scores.scoreTotal) return "scoreTotal";
     if (x.optionCodeDonne != y.optionCodeDonne) return "optionCodeDonne";
+    if (x.fenetreGauche != y.fenetreGauche) return "fenetreGauche";
+    if (x.fenetreHaut != y.fenetreHaut) return "fenetreHaut";
+    if (x.fenetreLargeur != y.fenetreLargeur) return "fenetreLargeur";
+    if (x.fenetreHauteur != y.fenetreHauteur) return "fenetreHauteur";
+    if (x.fenetreEtat != y.fenetreEtat) return "fenetreEtat";
     if (x.optionNiveauExpert != y.optionNiveauExpert) return "optionNiveauExpert";
     return "";
 }

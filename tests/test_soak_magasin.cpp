@@ -43,8 +43,9 @@ void abimer(MagasinMemoire& m, const ValeurAttendue& v, std::mt19937& alea) {
 }
 
 // What re-saving the loaded game must write for each value: the stored bytes,
-// completed with the zeros the variable held, up to the first refused value;
-// zeros from there on.
+// completed with the bytes the variable held before reading (zeros, or the
+// default of a value added after the global scores), up to the first refused
+// value; those initial bytes from there on.
 struct Attendu {
     std::vector<std::string> octets;  // by value, "version" excluded
     bool faute = false;

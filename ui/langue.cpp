@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMenu>
 #include <QWidget>
 
@@ -118,6 +121,8 @@ const Place places[] = {
     {"frmBelvane", "menuAide", Ou::Legende, Texte::menuAide},
     {"frmBelvane", "menuSommaire", Ou::Legende, Texte::menuSommaire},
     {"frmBelvane", "menuApropos", Ou::Legende, Texte::menuApropos},
+    // The window at every size.
+    {"frmBelvane", "menuPleinEcran", Ou::Legende, Texte::menuPleinEcran},
     {"frmBelvane", "PanelInfoDeductions", Ou::Legende, Texte::deductions},
     {"frmBelvane", "PanelLancement", Ou::Legende, Texte::PanelLancement},
     {"frmBelvane", "PanelPoigneeSimple", Ou::Legende, Texte::PanelPoigneeSimple},
@@ -201,4 +206,13 @@ std::vector<std::string> textesSansControle() {
         for (QWidget* w : fenetres(p.fenetre))
             if (!trouver(w, p)) absents.push_back(std::string(p.fenetre) + "/" + p.controle);
     return absents;
+}
+
+bool traduireQt(QTranslator& traductions, int langue) {
+    QCoreApplication::removeTranslator(&traductions);
+    if (langue != FRANCAIS) return true;
+    if (!traductions.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&traductions);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class QTranslator;
 class QWidget;
 struct Jeu;
 
@@ -28,3 +29,9 @@ QString fichierAide(int langue);
 // "window/control" for every text whose window exists but whose control does
 // not: a control renamed or missing. Empty when every text found its place.
 std::vector<std::string> textesSansControle();
+
+// Qt's own texts (standard buttons, the colour and file dialogs): French loads
+// Qt's French catalogue from Qt's translations folder into `traductions` and
+// installs it; English takes it out again. False when French was asked for
+// and the catalogue could not be loaded (the dialogs then stay in English).
+bool traduireQt(QTranslator& traductions, int langue);

@@ -133,8 +133,8 @@ TEST_F(FenetreBelvane, LayoutQuantitiesComeFromTheScaledWindow) {
     EXPECT_EQ(d.milieuTable, 2 + 170);  // 341 / 2 = 170.5 rounds to even
     // The hand of 18 spans 20 .. 790, and the 24 cards of the discard fit too.
     EXPECT_EQ(d.margeMain + 17 * d.pasMain + d.largeurCarte, 790);
-    EXPECT_GE(controle("Tapis")->minimumWidth(), d.margeMain + 23 * d.pasMainEcart + d.largeurCarte);
-    EXPECT_GE(controle("Tapis")->minimumHeight(), d.hautMain + 2 + d.hauteurCarte);
+    EXPECT_GE(controle("Tapis")->width(), d.margeMain + 23 * d.pasMainEcart + d.largeurCarte);
+    EXPECT_GE(controle("Tapis")->height(), d.hautMain + 2 + d.hauteurCarte);
 }
 
 TEST_F(FenetreBelvane, TheHandSpansTwentyToSevenHundredNinety) {

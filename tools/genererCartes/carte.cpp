@@ -15,10 +15,13 @@ QString nomCarte(int couleur, int valeur) {
     return QString(prefixes[couleur]) + QString::number(valeur);
 }
 
-QImage peindreCarte(int couleur, int valeur) {
-    QImage image(largeurCarte, hauteurCarte, QImage::Format_ARGB32_Premultiplied);
+QImage peindreCarte(int couleur, int valeur) { return peindreCarte(couleur, valeur, QSize(largeurCarte, hauteurCarte)); }
+
+QImage peindreCarte(int couleur, int valeur, QSize taille) {
+    QImage image(taille, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    p.scale(taille.width() / double(largeurCarte), taille.height() / double(hauteurCarte));
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     dessinerCarte(p, couleur, valeur);
     p.end();

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSize>
 #include <QString>
 
 namespace cartes {
@@ -18,6 +19,9 @@ constexpr int atout = 0, pique = 1, coeur = 2, trefle = 3, carreau = 4;
 
 QString nomCarte(int couleur, int valeur);
 QImage peindreCarte(int couleur, int valeur);
+// The same picture painted straight at `taille` pixels (the drawing is scaled
+// from card pixels, so it stays sharp at any size).
+QImage peindreCarte(int couleur, int valeur, QSize taille);
 // The same card in card pixels on any painter, turned and scaled as it is.
 void dessinerCarte(QPainter& p, int couleur, int valeur);
 

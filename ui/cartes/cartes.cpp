@@ -1,6 +1,10 @@
 #include "ui/cartes/cartes.h"
 
+#include <QCache>
 #include <QHash>
+#include <QImage>
+
+#include "tools/genererCartes/dessin.h"
 
 // The resources live in a library of their own; this also makes the linker
 // keep them, as nothing else refers to them.
@@ -28,3 +32,56 @@ QPixmap imageCarte(const QString& nom) {
 }
 
 QPixmap imageCarte(int couleur, int valeur) { return imageCarte(nomImageCarte(couleur, valeur)); }
+
+namespace {
+
+// The painter needs its number font; loaded once, on the first card painted.
+bool peintrePret() {
+    static const bool pret = [] {
+        cartes::chargerPolice();
+        return !cartes::cheminTexte("0123456789VCDR", 10).isEmpty();
+    }();
+    return pret;
+}
+
+}  // namespace
+
+namespace {
+
+// A hand, the table, the dog and the review windows: a few sizes of a few
+// dozen cards; room for several packs at a large size.
+QCache<QString, QPixmap>& peintes() {
+    static QCache<QString, QPixmap> cache(256 * 1024 * 1024);
+    return cache;
+}
+
+QString cleCarte(const QString& nom, QSize pixels) {
+    return nom + QLatin1Char('/') + QString::number(pixels.width()) + QLatin1Char('x') +
+           QString::number(pixels.height());
+}
+
+}  // namespace
+
+QPixmap imageCarteGardee(int couleur, int valeur, QSize pixels) {
+    const QString nom = nomImageCarte(couleur, valeur);
+    if (nom.isEmpty() || pixels.isEmpty()) return {};
+    if (pixels == QSize(cartes::largeurCarte, cartes::hauteurCarte)) return imageCarte(nom);
+    if (const QPixmap* p = peintes().object(cleCarte(nom, pixels))) return *p;
+    return {};
+}
+
+QPixmap imageCarte(int couleur, int valeur, QSize pixels) {
+    const QString nom = nomImageCarte(couleur, valeur);
+    if (nom.isEmpty() || pixels.isEmpty()) return {};
+    if (pixels == QSize(cartes::largeurCarte, cartes::hauteurCarte)) return imageCarte(nom);
+    const QString cle = cleCarte(nom, pixels);
+    if (const QPixmap* p = peintes().object(cle)) return *p;
+    QPixmap image;
+    if (peintrePret())
+        image = QPixmap::fromImage(cartes::peindreCarte(couleur, valeur, pixels));
+    else
+        image = imageCarte(nom).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const qsizetype octets = qsizetype(image.width()) * image.height() * 4;
+    peintes().insert(cle, new QPixmap(image), octets);
+    return image;
+}

@@ -11,3 +11,12 @@ QString nomImageCarte(int couleur, int valeur);
 // The picture of that name, loaded once and kept; a null pixmap for an unknown name.
 QPixmap imageCarte(const QString& nom);
 QPixmap imageCarte(int couleur, int valeur);
+
+// The card painted at `pixels` (device pixels: the size on screen times the
+// screen's pixel ratio), so that it is never an enlarged or blurred copy; the
+// pictures of the sizes in use are kept. At 90 x 150 it is the picture above.
+// Without the painter's font it falls back to the picture smoothly scaled.
+QPixmap imageCarte(int couleur, int valeur, QSize pixels);
+// The painted picture at `pixels` if it is already kept, else null: a window
+// being resized draws a quick copy meanwhile and paints once the size settles.
+QPixmap imageCarteGardee(int couleur, int valeur, QSize pixels);

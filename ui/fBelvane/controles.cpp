@@ -36,7 +36,13 @@ bool clicGauche(const QMouseEvent* e) { return e->button() == Qt::LeftButton; }
 
 }  // namespace
 
-ImageCarte::ImageCarte(QWidget* parent) : QWidget(parent) {}
+ImageCarte::ImageCarte(QWidget* parent) : QWidget(parent) {
+    peinture_.setSingleShot(true);
+    peinture_.setInterval(attentePeinture);
+    connect(&peinture_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+}
+
+void ImageCarte::resizeEvent(QResizeEvent*) { depuisRedimension_.start(); }
 
 void ImageCarte::dessiner(const Carte& c) {
     couleur_ = c.couleur;
@@ -49,7 +55,24 @@ void ImageCarte::paintEvent(QPaintEvent*) {
     if (image_.isNull()) return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), image_);
+    // Painted at the size shown in device pixels: sharp at any scale and pixel
+    // ratio. Right after a resize, a quick copy until the size settles.
+    const double densite = devicePixelRatioF();
+    const QSize pixels(qRound(width() * densite), qRound(height() * densite));
+    QPixmap nette = imageCarteGardee(couleur_, valeur_, pixels);
+    const bool recente = depuisRedimension_.isValid() && depuisRedimension_.elapsed() < attentePeinture;
+    if (nette.isNull() && recente) {
+        peinture_.start();
+        p.drawPixmap(rect(), image_);
+        return;
+    }
+    if (nette.isNull()) nette = imageCarte(couleur_, valeur_, pixels);
+    if (nette.isNull()) {
+        p.drawPixmap(rect(), image_);
+        return;
+    }
+    nette.setDevicePixelRatio(densite);
+    p.drawPixmap(rect(), nette);
 }
 
 void ImageCarte::mousePressEvent(QMouseEvent* e) { e->accept(); }

@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include "engine/options.h"
@@ -21,6 +23,9 @@ class ImageCarte : public QWidget {
     Q_OBJECT
 public:
     explicit ImageCarte(QWidget* parent);
+    // How long after its last resize a card waits before painting itself
+    // afresh at the new size (meanwhile a quick scaled copy is shown).
+    static constexpr int attentePeinture = 150;
     void dessiner(const Carte& c);
     // The card drawn last; suit -1 before the first one.
     int couleurCarte() const { return couleur_; }
@@ -32,6 +37,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
 
@@ -39,6 +45,10 @@ private:
     QPixmap image_;
     int couleur_ = -1;
     int valeur_ = 0;
+    // While the window is being resized, every step would paint the cards
+    // again: they wait until the size has settled.
+    QElapsedTimer depuisRedimension_;
+    QTimer peinture_;
 };
 
 // A filled shape with a thin black outline: the round table, the taker frames.

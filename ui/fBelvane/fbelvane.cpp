@@ -29,27 +29,7 @@ const QColor bleuCiel(133, 183, 237);  // taker panels
 const QColor gris(192, 192, 192);
 const QColor vertPale(133, 228, 159);
 
-// Design places of the four table cards: South, East, North, West.
-constexpr int gaucheCarteTable[5] = {0, 347, 446, 347, 246};
-constexpr int hautCarteTable[5] = {0, 175, 90, 16, 90};
-
 constexpr const char* nomsCouleurs[5] = {"", "Pique", "Coeur", "Trefle", "Carreau"};
-
-// A suit symbol for the deductions panel, drawn on a transparent picture.
-QPixmap symboleCouleur(int couleur, int cote) {
-    static const char16_t symboles[5] = {0, u'\u2660', u'\u2665', u'\u2663', u'\u2666'};
-    QPixmap image(cote, cote);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont f("DejaVu Sans");
-    f.setPixelSize(std::max(1, cote));
-    p.setFont(f);
-    const bool rouge = couleur == 2 || couleur == 4;
-    p.setPen(rouge ? QColor(220, 0, 0) : Qt::black);
-    p.drawText(image.rect(), Qt::AlignCenter, QString(QChar(symboles[couleur])));
-    return image;
-}
 
 }  // namespace
 
@@ -66,27 +46,25 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     penseur_ = std::make_unique<PenseurExpert>(this, [this] { declencherMinuteur(jeu_, Minuteur::TimerEntreCarte); });
     jeu_.choixOrdinateur = [this](Jeu& j, int siege) { penseur_->choisir(j, siege); };
     setWindowTitle("BELVANE 2010");
-    setFont(police(8));
+    cadrage_.echelle = facteur;
+    policeDessin(this, 8);
 
-    auto* centre = new QWidget(this);
-    auto* pile = new QVBoxLayout(centre);
-    pile->setContentsMargins(0, 0, 0, 0);
-    pile->setSpacing(0);
-    tapis_ = new Tapis(centre);
+    // The client area: the table cloth, and the information bar across the
+    // bottom; both are placed by the layout, which runs at every resize.
+    centre_ = new QWidget(this);
+    centre_->setObjectName("centre");
+    centre_->installEventFilter(this);
+    tapis_ = new Tapis(centre_);
     tapis_->setObjectName("Tapis");
     tapis_->changerFond(QColor(0, 128, 128));
-    pile->addWidget(tapis_, 1);
-    panelBarreInfo = new Panneau(centre);
+    panelBarreInfo = new Panneau(centre_);
     panelBarreInfo->setObjectName("panelBarreInfo");
-    panelBarreInfo->setFixedHeight(dessin(28));
     info = new QLabel(panelBarreInfo);
     info->setObjectName("info");
-    info->setFont(police(9, true));
+    policeDessin(info, 9, true);
     auto* ligneInfo = new QHBoxLayout(panelBarreInfo);
-    ligneInfo->setContentsMargins(dessin(8), 0, dessin(8), 0);
     ligneInfo->addWidget(info);
-    pile->addWidget(panelBarreInfo);
-    setCentralWidget(centre);
+    setCentralWidget(centre_);
 
     creerTable();
     creerCartes();
@@ -99,14 +77,28 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     creerMenus();
     creerHistorique();
     creerMinuteurs();
-    disposer();
-    // The review windows need the table's card sizes.
+    // The menus' texts first: the menu bar's height depends on them.
+    ecrireTextes(jeu_.options.langue);
+    // The window opens with the table at the screen's scale; it can then be
+    // resized, maximised or put in full screen, and the table follows.
+    int largeur = 0;
+    int hauteur = 0;
+    tailleClientPour(facteur_, true, largeur, hauteur);
+    int largeurMin = 0;
+    int hauteurMin = 0;
+    tailleClientPour(0.5, true, largeurMin, hauteurMin);
+    centre_->setMinimumSize(largeurMin, hauteurMin);
+    centre_->resize(largeur, hauteur);
+    disposer(QSize(largeur, hauteur));
+    resize(largeur, hauteur + menuBar()->sizeHint().height());
+    // The review windows take the screen's scale, each fitted to the screen.
     frmPliPrecedent_ = new TfrmPliPrecedent(jeu_, facteur_, this);
     frmMains_ = new TfrmMains(jeu_, facteur_, this);
     frmScoreDetaille_ = new TfrmScoreDetaille(jeu_, facteur_, this);
     frmTousPlis_ = new TfrmTousPlis(jeu_, facteur_, this);
     ecrireTextes(jeu_.options.langue);
 
+    construite_ = true;
     jeu_.vue = this;
     jeu_.minuteurs = this;
     connect(tapis_, &Tapis::clic, this, &TfrmBelvane::continuerClick);
@@ -129,21 +121,16 @@ TfrmBelvane::~TfrmBelvane() {
 
 double TfrmBelvane::facteurEcran(const QScreen* ecran) {
     if (!ecran) return 1.0;
-    const double ppp = ecran->logicalDotsPerInchX();
-    const int largeur = ecran->geometry().width();
-    const int m = ppp > 0 ? static_cast<int>(std::trunc(largeur * 96.0 / ppp)) : largeur;
-    return m / 800.0;
+    const QRect zone = ecran->availableGeometry();
+    const double e = echelleUniforme(zone.width(), zone.height(), largeurEcranDessin, hauteurEcranDessin);
+    return e > 0 ? e : 1.0;
 }
 
-int TfrmBelvane::dessin(double unites) const { return arrondi(unites * facteur_); }
-
-QRect TfrmBelvane::rectDessin(int gauche, int haut, int largeur, int hauteur) const {
-    return QRect(dessin(gauche), dessin(haut), dessin(largeur), dessin(hauteur));
-}
+int TfrmBelvane::dessin(double unites) const { return arrondi(unites * cadrage_.echelle); }
 
 QFont TfrmBelvane::police(double points, bool gras) const {
     QFont f = QWidget::font();
-    f.setPixelSize(std::max(1, arrondi(points * 96.0 / 72.0 * facteur_)));
+    f.setPixelSize(std::max(1, arrondi(points * 96.0 / 72.0 * cadrage_.echelle)));
     f.setBold(gras);
     return f;
 }
@@ -151,7 +138,7 @@ QFont TfrmBelvane::police(double points, bool gras) const {
 void TfrmBelvane::creerTable() {
     TableRonde = new Forme(Forme::Ellipse, tapis_);
     TableRonde->setObjectName("TableRonde");
-    TableRonde->setGeometry(rectDessin(215, 2, 352, 341));
+    placer(TableRonde, QRect(215, 2, 352, 341));
     connect(TableRonde, &Forme::presse, this, &TfrmBelvane::continuerClick);
 
     for (int s = 1; s <= 4; ++s) {
@@ -164,15 +151,13 @@ void TfrmBelvane::creerTable() {
     for (int s = 1; s <= 4; ++s) {
         CarteTable[s] = new ImageCarte(tapis_);
         CarteTable[s]->setObjectName(QString("CarteTable%1").arg(s));
-        CarteTable[s]->move(dessin(gaucheCarteTable[s]), dessin(hautCarteTable[s]));
         CarteTable[s]->hide();
         connect(CarteTable[s], &ImageCarte::clic, this, &TfrmBelvane::continuerClick);
     }
     for (int s = 1; s <= 4; ++s) {
         PanelDec[s] = new Panneau(tapis_, couleurSiege(s));
         PanelDec[s]->setObjectName(QString("PanelDec%1").arg(s));
-        PanelDec[s]->resize(dessin(180), dessin(50));
-        PanelDec[s]->setFont(police(14, true));
+        policeDessin(PanelDec[s], 14, true);
         PanelDec[s]->hide();
         connect(PanelDec[s], &Panneau::clic, this, &TfrmBelvane::continuerClick);
     }
@@ -197,22 +182,22 @@ void TfrmBelvane::creerCartes() {
 void TfrmBelvane::creerBarreEnchere() {
     BarreEnchere = new Panneau(tapis_, bleuNuit);
     BarreEnchere->setObjectName("BarreEnchere");
-    BarreEnchere->setGeometry(rectDessin(108, 278, 567, 58));
+    placer(BarreEnchere, QRect(108, 278, 567, 58));
     BarreEnchere->hide();
     static constexpr const char* noms[5] = {"ButtonPasse", "ButtonPrise", "ButtonGarde", "ButtonGardeSans",
                                             "ButtonGardeContre"};
     for (int e = 0; e <= 4; ++e) {
         boutonEnchere[e] = new QPushButton(BarreEnchere);
         boutonEnchere[e]->setObjectName(noms[e]);
-        boutonEnchere[e]->setGeometry(rectDessin(6 + e * 111, 4, 107, 24));
-        boutonEnchere[e]->setFont(police(7.5, true));
+        placer(boutonEnchere[e], QRect(6 + e * 111, 4, 107, 24));
+        policeDessin(boutonEnchere[e], 7.5, true);
         boutonEnchere[e]->setFocusPolicy(Qt::NoFocus);
         connect(boutonEnchere[e], &QPushButton::clicked, this, [this, e] { boutonEnchereClick(e); });
     }
     evMaMain = new QPushButton(BarreEnchere);
     evMaMain->setObjectName("evMaMain");
-    evMaMain->setGeometry(rectDessin(6, 31, 551, 23));
-    evMaMain->setFont(police(8, true));
+    placer(evMaMain, QRect(6, 31, 551, 23));
+    policeDessin(evMaMain, 8, true);
     evMaMain->setFocusPolicy(Qt::StrongFocus);
     connect(evMaMain, &QPushButton::clicked, this, &TfrmBelvane::evMaMainClick);
 }
@@ -220,20 +205,20 @@ void TfrmBelvane::creerBarreEnchere() {
 void TfrmBelvane::creerResultat() {
     PanelResultat = new Panneau(tapis_, bleuNuit);
     PanelResultat->setObjectName("PanelResultat");
-    PanelResultat->setGeometry(rectDessin(2, 321, 793, 96));
+    placer(PanelResultat, QRect(2, 321, 793, 96));
     PanelResultat->hide();
     PanelTexteResultat = new QLabel(PanelResultat);
     PanelTexteResultat->setObjectName("PanelTexteResultat");
-    PanelTexteResultat->setGeometry(rectDessin(8, 4, 777, 46));
+    placer(PanelTexteResultat, QRect(8, 4, 777, 46));
     PanelTexteResultat->setAlignment(Qt::AlignCenter);
-    PanelTexteResultat->setFont(police(11, true));
+    policeDessin(PanelTexteResultat, 11, true);
     PanelTexteResultat->setStyleSheet("color: rgb(255, 255, 160);");
 
     auto bouton = [this](const char* nom, int i) {
         auto* b = new QPushButton(PanelResultat);
         b->setObjectName(nom);
-        b->setGeometry(rectDessin(8 + i * 156, 54, 150, 34));
-        b->setFont(police(9, true));
+        placer(b, QRect(8 + i * 156, 54, 150, 34));
+        policeDessin(b, 9, true);
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
@@ -251,12 +236,8 @@ void TfrmBelvane::creerResultat() {
     for (int s = 1; s <= 4; ++s) {
         panelScoreTotal[s] = new Panneau(tapis_, couleurSiege(s));
         panelScoreTotal[s]->setObjectName(QString("panelScoreTotal%1").arg(s));
-        panelScoreTotal[s]->resize(dessin(173), dessin(43));
-        QFont f("Times New Roman");
-        f.setStyleHint(QFont::Serif);
-        f.setPixelSize(std::max(1, dessin(21)));
-        f.setBold(true);
-        panelScoreTotal[s]->setFont(f);
+        // 21 pixels of the design.
+        policeDessin(panelScoreTotal[s], 21 * 72.0 / 96.0, true, "Times New Roman");
         panelScoreTotal[s]->setCursor(Qt::PointingHandCursor);
         panelScoreTotal[s]->hide();
         connect(panelScoreTotal[s], &Panneau::clic, this, &TfrmBelvane::basculerScoresClick);
@@ -266,12 +247,12 @@ void TfrmBelvane::creerResultat() {
 void TfrmBelvane::creerPanneauScores() {
     PanneauScores = new Panneau(tapis_, vertSombre);
     PanneauScores->setObjectName("PanneauScores");
-    PanneauScores->setGeometry(rectDessin(730, 0, 63, 149));
+    placer(PanneauScores, QRect(730, 0, 63, 149));
     auto champ = [this](const char* nom, int i) {
         auto* p = new Panneau(PanneauScores, gris);
         p->setObjectName(nom);
-        p->setGeometry(rectDessin(4, 4 + i * 29, 55, 25));
-        p->setFont(police(10, true));
+        placer(p, QRect(4, 4 + i * 29, 55, 25));
+        policeDessin(p, 10, true);
         return p;
     };
     nPointsAttaque = champ("nPointsAttaque", 0);
@@ -284,21 +265,21 @@ void TfrmBelvane::creerPanneauScores() {
 void TfrmBelvane::creerDeductions() {
     PanelDeductions = new Panneau(tapis_, vertSombre);
     PanelDeductions->setObjectName("PanelDeductions");
-    PanelDeductions->setGeometry(rectDessin(3, 1, 140, 260));
+    placer(PanelDeductions, QRect(3, 1, 140, 260));
 
     auto panneau = [this](const char* nom, QRect r, const QColor& fond, double points) {
         auto* p = new Panneau(PanelDeductions, fond);
         p->setObjectName(nom);
-        p->setGeometry(r);
-        p->setFont(police(points, true));
+        if (!r.isNull()) placer(p, r);
+        policeDessin(p, points, true);
         return p;
     };
-    PanelInfoDeductions = panneau("PanelInfoDeductions", rectDessin(4, 2, 132, 15), bleuCiel, 8);
-    PanelAtoutMax = panneau("PanelAtoutMax", rectDessin(4, 19, 64, 16), gris, 8);
-    PanelAtExt = panneau("PanelAtExt", rectDessin(72, 19, 64, 16), gris, 8);
-    Panel21 = panneau("Panel21", rectDessin(4, 37, 42, 15), vertPale, 8);
-    PanelPetit = panneau("PanelPetit", rectDessin(49, 37, 42, 15), vertPale, 8);
-    PanelExcuse = panneau("PanelExcuse", rectDessin(94, 37, 42, 15), vertPale, 8);
+    PanelInfoDeductions = panneau("PanelInfoDeductions", QRect(4, 2, 132, 15), bleuCiel, 8);
+    PanelAtoutMax = panneau("PanelAtoutMax", QRect(4, 19, 64, 16), gris, 8);
+    PanelAtExt = panneau("PanelAtExt", QRect(72, 19, 64, 16), gris, 8);
+    Panel21 = panneau("Panel21", QRect(4, 37, 42, 15), vertPale, 8);
+    PanelPetit = panneau("PanelPetit", QRect(49, 37, 42, 15), vertPale, 8);
+    PanelExcuse = panneau("PanelExcuse", QRect(94, 37, 42, 15), vertPale, 8);
     Panel21->setText("21");
     PanelPetit->setText("1");
     PanelExcuse->setText("Exc");
@@ -314,7 +295,7 @@ void TfrmBelvane::creerDeductions() {
             auto* l = new Panneau(PanelDeductions, gris);
             l->setObjectName(QString("Label%1%2").arg(nomsCouleurs[c], lettres[k]));
             l->setText(lettres[k]);
-            l->setFont(police(12, true));
+            policeDessin(l, 12, true);
             l->hide();
             marqueHonneur[c][k] = l;
         }
@@ -326,24 +307,24 @@ void TfrmBelvane::creerDeductions() {
 void TfrmBelvane::creerPanneauxDivers() {
     PanelPreneur = new Panneau(tapis_, bleuCiel);
     PanelPreneur->setObjectName("PanelPreneur");
-    PanelPreneur->setGeometry(rectDessin(518, 1, 74, 26));
-    PanelPreneur->setFont(police(10, true));
+    placer(PanelPreneur, QRect(518, 1, 74, 26));
+    policeDessin(PanelPreneur, 10, true);
     PanelPreneur->hide();
     PanelEnchere = new Panneau(tapis_, bleuCiel);
     PanelEnchere->setObjectName("PanelEnchere");
-    PanelEnchere->setGeometry(rectDessin(596, 1, 130, 26));
-    PanelEnchere->setFont(police(10, true));
+    placer(PanelEnchere, QRect(596, 1, 130, 26));
+    policeDessin(PanelEnchere, 10, true);
     PanelEnchere->hide();
 
     PanelPoignee = new Panneau(tapis_, bleuNuit);
     PanelPoignee->setObjectName("PanelPoignee");
-    PanelPoignee->setGeometry(rectDessin(313, 196, 168, 170));
+    placer(PanelPoignee, QRect(313, 196, 168, 170));
     PanelPoignee->hide();
     auto choix = [this](const char* nom, int i) {
         auto* b = new QPushButton(PanelPoignee);
         b->setObjectName(nom);
-        b->setGeometry(rectDessin(9, 8 + i * 40, 150, 34));
-        b->setFont(police(9, true));
+        placer(b, QRect(9, 8 + i * 40, 150, 34));
+        policeDessin(b, 9, true);
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
@@ -358,68 +339,17 @@ void TfrmBelvane::creerPanneauxDivers() {
 
     PanelConfirmeEcart = new QPushButton(tapis_);
     PanelConfirmeEcart->setObjectName("PanelConfirmeEcart");
-    PanelConfirmeEcart->setGeometry(rectDessin(299, 292, 186, 29));
-    PanelConfirmeEcart->setFont(police(10, true));
+    placer(PanelConfirmeEcart, QRect(299, 292, 186, 29));
+    policeDessin(PanelConfirmeEcart, 10, true);
     PanelConfirmeEcart->setFocusPolicy(Qt::NoFocus);
     PanelConfirmeEcart->hide();
     connect(PanelConfirmeEcart, &QPushButton::clicked, this, &TfrmBelvane::PanelConfirmeEcartClick);
 
     PanelLancement = new QPushButton(tapis_);
     PanelLancement->setObjectName("PanelLancement");
-    PanelLancement->setGeometry(rectDessin(205, 102, 371, 127));
-    PanelLancement->setFont(police(11, true));
+    placer(PanelLancement, QRect(205, 102, 371, 127));
+    policeDessin(PanelLancement, 11, true);
     PanelLancement->setFocusPolicy(Qt::NoFocus);
     PanelLancement->setCursor(Qt::PointingHandCursor);
     connect(PanelLancement, &QPushButton::clicked, this, &TfrmBelvane::PanelLancementClick);
-}
-
-void TfrmBelvane::centrerSurCarte(QWidget* w, int siege) {
-    const QWidget* carte = CarteTable[siege];
-    w->move(carte->x() - arrondi((w->width() - carte->width()) / 2.0),
-            carte->y() - arrondi((w->height() - carte->height()) / 2.0));
-}
-
-// The table's geometry on this screen, once the controls are in place.
-void TfrmBelvane::disposer() {
-    GeometrieFenetre g;
-    g.largeurClient = dessin(800);
-    g.basBarreEnchere = BarreEnchere->geometry().y() + BarreEnchere->height();
-    g.hautTableRonde = TableRonde->y();
-    g.hauteurTableRonde = TableRonde->height();
-    Disposition& d = jeu_.disposition;
-    disposerTable(d, d.echelleX, d.echelleY, g);
-
-    const QSize carte(d.largeurCarte, d.hauteurCarte);
-    for (int s = 1; s <= 4; ++s) CarteTable[s]->resize(carte);
-    for (int i = 1; i <= 6; ++i) CarteChien[i]->resize(carte);
-    for (int k = 1; k <= 24; ++k) Carte3D[k]->resize(carte);
-    for (int s = 1; s <= 4; ++s) {
-        CadrePreneur[s]->resize(d.largeurCarte + arrondi(d.echelleX * 10), d.hauteurCarte + arrondi(d.echelleY * 10));
-        CadrePreneur[s]->move(CarteTable[s]->x() - arrondi(d.echelleX * 5), CarteTable[s]->y() - arrondi(d.echelleY * 5));
-        centrerSurCarte(PanelDec[s], s);
-        centrerSurCarte(panelScoreTotal[s], s);
-    }
-
-    // The deductions panel: a suit picture, its four honour marks, its counter.
-    const int ecart = arrondi(d.echelleX * 3);
-    static constexpr int gauches[5] = {0, 7, 39, 71, 103};
-    for (int c = 1; c <= 4; ++c) {
-        const QRect image = rectDessin(gauches[c], 54, 30, 30);
-        imageCouleur[c]->setGeometry(image);
-        imageCouleur[c]->setPixmap(symboleCouleur(c, image.height()));
-        for (int k = 1; k <= 4; ++k)
-            marqueHonneur[c][k]->setGeometry(image.x(), image.y() + k * (ecart + image.height()), image.width(),
-                                             image.height());
-        const QRect quatrieme = marqueHonneur[c][4]->geometry();
-        panelDehors[c]->setGeometry(image.x(), ecart + quatrieme.y() + quatrieme.height(), image.width(),
-                                    image.height());
-        panelDehors[c]->show();
-    }
-
-    // Room for the hand under the bidding bar, and for the 24 cards of the discard.
-    const int basMain = d.hautMain + arrondi(3 * d.echelleY) + d.hauteurCarte + arrondi(4 * d.echelleY);
-    const int hauteurTapis = std::max(dessin(502), basMain);
-    const int largeur = std::max(dessin(800), d.margeMain + 23 * d.pasMainEcart + d.largeurCarte);
-    tapis_->setMinimumSize(largeur, hauteurTapis);
-    resize(largeur, hauteurTapis + panelBarreInfo->height() + menuBar()->sizeHint().height());
 }

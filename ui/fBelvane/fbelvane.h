@@ -2,9 +2,14 @@
 // The card table: the main window. It shows what the game tells it through
 // Vue, runs the game's timers through Minuteurs, and hands every click to the
 // game's routines; it keeps no game state of its own.
+#include <QHash>
 #include <QMainWindow>
+#include <QPointF>
+#include <QPointer>
+#include <QRect>
 #include <QTimer>
 
+#include "engine/disposition.h"
 #include <memory>
 
 #include "engine/table.h"
@@ -36,17 +41,48 @@ struct Jeu;
 class TfrmBelvane : public QMainWindow, public Vue, public Minuteurs {
     Q_OBJECT
 public:
-    // `facteur` scales the whole 800-wide design (see facteurEcran). The
-    // window lays out the table into jeu.disposition from jeu's echelleX and
-    // echelleY and becomes jeu's view and timers.
+    // `facteur` is the screen's scale (see facteurEcran): the window opens with
+    // the table at that scale, and the review windows take it as theirs. The
+    // window lays the table out into jeu.disposition and becomes jeu's view
+    // and timers.
     TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent = nullptr);
     ~TfrmBelvane() override;
 
-    // M / 800, with M = trunc(screen width x 96 / the screen's dots per inch).
+    // The one scale of an 800 x 600 design on this screen's available area
+    // (panels and task bar left out): min(width / 800, height / 600).
     static double facteurEcran(const QScreen* ecran);
     // The Expert computers' thinking, off the window's thread.
     PenseurExpert& penseur() { return *penseur_; }
     double facteur() const { return facteur_; }
+
+    // The table's geometry, recomputed from the client size at every resize.
+    // The scale in force (one for both axes) and the table's corner in the cloth.
+    double echelle() const { return cadrage_.echelle; }
+    const Cadrage& cadrage() const { return cadrage_; }
+    // Design units (800-wide) to pixels at the scale in force.
+    int dessin(double unites) const;
+    // A control of the table (a child of the cloth, or of a panel of it) at a
+    // design rectangle: placed now and again after every resize. A direct
+    // child of the cloth takes the table's corner too.
+    void placer(QWidget* w, const QRect& rectDessin);
+    // Its font, `points` design points high, kept in scale the same way.
+    void policeDessin(QWidget* w, double points, bool gras = false, const QString& famille = {});
+    // The table cloth, parent of the table's controls.
+    QWidget* tapis() const;
+    // Lays everything out again for the client area as it is now.
+    void redisposer();
+
+    // The window as the player left it (size, place, maximised or full
+    // screen), or maximised on a first run, then shown.
+    void montrerFenetre();
+    // F11 and the menu item: full screen on and off.
+    void basculerPleinEcran();
+
+signals:
+    // The table has been laid out again (a new scale or a new corner).
+    void tableRedisposee();
+
+public:
     // Captions, menu texts and hints in the language `langue`.
     void ecrireTextes(int langue);
 
@@ -140,10 +176,15 @@ public:
     bool jouerDonneParCode(const QString& code, QString* refus = nullptr);
     // The current deal's code, as the result panel shows it.
     QString codeDonneAffiche() const;
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     // Building the window, once.
-    int dessin(double unites) const;
     QRect rectDessin(int gauche, int haut, int largeur, int hauteur) const;
     QFont police(double points, bool gras = false) const;
     void creerTable();
@@ -156,7 +197,12 @@ private:
     void creerBarreOutils();
     void creerMenus();
     void creerMinuteurs();
-    void disposer();
+    // Every size and place of the table for a client area of `client`.
+    void disposer(const QSize& client);
+    void disposerCartes();
+    void disposerDeductions();
+    // The window's size, place and state into the options (saved with them).
+    void noterFenetre();
     // A panel or button centred on the seat's table card.
     void centrerSurCarte(QWidget* w, int siege);
     QAction* actionMenu(MenuOption m) const;
@@ -205,6 +251,32 @@ private:
 
     Jeu& jeu_;
     double facteur_;
+    Cadrage cadrage_;
+
+    // The design geometry of the table's controls, applied at every layout.
+    struct PlaceDessin {
+        QPointer<QWidget> w;
+        QRect rect;
+    };
+    struct PoliceDessin {
+        QPointer<QWidget> w;
+        double points = 8;
+        bool gras = false;
+        QString famille;
+    };
+    QHash<QWidget*, PlaceDessin> places_;
+    QHash<QWidget*, PoliceDessin> polices_;
+    // Cards that the game placed, in design units from the table's corner, so
+    // that a resize puts them at the same spot of the larger or smaller table.
+    Table<QPointF, 1, 24> dessinCarte3D;
+    Table<QPointF, 1, 6> dessinCarteChien;
+    QPointF dessinBarreOutils{746, 156};
+    QPoint posBarreOutils_;  // where the last layout put the tool bar
+    bool fenetreMontree_ = false;
+    bool construite_ = false;
+    bool maximiseAvantPleinEcran_ = true;
+
+    QWidget* centre_ = nullptr;
     std::unique_ptr<PenseurExpert> penseur_;
     TfrmPliPrecedent* frmPliPrecedent_ = nullptr;
     TfrmMains* frmMains_ = nullptr;
@@ -289,6 +361,7 @@ private:
     QAction* menuPointsPartieEnCours = nullptr;
     QAction* menuDeductions = nullptr;
     QAction* menuPreviousTrick = nullptr;
+    QAction* menuPleinEcran = nullptr;
     Table<QAction*, 1, 4> menuNiveau;     // menuDebutant .. menuPro
     QAction* menuExpert = nullptr;
     QAction* menuOptionNiveauAdaptatif = nullptr;

@@ -1,6 +1,7 @@
 // The menus, the tool bar, the timers and the captions of the main window.
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -42,6 +43,8 @@ QMenu* sousMenu(QWidget* parent, const char* nom) {
 
 void TfrmBelvane::creerMenus() {
     QMenuBar* barre = menuBar();
+    // The menus keep the desktop's own font whatever the table's scale.
+    barre->setFont(QApplication::font(barre));
 
     menuBelvane = sousMenu(this, "menuBelvane");
     barre->addMenu(menuBelvane);
@@ -66,6 +69,11 @@ void TfrmBelvane::creerMenus() {
     menuVoir->addSeparator();
     menuPreviousTrick = article(menuVoir, "menuPreviousTrick");
     menuPreviousTrick->setEnabled(false);
+    menuVoir->addSeparator();
+    menuPleinEcran = article(menuVoir, "menuPleinEcran", true);
+    menuPleinEcran->setShortcut(QKeySequence(Qt::Key_F11));
+    menuPleinEcran->setShortcutContext(Qt::WindowShortcut);
+    connect(menuPleinEcran, &QAction::triggered, this, &TfrmBelvane::basculerPleinEcran);
     connect(menuScoresGlobaux, &QAction::triggered, this, &TfrmBelvane::basculerScoresClick);
     connect(menuConseilEnch, &QAction::triggered, this, &TfrmBelvane::menuConseilEnchClick);
     connect(menuPointsPartieEnCours, &QAction::triggered, this, &TfrmBelvane::menuPointsPartieEnCoursClick);
@@ -160,13 +168,12 @@ void TfrmBelvane::creerMenus() {
 void TfrmBelvane::creerBarreOutils() {
     PanelBarreOutils = new BarreOutils(tapis_);
     PanelBarreOutils->setObjectName("PanelBarreOutils");
-    PanelBarreOutils->setGeometry(rectDessin(746, 156, 31, 141));
+    placer(PanelBarreOutils, QRect(746, 156, 31, 141));
     auto outil = [this](const char* nom, int i, QStyle::StandardPixmap icone, bool cochable) {
         auto* b = new QToolButton(PanelBarreOutils);
         b->setObjectName(nom);
-        b->setGeometry(rectDessin(2, 2 + i * 27, 27, 27));
+        placer(b, QRect(2, 2 + i * 27, 27, 27));
         b->setIcon(style()->standardIcon(icone));
-        b->setIconSize(QSize(dessin(18), dessin(18)));
         b->setCheckable(cochable);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);

@@ -66,6 +66,8 @@ void TfrmBelvane::montrerPanneau(PanneauOption p, bool visible) {
         case PanneauOption::panelBarreInfo: w = panelBarreInfo; break;
     }
     if (w) w->setVisible(visible);
+    // The information bar gives its room to the table, or takes it back.
+    if (p == PanneauOption::panelBarreInfo && construite_) redisposer();
 }
 
 void TfrmBelvane::enfoncerBouton(BoutonOutil b, bool enfonce) {

@@ -16,8 +16,12 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-void placerCarte(ImageCarte* image, int gauche, int haut, const Carte& c, Curseur curseur) {
-    image->move(gauche, haut);
+// The game's places are taken from the table's corner; the design place is
+// kept so that a resize puts the card at the same spot of the new table.
+void placerCarte(ImageCarte* image, QPointF& dessin, const Cadrage& cadrage, int gauche, int haut, const Carte& c,
+                 Curseur curseur) {
+    dessin = QPointF(gauche, haut) / cadrage.echelle;
+    image->move(cadrage.gauche + gauche, cadrage.haut + haut);
     image->dessiner(c);
     image->setCursor(formeCurseur(curseur));
     image->show();
@@ -48,7 +52,7 @@ void TfrmBelvane::focaliserConseil() {
 void TfrmBelvane::annoncerEnchereSiege(int siege, const std::string& texte, int taillePolice) {
     if (siege < 1 || siege > 4) return;
     PanelDec[siege]->setText(qs(texte));
-    PanelDec[siege]->setFont(police(taillePolice, true));
+    policeDessin(PanelDec[siege], taillePolice, true);
     PanelDec[siege]->show();
 }
 
@@ -56,7 +60,7 @@ void TfrmBelvane::ecrireContrat(const std::string& texte) { PanelEnchere->setTex
 
 void TfrmBelvane::placerCarteChien(int i, int gauche, int haut, const Carte& c, Curseur curseur) {
     if (i < 1 || i > 6) return;
-    placerCarte(CarteChien[i], gauche, haut, c, curseur);
+    placerCarte(CarteChien[i], dessinCarteChien[i], cadrage_, gauche, haut, c, curseur);
     CarteChien[i]->raise();
 }
 
@@ -66,12 +70,13 @@ void TfrmBelvane::curseurCartesMain(Curseur curseur) {
 
 void TfrmBelvane::placerCarteEcart(int position, int gauche, int haut, const Carte& c, Curseur curseur) {
     if (position < 1 || position > 24) return;
-    placerCarte(Carte3D[position], gauche, haut, c, curseur);
+    placerCarte(Carte3D[position], dessinCarte3D[position], cadrage_, gauche, haut, c, curseur);
 }
 
 void TfrmBelvane::deplacerCarteEcart(int position, int decalage) {
     if (position < 1 || position > 24) return;
     Carte3D[position]->move(Carte3D[position]->x(), Carte3D[position]->y() + decalage);
+    dessinCarte3D[position].ry() += decalage / cadrage_.echelle;
 }
 
 void TfrmBelvane::cacherCartesEcart() {
@@ -182,7 +187,7 @@ void TfrmBelvane::activerCartesMain(bool actif) {
 
 void TfrmBelvane::placerCarteMain(int k, int gauche, int haut, const Carte& c, Curseur curseur) {
     if (k < 1 || k > 24) return;
-    placerCarte(Carte3D[k], gauche, haut, c, curseur);
+    placerCarte(Carte3D[k], dessinCarte3D[k], cadrage_, gauche, haut, c, curseur);
 }
 
 void TfrmBelvane::cacherChien() {
@@ -225,10 +230,10 @@ void TfrmBelvane::montrerOffrePoignee(bool doublePoignee, bool triplePoignee) {
     int i = 0;
     for (QPushButton* b : {PanelPoigneeSimple, PanelPoigneeDouble, PanelPoigneeTriple, PanelPoigneeAucune}) {
         if (b->isHidden()) continue;
-        b->move(b->x(), dessin(8 + i * 40));
+        placer(b, QRect(9, 8 + i * 40, 150, 34));
         ++i;
     }
-    PanelPoignee->resize(PanelPoignee->width(), dessin(10 + i * 40));
+    placer(PanelPoignee, QRect(313, 196, 168, 10 + i * 40));
     PanelPoignee->show();
     PanelPoignee->raise();
 }

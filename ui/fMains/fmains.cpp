@@ -29,11 +29,12 @@ QFrame* panneauCartes(QWidget* parent, const QString& nom) {
 
 }  // namespace
 
-TfrmMains::TfrmMains(Jeu& jeu, double facteur, QWidget* parent) : QDialog(parent), jeu_(jeu), facteur_(facteur) {
+TfrmMains::TfrmMains(Jeu& jeu, double facteur, QWidget* parent)
+    : QDialog(parent), jeu_(jeu), facteur_(echelleFenetre(facteur, tailleDessin(), nullptr)) {
     preparerDialogue(this, "frmMains");
-    const Disposition& d = jeu_.disposition;
-    const TaillePetiteCarte carte = taillePetiteCarte(d.echelleX, d.echelleY);
-    etat_.disposition = disposerMains(d.echelleX, d.echelleY, 1);
+    const double e = facteur_;
+    const TaillePetiteCarte carte = taillePetiteCarte(e, e);
+    etat_.disposition = disposerMains(e, e, 1);
 
     for (int s = 1; s <= 4; ++s) {
         PanelMain[s] = panneauCartes(this, QString("PanelMain") + nomsSieges[s]);
@@ -41,7 +42,7 @@ TfrmMains::TfrmMains(Jeu& jeu, double facteur, QWidget* parent) : QDialog(parent
         for (int k = 1; k <= 18; ++k) {
             auto* c = new PetiteCarte(PanelMain[s]);
             c->setObjectName(QString("CarteMain%1%2").arg(nomsSieges[s]).arg(k));
-            const Point p = positionCarteMain(d.echelleX, d.echelleY, k);
+            const Point p = positionCarteMain(e, e, k);
             c->setGeometry(p.x, p.y, carte.largeur, carte.hauteur);
             CarteMain[s][k] = c;
         }
@@ -52,14 +53,14 @@ TfrmMains::TfrmMains(Jeu& jeu, double facteur, QWidget* parent) : QDialog(parent
         p->resize(etat_.disposition.chienAvantEcart.largeur, etat_.disposition.chienAvantEcart.hauteur);
         titre = new Panneau(p, QColor(192, 192, 192));
         titre->setObjectName(legende);
-        titre->setFont(policeBoutons(arrondi(11 * d.echelleY)));
-        const Point premiere = positionCarteChien(d.echelleX, d.echelleY, 1);
-        titre->setGeometry(premiere.x, arrondi(2 * d.echelleY), p->width() - 2 * premiere.x,
-                           hauteurLegendeChien(d.echelleY) - arrondi(1 * d.echelleY));
+        titre->setFont(policeBoutons(arrondi(11 * e)));
+        const Point premiere = positionCarteChien(e, e, 1);
+        titre->setGeometry(premiere.x, arrondi(2 * e), p->width() - 2 * premiere.x,
+                           hauteurLegendeChien(e) - arrondi(1 * e));
         for (int i = 1; i <= 6; ++i) {
             cartes[i] = new PetiteCarte(p);
             cartes[i]->setObjectName(QString("Carte%1%2").arg(QString(nom).mid(5)).arg(i));
-            const Point pos = positionCarteChien(d.echelleX, d.echelleY, i);
+            const Point pos = positionCarteChien(e, e, i);
             cartes[i]->setGeometry(pos.x, pos.y, carte.largeur, carte.hauteur);
         }
         return p;
@@ -73,7 +74,7 @@ TfrmMains::TfrmMains(Jeu& jeu, double facteur, QWidget* parent) : QDialog(parent
     }
 
     const Zone& grille = etat_.disposition.grille;
-    const int marge = arrondi(6 * d.echelleX);
+    const int marge = arrondi(6 * e);
     const int h = dessin(30);
     const int haut = grille.bas();
     PanelMainsOK = new QPushButton(this);
@@ -103,6 +104,13 @@ TfrmMains::TfrmMains(Jeu& jeu, double facteur, QWidget* parent) : QDialog(parent
 
 int TfrmMains::dessin(double unites) const { return arrondi(unites * facteur_); }
 
+QSize TfrmMains::tailleDessin() {
+    // At scale 1: the hands and the dog panels, then the buttons, 30 high and
+    // 6 above the bottom edge.
+    const Zone grille = disposerMains(1, 1, 1).grille;
+    return QSize(grille.largeur, grille.bas() + 30 + 6);
+}
+
 QRect TfrmMains::rectangleImpression() { return rectanglePage(300, 300, 2400, 1575); }
 
 void TfrmMains::appliquerLangue(int langue) {
@@ -116,9 +124,8 @@ void TfrmMains::appliquerLangue(int langue) {
 }
 
 void TfrmMains::remplirMains() {
-    const Disposition& d = jeu_.disposition;
     const Donne& donne = jeu_.donne;
-    etat_ = ::remplirMains(donne, d.echelleX, d.echelleY);
+    etat_ = ::remplirMains(donne, facteur_, facteur_);
 
     for (int i = 1; i <= 6; ++i) CadreEcart[i]->hide();
     placer(PanelChienAvantEcart, etat_.disposition.chienAvantEcart);

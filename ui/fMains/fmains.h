@@ -18,7 +18,12 @@ struct Jeu;
 class TfrmMains : public QDialog {
     Q_OBJECT
 public:
+    // The window takes the screen's scale `facteur`, or less when it would not
+    // fit on the screen; the cards and the buttons follow that one scale.
     TfrmMains(Jeu& jeu, double facteur, QWidget* parent = nullptr);
+    double echelle() const { return facteur_; }
+    // The client area at scale 1.
+    static QSize tailleDessin();
 
     // Captions and hints in the language `langue`; the language switch calls
     // it by either name.

@@ -10,11 +10,11 @@
 #include "ui/revue/controles_revue.h"
 
 TfrmPliPrecedent::TfrmPliPrecedent(Jeu& jeu, double facteur, QWidget* parent)
-    : QDialog(parent), jeu_(jeu), facteur_(facteur) {
+    : QDialog(parent), jeu_(jeu), facteur_(echelleFenetre(facteur, QSize(302, 362), nullptr)) {
     preparerDialogue(this, "frmPliPrecedent");
-    const Disposition& d = jeu_.disposition;
-    const int l = d.largeurCarte;
-    const int h = d.hauteurCarte;
+    // The cards of the table's shape at this window's scale: 302 x 362 at scale 1.
+    const int l = dessin(90);
+    const int h = dessin(150);
     const int g = dessin(8);
     // A cross like the table's: South below North, East and West between them.
     const int milieu = g + arrondi((h + g) / 2.0);

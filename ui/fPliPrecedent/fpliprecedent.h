@@ -13,7 +13,10 @@ struct Jeu;
 class TfrmPliPrecedent : public QDialog {
     Q_OBJECT
 public:
+    // The window takes the screen's scale `facteur`, or less when it would not
+    // fit on the screen.
     TfrmPliPrecedent(Jeu& jeu, double facteur, QWidget* parent = nullptr);
+    double echelle() const { return facteur_; }
 
     // Captions and hints in the language `langue`; the language switch calls
     // it by either name.

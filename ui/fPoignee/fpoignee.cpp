@@ -12,6 +12,7 @@
 #include "flow/poignee.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/langue.h"
+#include "ui/revue/controles_revue.h"
 
 TfrmPoignee::TfrmPoignee(Jeu& jeu, double facteur, QWidget* parent)
     : QDialog(parent), jeu_(jeu), facteur_(facteur) {
@@ -23,10 +24,7 @@ TfrmPoignee::TfrmPoignee(Jeu& jeu, double facteur, QWidget* parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(0, 64, 128));
     setPalette(p);
-    QFont f = font();
-    f.setPixelSize(std::max(1, dessin(9 * 96.0 / 72.0)));
-    f.setBold(true);
-    setFont(f);
+    appliquerPolice();
 
     for (int k = 1; k <= 18; ++k) {
         CartePoignee[k] = new ImageCarte(this);
@@ -63,34 +61,54 @@ void TfrmPoignee::montrerFenetrePoignee(int largeur) {
     // The cards stand between one lift below the top (a chosen card) and their
     // lowest random place; the buttons sit one lift under them, at the left.
     const int basCartes = 2 * levee + arrondi(levee * 0.25) + d.hauteurCarte;
-    const int hautBoutons = basCartes + levee;
-    const int hauteurBouton = dessin(30);
-    const int ecart = dessin(8);
-    int gauche = levee;
+    const int hauteurBoutons = dessin(30) + 2 * levee;
+    const int largeurBoutons = 3 * dessin(160);
+    // The table's cards may make the window wider or taller than the screen
+    // (up to eighteen trumps): then everything in it is drawn smaller.
+    const QSize naturelle(std::max(largeur, largeurBoutons), basCartes + hauteurBoutons);
+    reduction_ = echelleFenetre(1.0, naturelle, screen() ? screen() : nullptr);
+    appliquerPolice();
+
+    for (int k = 1; k <= 18; ++k) placerImage(k);
+    const int hautBoutons = reduit(basCartes + levee);
+    const int hauteurBouton = reduit(dessin(30));
+    const int ecart = reduit(dessin(8));
+    int gauche = reduit(levee);
     for (QPushButton* b : {PanelBoutonParesseux, PanelOkPoignee, PanelAnnulerPoignee}) {
-        const int l = std::max(b == PanelOkPoignee ? dessin(70) : dessin(150), b->sizeHint().width() + dessin(16));
+        const int l = std::max(reduit(b == PanelOkPoignee ? dessin(70) : dessin(150)),
+                               b->sizeHint().width() + reduit(dessin(16)));
         b->setGeometry(gauche, hautBoutons, l, hauteurBouton);
         gauche += l + ecart;
     }
-    setFixedSize(std::max(largeur, gauche - ecart + levee), hautBoutons + hauteurBouton + levee);
-
-
-    if (const QScreen* ecran = screen()) {
-        const QRect zone = ecran->availableGeometry();
-        move(zone.center() - QPoint(width() / 2, height() / 2));
-    }
+    setFixedSize(std::max(reduit(largeur), gauche - ecart + reduit(levee)), hautBoutons + hauteurBouton + reduit(levee));
+    centrerSurEcran(this);
     show();
     raise();
     activateWindow();
+}
+
+int TfrmPoignee::reduit(double pixels) const { return arrondi(pixels * reduction_); }
+
+void TfrmPoignee::appliquerPolice() {
+    QFont f = font();
+    f.setPixelSize(std::max(1, reduit(dessin(9 * 96.0 / 72.0))));
+    f.setBold(true);
+    setFont(f);
+}
+
+void TfrmPoignee::placerImage(int k) {
+    const Disposition& d = jeu_.disposition;
+    const QPoint p = placeCarte_[k];
+    CartePoignee[k]->setGeometry(reduit(p.x()), reduit(p.y()), reduit(d.largeurCarte), reduit(d.hauteurCarte));
 }
 
 void TfrmPoignee::fermerFenetrePoignee() { hide(); }
 
 void TfrmPoignee::placerCartePoignee(int k, int gauche, int haut, const Carte& c) {
     if (k < 1 || k > 18) return;
-    const Disposition& d = jeu_.disposition;
     ImageCarte* image = CartePoignee[k];
-    image->setGeometry(gauche, haut, d.largeurCarte, d.hauteurCarte);
+    placeCarte_[k] = QPoint(gauche, haut);
+    placerImage(k);
     image->dessiner(c);
     image->show();
     image->raise();
@@ -102,7 +120,8 @@ void TfrmPoignee::cacherCartesPoignee() {
 
 void TfrmPoignee::deplacerCartePoignee(int k, int decalage) {
     if (k < 1 || k > 18) return;
-    CartePoignee[k]->move(CartePoignee[k]->x(), CartePoignee[k]->y() + decalage);
+    placeCarte_[k].ry() += decalage;
+    placerImage(k);
 }
 
 void TfrmPoignee::montrerOkPoignee(bool visible) { PanelOkPoignee->setVisible(visible); }

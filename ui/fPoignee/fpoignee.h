@@ -4,6 +4,7 @@
 // buttons. It shows what the handful routines tell it (its part of Vue) and
 // hands every click to them; the selection itself lives in jeu.poignee.
 #include <QDialog>
+#include <QPoint>
 
 #include "engine/table.h"
 #include "engine/vue.h"
@@ -32,11 +33,21 @@ public slots:
     // Escape and the window's close box cancel the handful.
     void reject() override;
 
+    // 1 while the window fits on the screen at the table's scale; less when
+    // it is drawn smaller to fit.
+    double reduction() const { return reduction_; }
+
 private:
     int dessin(double unites) const;
+    int reduit(double pixels) const;
+    void appliquerPolice();
+    // Card k at the place the handful routines gave it, reduced to fit.
+    void placerImage(int k);
 
     Jeu& jeu_;
     double facteur_;
+    double reduction_ = 1.0;
+    Table<QPoint, 1, 18> placeCarte_;
     Table<ImageCarte*, 1, 18> CartePoignee;
     QPushButton* PanelBoutonParesseux = nullptr;
     QPushButton* PanelOkPoignee = nullptr;

@@ -34,7 +34,7 @@ QString nombre(int n) { return QString::number(n); }
 }  // namespace
 
 TfrmScoreDetaille::TfrmScoreDetaille(Jeu& jeu, double facteur, QWidget* parent)
-    : QDialog(parent), jeu_(jeu), facteur_(facteur) {
+    : QDialog(parent), jeu_(jeu), facteur_(echelleFenetre(facteur, QSize(642, 492), nullptr)) {
     preparerDialogue(this, "frmScoreDetaille");
 
     panelPointsRealises = panneau("panelPointsRealises", xValeur, 4, lValeur, 41, couleurValeur, chiffres);

@@ -14,6 +14,7 @@
 #include "ui/cartes/cartes.h"
 #include "ui/fBelvane/fbelvane.h"
 #include "ui/langue.h"
+#include "ui/revue/controles_revue.h"
 
 namespace {
 
@@ -28,8 +29,10 @@ QString qs(Texte t) { return QString::fromStdString(texte(t, FRANCAIS)); }
 TfrmSplash::TfrmSplash(Jeu& jeu, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), jeu_(jeu) {
     setObjectName("frmSplash");
-    // 1. The 800-wide design at 96 dots per inch, scaled to this screen.
+    // 1. The design scaled to the screen's available area, one scale for both
+    //    axes, never so large that the splash would leave it.
     facteur_ = TfrmBelvane::facteurEcran(screen());
+    echelle_ = echelleFenetre(facteur_, QSize(440, 330), screen(), false);
     // 2. The year, the title, the registry key.
     jeu_.identite = composerIdentite(anneeVersion);
     setWindowTitle(QString::fromStdString(jeu_.identite.titreProgramme));
@@ -54,8 +57,10 @@ TfrmSplash::TfrmSplash(Jeu& jeu, QWidget* parent)
         auto* l = new QLabel(FrameSplash);
         l->setObjectName(nom);
         l->setGeometry(dessin(gauche), dessin(16), dessin(72), dessin(120));
-        l->setPixmap(imageCarte(couleur, valeur));
-        l->setScaledContents(true);
+        const double densite = devicePixelRatioF();
+        QPixmap image = imageCarte(couleur, valeur, QSize(arrondi(l->width() * densite), arrondi(l->height() * densite)));
+        image.setDevicePixelRatio(densite);
+        l->setPixmap(image);
         return l;
     };
     ImgLogo = logo("ImgLogo", 16, ATOUT, EXCUSE);
@@ -106,7 +111,7 @@ TfrmSplash::TfrmSplash(Jeu& jeu, QWidget* parent)
     show();
 }
 
-int TfrmSplash::dessin(double unites) const { return arrondi(unites * facteur_); }
+int TfrmSplash::dessin(double unites) const { return arrondi(unites * echelle_); }
 
 void TfrmSplash::PanelStartFrenchClick() { passerLaMain(FRANCAIS); }
 
@@ -114,11 +119,12 @@ void TfrmSplash::PanelStartEnglishClick() { passerLaMain(ANGLAIS); }
 
 void TfrmSplash::passerLaMain(int langue) {
     jeu_.options.langue = langue;
+    if (traductions_) traduireQt(*traductions_, langue);
     appliquerLangue(jeu_);
     appliquerOptions(jeu_);
     hide();
     if (principale_) {
-        principale_->showMaximized();
+        principale_->montrerFenetre();
         principale_->raise();
         principale_->activateWindow();
     }

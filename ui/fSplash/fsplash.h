@@ -8,17 +8,24 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QTranslator;
+class TfrmBelvane;
 struct Jeu;
 
 class TfrmSplash : public QWidget {
     Q_OBJECT
 public:
-    // Scaled by M / 800 of this screen (TfrmBelvane::facteurEcran), centred, shown.
+    // Scaled like every window from the screen's available area, centred, shown.
     explicit TfrmSplash(Jeu& jeu, QWidget* parent = nullptr);
 
     // The window that the language buttons show; created after the splash.
-    void attacherPrincipale(QWidget* frmBelvane) { principale_ = frmBelvane; }
+    void attacherPrincipale(TfrmBelvane* frmBelvane) { principale_ = frmBelvane; }
+    // Qt's own texts follow the language chosen here (see traduireQt).
+    void attacherTraductions(QTranslator* traductions) { traductions_ = traductions; }
+    // The screen's scale (TfrmBelvane::facteurEcran), which the other windows take.
     double facteur() const { return facteur_; }
+    // The splash's own scale: the screen's, or less if the splash would not fit.
+    double echelle() const { return echelle_; }
 
     void PanelStartFrenchClick();
     void PanelStartEnglishClick();
@@ -30,7 +37,9 @@ private:
 
     Jeu& jeu_;
     double facteur_;
-    QWidget* principale_ = nullptr;
+    double echelle_;
+    TfrmBelvane* principale_ = nullptr;
+    QTranslator* traductions_ = nullptr;
     QGroupBox* FrameSplash = nullptr;
     QLabel* ImgLogo = nullptr;
     QLabel* lblCompanyProduct = nullptr;

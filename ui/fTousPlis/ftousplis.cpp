@@ -24,17 +24,17 @@ QString qs(Texte t, int langue) { return QString::fromStdString(texte(t, langue)
 }  // namespace
 
 TfrmTousPlis::TfrmTousPlis(Jeu& jeu, double facteur, QWidget* parent)
-    : QDialog(parent), jeu_(jeu), facteur_(facteur), timerTousPlis(this) {
+    : QDialog(parent), jeu_(jeu), facteur_(echelleFenetre(facteur, tailleDessin(), nullptr)), timerTousPlis(this) {
     preparerDialogue(this, "frmTousPlis");
-    const Disposition& d = jeu_.disposition;
-    const TaillePetiteCarte carte = taillePetiteCarte(d.echelleX, d.echelleY);
+    const double e = facteur_;
+    const TaillePetiteCarte carte = taillePetiteCarte(e, e);
 
     for (int t = 1; t <= 18; ++t)
         for (int s = 1; s <= 4; ++s) {
             const int i = imagePli(t, s);
             CartePli[i] = new PetiteCarte(this);
             CartePli[i]->setObjectName(QString("CartePli%1").arg(i));
-            const Point p = positionCartePli(d.echelleX, d.echelleY, t, s);
+            const Point p = positionCartePli(e, e, t, s);
             CartePli[i]->setGeometry(p.x, p.y, carte.largeur, carte.hauteur);
         }
     // The frames come after the cards so that they are drawn over them.
@@ -44,8 +44,8 @@ TfrmTousPlis::TfrmTousPlis(Jeu& jeu, double facteur, QWidget* parent)
         CadrePli[t]->hide();
     }
 
-    const Zone grille = grilleTousPlis(d.echelleX, d.echelleY);
-    const int marge = arrondi(6 * d.echelleX);
+    const Zone grille = grilleTousPlis(e, e);
+    const int marge = arrondi(6 * e);
     const int haut = grille.bas() + dessin(2);
     const int h = dessin(30);
     const QSize carre(dessin(38), h);
@@ -107,6 +107,14 @@ TfrmTousPlis::TfrmTousPlis(Jeu& jeu, double facteur, QWidget* parent)
 
 int TfrmTousPlis::dessin(double unites) const { return arrondi(unites * facteur_); }
 
+QSize TfrmTousPlis::tailleDessin() {
+    // At scale 1: the 18 crosses, then the row of buttons (30 high, in a
+    // 36-high panel, 2 under the crosses and 6 above the bottom edge), which
+    // needs 482 across.
+    const Zone grille = grilleTousPlis(1, 1);
+    return QSize(std::max(grille.largeur, 482), grille.bas() + 2 + 36 + 6);
+}
+
 QRect TfrmTousPlis::rectangleImpression() { return rectanglePage(500, 500, 2500, 1780); }
 
 void TfrmTousPlis::appliquerLangue(int langue) {
@@ -122,9 +130,8 @@ void TfrmTousPlis::appliquerLangue(int langue) {
 }
 
 void TfrmTousPlis::remplirTousPlis() {
-    const Disposition& d = jeu_.disposition;
     const Donne& donne = jeu_.donne;
-    ::remplirTousPlis(etat_, donne, d.echelleX, d.echelleY);
+    ::remplirTousPlis(etat_, donne, facteur_, facteur_);
     for (int t = 1; t <= 18; ++t) {
         for (int s = 1; s <= 4; ++s) {
             CartePli[imagePli(t, s)]->dessiner(carteDuPli(donne, t, s));

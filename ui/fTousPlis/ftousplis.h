@@ -20,7 +20,12 @@ class TfrmTousPlis : public QDialog {
 public:
     // `facteur` scales the buttons and fonts of the 800-wide design; the cards
     // follow jeu.disposition's echelleX and echelleY.
+    // The window takes the screen's scale `facteur`, or less when it would not
+    // fit on the screen; the cards and the buttons follow that one scale.
     TfrmTousPlis(Jeu& jeu, double facteur, QWidget* parent = nullptr);
+    double echelle() const { return facteur_; }
+    // The client area at scale 1.
+    static QSize tailleDessin();
 
     // Captions and hints in the language `langue`; the language switch calls
     // it by either name.

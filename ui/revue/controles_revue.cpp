@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "engine/disposition.h"
 #include "flow/revue.h"
 #include "ui/cartes/cartes.h"
 #include "ui/fBelvane/controles.h"
@@ -22,8 +23,18 @@ void PetiteCarte::dessiner(const Carte& c) {
 void PetiteCarte::paintEvent(QPaintEvent*) {
     if (image_.isNull()) return;
     QPainter p(this);
-    // Natural size, so a small image shows the corner and not a shrunk card.
-    p.drawPixmap(0, 0, image_);
+    // The whole card at its natural size for this window's scale (three times
+    // the small image, as 90 x 150 is to 30 x 50), from the top-left corner:
+    // the small image shows the corner and not a shrunk card.
+    const double densite = devicePixelRatioF();
+    const QSize carte(3 * width(), 3 * height());
+    QPixmap nette = imageCarte(couleur_, valeur_, QSize(qRound(carte.width() * densite), qRound(carte.height() * densite)));
+    if (nette.isNull()) {
+        p.drawPixmap(0, 0, image_);
+        return;
+    }
+    nette.setDevicePixelRatio(densite);
+    p.drawPixmap(QRect(QPoint(0, 0), carte), nette);
 }
 
 CadreCarte::CadreCarte(QWidget* parent, const QColor& couleur) : QWidget(parent), couleur_(couleur) {
@@ -71,6 +82,19 @@ void BoutonCouleur::montrerCouleur(const QColor& c) {
     setIconSize(face.size());
 }
 
+double echelleFenetre(double facteur, QSize dessin, const QScreen* ecran, bool cadre) {
+    if (!ecran) ecran = QGuiApplication::primaryScreen();
+    if (!ecran || dessin.isEmpty()) return facteur;
+    // The title bar and borders that the desktop adds round a framed window,
+    // and a few pixels for the rounding of the scaled controls.
+    const int bordLargeur = cadre ? 16 : 0;
+    const int bordHauteur = cadre ? 44 : 0;
+    const QRect zone = ecran->availableGeometry();
+    const double place = echelleUniforme(zone.width() - bordLargeur - 4, zone.height() - bordHauteur - 4,
+                                         dessin.width(), dessin.height());
+    return place > 0 ? std::min(facteur, place) : facteur;
+}
+
 void placer(QWidget* w, const Zone& z) { w->setGeometry(z.gauche, z.haut, z.largeur, z.hauteur); }
 
 void colorerFond(QWidget* fenetre, Couleur c) {
@@ -84,7 +108,11 @@ void centrerSurEcran(QWidget* fenetre) {
     const QScreen* ecran = fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
     if (!ecran) return;
     const QRect zone = ecran->availableGeometry();
-    fenetre->move(zone.center() - QPoint(fenetre->width() / 2, fenetre->height() / 2));
+    QPoint coin = zone.center() - QPoint(fenetre->width() / 2, fenetre->height() / 2);
+    // A window larger than the area keeps its title bar and top-left corner on it.
+    coin.setX(std::max(coin.x(), zone.left()));
+    coin.setY(std::max(coin.y(), zone.top()));
+    fenetre->move(coin);
 }
 
 void preparerDialogue(QDialog* fenetre, const char* nom) {

@@ -9,6 +9,7 @@
 #include "engine/options.h"
 
 class QDialog;
+class QScreen;
 struct Zone;
 
 // A card bitmap drawn at its natural size from the top-left corner: on a
@@ -52,6 +53,11 @@ public:
     explicit BoutonCouleur(QWidget* parent);
     void montrerCouleur(const QColor& c);
 };
+
+// The scale of a window of `dessin` design pixels (its client area at scale 1):
+// `facteur`, the screen's scale, or less so that the window with its frame
+// (`cadre`: title bar and borders) lies wholly inside the screen's available area.
+double echelleFenetre(double facteur, QSize dessin, const QScreen* ecran, bool cadre = true);
 
 void placer(QWidget* w, const Zone& z);
 // The window's background.
