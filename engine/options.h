@@ -40,6 +40,9 @@ struct Options {
     std::int32_t optionRepartitionDonne = 0;
     Table<Table<std::int32_t, 1, 4>, 1, 3> highScoreChallenge;
     Table<Table<std::string, 1, 4>, 1, 3> nomHighScoreChallenge;
+    // The Expert level: 1 when the computers play as Expert. `niveau` then
+    // stays at 4, since the Expert plays the Pro rules until it samples.
+    std::uint8_t optionNiveauExpert = 0;
 
     // History of the deals: the deal's code shown on the result panel (0 gives
     // back the panel as it always was). Stored after the global scores.

@@ -379,6 +379,8 @@ const Entree catalogue[] = {
     {Texte::aideIntrouvable, "Introuvable : %1", "Not found: %1"},
     {Texte::conseilReste, "Conseil : les règles écartent toutes vos autres cartes.",
      "Hint: the rules set aside every other card you could play."},
+    // The Expert level.
+    {Texte::menuExpert, "&Expert", "&Expert"},
 };
 
 struct Index {

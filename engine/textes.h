@@ -87,6 +87,8 @@ enum class Texte {
     raisonPoignee, nomPique, nomCoeur, nomTrefle, nomCarreau, carteAs, carteValet, carteCavalier, carteDame,
     carteRoi, carteDe, carteAtout, cartePetit, carteExcuse, gagnePli, abandonTitre, abandonQuestion,
     aideTitre, aideRechercher, aideSommaire, aideIntrouvable, conseilReste,
+    // The Expert level.
+    menuExpert,
 };
 
 // The product title: the main window's caption and the title of its message boxes.

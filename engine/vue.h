@@ -32,6 +32,8 @@ enum class MenuOption {
     menuProposerPoignee, menuBarreOutils, menuBarreInfo, menuScoresGlobaux,
     // The open-cards analysis: time per deal, and its button on the result panel.
     menuAnalyseDixSecondes, menuAnalyseTrenteSecondes, menuAnalyseDeuxMinutes, menuBoutonAnalyse,
+    // The Expert level.
+    menuExpert,
 };
 // The parts of the main window that the options show or hide.
 enum class PanneauOption { evMaMain, PanneauScores, PanelDeductions, PanelBarreOutils, panelBarreInfo, boutonAnalyse };

@@ -6,7 +6,7 @@ the adaptive mode against plain "Pro" after a warm-up that tunes its weights.
 Writes the table as Markdown to stdout; the runs go one after the other.
 
     scripts/table_force.py [--duel build/tools/duel/belvane-duel] [--deals 50000]
-                           [--warmup 20000] [--seed 1] > docs/force.md
+                           [--warmup 20000] [--seed 1] [--deals-expert 5000] > docs/force.md
 """
 import argparse
 import re
@@ -14,14 +14,15 @@ import subprocess
 import sys
 import time
 
-NOMS = {0: "random", 1: "Débutant", 2: "Amateur", 3: "Bon", 4: "Pro"}
+NOMS = {0: "random", 1: "Débutant", 2: "Amateur", 3: "Bon", 4: "Pro", 5: "Expert"}
 
 # (a, b, adaptive a, warm-up): a against b.
 def lignes(warmup):
     contre_pro = [(a, 4, False, 0) for a in (0, 1, 2, 3, 4)]
     contre_debutant = [(a, 1, False, 0) for a in (0, 2, 3, 4, 1)]
     adaptatif = [(4, 4, True, warmup)]
-    return contre_pro + contre_debutant + adaptatif
+    expert = [(5, 4, False, 0)]
+    return contre_pro + contre_debutant + adaptatif + expert
 
 
 PREMIERE = re.compile(r"^(.*) against (.*): ([+-][0-9.]+) ± ([0-9.]+) points a deal")
@@ -66,12 +67,14 @@ def main():
     args.add_argument("--deals", type=int, default=50000)
     args.add_argument("--warmup", type=int, default=20000)
     args.add_argument("--seed", type=int, default=1)
+    # The Expert solves sampled deals for each of its last cards: far slower a deal.
+    args.add_argument("--deals-expert", type=int, default=5000)
     o = args.parse_args()
 
     rangs = []
     for a, b, adaptatif, warmup in lignes(o.warmup):
         debut = time.time()
-        r = duel(o.duel, a, b, adaptatif, warmup, o.deals, o.seed)
+        r = duel(o.duel, a, b, adaptatif, warmup, o.deals_expert if a == 5 else o.deals, o.seed)
         nom = NOMS[a] + (f" (adaptive, after {warmup} deals)" if adaptatif else "")
         rangs.append((nom, NOMS[b], r))
         print(f"{nom} against {NOMS[b]}: {r['moyenne']:+.1f} ± {r['demi']:.1f} "
@@ -84,7 +87,7 @@ def main():
     print("The gain is the change of the global scores of A's seats over the two plays, in")
     print("points a deal, with the half-width of its 95 % interval; the taker and defence")
     print("columns split it. Both sides play without the adaptive weights unless said.\n")
-    print(f"Seed {o.seed}, {o.deals} deals a row.\n")
+    print(f"Seed {o.seed}, {o.deals} deals a row ({o.deals_expert} for the Expert).\n")
     print("| A | against B | A's gain a deal | A as taker | A in defence | A's takers make | B's takers make | deals |")
     print("|---|---|---:|---:|---:|---:|---:|---:|")
     for nom, contre, r in rangs:

@@ -86,7 +86,9 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
            visiter("optionJeuAuClavier", o.optionJeuAuClavier) &&
            visiter("optionAnimationCartes", o.optionAnimationCartes) &&
            visiter("optionConfirmerAbandon", o.optionConfirmerAbandon) &&
-           visiter("optionReglesDuJeu", o.optionReglesDuJeu);
+           visiter("optionReglesDuJeu", o.optionReglesDuJeu) &&
+           // The Expert level.
+           visiter("optionNiveauExpert", o.optionNiveauExpert);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -356,6 +358,7 @@ void optionsParDefaut(Jeu& jeu) {
     o.optionAnimationCartes = 1;
     o.optionConfirmerAbandon = 1;
     o.optionReglesDuJeu = 1;
+    o.optionNiveauExpert = 0;
     for (int i = 1; i <= 3; ++i) {
         o.highScoreChallenge[i].remplir(300);
         o.nomHighScoreChallenge[i].remplir(nomParDefautChallenge);
@@ -382,7 +385,9 @@ void appliquerOptions(Jeu& jeu) {
     vue.couleurTableRonde(o.optionCouleurTableRonde);
     cocherParmi(vue, {menuForceDefense, menuForceNormale, menuForcePrise, menuForceGarde, menuForceGardeSans,
                       menuForceGardeContre}, o.optionForceMain, 1);
-    cocherParmi(vue, {menuDebutant, menuAmateur, menuBon, menuPro}, o.niveau, 1);
+    // The Expert plays at level 4 when it does not sample: its item replaces Pro's check mark.
+    if (o.optionNiveauExpert) vue.cocherMenu(menuExpert, true);
+    else cocherParmi(vue, {menuDebutant, menuAmateur, menuBon, menuPro}, o.niveau, 1);
     vue.cocherMenu(menuOptionNiveauAdaptatif, o.optionNiveauAdaptatif != 0);
     vue.cocherMenu(menuAtLeast, o.optionAuMoinsUneMainDePrise != 0);
 
@@ -436,7 +441,9 @@ void changerNiveau(Jeu& jeu, int n) {
         jeu.vue->message(titreProgramme, texte(Texte::niveauEnPleinePartie, jeu.options.langue));
         return;
     }
-    jeu.options.niveau = n;
+    // Level 5, the Expert, is Pro's level with the Expert's option on.
+    jeu.options.optionNiveauExpert = n == NIVEAU_MENU_EXPERT ? 1 : 0;
+    jeu.options.niveau = n == NIVEAU_MENU_EXPERT ? 4 : n;
     appliquerOptions(jeu);
     sauverOptions(jeu);
 }

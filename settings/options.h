@@ -22,7 +22,8 @@ void optionsParDefaut(Jeu& jeu);
 // Brings the window in line with the options: colours, check marks, panels,
 // and the intervals of the card and transition timers.
 void appliquerOptions(Jeu& jeu);
-// The level menu items (1 Débutant .. 4 Pro); refused while a trick is played.
+// The level menu items (1 Débutant .. 4 Pro, 5 Expert); refused while a trick is played.
+constexpr int NIVEAU_MENU_EXPERT = 5;
 void changerNiveau(Jeu& jeu, int n);
 // The deductions menu item and tool button.
 void basculerDeductions(Jeu& jeu);

@@ -46,6 +46,8 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     for (const char* nom : {"optionMarquerTour", "optionCartesJouables", "optionConseilCarte", "optionJeuAuClavier",
                             "optionAnimationCartes", "optionConfirmerAbandon", "optionReglesDuJeu"})
         v.push_back({nom, 1});
+    // The Expert level.
+    v.push_back({"optionNiveauExpert", 1});
     return v;
 }
 
@@ -108,6 +110,7 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     o.optionAnimationCartes = octet();
     o.optionConfirmerAbandon = octet();
     o.optionReglesDuJeu = octet();
+    o.optionNiveauExpert = octet();
 }
 
 // The first stored variable that differs between the two games, or "".
@@ -154,6 +157,7 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.optionAnimationCartes != y.optionAnimationCartes) return "optionAnimationCartes";
     if (x.optionConfirmerAbandon != y.optionConfirmerAbandon) return "optionConfirmerAbandon";
     if (x.optionReglesDuJeu != y.optionReglesDuJeu) return "optionReglesDuJeu";
+    if (x.optionNiveauExpert != y.optionNiveauExpert) return "optionNiveauExpert";
     return "";
 }
 

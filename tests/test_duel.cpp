@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "expert/expert.h"
 #include "engine/niveaux.h"
 #include "tools/duel/duel.h"
 
@@ -35,7 +36,7 @@ std::string donnes(const std::string& jsonl) {
 }  // namespace
 
 TEST(Duel, ArgumentsRefuses) {
-    const std::string horsNiveaux = std::to_string(NIVEAU_MAX + 1);
+    const std::string horsNiveaux = std::to_string(NIVEAU_EXPERT + 1);
     struct Cas { const char* quoi; std::vector<const char*> args; };
     const Cas cas[] = {
         {"no level B", {"--a", "4", "--deals", "3"}},

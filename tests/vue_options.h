@@ -83,7 +83,7 @@ private:
     static const std::vector<Groupe>& groupesRadio() {
         using enum MenuOption;
         static const std::vector<Groupe> g = {
-            {menuDebutant, menuAmateur, menuBon, menuPro},
+            {menuDebutant, menuAmateur, menuBon, menuPro, menuExpert},
             {menuForceDefense, menuForceNormale, menuForcePrise, menuForceGarde, menuForceGardeSans,
              menuForceGardeContre},
             {menuEscargot, menuLent, menuNormal, menuRapide, menuInstantane},

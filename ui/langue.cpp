@@ -90,6 +90,7 @@ const Place places[] = {
     {"frmBelvane", "menuAmateur", Ou::Legende, Texte::menuAmateur},
     {"frmBelvane", "menuBon", Ou::Legende, Texte::menuBon},
     {"frmBelvane", "menuPro", Ou::Legende, Texte::menuPro},
+    {"frmBelvane", "menuExpert", Ou::Legende, Texte::menuExpert},
     {"frmBelvane", "menuOptionNiveauAdaptatif", Ou::Legende, Texte::menuOptionNiveauAdaptatif},
     {"frmBelvane", "menuForce", Ou::Legende, Texte::menuForce},
     {"frmBelvane", "menuForceNormale", Ou::Legende, Texte::menuForceNormale},

@@ -181,7 +181,7 @@ TEST_F(FenetreBelvane, FunctionKeysOfTheMenus) {
 
 TEST_F(FenetreBelvane, RadioGroupsHoldEachSubmenusItems) {
     const std::pair<const char*, QStringList> groupes[] = {
-        {"groupeNiveau", {"menuDebutant", "menuAmateur", "menuBon", "menuPro"}},
+        {"groupeNiveau", {"menuDebutant", "menuAmateur", "menuBon", "menuPro", "menuExpert"}},
         {"groupeForce",
          {"menuForceNormale", "menuForcePrise", "menuForceGarde", "menuForceGardeSans", "menuForceGardeContre",
           "menuForceDefense"}},

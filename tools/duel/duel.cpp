@@ -1,12 +1,16 @@
 #include "tools/duel/duel.h"
 
+#include <algorithm>
 #include <chrono>
+#include <memory>
+#include <random>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
 
 #include "engine/jeu.h"
 #include "engine/niveaux.h"
+#include "expert/expert.h"
 #include "flow/deroulement.h"
 #include "flow/minuteurs_manuels.h"
 #include "scoring/score.h"
@@ -48,13 +52,13 @@ struct Partie {
 };
 
 Partie jouerLigne(const Jeu& prepare, const MinuteursManuels& minuteursPrepares, NiveauSiege preneur,
-                  NiveauSiege defense) {
+                  NiveauSiege defense, const std::shared_ptr<Expert>& expert) {
     Jeu jeu = prepare;
     MinuteursManuels minuteurs = minuteursPrepares;
     jeu.minuteurs = &minuteurs;
     NiveauxSieges niveaux;
     for (int s = 1; s <= 4; ++s) niveaux[s] = s == jeu.donne.preneur ? preneur : defense;
-    installerNiveauxSieges(jeu, niveaux);
+    installerNiveauxSiegesExpert(jeu, niveaux, expert);
     Controleur sansControle;
     Partie p;
     p.jouee = jouerDonneAutomatique(jeu, minuteurs, sansControle) == IssueDonne::Jouee;
@@ -71,7 +75,7 @@ void compter(Contrats& c, const Partie& p) {
 }
 
 std::string nomJoueur(int niveau, bool adaptatif) {
-    std::string nom = nomNiveauOutil(niveau);
+    std::string nom = niveau == NIVEAU_EXPERT ? "Expert" : nomNiveauOutil(niveau);
     if (adaptatif) nom += " (adaptive)";
     return nom;
 }
@@ -102,7 +106,8 @@ std::string ligneContrats(const std::string& qui, const Contrats& c) {
 std::string usageDuel() {
     return "usage: belvane-duel --a X --b Y --deals N [--seed S] [--adaptive-a on|off] [--adaptive-b on|off]\n"
            "                    [--warmup N] [--jsonl]\n"
-           "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + "\n"
+           "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
+           std::to_string(NIVEAU_EXPERT) + " Expert\n"
            "                         (random plays a uniformly random legal card)\n"
            "  --deals N              deals to measure (1 or more); deals everybody passed are skipped\n"
            "  --seed S               reproducible run: the clock behind each reseed follows S\n"
@@ -120,7 +125,7 @@ std::string usageDuel() {
 
 bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p, std::string& erreur) {
     bool aDonne = false, bDonne = false, dealsDonne = false;
-    const std::string niveaux = "a number from 0 to " + std::to_string(NIVEAU_MAX);
+    const std::string niveaux = "a number from 0 to " + std::to_string(NIVEAU_EXPERT);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const char* suivant = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -128,7 +133,7 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
         if (arg == "--help" || arg == "-h") {
             p.aide = true;
         } else if (arg == "--a" || arg == "--b") {
-            if (!lireEntier(suivant, 0, NIVEAU_MAX, v)) {
+            if (!lireEntier(suivant, 0, NIVEAU_EXPERT, v)) {
                 erreur = arg + " takes " + niveaux;
                 return false;
             }
@@ -193,13 +198,15 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     jeu.finDeDonne = finDeDonne;
     optionsParDefaut(jeu);  // in memory only: nothing is saved
 
+    // The Expert seats' own generator follows the seed too.
+    auto expert = std::make_shared<Expert>(p.seed ? *p.seed : std::random_device{}());
     const NiveauSiege a{p.a, p.adaptatifA};
     const NiveauSiege b{p.b, p.adaptatifB};
 
     if (p.warmup > 0) {
         NiveauxSieges tous;
         tous.remplir(a);
-        installerNiveauxSieges(jeu, tous);
+        installerNiveauxSiegesExpert(jeu, tous, expert);
         Controleur sansControle;
         for (long long joues = 0; joues < p.warmup;) {
             nouvelleDonne(jeu, 0);
@@ -224,8 +231,8 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
             r.erreur = "deal " + std::to_string(n) + " stalled before its first card";
             return r;
         }
-        const Partie aPrend = jouerLigne(jeu, minuteurs, a, b);
-        const Partie bPrend = jouerLigne(jeu, minuteurs, b, a);
+        const Partie aPrend = jouerLigne(jeu, minuteurs, a, b, expert);
+        const Partie bPrend = jouerLigne(jeu, minuteurs, b, a, expert);
         if (!aPrend.jouee || !bPrend.jouee) {
             r.erreur = "deal " + std::to_string(n) + " stalled";
             return r;
@@ -254,6 +261,8 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
         ++n;
     }
     r.secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+    r.secondesExpert = expert->secondes;
+    r.echantillonsExpert = expert->echantillons;
     return r;
 }
 
@@ -266,6 +275,18 @@ std::string rapportDuel(const ParametresDuel& p, const ResultatDuel& r) {
     t += "  in defence: " + signe(r.defense.moyenne(), r.defense.demiLargeur()) + "\n";
     t += ligneContrats(a, r.contratsA);
     t += ligneContrats(b, r.contratsB);
+    if (!r.secondesExpert.empty()) {
+        std::vector<double> s = r.secondesExpert;
+        std::sort(s.begin(), s.end());
+        const auto rang = [&](double q) { return s[static_cast<std::size_t>(q * static_cast<double>(s.size() - 1))]; };
+        char ligne[200];
+        std::snprintf(ligne, sizeof ligne,
+                      "  Expert: %zu cards chosen by sampling, %.1f samples a card, %.1f ms median, %.1f ms p95, "
+                      "%.1f ms max\n",
+                      s.size(), static_cast<double>(r.echantillonsExpert) / static_cast<double>(s.size()),
+                      1000 * rang(0.5), 1000 * rang(0.95), 1000 * s.back());
+        t += ligne;
+    }
     char fin[128];
     std::snprintf(fin, sizeof fin, "deals: %lld, warm-up: %lld, seconds: %.3f\n", r.ecart.n(), p.warmup,
                   r.secondes);

@@ -8,11 +8,12 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/table.h"
 
 struct ParametresDuel {
-    int a = 4;  // 0 random, 1 Débutant .. 4 Pro
+    int a = 4;  // 0 random, 1 Débutant .. 4 Pro, 5 Expert
     int b = 1;
     long long deals = 1;
     std::optional<std::uint64_t> seed;
@@ -51,6 +52,9 @@ struct ResultatDuel {
     Contrats contratsA;  // A taking
     Contrats contratsB;  // B taking
     double secondes = 0.0;
+    // Level 5: the time of each card it chose by sampling, and the samples solved.
+    std::vector<double> secondesExpert;
+    long long echantillonsExpert = 0;
     std::string erreur;  // a deal that stalled: the duel stops there
 };
 

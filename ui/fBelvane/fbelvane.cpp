@@ -14,7 +14,9 @@
 #include "engine/arrondi.h"
 #include "engine/jeu.h"
 #include "ui/fBelvane/aides_table.h"
+#include "flow/deroulement.h"
 #include "ui/fBelvane/controles.h"
+#include "ui/fBelvane/penseur_expert.h"
 #include "ui/fMains/fmains.h"
 #include "ui/fPliPrecedent/fpliprecedent.h"
 #include "ui/fScoreDetaille/fscoredetaille.h"
@@ -42,6 +44,9 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
       TimerTransition(this),
       timerTousPlis(this) {
     setObjectName("frmBelvane");
+    // When an Expert seat has thought, its card is played as the card timer would have.
+    penseur_ = std::make_unique<PenseurExpert>(this, [this] { declencherMinuteur(jeu_, Minuteur::TimerEntreCarte); });
+    jeu_.choixOrdinateur = [this](Jeu& j, int siege) { penseur_->choisir(j, siege); };
     setWindowTitle("BELVANE 2010");
     cadrage_.echelle = facteur;
     policeDessin(this, 8);
@@ -115,6 +120,8 @@ TfrmBelvane::~TfrmBelvane() {
     if (jeu_.vue == this) jeu_.vue = &vueNulle();
     if (jeu_.minuteurs == this) jeu_.minuteurs = &minuteursNuls();
     if (historique_) jeu_.donneTerminee = nullptr;
+    jeu_.choixOrdinateur = nullptr;
+    penseur_.reset();
 }
 
 AidesTable* TfrmBelvane::aides() const { return aides_; }

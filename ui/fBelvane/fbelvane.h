@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "engine/disposition.h"
+#include <memory>
 
 #include "engine/table.h"
 #include "engine/vue.h"
@@ -36,6 +37,7 @@ class TfrmPliPrecedent;
 class TfrmScoreDetaille;
 class TfrmTousPlis;
 class TfrmAnalyse;
+class PenseurExpert;
 struct Jeu;
 
 class TfrmBelvane : public QMainWindow, public Vue, public Minuteurs {
@@ -51,6 +53,8 @@ public:
     // The one scale of an 800 x 600 design on this screen's available area
     // (panels and task bar left out): min(width / 800, height / 600).
     static double facteurEcran(const QScreen* ecran);
+    // The Expert computers' thinking, off the window's thread.
+    PenseurExpert& penseur() { return *penseur_; }
     double facteur() const { return facteur_; }
 
     // The table's geometry, recomputed from the client size at every resize.
@@ -284,6 +288,7 @@ private:
     bool maximiseAvantPleinEcran_ = true;
 
     QWidget* centre_ = nullptr;
+    std::unique_ptr<PenseurExpert> penseur_;
     TfrmPliPrecedent* frmPliPrecedent_ = nullptr;
     TfrmMains* frmMains_ = nullptr;
     TfrmScoreDetaille* frmScoreDetaille_ = nullptr;
@@ -376,6 +381,7 @@ private:
     Table<QAction*, 1, 3> menuTempsAnalyseItems;  // menuAnalyseDixSecondes .. menuAnalyseDeuxMinutes
     QAction* menuBoutonAnalyse = nullptr;
     Table<QAction*, 1, 4> menuNiveau;     // menuDebutant .. menuPro
+    QAction* menuExpert = nullptr;
     QAction* menuOptionNiveauAdaptatif = nullptr;
     Table<QAction*, 1, 6> menuForceMain;  // menuForceDefense .. menuForceGardeContre
     QAction* menuAtLeast = nullptr;

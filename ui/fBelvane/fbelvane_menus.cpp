@@ -11,8 +11,10 @@
 #include "engine/jeu.h"
 #include "engine/textes.h"
 #include "flow/deroulement.h"
+#include "settings/options.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
+#include "ui/fBelvane/penseur_expert.h"
 #include "ui/langue.h"
 
 namespace {
@@ -92,6 +94,9 @@ void TfrmBelvane::creerMenus() {
         niveaux->addAction(menuNiveau[n]);
         connect(menuNiveau[n], &QAction::triggered, this, [this, n] { niveauClick(n); });
     }
+    menuExpert = article(menuLevel, "menuExpert", true);
+    niveaux->addAction(menuExpert);
+    connect(menuExpert, &QAction::triggered, this, [this] { niveauClick(NIVEAU_MENU_EXPERT); });
     menuLevel->addSeparator();
     menuOptionNiveauAdaptatif = article(menuLevel, "menuOptionNiveauAdaptatif", true);
     connect(menuOptionNiveauAdaptatif, &QAction::triggered, this, &TfrmBelvane::menuOptionNiveauAdaptatifClick);
@@ -221,7 +226,14 @@ void TfrmBelvane::creerMinuteurs() {
         l.timer->setObjectName(l.nom);
         l.timer->setSingleShot(true);
         const Minuteur m = l.m;
-        connect(l.timer, &QTimer::timeout, this, [this, m] { declencherMinuteur(jeu_, m); });
+        connect(l.timer, &QTimer::timeout, this, [this, m] {
+            // An Expert seat about to sample thinks first; its card comes when it is done.
+            if (m == Minuteur::TimerEntreCarte && penseur_->doitPenser(jeu_)) {
+                penseur_->lancer(jeu_);
+                return;
+            }
+            declencherMinuteur(jeu_, m);
+        });
     }
     TimerEnchere.setInterval(10);
     TimerEntreCarte.setInterval(100);
@@ -243,7 +255,11 @@ const QTimer& TfrmBelvane::minuteur(Minuteur m) const { return const_cast<TfrmBe
 
 void TfrmBelvane::armer(Minuteur m, int millisecondes) { minuteur(m).start(std::max(0, millisecondes)); }
 
-void TfrmBelvane::arreter(Minuteur m) { minuteur(m).stop(); }
+void TfrmBelvane::arreter(Minuteur m) {
+    // Stopping the card timer (a new deal, the deal played again) ends a thinking in progress.
+    if (m == Minuteur::TimerEntreCarte && penseur_) penseur_->annuler();
+    minuteur(m).stop();
+}
 
 bool TfrmBelvane::estArme(Minuteur m) const { return minuteur(m).isActive(); }
 

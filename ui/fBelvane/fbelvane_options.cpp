@@ -50,6 +50,7 @@ QAction* TfrmBelvane::actionMenu(MenuOption m) const {
         case menuAnalyseTrenteSecondes: return menuTempsAnalyseItems[2];
         case menuAnalyseDeuxMinutes: return menuTempsAnalyseItems[3];
         case menuBoutonAnalyse: return this->menuBoutonAnalyse;
+        case menuExpert: return this->menuExpert;
     }
     return nullptr;
 }

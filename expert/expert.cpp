@@ -1,0 +1,116 @@
+#include "expert/expert.h"
+
+#include <chrono>
+#include <limits>
+
+#include "engine/choix.h"
+#include "engine/jeu.h"
+
+namespace {
+
+// Among cards of equal average the cheapest is kept: fewer points, then the lower card.
+bool moinsChere(const Carte& a, const Carte& b) {
+    if (pointsCarte(a) != pointsCarte(b)) return pointsCarte(a) < pointsCarte(b);
+    if (estAtout(a) != estAtout(b)) return !estAtout(a);
+    return a.valeur < b.valeur;
+}
+
+}  // namespace
+
+ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpert& reglages, Solveur& solveur,
+                                   std::mt19937_64& generateur, const std::atomic<bool>* arret) {
+    using Horloge = std::chrono::steady_clock;
+    const auto debut = Horloge::now();
+    const auto ecoule = [&] { return std::chrono::duration<double>(Horloge::now() - debut).count(); };
+    ChoixExpert choix;
+    // The side's total of the taker's score over the samples, card by card.
+    std::array<double, NB_CARTES> somme{};
+    std::array<bool, NB_CARTES> jouable{};
+    const double signe = savoir.siege == savoir.preneur ? 1.0 : -1.0;
+    for (int k = 0; k < reglages.echantillons; ++k) {
+        if (arret && arret->load()) return {};
+        const double reste = reglages.secondes - ecoule();
+        if (reste <= 0) break;
+        Position p;
+        if (!tirerDonne(savoir, generateur, p)) break;
+        const ValeursCartes v = solveur.evaluerCartes(p, Budget{reste, 0, arret});
+        if (arret && arret->load()) return {};
+        bool complet = v.nb > 0;
+        for (int i = 0; i < v.nb; ++i) complet = complet && v.cartes[static_cast<std::size_t>(i)].exact;
+        if (!complet) break;  // out of time: the samples solved so far decide
+        for (int i = 0; i < v.nb; ++i) {
+            const ValeurCarte& c = v.cartes[static_cast<std::size_t>(i)];
+            const std::size_t n = static_cast<std::size_t>(numeroCarte(c.carte));
+            jouable[n] = true;
+            somme[n] += signe * c.borneBasse;
+        }
+        choix.echantillons += 1;
+    }
+    choix.secondes = ecoule();
+    if (choix.echantillons == 0) return choix;
+    double meilleure = -std::numeric_limits<double>::infinity();
+    for (int n = 0; n < NB_CARTES; ++n) {
+        const std::size_t i = static_cast<std::size_t>(n);
+        if (!jouable[i]) continue;
+        const Carte c = carteNumero(n);
+        if (somme[i] > meilleure || (somme[i] == meilleure && moinsChere(c, choix.carte))) {
+            meilleure = somme[i];
+            choix.carte = c;
+        }
+    }
+    choix.choisi = true;
+    return choix;
+}
+
+bool expertEchantillonne(const Jeu& jeu, int siege, const ReglagesExpert& reglages) {
+    const Donne& d = jeu.donne;
+    if (siege < 1 || siege > 4 || d.preneur < 1 || d.preneur > 4) return false;
+    if (d.numeroPli < 1 || d.numeroPli > 18) return false;
+    return 18 - d.numeroPli + 1 <= reglages.plisRestants;
+}
+
+bool imposerCarteExpert(Jeu& jeu, int siege, const Carte& c) {
+    Table<int, 1, 18>& jouable = jeu.donne.jouable[siege];
+    const Main& main = jeu.donne.mainJoueur[siege];
+    int slot = 0;
+    for (int i = 1; i <= 18 && slot == 0; ++i)
+        if (jouable[i] == 1 && main[i].enMain && main[i].memeCarte(c)) slot = i;
+    if (slot == 0) return false;
+    jouable.remplir(0);
+    jouable[slot] = 1;
+    return true;
+}
+
+namespace {
+
+// The sampled choice, when the moment has come and a card was found.
+bool imposerChoixEchantillonne(Jeu& jeu, int siege, Expert& expert) {
+    if (!expertEchantillonne(jeu, siege, expert.reglages)) return false;
+    const ChoixExpert choix =
+        choisirParEchantillons(savoirDuSiege(jeu, siege), expert.reglages, expert.solveur, expert.generateur);
+    if (!choix.choisi) return false;
+    expert.secondes.push_back(choix.secondes);
+    expert.echantillons += choix.echantillons;
+    return imposerCarteExpert(jeu, siege, choix.carte);
+}
+
+}  // namespace
+
+void choisirCarteExpert(Jeu& jeu, int siege, Expert& expert) {
+    if (!imposerChoixEchantillonne(jeu, siege, expert)) choisirCarte(jeu, siege);
+}
+
+void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::shared_ptr<Expert> expert) {
+    NiveauxSieges pro = niveaux;
+    Table<bool, 1, 4> estExpert;
+    for (int s = 1; s <= 4; ++s) {
+        estExpert[s] = niveaux[s].niveau == NIVEAU_EXPERT;
+        if (estExpert[s]) pro[s].niveau = 4;
+    }
+    installerNiveauxSieges(jeu, pro);
+    auto regles = jeu.choixOrdinateur;
+    jeu.choixOrdinateur = [regles, estExpert, expert](Jeu& j, int siege) {
+        if (estExpert[siege] && imposerChoixEchantillonne(j, siege, *expert)) return;
+        regles(j, siege);
+    };
+}

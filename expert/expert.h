@@ -1,0 +1,64 @@
+#pragma once
+// The Expert level: the Pro rules while many tricks remain, then, for each
+// card, deals the cards the seat cannot see at random consistently with what
+// it knows, solves each sampled deal open and plays the card that does best on
+// average for its own side. Its bids and discard are the game's.
+//
+// An Expert owns its random generator (never the game's, so the game's draws
+// stay as they are) and its solver; it serves one thread at a time.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "engine/niveaux.h"
+#include "expert/savoir.h"
+#include "solveur/solveur.h"
+
+struct Jeu;
+
+constexpr int NIVEAU_EXPERT = 5;
+
+struct ReglagesExpert {
+    // Sampling from the trick at which this many tricks are left, this one included.
+    int plisRestants = 5;
+    int echantillons = 20;
+    // The whole card's thinking stops at this time; one second at most.
+    double secondes = 0.8;
+};
+
+struct ChoixExpert {
+    bool choisi = false;  // false: stopped, or no sample could be solved
+    Carte carte;
+    int echantillons = 0;  // sampled deals solved
+    double secondes = 0;
+};
+
+// Decides from what the seat knows only. `arret` (may be null) stops it at once.
+ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpert& reglages, Solveur& solveur,
+                                   std::mt19937_64& generateur, const std::atomic<bool>* arret = nullptr);
+
+// The seat decides by sampling at this moment of the deal.
+bool expertEchantillonne(const Jeu& jeu, int siege, const ReglagesExpert& reglages);
+
+// Keeps only `c` playable for the seat; false when it is not playable.
+bool imposerCarteExpert(Jeu& jeu, int siege, const Carte& c);
+
+struct Expert {
+    explicit Expert(std::uint64_t graine, ReglagesExpert r = {}) : reglages(r), generateur(graine) {}
+    ReglagesExpert reglages;
+    Solveur solveur{16};
+    std::mt19937_64 generateur;
+    // Every sampled choice made, for the tools' reports.
+    std::vector<double> secondes;
+    long long echantillons = 0;
+};
+
+// The card choice of an Expert seat, on the calling thread: the Pro rules
+// (at the seat's adaptive mode in force), or the sampled choice.
+void choisirCarteExpert(Jeu& jeu, int siege, Expert& expert);
+
+// Seats `niveaux` at the table as installerNiveauxSieges does, level 5
+// included: its seats play as `expert`.
+void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::shared_ptr<Expert> expert);
