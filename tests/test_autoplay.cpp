@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "engine/niveaux.h"
 #include "tools/autoplay/autoplay.h"
 
@@ -123,7 +125,8 @@ int somme(const std::string& scores) {
 }  // namespace
 
 TEST(Autoplay, LeMagasinGardeLesScoresDUneExecutionALAutre) {
-    const std::string fichier = testing::TempDir() + "/autoplay_magasin.conf";
+    // A name of this run's own: two suites running at once must not share a store (one game per store).
+    const std::string fichier = testing::TempDir() + "/autoplay_magasin_" + std::to_string(getpid()) + ".conf";
     std::remove(fichier.c_str());
     const std::string premiere = executer({"--deals", "40", "--seed", "3", "--jsonl", "--store", fichier.c_str()});
     const std::string apres40 = derniersScores(premiere);
