@@ -178,11 +178,13 @@ std::map<int, std::set<int>> reglesParSiege(const std::string& sortie) {
 
 TEST(Autoplay, NiveauxParSiegeRefuses) {
     const std::string horsNiveaux = std::to_string(NIVEAU_MAX + 1);
+    // Named, so that its characters outlive the table of cases that points at them.
+    const std::string niveauxHorsLimite = "4,4,4," + horsNiveaux;
     struct Cas { const char* quoi; std::vector<const char*> args; };
     const Cas cas[] = {
         {"three levels", {"--deals", "2", "--levels", "4,4,4"}},
         {"five levels", {"--deals", "2", "--levels", "4,4,4,4,4"}},
-        {"a level above the last", {"--deals", "2", "--levels", ("4,4,4," + horsNiveaux).c_str()}},
+        {"a level above the last", {"--deals", "2", "--levels", niveauxHorsLimite.c_str()}},
         {"a negative level", {"--deals", "2", "--levels", "-1,4,4,4"}},
         {"an empty level", {"--deals", "2", "--levels", "4,,4,4"}},
         {"a trailing comma", {"--deals", "2", "--levels", "4,4,4,4,"}},
