@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "solveur/bornes.h"
 #include "solveur/solveur.h"
 
 namespace {
@@ -513,10 +514,22 @@ struct Solveur::Impl {
         if (e.nbPli == 0) {
             base = e.pointsPreneur + ctx.pointsChien;
             const int b = e.boutsPreneur + ctx.boutsChien;
-            const Reste r = reste(e);
-            const int haute = base + r.pointsMax - seuil[std::clamp(b + r.boutsMax, 0, 3)][r.petit ? 1 : 0];
+            Mains mains;
+            std::memcpy(mains.main, e.main, sizeof mains.main);
+            mains.preneur = ctx.preneur;
+            mains.entameur = e.entameur;
+            mains.plis = e.pliRestants;
+            mains.pointsEnMain = e.pointsEnMain;
+            // What each side can make sure of bounds the margin.
+            const auto margeDe = [&](const Garantie& g) {
+                return base + g.points - seuil[std::clamp(b + g.bouts, 0, 3)][g.petitAuBout];
+            };
+            Garantie g[MAX_GARANTIES];
+            int haute = INFINI;
+            for (int i = 0, k = garantiesDefense(mains, g); i < k; ++i) haute = std::min(haute, margeDe(g[i]));
             if (haute <= alpha) return haute;
-            const int basse = base + r.pointsMin - seuil[std::clamp(b + r.boutsMin, 0, 3)][r.petit ? 2 : 0];
+            int basse = -INFINI;
+            for (int i = 0, k = garantiesPreneur(mains, g); i < k; ++i) basse = std::max(basse, margeDe(g[i]));
             if (basse >= beta) return basse;
             cle = cleTable(e);
             if (const Entree* t = chercherEntree(cle)) {

@@ -1,0 +1,254 @@
+// What each side can make sure of from the cards still held. Each guarantee
+// below comes with the way of playing that secures it and why it holds
+// against any play of the other side.
+#include "solveur/bornes.h"
+
+#include <algorithm>
+
+#include "engine/carte.h"
+
+namespace {
+
+constexpr std::uint32_t EXCUSE_BIT = 1u;
+constexpr std::uint32_t PETIT_BIT = 1u << PETIT;
+constexpr std::uint32_t VINGT_ET_UN_BIT = 1u << VINGT_ET_UN;
+
+struct TablePoints {
+    std::uint8_t p[5][32]{};
+    constexpr TablePoints() {
+        for (int v = 0; v < 32; ++v) p[ATOUT][v] = v == EXCUSE || v == PETIT || v == VINGT_ET_UN ? 9 : 1;
+        for (int c = PIQUE; c <= CARREAU; ++c)
+            for (int v = 0; v < 32; ++v)
+                p[c][v] = v == ROI ? 9 : v == DAME ? 7 : v == CAVALIER ? 5 : v == VALET ? 3 : 1;
+    }
+};
+constexpr TablePoints points{};
+
+int pointsMasque(int c, std::uint32_t m) {
+    int n = 0;
+    for (; m; m &= m - 1) n += points.p[c][__builtin_ctz(m)];
+    return n;
+}
+
+int nombre(std::uint32_t m) { return __builtin_popcount(m); }
+
+// The cards of a above every card of b.
+std::uint32_t dessus(std::uint32_t a, std::uint32_t b) { return b ? a & ~((2u << (31 - __builtin_clz(b))) - 1) : a; }
+
+// The two sides' hands at a glance.
+struct Vue {
+    const Mains& m;
+    int preneur;
+    std::uint32_t atoutsPreneur;  // trumps, the Excuse apart
+    std::uint32_t atoutsDefense;
+    std::uint32_t tousAtouts;     // the Excuse included
+    bool petitEnJeu;
+    bool excusePreneur;
+    bool excuseDefense;
+    int total;                    // half-points of every card held
+
+    explicit Vue(const Mains& mains) : m(mains), preneur(mains.preneur) {
+        atoutsPreneur = m.main[preneur][ATOUT] & ~EXCUSE_BIT;
+        atoutsDefense = 0;
+        tousAtouts = 0;
+        total = m.pointsEnMain;
+        for (int s = 0; s < 4; ++s) {
+            tousAtouts |= m.main[s][ATOUT];
+            if (s != preneur) atoutsDefense |= m.main[s][ATOUT];
+        }
+        atoutsDefense &= ~EXCUSE_BIT;
+        petitEnJeu = tousAtouts & PETIT_BIT;
+        excusePreneur = m.main[preneur][ATOUT] & EXCUSE_BIT;
+        excuseDefense = (tousAtouts & EXCUSE_BIT) && !excusePreneur;
+    }
+};
+
+// Whatever either side plays:
+// - the 21 always wins its trick;
+// - a taker's trump above every trump of the defence wins its trick, with at
+//   least a half-point from each of the three other cards (an Excuse played
+//   to it leaves one half-point to the winner);
+// - before the last trick the Excuse's holder can play it at once and keep
+//   it with its oudler, 8 of its 9 half-points at least.
+Garantie sursPreneur(const Vue& v) {
+    Garantie g;
+    g.source = SOURCE_SURES;
+    const std::uint32_t maitres = dessus(v.atoutsPreneur, v.atoutsDefense);
+    g.points = pointsMasque(ATOUT, maitres) + 3 * nombre(maitres);
+    g.bouts = (v.atoutsPreneur & VINGT_ET_UN_BIT) ? 1 : 0;
+    if (v.excusePreneur) {
+        g.points += 8;
+        g.bouts += 1;
+    }
+    g.petitAuBout = v.petitEnJeu ? 2 : 0;
+    return g;
+}
+
+// The same facts seen from the defence: each defender's trumps above every
+// trump of the taker win a trick each, and the taker's card to it and two
+// more cards go with them (4 half-points at least a trick).
+Garantie sursDefense(const Vue& v) {
+    Garantie g;
+    g.source = SOURCE_SURES;
+    int plis = 0;
+    for (int s = 0; s < 4; ++s)
+        if (s != v.preneur) plis = std::max(plis, nombre(dessus(v.m.main[s][ATOUT] & ~EXCUSE_BIT, v.atoutsPreneur)));
+    int perte = 4 * plis;
+    g.bouts = (v.atoutsPreneur & VINGT_ET_UN_BIT) ? 1 : 0;
+    if (v.petitEnJeu) ++g.bouts;
+    if (v.excusePreneur) ++g.bouts;
+    if (v.excuseDefense) perte += 8;
+    g.points = v.total - perte;
+    g.petitAuBout = v.petitEnJeu ? 1 : 0;
+    return g;
+}
+
+// The least a seat gives to k tricks it loses: its k cards of fewest
+// half-points, the Excuse counted as the one half-point it leaves.
+int plusFaibles(const std::uint32_t main[5], int k) {
+    constexpr std::uint32_t PETITES = 0x7FEu;  // 1 to 10
+    int par[5] = {0, 0, 0, 0, 0};             // cards of 1, 3, 5, 7 and 9 half-points
+    par[0] = nombre(main[ATOUT] & ~(PETIT_BIT | VINGT_ET_UN_BIT));
+    par[4] = nombre(main[ATOUT] & (PETIT_BIT | VINGT_ET_UN_BIT));
+    for (int c = PIQUE; c <= CARREAU; ++c) {
+        const std::uint32_t m = main[c];
+        par[0] += nombre(m & PETITES);
+        par[1] += (m >> VALET) & 1u;
+        par[2] += (m >> CAVALIER) & 1u;
+        par[3] += (m >> DAME) & 1u;
+        par[4] += (m >> ROI) & 1u;
+    }
+    int n = 0;
+    for (int i = 0; i < 5 && k > 0; ++i) {
+        const int pris = std::min(k, par[i]);
+        n += pris * (2 * i + 1);
+        k -= pris;
+    }
+    return n;
+}
+
+// The taker on lead cashes his sure tricks one after another, winning each
+// and so keeping the lead.
+// - First his trumps from the top, while each is above every trump a
+//   defender may still hold. After j trump leads a defender of t trumps has
+//   played a trump to each (he must: trumps were led and he cannot
+//   overtrump), save once with the Excuse: with t + (Excuse) <= j he has none
+//   left, and his Petit, if he held it, has fallen to the taker.
+// - Then, in each plain suit, his cards above every card of the defence: each
+//   wins when led unless a defender who may still hold a trump is out of the
+//   suit. A defender who may still hold a trump has followed every lead so
+//   far (he had a trump for each trump lead and the suit of each plain lead),
+//   so he still holds all his cards of the suit: the taker leads the suit as
+//   many times as the shortest of them holds it.
+// Each defender gives a card to each trick the taker wins: at least his
+// cards of fewest half-points, his Petit when it must fall. When the taker
+// holds the Excuse he stops one trick before the last and leads it, keeping
+// it; when he wins every trick he may keep the Petit for the last one.
+bool encaisserPreneur(const Vue& v, Garantie& g) {
+    const Mains& m = v.m;
+    const int preneur = v.preneur;
+    if (m.entameur != preneur) return false;
+    int t[4], x[4], haut[4];
+    int petitDefenseur = -1;
+    for (int s = 0; s < 4; ++s) {
+        const std::uint32_t a = m.main[s][ATOUT] & ~EXCUSE_BIT;
+        t[s] = nombre(a);
+        x[s] = m.main[s][ATOUT] & EXCUSE_BIT;
+        haut[s] = a ? 31 - __builtin_clz(a) : 0;
+        if (s != preneur && (a & PETIT_BIT)) petitDefenseur = s;
+    }
+    // The sure tricks in the order they are cashed: the half-points of the
+    // taker's card to each.
+    int gains[18];
+    int plis = 0;
+    for (std::uint32_t a = v.atoutsPreneur; a;) {
+        const int carte = 31 - __builtin_clz(a);
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur && t[s] + x[s] > plis && haut[s] > carte) a = 0;
+        if (!a) break;
+        a &= ~(1u << carte);
+        gains[plis++] = points.p[ATOUT][carte];
+    }
+    const int plisAtout = plis;
+    const int debutCouleurs = plis;
+    for (int c = PIQUE; c <= CARREAU; ++c) {
+        std::uint32_t defense = 0;
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur) defense |= m.main[s][c];
+        std::uint32_t maitres = dessus(m.main[preneur][c], defense);
+        int sures = nombre(maitres);
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur && t[s] + x[s] > plisAtout) sures = std::min(sures, nombre(m.main[s][c]));
+        for (; sures > 0; --sures) {
+            const int carte = 31 - __builtin_clz(maitres);
+            maitres &= ~(1u << carte);
+            gains[plis++] = points.p[c][carte];
+        }
+    }
+    if (plis == 0) return false;
+    g.source = SOURCE_ENCAISSE;
+    std::sort(gains + debutCouleurs, gains + plis, [](int a, int b) { return a > b; });
+
+    if (plis == m.plis) {
+        // Every trick: every card still held goes to the taker but the
+        // defence's Excuse, played before the last trick. His Petit, above
+        // every trump left, waits for the last trick.
+        g.points = v.total - (v.excuseDefense ? 8 : 0);
+        g.bouts = nombre(v.tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT)) + (v.excusePreneur ? 1 : 0);
+        g.petitAuBout = (v.atoutsPreneur & PETIT_BIT) ? 1 : 0;
+        return true;
+    }
+    // With the Excuse the taker leads it after his sure tricks, before the
+    // last trick; his trumps above every trump of the defence still win
+    // their tricks later.
+    int menes = plis;
+    int gagnes = plis;
+    int points = 0;
+    if (v.excusePreneur) {
+        menes = std::min(plis, m.plis - 2);
+        gagnes = menes;
+        for (int i = menes; i < plisAtout; ++i)
+            if (i < nombre(dessus(v.atoutsPreneur, v.atoutsDefense))) {
+                points += gains[i];
+                ++gagnes;
+            }
+    }
+    for (int i = 0; i < menes; ++i) points += gains[i];
+    bool petitPris = false;
+    for (int s = 0; s < 4; ++s) {
+        if (s == preneur) continue;
+        if (s == petitDefenseur && t[s] + x[s] <= std::min(plisAtout, menes)) {
+            std::uint32_t reste[5];
+            std::copy(m.main[s], m.main[s] + 5, reste);
+            reste[ATOUT] &= ~PETIT_BIT;
+            points += 9 + plusFaibles(reste, gagnes - 1);
+            petitPris = true;
+        } else {
+            points += plusFaibles(m.main[s], gagnes);
+        }
+    }
+    // The taker's Petit wins when he leads it among his trump tricks.
+    const bool petitMene = (v.atoutsPreneur & PETIT_BIT) && std::min(plisAtout, menes) == nombre(v.atoutsPreneur);
+    petitPris = petitPris || petitMene;
+    g.points = points + (v.excusePreneur ? 8 : 0);
+    g.bouts = ((v.atoutsPreneur & VINGT_ET_UN_BIT) ? 1 : 0) + (petitPris ? 1 : 0) + (v.excusePreneur ? 1 : 0);
+    g.petitAuBout = v.petitEnJeu && !petitPris ? 2 : 0;
+    return true;
+}
+
+}  // namespace
+
+int garantiesPreneur(const Mains& m, Garantie* g) {
+    const Vue v(m);
+    int n = 0;
+    g[n++] = sursPreneur(v);
+    if (encaisserPreneur(v, g[n])) ++n;
+    return n;
+}
+
+int garantiesDefense(const Mains& m, Garantie* g) {
+    const Vue v(m);
+    int n = 0;
+    g[n++] = sursDefense(v);
+    return n;
+}

@@ -1,0 +1,208 @@
+// The search's bounds against a plain minimax: each guarantee one side is
+// said to secure, it must secure against every play of the other side, on
+// random endings and on the endings of real deals.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "solveur/bornes.h"
+#include "solveur/solveur.h"
+#include "tests/solveur_aides.h"
+
+namespace {
+
+// What the tricks still to play bring the taker, the set-aside cards apart.
+struct Apport {
+    int points = 0;
+    int bouts = 0;
+    int petitAuBout = 0;
+};
+
+// From worst to best for the taker: the defence's petit au bout, none, his.
+int rangPetitAuBout(int pab) { return pab == 2 ? 0 : pab == 0 ? 1 : 2; }
+
+bool auMoins(const Apport& a, const Garantie& g) {
+    return a.points >= g.points && a.bouts >= g.bouts && rangPetitAuBout(a.petitAuBout) >= rangPetitAuBout(g.petitAuBout);
+}
+
+bool auPlus(const Apport& a, const Garantie& g) {
+    return a.points <= g.points && a.bouts <= g.bouts && rangPetitAuBout(a.petitAuBout) <= rangPetitAuBout(g.petitAuBout);
+}
+
+struct Verificateur {
+    Position depart;
+    int pointsChien = 0;
+    int boutsChien = 0;
+
+    explicit Verificateur(const Position& p) : depart(p) {
+        for (int i = 1; i <= 6; ++i) {
+            pointsChien += p.contrat == GARDE_CONTRE ? 0 : pointsCarte(p.chien[i]);
+            boutsChien += p.contrat == GARDE_SANS ? estBout(p.chien[i]) : 0;
+        }
+    }
+
+    Apport apport(const Position& fin) const {
+        return {fin.pointsPreneur - depart.pointsPreneur - pointsChien, fin.boutsPreneur - depart.boutsPreneur - boutsChien,
+                fin.petitAuBout};
+    }
+
+    // Whether `camp` (true: the taker) can make every line end as `voulu` asks.
+    template <class Voulu>
+    bool assure(const Position& p, bool camp, const Voulu& voulu) const {
+        if (donneFinie(p)) return voulu(apport(p));
+        const ListeCartes l = cartesJouables(p);
+        const bool choisit = (p.joueur == p.preneur) == camp;
+        for (int i = 0; i < l.nb; ++i) {
+            Position f = p;
+            jouerCarte(f, l.cartes[static_cast<std::size_t>(i)]);
+            if (assure(f, camp, voulu) == choisit) return choisit;
+        }
+        return !choisit;
+    }
+};
+
+Mains mainsDe(const Position& p) {
+    Mains m{};
+    for (int s = 1; s <= 4; ++s)
+        for (int i = 1; i <= p.nbCartes[s]; ++i) {
+            const Carte& c = p.mains[s][i];
+            m.main[s - 1][c.couleur] |= 1u << c.valeur;
+            m.pointsEnMain += pointsCarte(c);
+        }
+    m.preneur = p.preneur - 1;
+    m.entameur = p.entameur - 1;
+    m.plis = p.nbCartes[p.entameur];
+    return m;
+}
+
+std::string decrire(const Position& p) {
+    std::string t = "taker " + std::to_string(p.preneur) + " contract " + std::to_string(p.contrat) + " led by " +
+                    std::to_string(p.entameur) + "\n";
+    for (int s = 1; s <= 4; ++s) {
+        t += "  " + std::to_string(s) + ":";
+        for (int i = 1; i <= p.nbCartes[s]; ++i)
+            t += " " + std::to_string(p.mains[s][i].couleur) + "/" + std::to_string(p.mains[s][i].valeur);
+        t += "\n";
+    }
+    return t;
+}
+
+std::string decrire(const Garantie& g) {
+    return "source " + std::to_string(g.source) + ": " + std::to_string(g.points) + " half-points, " +
+           std::to_string(g.bouts) + " oudlers, petit au bout " + std::to_string(g.petitAuBout);
+}
+
+// A random start of a trick with `plis` tricks to play. One deal in two the
+// taker gets the best trumps in play, so that his sure tricks come up often.
+Position debutAuHasard(std::mt19937& g, int plis) {
+    std::vector<Carte> cartes;
+    for (int v = 0; v <= 21; ++v) cartes.push_back(carte(ATOUT, v));
+    for (int c = PIQUE; c <= CARREAU; ++c)
+        for (int v = 1; v <= 14; ++v) cartes.push_back(carte(c, v));
+    std::shuffle(cartes.begin(), cartes.end(), g);
+    Position p;
+    p.preneur = static_cast<int>(g() % 4) + 1;
+    p.contrat = static_cast<int>(g() % 4) + 1;
+    // The oudlers in play one time in two; the taker's hand first.
+    for (int v : {PETIT, EXCUSE, VINGT_ET_UN})
+        if (g() % 2 == 0) {
+            const auto it = std::find_if(cartes.begin(), cartes.end(), [&](const Carte& c) { return c.couleur == ATOUT && c.valeur == v; });
+            std::iter_swap(it, cartes.begin() + static_cast<long>(g() % static_cast<unsigned>(4 * plis)));
+        }
+    // Hands rich in trumps one time in three: trumps ahead, the Excuse with them.
+    if (g() % 3 == 0) {
+        std::stable_partition(cartes.begin(), cartes.end(), [](const Carte& c) { return c.couleur == ATOUT; });
+        std::shuffle(cartes.begin(), cartes.begin() + 22 + 4 * plis, g);
+    }
+    if (g() % 2 == 0)
+        std::stable_partition(cartes.begin(), cartes.begin() + 4 * plis, [](const Carte& c) { return estAtout(c) && c.valeur >= 15; });
+    const int ordre[4] = {p.preneur, p.preneur % 4 + 1, (p.preneur + 1) % 4 + 1, (p.preneur + 2) % 4 + 1};
+    std::size_t k = 0;
+    for (int s : ordre) {
+        p.nbCartes[s] = plis;
+        for (int i = 1; i <= plis; ++i) p.mains[s][i] = cartes[k++];
+    }
+    for (int i = 1; i <= 6; ++i) p.chien[i] = cartes[k++];
+    for (; k < cartes.size(); ++k) {
+        const bool auPreneur = g() % 2 == 0;
+        (auPreneur ? p.pointsPreneur : p.pointsDefense) += pointsCarte(cartes[k]);
+        (auPreneur ? p.boutsPreneur : p.boutsDefense) += estBout(cartes[k]);
+    }
+    p.entameur = p.joueur = static_cast<int>(g() % 4) + 1;
+    return p;
+}
+
+// The starts of the last tricks of real deals, 2 to 4 tricks before the end.
+std::vector<Position> debutsReels() {
+    std::vector<Position> debuts;
+    for (const DonneLue& d : donnesAutoplay(5, 40)) {
+        Position p = d.depart;
+        for (std::size_t k = 0; k < d.cartes.size(); ++k) {
+            const int reste = 72 - static_cast<int>(k);
+            if (reste % 4 == 0 && reste >= 8 && reste <= 16) debuts.push_back(p);
+            jouerCarte(p, d.cartes[k]);
+        }
+    }
+    return debuts;
+}
+
+struct Bilan {
+    // By source, the guarantees checked that say more than the first one.
+    std::array<int, NB_SOURCES> utiles{};
+};
+
+// Checks every guarantee of both sides on `p`.
+void verifier(const Position& p, Bilan& bilan) {
+    ASSERT_TRUE(verifierPosition(p)) << decrire(p);
+    const Mains m = mainsDe(p);
+    const Verificateur v(p);
+    Garantie g[MAX_GARANTIES];
+    const int nbPreneur = garantiesPreneur(m, g);
+    ASSERT_GE(nbPreneur, 1);
+    ASSERT_LE(nbPreneur, MAX_GARANTIES);
+    for (int i = 0; i < nbPreneur; ++i) {
+        const Garantie x = g[i];
+        ASSERT_TRUE(v.assure(p, true, [&](const Apport& a) { return auMoins(a, x); })) << "taker's floor " << decrire(x) << "\n" << decrire(p);
+        const Apport premiere{g[0].points, g[0].bouts, g[0].petitAuBout};
+        if (i > 0 && !auMoins(premiere, x)) ++bilan.utiles[static_cast<std::size_t>(x.source)];
+    }
+    const int nbDefense = garantiesDefense(m, g);
+    ASSERT_GE(nbDefense, 1);
+    ASSERT_LE(nbDefense, MAX_GARANTIES);
+    for (int i = 0; i < nbDefense; ++i) {
+        const Garantie x = g[i];
+        ASSERT_TRUE(v.assure(p, false, [&](const Apport& a) { return auPlus(a, x); })) << "defence's ceiling " << decrire(x) << "\n" << decrire(p);
+        const Apport premiere{g[0].points, g[0].bouts, g[0].petitAuBout};
+        if (i > 0 && !auPlus(premiere, x)) ++bilan.utiles[static_cast<std::size_t>(x.source)];
+    }
+}
+
+TEST(SolveurBornes, ChaqueGarantieTientContreToutJeuAdverse) {
+    std::mt19937 g(5318);
+    Bilan bilan;
+    for (int plis = 2; plis <= 4; ++plis)
+        for (int n = 0; n < (plis == 4 ? 1500 : 4000); ++n) {
+            verifier(debutAuHasard(g, plis), bilan);
+            if (HasFatalFailure()) return;
+        }
+    for (const Position& p : debutsReels()) {
+        verifier(p, bilan);
+        if (HasFatalFailure()) return;
+    }
+    // Each reasoning was put to the test many times where it says more
+    // than the plainest one.
+    struct Attendu {
+        int source;
+        int auMoins;
+    };
+    const Attendu attendus[] = {
+        {SOURCE_ENCAISSE, 300},
+    };
+    for (const Attendu& a : attendus) EXPECT_GE(bilan.utiles[static_cast<std::size_t>(a.source)], a.auMoins) << "source " << a.source;
+}
+
+}  // namespace
