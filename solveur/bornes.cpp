@@ -63,46 +63,6 @@ struct Vue {
     }
 };
 
-// Whatever either side plays:
-// - the 21 always wins its trick;
-// - a taker's trump above every trump of the defence wins its trick, with at
-//   least a half-point from each of the three other cards (an Excuse played
-//   to it leaves one half-point to the winner);
-// - before the last trick the Excuse's holder can play it at once and keep
-//   it with its oudler, 8 of its 9 half-points at least.
-Garantie sursPreneur(const Vue& v) {
-    Garantie g;
-    g.source = SOURCE_SURES;
-    const std::uint32_t maitres = dessus(v.atoutsPreneur, v.atoutsDefense);
-    g.points = pointsMasque(ATOUT, maitres) + 3 * nombre(maitres);
-    g.bouts = (v.atoutsPreneur & VINGT_ET_UN_BIT) ? 1 : 0;
-    if (v.excusePreneur) {
-        g.points += 8;
-        g.bouts += 1;
-    }
-    g.petitAuBout = v.petitEnJeu ? 2 : 0;
-    return g;
-}
-
-// The same facts seen from the defence: each defender's trumps above every
-// trump of the taker win a trick each, and the taker's card to it and two
-// more cards go with them (4 half-points at least a trick).
-Garantie sursDefense(const Vue& v) {
-    Garantie g;
-    g.source = SOURCE_SURES;
-    int plis = 0;
-    for (int s = 0; s < 4; ++s)
-        if (s != v.preneur) plis = std::max(plis, nombre(dessus(v.m.main[s][ATOUT] & ~EXCUSE_BIT, v.atoutsPreneur)));
-    int perte = 4 * plis;
-    g.bouts = (v.atoutsPreneur & VINGT_ET_UN_BIT) ? 1 : 0;
-    if (v.petitEnJeu) ++g.bouts;
-    if (v.excusePreneur) ++g.bouts;
-    if (v.excuseDefense) perte += 8;
-    g.points = v.total - perte;
-    g.petitAuBout = v.petitEnJeu ? 1 : 0;
-    return g;
-}
-
 // The least a seat gives to k tricks it loses: its k cards of fewest
 // half-points, the Excuse counted as the one half-point it leaves.
 int plusFaibles(const std::uint32_t main[5], int k) {
@@ -125,6 +85,63 @@ int plusFaibles(const std::uint32_t main[5], int k) {
         k -= pris;
     }
     return n;
+}
+
+// Whatever either side plays:
+// - the 21 always wins its trick;
+// - a taker's trump above every trump of the defence wins its trick, and
+//   each defender gives a card to it: at least his cards of fewest
+//   half-points over all those tricks; with the defence out of trumps that
+//   is every trump of the taker, his Petit included, and the defence cannot
+//   take the Petit at the end;
+// - before the last trick the Excuse's holder can play it at once and keep
+//   it with its oudler, 8 of its 9 half-points at least.
+Garantie sursPreneur(const Vue& v) {
+    Garantie g;
+    g.source = SOURCE_SURES;
+    const std::uint32_t maitres = dessus(v.atoutsPreneur, v.atoutsDefense);
+    const int plis = nombre(maitres);
+    g.points = pointsMasque(ATOUT, maitres);
+    if (plis > 0)
+        for (int s = 0; s < 4; ++s)
+            if (s != v.preneur) g.points += plusFaibles(v.m.main[s], plis);
+    g.bouts = nombre(maitres & (VINGT_ET_UN_BIT | PETIT_BIT));
+    if (v.excusePreneur) {
+        g.points += 8;
+        g.bouts += 1;
+    }
+    g.petitAuBout = v.petitEnJeu && !(maitres & PETIT_BIT) ? 2 : 0;
+    return g;
+}
+
+// The same facts seen from the defence: its trumps above every trump of the
+// taker win their tricks, all of them going to the defence. They fill at
+// least as many tricks as one defender holds of them, and as a third of
+// them; the taker gives a card to each of those tricks (his cheapest at
+// least), the defence's other cards in them a half-point each at least.
+// With the taker out of trumps the defence's Petit is among them: it cannot
+// be his at the end.
+Garantie sursDefense(const Vue& v) {
+    Garantie g;
+    g.source = SOURCE_SURES;
+    int plis = 0;
+    std::uint32_t maitres = 0;
+    for (int s = 0; s < 4; ++s)
+        if (s != v.preneur) {
+            const std::uint32_t m = dessus(v.m.main[s][ATOUT] & ~EXCUSE_BIT, v.atoutsPreneur);
+            plis = std::max(plis, nombre(m));
+            maitres |= m;
+        }
+    const int nbMaitres = nombre(maitres);
+    plis = std::max(plis, (nbMaitres + 2) / 3);
+    int perte = 0;
+    if (plis > 0) perte = pointsMasque(ATOUT, maitres) + plusFaibles(v.m.main[v.preneur], plis) + 3 * plis - nbMaitres;
+    g.bouts = nombre(v.tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT) & ~maitres);
+    if (v.excusePreneur) ++g.bouts;
+    if (v.excuseDefense) perte += 8;
+    g.points = v.total - perte;
+    g.petitAuBout = v.petitEnJeu && !(maitres & PETIT_BIT) ? 1 : 0;
+    return g;
 }
 
 // The taker on lead cashes his sure tricks one after another, winning each
