@@ -151,12 +151,13 @@ Garantie sursDefense(const Vue& v) {
 //   played a trump to each (he must: trumps were led and he cannot
 //   overtrump), save once with the Excuse: with t + (Excuse) <= j he has none
 //   left, and his Petit, if he held it, has fallen to the taker.
-// - Then, in each plain suit, his cards above every card of the defence: each
-//   wins when led unless a defender who may still hold a trump is out of the
-//   suit. A defender who may still hold a trump has followed every lead so
-//   far (he had a trump for each trump lead and the suit of each plain lead),
-//   so he still holds all his cards of the suit: the taker leads the suit as
-//   many times as the shortest of them holds it.
+// - Then each plain suit from his best card down, while each is above every
+//   card of the suit a defender may still hold, and no defender who may
+//   still hold a trump is out of the suit. A defender who may still hold a
+//   trump has followed every lead so far (he had a trump for each trump lead
+//   and the suit of each plain lead), so after w leads of the suit he holds
+//   all his cards of it but w; any defender holds w fewer at least, and may
+//   have kept his best one.
 // Each defender gives a card to each trick the taker wins: at least his
 // cards of fewest half-points, his Petit when it must fall. When the taker
 // holds the Excuse he stops one trick before the last and leads it, keeping
@@ -189,16 +190,16 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
     const int plisAtout = plis;
     const int debutCouleurs = plis;
     for (int c = PIQUE; c <= CARREAU; ++c) {
-        std::uint32_t defense = 0;
-        for (int s = 0; s < 4; ++s)
-            if (s != preneur) defense |= m.main[s][c];
-        std::uint32_t maitres = dessus(m.main[preneur][c], defense);
-        int sures = nombre(maitres);
-        for (int s = 0; s < 4; ++s)
-            if (s != preneur && t[s] + x[s] > plisAtout) sures = std::min(sures, nombre(m.main[s][c]));
-        for (; sures > 0; --sures) {
-            const int carte = 31 - __builtin_clz(maitres);
-            maitres &= ~(1u << carte);
+        for (std::uint32_t a = m.main[preneur][c], w = 0; a; ++w) {
+            const int carte = 31 - __builtin_clz(a);
+            for (int s = 0; s < 4; ++s) {
+                if (s == preneur) continue;
+                const std::uint32_t d = m.main[s][c];
+                const bool suit = static_cast<std::uint32_t>(nombre(d)) > w;
+                if (suit ? 31 - __builtin_clz(d) > carte : t[s] + x[s] > plisAtout) a = 0;
+            }
+            if (!a) break;
+            a &= ~(1u << carte);
             gains[plis++] = points.p[c][carte];
         }
     }
