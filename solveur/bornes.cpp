@@ -254,6 +254,38 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
     return true;
 }
 
+// The taker wins every trick, whoever leads, when the defence holds no
+// trump, he holds no Excuse, each of his plain cards is above every card of
+// its suit in the defence, and he holds each suit the defence holds or a
+// trump. The suit of the first trick is set by the first card that is not the
+// Excuse: his own (any card of his wins), or a defender's suit, which he
+// follows with a card above every other or, void, trumps. Then he leads and
+// every card of his wins. Everything goes to him but the defence's Excuse,
+// played before the last trick. He keeps his Petit for the last trick unless
+// the first trick may force it from him: void in a suit led, the Petit his
+// only trump.
+bool toutPreneur(const Vue& v, Garantie& g) {
+    if (v.atoutsDefense || v.excusePreneur) return false;
+    const std::uint32_t* preneur = v.m.main[v.preneur];
+    bool coupe = false;  // he may have to trump the first trick
+    for (int c = PIQUE; c <= CARREAU; ++c) {
+        std::uint32_t defense = 0;
+        for (int s = 0; s < 4; ++s)
+            if (s != v.preneur) defense |= v.m.main[s][c];
+        if (dessus(preneur[c], defense) != preneur[c]) return false;
+        if (defense && !preneur[c]) {
+            if (!v.atoutsPreneur) return false;
+            coupe = true;
+        }
+    }
+    g.source = SOURCE_TOUT;
+    g.points = v.total - (v.excuseDefense ? 8 : 0);
+    g.bouts = nombre(v.tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT));
+    const bool petitGarde = (v.atoutsPreneur & PETIT_BIT) && !(coupe && v.atoutsPreneur == PETIT_BIT);
+    g.petitAuBout = petitGarde ? 1 : 0;
+    return true;
+}
+
 }  // namespace
 
 int garantiesPreneur(const Mains& m, Garantie* g) {
@@ -261,6 +293,7 @@ int garantiesPreneur(const Mains& m, Garantie* g) {
     int n = 0;
     g[n++] = sursPreneur(v);
     if (encaisserPreneur(v, g[n])) ++n;
+    if (toutPreneur(v, g[n])) ++n;
     return n;
 }
 

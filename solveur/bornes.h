@@ -34,6 +34,7 @@ struct Garantie {
 enum SourceGarantie : int {
     SOURCE_SURES,     // tricks won whatever either side plays, the Excuse kept
     SOURCE_ENCAISSE,  // the taker on lead cashes his sure tricks
+    SOURCE_TOUT,      // the taker wins every trick, whoever leads
     NB_SOURCES
 };
 

@@ -201,6 +201,7 @@ TEST(SolveurBornes, ChaqueGarantieTientContreToutJeuAdverse) {
     };
     const Attendu attendus[] = {
         {SOURCE_ENCAISSE, 300},
+        {SOURCE_TOUT, 60},
     };
     for (const Attendu& a : attendus) EXPECT_GE(bilan.utiles[static_cast<std::size_t>(a.source)], a.auMoins) << "source " << a.source;
 }
