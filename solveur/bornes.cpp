@@ -4,6 +4,7 @@
 #include "solveur/bornes.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "engine/carte.h"
 
@@ -144,6 +145,34 @@ Garantie sursDefense(const Vue& v) {
     return g;
 }
 
+// The best card a seat may keep, the Excuse counted as one half-point.
+int plusFort(const std::uint32_t main[5]) {
+    if ((main[ATOUT] & (PETIT_BIT | VINGT_ET_UN_BIT)) || ((main[1] | main[2] | main[3] | main[4]) >> ROI & 1u)) return 9;
+    const std::uint32_t figures = main[1] | main[2] | main[3] | main[4];
+    if (figures >> DAME & 1u) return 7;
+    if (figures >> CAVALIER & 1u) return 5;
+    if (figures >> VALET & 1u) return 3;
+    return 1;
+}
+
+// What keeping, of the cards `garde` may keep, one that beats the taker's
+// last card costs that defender: his best card less the best of those. The
+// taker's last card is his one not cashed; a plain card is beaten by a
+// better card of its suit or by any trump (the last card of a defender who
+// holds a trump is a trump), a trump by a better trump. INT_MAX: he cannot.
+int coutGarde(const std::uint32_t garde[5], const std::uint32_t preneur[5], const std::uint32_t encaissees[5]) {
+    int c = ATOUT;
+    while (c < CARREAU && !(preneur[c] & ~encaissees[c] & ~EXCUSE_BIT)) ++c;
+    const std::uint32_t derniere = preneur[c] & ~encaissees[c] & ~EXCUSE_BIT;
+    if (!derniere) return INT_MAX;
+    const int valeur = 31 - __builtin_clz(derniere);
+    std::uint32_t battent[5] = {0, 0, 0, 0, 0};
+    battent[c] = garde[c] & ~((2u << valeur) - 1);
+    if (c != ATOUT) battent[ATOUT] = garde[ATOUT] & ~EXCUSE_BIT;
+    if (!(battent[0] | battent[1] | battent[2] | battent[3] | battent[4])) return INT_MAX;
+    return plusFort(garde) - plusFort(battent);
+}
+
 // The taker on lead cashes his sure tricks one after another, winning each
 // and so keeping the lead.
 // - First his trumps from the top, while each is above every trump a
@@ -179,12 +208,14 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
     // taker's card to each.
     int gains[18];
     int plis = 0;
+    std::uint32_t encaissees[5] = {0, 0, 0, 0, 0};
     for (std::uint32_t a = v.atoutsPreneur; a;) {
         const int carte = 31 - __builtin_clz(a);
         for (int s = 0; s < 4; ++s)
             if (s != preneur && t[s] + x[s] > plis && haut[s] > carte) a = 0;
         if (!a) break;
         a &= ~(1u << carte);
+        encaissees[ATOUT] |= 1u << carte;
         gains[plis++] = points.p[ATOUT][carte];
     }
     const int plisAtout = plis;
@@ -200,6 +231,7 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
             }
             if (!a) break;
             a &= ~(1u << carte);
+            encaissees[c] |= 1u << carte;
             gains[plis++] = points.p[c][carte];
         }
     }
@@ -233,17 +265,30 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
     }
     for (int i = 0; i < menes; ++i) points += gains[i];
     bool petitPris = false;
+    int gardes[4] = {0, 0, 0, 0};  // per defender, what keeping a card that beats the taker's last one costs him
     for (int s = 0; s < 4; ++s) {
         if (s == preneur) continue;
+        std::uint32_t reste[5];
+        std::copy(m.main[s], m.main[s] + 5, reste);
         if (s == petitDefenseur && t[s] + x[s] <= std::min(plisAtout, menes)) {
-            std::uint32_t reste[5];
-            std::copy(m.main[s], m.main[s] + 5, reste);
             reste[ATOUT] &= ~PETIT_BIT;
             points += 9 + plusFaibles(reste, gagnes - 1);
             petitPris = true;
         } else {
-            points += plusFaibles(m.main[s], gagnes);
+            points += plusFaibles(reste, gagnes);
         }
+        if (gagnes == m.plis - 1 && !v.excusePreneur) gardes[s] = coutGarde(reste, v.m.main[preneur], encaissees);
+    }
+    // Cashing every trick but the last, the taker leads his last card to it.
+    // Each defender keeps one card for it and gives the others, so the taker
+    // has at least all but each one's best. Unless one keeps a card that beats
+    // the taker's, the taker wins the last trick and gets everything; that
+    // card costs its holder what his best is worth more.
+    if (gagnes == m.plis - 1 && !v.excusePreneur) {
+        int cout = INT_MAX;
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur) cout = std::min(cout, gardes[s]);
+        if (cout < INT_MAX) points += cout;
     }
     // The taker's Petit wins when he leads it among his trump tricks.
     const bool petitMene = (v.atoutsPreneur & PETIT_BIT) && std::min(plisAtout, menes) == nombre(v.atoutsPreneur);
