@@ -182,11 +182,12 @@ int coutGarde(const std::uint32_t garde[5], const std::uint32_t preneur[5], cons
 //   left, and his Petit, if he held it, has fallen to the taker.
 // - Then each plain suit from his best card down, while each is above every
 //   card of the suit a defender may still hold, and no defender who may
-//   still hold a trump is out of the suit. A defender who may still hold a
-//   trump has followed every lead so far (he had a trump for each trump lead
-//   and the suit of each plain lead), so after w leads of the suit he holds
-//   all his cards of it but w; any defender holds w fewer at least, and may
-//   have kept his best one.
+//   still hold a trump may be out of the suit. A defender who may still
+//   hold a trump has followed every lead so far (he had a trump for each
+//   trump lead and the suit of each plain lead) but one he may have met with
+//   the Excuse, so after w leads of the suit he holds all his cards of it but
+//   w, or w - 1; any defender holds w fewer at least, or w - 1 with the
+//   Excuse, and may have kept his best one.
 // Each defender gives a card to each trick the taker wins: at least his
 // cards of fewest half-points, his Petit when it must fall. When the taker
 // holds the Excuse he stops one trick before the last and leads it, keeping
@@ -226,8 +227,9 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
             for (int s = 0; s < 4; ++s) {
                 if (s == preneur) continue;
                 const std::uint32_t d = m.main[s][c];
-                const bool suit = static_cast<std::uint32_t>(nombre(d)) > w;
-                if (suit ? 31 - __builtin_clz(d) > carte : t[s] + x[s] > plisAtout) a = 0;
+                const std::uint32_t k = static_cast<std::uint32_t>(nombre(d));
+                if (k + static_cast<std::uint32_t>(x[s]) > w && d && 31 - __builtin_clz(d) > carte) a = 0;
+                if (k <= w && t[s] + x[s] > plisAtout) a = 0;
             }
             if (!a) break;
             a &= ~(1u << carte);

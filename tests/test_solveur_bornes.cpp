@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <random>
 #include <string>
 #include <vector>
@@ -178,6 +179,63 @@ void verifier(const Position& p, Bilan& bilan) {
         ASSERT_TRUE(v.assure(p, false, [&](const Apport& a) { return auPlus(a, x); })) << "defence's ceiling " << decrire(x) << "\n" << decrire(p);
         const Apport premiere{g[0].points, g[0].bouts, g[0].petitAuBout};
         if (i > 0 && !auPlus(premiere, x)) ++bilan.utiles[static_cast<std::size_t>(x.source)];
+    }
+}
+
+// A start of a trick written by hand: the four hands from seat 1 on, "|"
+// between them, each card a suit letter (A trumps, P spades, C hearts,
+// T clubs, K diamonds) and a value, A0 the Excuse. Seat 1 is the taker.
+Position debutEcrit(const std::string& mains, int entameur) {
+    Position p;
+    p.preneur = 1;
+    p.contrat = GARDE;
+    p.entameur = p.joueur = entameur;
+    std::vector<bool> prise(79);
+    int s = 1;
+    std::size_t i = 0;
+    while (i < mains.size()) {
+        const char c = mains[i];
+        if (c == ' ') {
+            ++i;
+            continue;
+        }
+        if (c == '|') {
+            ++s;
+            ++i;
+            continue;
+        }
+        const int couleur = std::string("APCTK").find(c);
+        std::size_t fin = i + 1;
+        while (fin < mains.size() && std::isdigit(static_cast<unsigned char>(mains[fin]))) ++fin;
+        const Carte k = carte(couleur, std::stoi(mains.substr(i + 1, fin - i - 1)));
+        p.mains[s][++p.nbCartes[s]] = k;
+        prise[static_cast<std::size_t>(couleur == ATOUT ? k.valeur : 22 + (couleur - 1) * 14 + k.valeur - 1)] = true;
+        i = fin;
+    }
+    // The dog: the first six cards of the pack nobody holds.
+    int n = 0;
+    for (int c = PIQUE; c <= CARREAU && n < 6; ++c)
+        for (int v = 1; v <= 14 && n < 6; ++v)
+            if (!prise[static_cast<std::size_t>(22 + (c - 1) * 14 + v - 1)]) p.chien[++n] = carte(c, v);
+    return p;
+}
+
+// Endings made to trap a reasoning that forgets a rule.
+TEST(SolveurBornes, LesFinalesPiegesNeTrompentAucuneGarantie) {
+    struct Cas {
+        const char* mains;
+        int entameur;
+    };
+    const Cas cas[] = {
+        // The defender out of trumps keeps his queen by playing the Excuse on
+        // the king: the taker's nine does not win.
+        {"A20 K14 K9 | K13 A0 P5 | C2 C3 C4 | C5 C6 C7", 1},
+    };
+    Bilan bilan;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.mains);
+        verifier(debutEcrit(c.mains, c.entameur), bilan);
+        if (HasFatalFailure()) return;
     }
 }
 
