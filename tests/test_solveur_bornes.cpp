@@ -114,10 +114,16 @@ Position debutAuHasard(std::mt19937& g, int plis) {
             const auto it = std::find_if(cartes.begin(), cartes.end(), [&](const Carte& c) { return c.couleur == ATOUT && c.valeur == v; });
             std::iter_swap(it, cartes.begin() + static_cast<long>(g() % static_cast<unsigned>(4 * plis)));
         }
-    // Hands rich in trumps one time in three: trumps ahead, the Excuse with them.
-    if (g() % 3 == 0) {
+    // Hands rich in trumps one time in three, the Excuse with them; hands of
+    // two plain suits and trumps one time in three, where the cards of a suit
+    // meet.
+    const unsigned mode = g() % 3;
+    if (mode == 0) {
         std::stable_partition(cartes.begin(), cartes.end(), [](const Carte& c) { return c.couleur == ATOUT; });
         std::shuffle(cartes.begin(), cartes.begin() + 22 + 4 * plis, g);
+    } else if (mode == 1) {
+        const auto debut = std::stable_partition(cartes.begin(), cartes.end(), [](const Carte& c) { return c.couleur <= COEUR; });
+        std::shuffle(cartes.begin(), debut, g);
     }
     if (g() % 2 == 0)
         std::stable_partition(cartes.begin(), cartes.begin() + 4 * plis, [](const Carte& c) { return estAtout(c) && c.valeur >= 15; });
@@ -243,7 +249,7 @@ TEST(SolveurBornes, ChaqueGarantieTientContreToutJeuAdverse) {
     std::mt19937 g(5318);
     Bilan bilan;
     for (int plis = 2; plis <= 4; ++plis)
-        for (int n = 0; n < (plis == 4 ? 1500 : 4000); ++n) {
+        for (int n = 0; n < (plis == 4 ? 3000 : 12000); ++n) {
             verifier(debutAuHasard(g, plis), bilan);
             if (HasFatalFailure()) return;
         }
