@@ -31,118 +31,38 @@ int pointsMasque(int c, std::uint32_t m) {
     return n;
 }
 
-int nombre(std::uint32_t m) { return __builtin_popcount(m); }
+// The number of cards of a mask, counted by hand: the plain x86-64 build has
+// no instruction for it and the library call costs more than the bounds.
+int nombre(std::uint32_t m) {
+    m = m - ((m >> 1) & 0x55555555u);
+    m = (m & 0x33333333u) + ((m >> 2) & 0x33333333u);
+    return static_cast<int>((((m + (m >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
 
 // The cards of a above every card of b.
 std::uint32_t dessus(std::uint32_t a, std::uint32_t b) { return b ? a & ~((2u << (31 - __builtin_clz(b))) - 1) : a; }
 
-// The two sides' hands at a glance.
-struct Vue {
-    const Mains& m;
-    int preneur;
-    std::uint32_t atoutsPreneur;  // trumps, the Excuse apart
-    std::uint32_t atoutsDefense;
-    std::uint32_t tousAtouts;     // the Excuse included
-    bool petitEnJeu;
-    bool excusePreneur;
-    bool excuseDefense;
-    int total;                    // half-points of every card held
-
-    explicit Vue(const Mains& mains) : m(mains), preneur(mains.preneur) {
-        atoutsPreneur = m.main[preneur][ATOUT] & ~EXCUSE_BIT;
-        atoutsDefense = 0;
-        tousAtouts = 0;
-        total = m.pointsEnMain;
-        for (int s = 0; s < 4; ++s) {
-            tousAtouts |= m.main[s][ATOUT];
-            if (s != preneur) atoutsDefense |= m.main[s][ATOUT];
-        }
-        atoutsDefense &= ~EXCUSE_BIT;
-        petitEnJeu = tousAtouts & PETIT_BIT;
-        excusePreneur = m.main[preneur][ATOUT] & EXCUSE_BIT;
-        excuseDefense = (tousAtouts & EXCUSE_BIT) && !excusePreneur;
-    }
-};
-
-// The least a seat gives to k tricks it loses: its k cards of fewest
-// half-points, the Excuse counted as the one half-point it leaves.
-int plusFaibles(const std::uint32_t main[5], int k) {
-    constexpr std::uint32_t PETITES = 0x7FEu;  // 1 to 10
-    int par[5] = {0, 0, 0, 0, 0};             // cards of 1, 3, 5, 7 and 9 half-points
-    par[0] = nombre(main[ATOUT] & ~(PETIT_BIT | VINGT_ET_UN_BIT));
-    par[4] = nombre(main[ATOUT] & (PETIT_BIT | VINGT_ET_UN_BIT));
-    for (int c = PIQUE; c <= CARREAU; ++c) {
-        const std::uint32_t m = main[c];
-        par[0] += nombre(m & PETITES);
-        par[1] += (m >> VALET) & 1u;
-        par[2] += (m >> CAVALIER) & 1u;
-        par[3] += (m >> DAME) & 1u;
-        par[4] += (m >> ROI) & 1u;
-    }
-    int n = 0;
-    for (int i = 0; i < 5 && k > 0; ++i) {
-        const int pris = std::min(k, par[i]);
-        n += pris * (2 * i + 1);
-        k -= pris;
-    }
+// The least a seat of `taille` cards gives to k tricks it loses: its k cards
+// of fewest half-points, the Excuse counted as the one half-point it leaves
+// to the trick's winner.
+int plusFaibles(const std::uint32_t main[5], int taille, int k) {
+    // Most often it has k cards of one half-point: figures and oudlers apart.
+    const std::uint32_t hautes = (main[PIQUE] >> VALET) | (main[COEUR] >> VALET) << 4 | (main[TREFLE] >> VALET) << 8 |
+                                 (main[CARREAU] >> VALET) << 12 | ((main[ATOUT] >> PETIT) & 1u) << 16 |
+                                 ((main[ATOUT] >> VINGT_ET_UN) & 1u) << 17;
+    const int unes = taille - nombre(hautes);
+    if (k <= unes) return k;
+    // Each card past those of one half-point costs 2 more for each step up
+    // from 1 to 3, 5, 7 and 9 it takes.
+    const std::uint32_t figures = hautes & 0xFFFFu;
+    const int valets = nombre(figures & 0x1111u);
+    const int cavaliers = nombre(figures & 0x2222u);
+    const int dames = nombre(figures & 0x4444u);
+    int n = k + 2 * (k - unes);
+    n += 2 * std::max(0, k - unes - valets);
+    n += 2 * std::max(0, k - unes - valets - cavaliers);
+    n += 2 * std::max(0, k - unes - valets - cavaliers - dames);
     return n;
-}
-
-// Whatever either side plays:
-// - the 21 always wins its trick;
-// - a taker's trump above every trump of the defence wins its trick, and
-//   each defender gives a card to it: at least his cards of fewest
-//   half-points over all those tricks; with the defence out of trumps that
-//   is every trump of the taker, his Petit included, and the defence cannot
-//   take the Petit at the end;
-// - before the last trick the Excuse's holder can play it at once and keep
-//   it with its oudler, 8 of its 9 half-points at least.
-Garantie sursPreneur(const Vue& v) {
-    Garantie g;
-    g.source = SOURCE_SURES;
-    const std::uint32_t maitres = dessus(v.atoutsPreneur, v.atoutsDefense);
-    const int plis = nombre(maitres);
-    g.points = pointsMasque(ATOUT, maitres);
-    if (plis > 0)
-        for (int s = 0; s < 4; ++s)
-            if (s != v.preneur) g.points += plusFaibles(v.m.main[s], plis);
-    g.bouts = nombre(maitres & (VINGT_ET_UN_BIT | PETIT_BIT));
-    if (v.excusePreneur) {
-        g.points += 8;
-        g.bouts += 1;
-    }
-    g.petitAuBout = v.petitEnJeu && !(maitres & PETIT_BIT) ? 2 : 0;
-    return g;
-}
-
-// The same facts seen from the defence: its trumps above every trump of the
-// taker win their tricks, all of them going to the defence. They fill at
-// least as many tricks as one defender holds of them, and as a third of
-// them; the taker gives a card to each of those tricks (his cheapest at
-// least), the defence's other cards in them a half-point each at least.
-// With the taker out of trumps the defence's Petit is among them: it cannot
-// be his at the end.
-Garantie sursDefense(const Vue& v) {
-    Garantie g;
-    g.source = SOURCE_SURES;
-    int plis = 0;
-    std::uint32_t maitres = 0;
-    for (int s = 0; s < 4; ++s)
-        if (s != v.preneur) {
-            const std::uint32_t m = dessus(v.m.main[s][ATOUT] & ~EXCUSE_BIT, v.atoutsPreneur);
-            plis = std::max(plis, nombre(m));
-            maitres |= m;
-        }
-    const int nbMaitres = nombre(maitres);
-    plis = std::max(plis, (nbMaitres + 2) / 3);
-    int perte = 0;
-    if (plis > 0) perte = pointsMasque(ATOUT, maitres) + plusFaibles(v.m.main[v.preneur], plis) + 3 * plis - nbMaitres;
-    g.bouts = nombre(v.tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT) & ~maitres);
-    if (v.excusePreneur) ++g.bouts;
-    if (v.excuseDefense) perte += 8;
-    g.points = v.total - perte;
-    g.petitAuBout = v.petitEnJeu && !(maitres & PETIT_BIT) ? 1 : 0;
-    return g;
 }
 
 // The best card a seat may keep, the Excuse counted as one half-point.
@@ -173,6 +93,80 @@ int coutGarde(const std::uint32_t garde[5], const std::uint32_t preneur[5], cons
     return plusFort(garde) - plusFort(battent);
 }
 
+}  // namespace
+
+Bornes::Bornes(const Mains& mains) : m(mains), preneur(mains.preneur) {
+    atoutsPreneur = m.main[preneur][ATOUT] & ~EXCUSE_BIT;
+    atoutsDefense = 0;
+    tousAtouts = 0;
+    total = m.pointsEnMain;
+    for (int s = 0; s < 4; ++s) {
+        tousAtouts |= m.main[s][ATOUT];
+        if (s != preneur) atoutsDefense |= m.main[s][ATOUT];
+    }
+    atoutsDefense &= ~EXCUSE_BIT;
+    petitEnJeu = tousAtouts & PETIT_BIT;
+    excusePreneur = m.main[preneur][ATOUT] & EXCUSE_BIT;
+    excuseDefense = (tousAtouts & EXCUSE_BIT) && !excusePreneur;
+}
+
+// Whatever either side plays:
+// - the 21 always wins its trick;
+// - a taker's trump above every trump of the defence wins its trick, and
+//   each defender gives a card to it: at least his cards of fewest
+//   half-points over all those tricks; with the defence out of trumps that
+//   is every trump of the taker, his Petit included, and the defence cannot
+//   take the Petit at the end;
+// - before the last trick the Excuse's holder can play it at once and keep
+//   it with its oudler, 8 of its 9 half-points at least.
+Garantie Bornes::sursPreneur() const {
+    Garantie g;
+    g.source = SOURCE_SURES;
+    const std::uint32_t maitres = dessus(atoutsPreneur, atoutsDefense);
+    const int plis = nombre(maitres);
+    g.points = pointsMasque(ATOUT, maitres);
+    if (plis > 0)
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur) g.points += plusFaibles(m.main[s], m.plis, plis);
+    g.bouts = nombre(maitres & (VINGT_ET_UN_BIT | PETIT_BIT));
+    if (excusePreneur) {
+        g.points += 8;
+        g.bouts += 1;
+    }
+    g.petitAuBout = petitEnJeu && !(maitres & PETIT_BIT) ? 2 : 0;
+    return g;
+}
+
+// The same facts seen from the defence: its trumps above every trump of the
+// taker win their tricks, all of them going to the defence. They fill at
+// least as many tricks as one defender holds of them, and as a third of
+// them; the taker gives a card to each of those tricks (his cheapest at
+// least), the defence's other cards in them a half-point each at least.
+// With the taker out of trumps the defence's Petit is among them: it cannot
+// be his at the end.
+Garantie Bornes::sursDefense() const {
+    Garantie g;
+    g.source = SOURCE_SURES;
+    int plis = 0;
+    std::uint32_t maitres = 0;
+    for (int s = 0; s < 4; ++s)
+        if (s != preneur) {
+            const std::uint32_t siens = dessus(m.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur);
+            plis = std::max(plis, nombre(siens));
+            maitres |= siens;
+        }
+    const int nbMaitres = nombre(maitres);
+    plis = std::max(plis, (nbMaitres + 2) / 3);
+    int perte = 0;
+    if (plis > 0) perte = pointsMasque(ATOUT, maitres) + plusFaibles(m.main[preneur], m.plis, plis) + 3 * plis - nbMaitres;
+    g.bouts = nombre(tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT) & ~maitres);
+    if (excusePreneur) ++g.bouts;
+    if (excuseDefense) perte += 8;
+    g.points = total - perte;
+    g.petitAuBout = petitEnJeu && !(maitres & PETIT_BIT) ? 1 : 0;
+    return g;
+}
+
 // The taker on lead cashes his sure tricks one after another, winning each
 // and so keeping the lead.
 // - First his trumps from the top, while each is above every trump a
@@ -192,9 +186,7 @@ int coutGarde(const std::uint32_t garde[5], const std::uint32_t preneur[5], cons
 // cards of fewest half-points, his Petit when it must fall. When the taker
 // holds the Excuse he stops one trick before the last and leads it, keeping
 // it; when he wins every trick he may keep the Petit for the last one.
-bool encaisserPreneur(const Vue& v, Garantie& g) {
-    const Mains& m = v.m;
-    const int preneur = v.preneur;
+bool Bornes::encaisserPreneur(Garantie& g) const {
     if (m.entameur != preneur) return false;
     int t[4], x[4], haut[4];
     int petitDefenseur = -1;
@@ -210,7 +202,7 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
     int gains[18];
     int plis = 0;
     std::uint32_t encaissees[5] = {0, 0, 0, 0, 0};
-    for (std::uint32_t a = v.atoutsPreneur; a;) {
+    for (std::uint32_t a = atoutsPreneur; a;) {
         const int carte = 31 - __builtin_clz(a);
         for (int s = 0; s < 4; ++s)
             if (s != preneur && t[s] + x[s] > plis && haut[s] > carte) a = 0;
@@ -222,14 +214,20 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
     const int plisAtout = plis;
     const int debutCouleurs = plis;
     for (int c = PIQUE; c <= CARREAU; ++c) {
+        if (!m.main[preneur][c]) continue;
+        int k[4], hautC[4];
+        for (int s = 0; s < 4; ++s) {
+            const std::uint32_t d = m.main[s][c];
+            k[s] = nombre(d);
+            hautC[s] = d ? 31 - __builtin_clz(d) : 0;
+        }
         for (std::uint32_t a = m.main[preneur][c], w = 0; a; ++w) {
             const int carte = 31 - __builtin_clz(a);
             for (int s = 0; s < 4; ++s) {
                 if (s == preneur) continue;
-                const std::uint32_t d = m.main[s][c];
-                const std::uint32_t k = static_cast<std::uint32_t>(nombre(d));
-                if (k + static_cast<std::uint32_t>(x[s]) > w && d && 31 - __builtin_clz(d) > carte) a = 0;
-                if (k <= w && t[s] + x[s] > plisAtout) a = 0;
+                const int n = static_cast<int>(w);
+                if (k[s] + x[s] > n && hautC[s] > carte) a = 0;
+                if (k[s] <= n && t[s] + x[s] > plisAtout) a = 0;
             }
             if (!a) break;
             a &= ~(1u << carte);
@@ -239,15 +237,14 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
     }
     if (plis == 0) return false;
     g.source = SOURCE_ENCAISSE;
-    std::sort(gains + debutCouleurs, gains + plis, [](int a, int b) { return a > b; });
 
     if (plis == m.plis) {
         // Every trick: every card still held goes to the taker but the
         // defence's Excuse, played before the last trick. His Petit, above
         // every trump left, waits for the last trick.
-        g.points = v.total - (v.excuseDefense ? 8 : 0);
-        g.bouts = nombre(v.tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT)) + (v.excusePreneur ? 1 : 0);
-        g.petitAuBout = (v.atoutsPreneur & PETIT_BIT) ? 1 : 0;
+        g.points = total - (excuseDefense ? 8 : 0);
+        g.bouts = nombre(tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT)) + (excusePreneur ? 1 : 0);
+        g.petitAuBout = (atoutsPreneur & PETIT_BIT) ? 1 : 0;
         return true;
     }
     // With the Excuse the taker leads it after his sure tricks, before the
@@ -256,11 +253,13 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
     int menes = plis;
     int gagnes = plis;
     int points = 0;
-    if (v.excusePreneur) {
+    if (excusePreneur) {
         menes = std::min(plis, m.plis - 2);
+        // He leads his best plain cards first.
+        if (menes < plis) std::sort(gains + debutCouleurs, gains + plis, [](int a, int b) { return a > b; });
         gagnes = menes;
         for (int i = menes; i < plisAtout; ++i)
-            if (i < nombre(dessus(v.atoutsPreneur, v.atoutsDefense))) {
+            if (i < nombre(dessus(atoutsPreneur, atoutsDefense))) {
                 points += gains[i];
                 ++gagnes;
             }
@@ -274,30 +273,30 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
         std::copy(m.main[s], m.main[s] + 5, reste);
         if (s == petitDefenseur && t[s] + x[s] <= std::min(plisAtout, menes)) {
             reste[ATOUT] &= ~PETIT_BIT;
-            points += 9 + plusFaibles(reste, gagnes - 1);
+            points += 9 + plusFaibles(reste, m.plis - 1, gagnes - 1);
             petitPris = true;
         } else {
-            points += plusFaibles(reste, gagnes);
+            points += plusFaibles(reste, m.plis, gagnes);
         }
-        if (gagnes == m.plis - 1 && !v.excusePreneur) gardes[s] = coutGarde(reste, v.m.main[preneur], encaissees);
+        if (gagnes == m.plis - 1 && !excusePreneur) gardes[s] = coutGarde(reste, m.main[preneur], encaissees);
     }
     // Cashing every trick but the last, the taker leads his last card to it.
     // Each defender keeps one card for it and gives the others, so the taker
     // has at least all but each one's best. Unless one keeps a card that beats
     // the taker's, the taker wins the last trick and gets everything; that
     // card costs its holder what his best is worth more.
-    if (gagnes == m.plis - 1 && !v.excusePreneur) {
+    if (gagnes == m.plis - 1 && !excusePreneur) {
         int cout = INT_MAX;
         for (int s = 0; s < 4; ++s)
             if (s != preneur) cout = std::min(cout, gardes[s]);
         if (cout < INT_MAX) points += cout;
     }
     // The taker's Petit wins when he leads it among his trump tricks.
-    const bool petitMene = (v.atoutsPreneur & PETIT_BIT) && std::min(plisAtout, menes) == nombre(v.atoutsPreneur);
+    const bool petitMene = (atoutsPreneur & PETIT_BIT) && std::min(plisAtout, menes) == nombre(atoutsPreneur);
     petitPris = petitPris || petitMene;
-    g.points = points + (v.excusePreneur ? 8 : 0);
-    g.bouts = ((v.atoutsPreneur & VINGT_ET_UN_BIT) ? 1 : 0) + (petitPris ? 1 : 0) + (v.excusePreneur ? 1 : 0);
-    g.petitAuBout = v.petitEnJeu && !petitPris ? 2 : 0;
+    g.points = points + (excusePreneur ? 8 : 0);
+    g.bouts = ((atoutsPreneur & VINGT_ET_UN_BIT) ? 1 : 0) + (petitPris ? 1 : 0) + (excusePreneur ? 1 : 0);
+    g.petitAuBout = petitEnJeu && !petitPris ? 2 : 0;
     return true;
 }
 
@@ -311,42 +310,39 @@ bool encaisserPreneur(const Vue& v, Garantie& g) {
 // played before the last trick. He keeps his Petit for the last trick unless
 // the first trick may force it from him: void in a suit led, the Petit his
 // only trump.
-bool toutPreneur(const Vue& v, Garantie& g) {
-    if (v.atoutsDefense || v.excusePreneur) return false;
-    const std::uint32_t* preneur = v.m.main[v.preneur];
+bool Bornes::toutPreneur(Garantie& g) const {
+    if (atoutsDefense || excusePreneur) return false;
+    const std::uint32_t* main = m.main[preneur];
     bool coupe = false;  // he may have to trump the first trick
     for (int c = PIQUE; c <= CARREAU; ++c) {
         std::uint32_t defense = 0;
         for (int s = 0; s < 4; ++s)
-            if (s != v.preneur) defense |= v.m.main[s][c];
-        if (dessus(preneur[c], defense) != preneur[c]) return false;
-        if (defense && !preneur[c]) {
-            if (!v.atoutsPreneur) return false;
+            if (s != preneur) defense |= m.main[s][c];
+        if (dessus(main[c], defense) != main[c]) return false;
+        if (defense && !main[c]) {
+            if (!atoutsPreneur) return false;
             coupe = true;
         }
     }
     g.source = SOURCE_TOUT;
-    g.points = v.total - (v.excuseDefense ? 8 : 0);
-    g.bouts = nombre(v.tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT));
-    const bool petitGarde = (v.atoutsPreneur & PETIT_BIT) && !(coupe && v.atoutsPreneur == PETIT_BIT);
+    g.points = total - (excuseDefense ? 8 : 0);
+    g.bouts = nombre(tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT));
+    const bool petitGarde = (atoutsPreneur & PETIT_BIT) && !(coupe && atoutsPreneur == PETIT_BIT);
     g.petitAuBout = petitGarde ? 1 : 0;
     return true;
 }
 
-}  // namespace
-
 int garantiesPreneur(const Mains& m, Garantie* g) {
-    const Vue v(m);
+    const Bornes b(m);
     int n = 0;
-    g[n++] = sursPreneur(v);
-    if (encaisserPreneur(v, g[n])) ++n;
-    if (toutPreneur(v, g[n])) ++n;
+    g[n++] = b.sursPreneur();
+    if (b.encaisserPreneur(g[n])) ++n;
+    if (b.toutPreneur(g[n])) ++n;
     return n;
 }
 
 int garantiesDefense(const Mains& m, Garantie* g) {
-    const Vue v(m);
-    int n = 0;
-    g[n++] = sursDefense(v);
-    return n;
+    const Bornes b(m);
+    g[0] = b.sursDefense();
+    return 1;
 }

@@ -38,10 +38,36 @@ enum SourceGarantie : int {
     NB_SOURCES
 };
 
+// The guarantees of one start of a trick, each worked out when asked, so
+// that the search stops at the first that settles its question. Each comes
+// with its reasoning where it is computed.
+struct Bornes {
+    explicit Bornes(const Mains& mains);
+
+    // The tricks each side wins whatever either side plays.
+    Garantie sursPreneur() const;
+    Garantie sursDefense() const;
+    // The taker on lead cashes his sure tricks; false when he is not on lead
+    // or has none.
+    bool encaisserPreneur(Garantie& g) const;
+    // The taker wins every trick, whoever leads; false when that is not sure.
+    bool toutPreneur(Garantie& g) const;
+
+    const Mains& m;
+    int preneur;
+    std::uint32_t atoutsPreneur;  // trumps, the Excuse apart
+    std::uint32_t atoutsDefense;
+    std::uint32_t tousAtouts;     // the Excuse included
+    bool petitEnJeu;
+    bool excusePreneur;
+    bool excuseDefense;
+    int total;                    // half-points of every card held
+};
+
 // At most this many guarantees for one side.
 constexpr int MAX_GARANTIES = 4;
 
-// The taker's floors, each from one way of playing; answers how many.
+// Every floor of the taker; answers how many.
 int garantiesPreneur(const Mains& m, Garantie* g);
-// The defence's ceilings, each from one way of playing; answers how many.
+// Every ceiling of the defence; answers how many.
 int garantiesDefense(const Mains& m, Garantie* g);

@@ -524,12 +524,16 @@ struct Solveur::Impl {
             const auto margeDe = [&](const Garantie& g) {
                 return base + g.points - seuil[std::clamp(b + g.bouts, 0, 3)][g.petitAuBout];
             };
-            Garantie g[MAX_GARANTIES];
-            int haute = INFINI;
-            for (int i = 0, k = garantiesDefense(mains, g); i < k; ++i) haute = std::min(haute, margeDe(g[i]));
+            // The cheapest first, each only when the previous did not settle.
+            const Bornes bornes(mains);
+            int basse = margeDe(bornes.sursPreneur());
+            if (basse >= beta) return basse;
+            const int haute = margeDe(bornes.sursDefense());
             if (haute <= alpha) return haute;
-            int basse = -INFINI;
-            for (int i = 0, k = garantiesPreneur(mains, g); i < k; ++i) basse = std::max(basse, margeDe(g[i]));
+            Garantie g;
+            if (bornes.toutPreneur(g)) basse = std::max(basse, margeDe(g));
+            if (basse >= beta) return basse;
+            if (bornes.encaisserPreneur(g)) basse = std::max(basse, margeDe(g));
             if (basse >= beta) return basse;
             cle = cleTable(e);
             if (const Entree* t = chercherEntree(cle)) {
