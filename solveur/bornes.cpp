@@ -67,8 +67,8 @@ int plusFaibles(const std::uint32_t main[5], int taille, int k) {
 
 // The best card a seat may keep, the Excuse counted as one half-point.
 int plusFort(const std::uint32_t main[5]) {
-    if ((main[ATOUT] & (PETIT_BIT | VINGT_ET_UN_BIT)) || ((main[1] | main[2] | main[3] | main[4]) >> ROI & 1u)) return 9;
-    const std::uint32_t figures = main[1] | main[2] | main[3] | main[4];
+    const std::uint32_t figures = main[PIQUE] | main[COEUR] | main[TREFLE] | main[CARREAU];
+    if ((main[ATOUT] & (PETIT_BIT | VINGT_ET_UN_BIT)) || (figures >> ROI & 1u)) return 9;
     if (figures >> DAME & 1u) return 7;
     if (figures >> CAVALIER & 1u) return 5;
     if (figures >> VALET & 1u) return 3;
