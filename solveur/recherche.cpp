@@ -137,14 +137,44 @@ struct Coup {
     std::int8_t valeur;
 };
 
+// What a result depends on, suit by suit: the cards of value `a[c]` and
+// above (31: none). The cards below it never decided a trick or what a seat
+// might play, so any other cards held by the same seats, with the same
+// points, would have given the same result.
+struct Pertinence {
+    std::int8_t a[5] = {31, 31, 31, 31, 31};
+    void ajouter(const Pertinence& o) {
+        for (int c = 0; c < 5; ++c) a[c] = std::min(a[c], o.a[c]);
+    }
+    void marquer(int c, int v) {
+        if (v < a[c]) a[c] = static_cast<std::int8_t>(v);
+    }
+};
+
+// A position at the start of a trick as the table sees it. `cle` sums up
+// what no card's rank changes: the leader, the taker's oudlers and, suit by
+// suit and seat by seat, the honours held (the faces; the 21, Petit and
+// Excuse) and how many other cards. `ordre` gives, suit by suit, the holders
+// of the cards in play from the highest down, two bits each, the highest in
+// the top bits; `enJeu` the cards in play.
+struct Motif {
+    std::uint64_t cle = 0;
+    std::uint64_t ordre[5]{};
+    std::uint32_t enJeu[5]{};
+};
+
 // An entry of the transposition table, for a position at the start of a
 // trick: proven bounds of the taker's margin over the cards still to play,
 // each with the score tested when it was proven, and the card that did best.
 // A higher score asks more of the taker, so his margin can only be lower: a
 // lower bound proven for a score holds for every lower one, an upper bound
-// for every higher one.
+// for every higher one. The bounds hold for every position with the same
+// `cle` whose highest `pertinents[c]` cards of each suit have the same
+// holders as `ordre` says.
 struct Entree {
     std::uint64_t cle = 0;
+    std::uint64_t ordre[5]{};
+    std::uint8_t pertinents[5]{};
     std::int16_t basse = -INFINI;
     std::int16_t gammaBasse = 0;
     std::int16_t haute = INFINI;
@@ -173,6 +203,7 @@ struct Reste {
 // depend on how many points were won before, so the table keeps it for every
 // way of reaching the same cards.
 struct Solveur::Impl {
+    static constexpr std::size_t PLACES = 4;
     std::vector<Entree> table;
     std::uint64_t masque = 0;
     Contexte ctx;
@@ -191,8 +222,9 @@ struct Solveur::Impl {
         std::size_t n = 2;
         const std::size_t octets = static_cast<std::size_t>(std::max(megaOctets, 1)) << 20;
         while (n * 2 * sizeof(Entree) <= octets) n *= 2;
+        n = std::max<std::size_t>(n, PLACES);
         table.assign(n, Entree{});
-        masque = n - 2;  // buckets of two
+        masque = n - PLACES;  // buckets of PLACES entries
     }
 
     void verifierBudget() {
@@ -216,47 +248,86 @@ struct Solveur::Impl {
 
     int marge(const Fin& f) const { return f.points - seuil[std::clamp(f.bouts, 0, 3)][f.pab]; }
 
-    // The key of a position at the start of a trick: for each suit the
-    // holders of the cards still in play from the highest down, with their
-    // points. Which cards were played does not matter, only their order: a
-    // trump 7 and 8 left with the 9 gone play like a 7 and 9 with the 8 gone.
-    std::uint64_t cleTable(const Etat& e) const {
+    void motif(const Etat& e, Motif& m) const {
         const Cles& k = cles();
         std::uint64_t h = ctx.cle ^ k.entameur[e.entameur] ^ k.bouts[(e.boutsPreneur + ctx.boutsChien) & 7];
         for (int c = 0; c <= 4; ++c) {
-            const std::uint32_t m1 = e.main[1][c], m2 = e.main[2][c], m3 = e.main[3][c];
-            std::uint32_t tout = e.main[0][c] | m1 | m2 | m3;
-            std::uint64_t x = 0xcbf29ce484222325ull + static_cast<std::uint64_t>(c);
-            while (tout) {
-                const int v = 31 - __builtin_clz(tout);
-                tout &= ~(1u << v);
-                const std::uint32_t proprietaire = ((m1 >> v) & 1u) | (((m2 >> v) & 1u) * 2) | (((m3 >> v) & 1u) * 3);
-                // The Petit and the Excuse are told apart from other cards of 9.
-                const std::uint32_t classe = c == ATOUT && v <= 1 ? 10u + static_cast<std::uint32_t>(v) : points.p[c][v];
-                x = (x ^ (proprietaire | classe << 2)) * 0x100000001b3ull;
+            std::uint64_t agregat = static_cast<std::uint64_t>(c) << 32;
+            for (int s = 0; s < 4; ++s) {
+                const std::uint32_t x = e.main[s][c];
+                const std::uint32_t octet =
+                    c == ATOUT ? ((x >> 21) & 1u) << 7 | ((x >> 1) & 1u) << 6 | (x & 1u) << 5 | static_cast<std::uint32_t>(__builtin_popcount(x & 0x1ffffcu))
+                               : (x >> 11) << 4 | static_cast<std::uint32_t>(__builtin_popcount(x & 0x7feu));
+                agregat |= static_cast<std::uint64_t>(octet) << (8 * s);
             }
-            std::uint64_t y = x;
-            h ^= melanger(y) + static_cast<std::uint64_t>(c);
+            h ^= melanger(agregat);
+            const std::uint32_t m1 = e.main[1][c], m2 = e.main[2][c], m3 = e.main[3][c];
+            const std::uint32_t tout = e.main[0][c] | m1 | m2 | m3;
+            m.enJeu[c] = tout;
+            std::uint64_t o = 0;
+            for (std::uint32_t x = tout; x;) {
+                const int v = 31 - __builtin_clz(x);
+                x &= ~(1u << v);
+                o = o << 2 | (((m1 >> v) & 1u) | (((m2 >> v) & 1u) * 2) | (((m3 >> v) & 1u) * 3));
+            }
+            const int n = __builtin_popcount(tout);
+            m.ordre[c] = n ? o << (64 - 2 * n) : 0;
         }
-        return h;
+        m.cle = h;
     }
 
-    Entree* chercherEntree(std::uint64_t cle) {
-        Entree* b = &table[cle & masque];
-        if (b[0].cle == cle) return &b[0];
-        if (b[1].cle == cle) return &b[1];
+    static bool concorde(const Entree& t, const Motif& m) {
+        if (t.cle != m.cle) return false;
+        for (int c = 0; c <= 4; ++c)
+            if (t.pertinents[c] && ((t.ordre[c] ^ m.ordre[c]) >> (64 - 2 * t.pertinents[c])) != 0) return false;
+        return true;
+    }
+
+    Entree* seau(const Motif& m) { return &table[(m.cle >> 7) & masque]; }
+
+    Entree* chercherEntree(const Motif& m) {
+        Entree* b = seau(m);
+        for (std::size_t i = 0; i < PLACES; ++i)
+            if (concorde(b[i], m)) return &b[i];
         return nullptr;
     }
 
-    void ranger(std::uint64_t cle, int basse, int haute, Coup coup, int restants) {
-        Entree* b = &table[cle & masque];
-        Entree* e = b[0].cle == cle ? &b[0] : b[1].cle == cle ? &b[1] : nullptr;
-        if (!e) {
-            // The first place keeps the costlier positions; the second takes the rest.
-            e = b[0].restants <= restants ? &b[0] : &b[1];
-            if (e == &b[0] && b[0].cle != 0) b[1] = b[0];
+    // The relevance of an entry's bounds for the position `m` it was found for.
+    static Pertinence pertinenceDe(const Entree& t, const Motif& m) {
+        Pertinence p;
+        for (int c = 0; c <= 4; ++c) {
+            int r = t.pertinents[c];
+            if (!r) continue;
+            std::uint32_t x = m.enJeu[c];
+            while (--r > 0) x &= ~(1u << (31 - __builtin_clz(x)));
+            p.a[c] = static_cast<std::int8_t>(31 - __builtin_clz(x));
+        }
+        return p;
+    }
+
+    void ranger(const Motif& m, const Pertinence& pert, int basse, int haute, Coup coup, int restants) {
+        std::uint8_t pertinents[5];
+        for (int c = 0; c <= 4; ++c)
+            pertinents[c] = static_cast<std::uint8_t>(__builtin_popcount(m.enJeu[c] & ~((1u << pert.a[c]) - 1)));
+        Entree* b = seau(m);
+        Entree* e = nullptr;
+        for (std::size_t i = 0; i < PLACES && !e; ++i)
+            if (concorde(b[i], m)) e = &b[i];
+        if (e) {
+            // The bounds already there hold for this position: keep them, and
+            // ask for the holders the new ones depend on as well.
+            for (int c = 0; c <= 4; ++c) pertinents[c] = std::max(pertinents[c], e->pertinents[c]);
+        } else {
+            // Replace the cheapest position of the bucket.
+            e = &b[0];
+            for (std::size_t i = 1; i < PLACES; ++i)
+                if (b[i].cle == 0 || (e->cle != 0 && b[i].restants < e->restants)) e = &b[i];
             *e = Entree{};
-            e->cle = cle;
+        }
+        e->cle = m.cle;
+        for (int c = 0; c <= 4; ++c) {
+            e->ordre[c] = m.ordre[c];
+            e->pertinents[c] = pertinents[c];
         }
         if (basse > -INFINI) {
             if (e->gammaBasse == gamma) basse = std::max(basse, static_cast<int>(e->basse));
@@ -274,7 +345,8 @@ struct Solveur::Impl {
 
     // Plays a card; after the fourth card gathers the trick. Answers true when
     // the deal is over, and then how it ended.
-    bool jouer(Etat& e, Coup c, Fin& resultat) const {
+    // `pert`, when given, learns the rank the trick's winner needed.
+    bool jouer(Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const {
         const int s = e.joueur;
         const std::uint32_t bit = 1u << c.valeur;
         e.main[s][c.couleur] &= ~bit;
@@ -306,6 +378,12 @@ struct Solveur::Impl {
         e.joueur = static_cast<std::int8_t>((s + 1) & 3);
         if (++e.nbPli < 4) return false;
 
+        if (pert) {
+            // A card that beat another of its suit won by its rank.
+            std::uint32_t memes = e.table[e.couleurGagnante];
+            if (e.couleurGagnante == ATOUT) memes &= ~EXCUSE_BIT;
+            if (memes & (memes - 1)) pert->marquer(e.couleurGagnante, e.valeurGagnante);
+        }
         const int w = e.gagnant;
         const bool preneurGagne = w == ctx.preneur;
         const bool dernier = e.pliRestants == 1;
@@ -339,7 +417,8 @@ struct Solveur::Impl {
     }
 
     // The cards the seat to play may play, by suit.
-    static void jouables(const Etat& e, std::uint32_t l[5]) {
+    // `pert`, when given, learns the rank a seat that must overtrump compared with.
+    static void jouables(const Etat& e, std::uint32_t l[5], Pertinence* pert = nullptr) {
         const std::uint32_t* m = e.main[e.joueur];
         const bool entame = e.nbPli == 0 || e.couleur < 0;
         std::memset(l, 0, 5 * sizeof(std::uint32_t));
@@ -348,6 +427,7 @@ struct Solveur::Impl {
         const auto monter = [&] {
             const std::uint32_t dessus = atouts & ~((2u << e.hautAtout) - 1);
             l[ATOUT] = e.hautAtout != 0 && dessus ? dessus : atouts;
+            if (pert && e.hautAtout != 0) pert->marquer(ATOUT, e.hautAtout);
         };
         if (entame) tout();
         else if (e.couleur != ATOUT && m[e.couleur]) l[e.couleur] = m[e.couleur];
@@ -357,10 +437,11 @@ struct Solveur::Impl {
     }
 
     // The playable cards, one of each run of equivalent cards (same holder,
-    // same points, nothing left in play between them).
-    int coups(const Etat& e, Coup* liste) const {
+    // same points, nothing left in play between them); `plusBas`, when
+    // given, receives the lowest card of each run.
+    int coups(const Etat& e, Coup* liste, Pertinence* pert = nullptr, std::int8_t* plusBas = nullptr) const {
         std::uint32_t l[5];
-        jouables(e, l);
+        jouables(e, l, pert);
         int n = 0;
         for (int c = 0; c <= 4; ++c) {
             std::uint32_t x = l[c];
@@ -368,7 +449,10 @@ struct Solveur::Impl {
             std::uint32_t enJeu = e.table[c];
             for (int s = 0; s < 4; ++s) enJeu |= e.main[s][c];
             if (c == ATOUT) {
-                if (x & EXCUSE_BIT) liste[n++] = Coup{ATOUT, 0};
+                if (x & EXCUSE_BIT) {
+                    if (plusBas) plusBas[n] = 0;
+                    liste[n++] = Coup{ATOUT, 0};
+                }
                 x &= ~EXCUSE_BIT;
                 enJeu &= ~EXCUSE_BIT;
             }
@@ -387,6 +471,7 @@ struct Solveur::Impl {
                     x &= ~(1u << w);
                     u = w;
                 }
+                if (plusBas) plusBas[n - 1] = static_cast<std::int8_t>(u);
             }
         }
         return n;
@@ -491,7 +576,7 @@ struct Solveur::Impl {
     }
 
     // The last trick: each seat plays its one card.
-    int derniersPli(const Etat& e) {
+    int derniersPli(const Etat& e, Pertinence& pert) {
         Etat f = e;
         Fin fin;
         for (int k = 0; k < 4; ++k) {
@@ -499,34 +584,61 @@ struct Solveur::Impl {
             int c = 0;
             while (!m[c]) ++c;
             ++noeuds;
-            jouer(f, Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(__builtin_ctz(m[c]))}, fin);
+            jouer(f, Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(__builtin_ctz(m[c]))}, fin, &pert);
         }
         return marge(fin);
     }
 
-    // The margin of the position when the deal ends now or later.
-    int chercher(const Etat& e, int alpha, int beta) {
-        std::uint64_t cle = 0;
+    // What the bounds of `reste` read of the trumps' ranks: which side holds
+    // the highest trumps, down to the lower of the two sides' best trump.
+    Pertinence pertinenceReste(const Etat& e) const {
+        Pertinence p;
+        std::uint32_t defense = 0;
+        for (int s = 0; s < 4; ++s)
+            if (s != ctx.preneur) defense |= e.main[s][ATOUT];
+        defense &= ~EXCUSE_BIT;
+        const std::uint32_t preneur = e.main[ctx.preneur][ATOUT] & ~EXCUSE_BIT;
+        if (defense && preneur) p.marquer(ATOUT, std::min(31 - __builtin_clz(defense), 31 - __builtin_clz(preneur)));
+        return p;
+    }
+
+    // The margin of the position when the deal ends now or later, and in
+    // `pert` what it depends on.
+    int chercher(const Etat& e, int alpha, int beta, Pertinence& pert) {
+        Motif motifPli;
         Coup conseil{-1, 0};
         int base = 0;
-        if (e.nbPli == 0 && e.pliRestants == 1) return derniersPli(e);
+        if (e.nbPli == 0 && e.pliRestants == 1) return derniersPli(e, pert);
         if (e.nbPli == 0) {
             base = e.pointsPreneur + ctx.pointsChien;
             const int b = e.boutsPreneur + ctx.boutsChien;
             const Reste r = reste(e);
             const int haute = base + r.pointsMax - seuil[std::clamp(b + r.boutsMax, 0, 3)][r.petit ? 1 : 0];
-            if (haute <= alpha) return haute;
+            if (haute <= alpha) {
+                pert.ajouter(pertinenceReste(e));
+                return haute;
+            }
             const int basse = base + r.pointsMin - seuil[std::clamp(b + r.boutsMin, 0, 3)][r.petit ? 2 : 0];
-            if (basse >= beta) return basse;
-            cle = cleTable(e);
-            if (const Entree* t = chercherEntree(cle)) {
-                if (t->gammaBasse >= gamma && t->basse + base >= beta) return t->basse + base;
-                if (t->gammaHaute <= gamma && t->haute + base <= alpha) return t->haute + base;
+            if (basse >= beta) {
+                pert.ajouter(pertinenceReste(e));
+                return basse;
+            }
+            motif(e, motifPli);
+            if (const Entree* t = chercherEntree(motifPli)) {
+                if ((t->gammaBasse >= gamma && t->basse + base >= beta) || (t->gammaHaute <= gamma && t->haute + base <= alpha)) {
+                    pert.ajouter(pertinenceDe(*t, motifPli));
+                    return t->gammaBasse >= gamma && t->basse + base >= beta ? t->basse + base : t->haute + base;
+                }
                 conseil = t->coup;
             }
         }
         Coup liste[18];
-        const int n = coups(e, liste);
+        Pertinence ici;  // what the cards allowed here depend on
+        std::int8_t plusBas[18];
+        const int n = coups(e, liste, &ici, plusBas);
+        // The runs of equivalent cards, before the order changes.
+        Coup runs[18];
+        std::copy(liste, liste + n, runs);
         ordonner(e, liste, n);
         if (conseil.couleur >= 0)
             for (int i = 1; i < n; ++i)
@@ -538,13 +650,16 @@ struct Solveur::Impl {
         int meilleur = max ? -INFINI : INFINI;
         Coup meilleurCoup = liste[0];
         const int alpha0 = alpha, beta0 = beta;
+        Pertinence tous;  // every card tried: what a bound from all of them depends on
+        bool coupure = false;
         for (int i = 0; i < n; ++i) {
             Etat f = e;
             Fin fin;
+            Pertinence suite;
             ++noeuds;
             verifierBudget();
             if (abandon) return 0;
-            const int v = jouer(f, liste[i], fin) ? marge(fin) : chercher(f, alpha, beta);
+            const int v = jouer(f, liste[i], fin, &suite) ? marge(fin) : chercher(f, alpha, beta, suite);
             if (abandon) return 0;
             if (max ? v > meilleur : v < meilleur) {
                 meilleur = v;
@@ -552,12 +667,30 @@ struct Solveur::Impl {
             }
             if (max) alpha = std::max(alpha, v);
             else beta = std::min(beta, v);
-            if (alpha >= beta) break;
+            if (alpha >= beta) {
+                // One card proves the cut on its own.
+                tous = suite;
+                coupure = true;
+                break;
+            }
+            tous.ajouter(suite);
         }
+        ici.ajouter(tous);
+        if (!coupure) {
+            // Every card was answered for, the cards skipped as equivalent to
+            // one tried included. Where the tried card's rank mattered, the
+            // cards below it in its run must keep their place too, or another
+            // position could split the run.
+            for (int i = 0; i < n; ++i) {
+                const int c = runs[i].couleur;
+                if (ici.a[c] <= runs[i].valeur && ici.a[c] > plusBas[i]) ici.a[c] = plusBas[i];
+            }
+        }
+        pert.ajouter(ici);
         if (e.nbPli == 0) {
             const int basse = meilleur > alpha0 ? meilleur - base : -INFINI;
             const int haute = meilleur < beta0 ? meilleur - base : INFINI;
-            ranger(cle, basse, haute, meilleurCoup, e.pliRestants);
+            ranger(motifPli, ici, basse, haute, meilleurCoup, e.pliRestants);
         }
         return meilleur;
     }
@@ -667,7 +800,8 @@ struct Racine {
         ++s.noeuds;
         s.verifierBudget();
         if (s.abandon) return 0;
-        return fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0);
+        Pertinence pert;
+        return fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0, pert);
     }
     bool atteint(int i, int gamma) { return marge(i, gamma) >= 0; }
 
@@ -721,6 +855,16 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     const int p0 = racine.etat.pointsPreneur + s.ctx.pointsChien, b0 = racine.etat.boutsPreneur + s.ctx.boutsChien;
     int basse = scoreBrut(p0 + reste.pointsMin, b0 + reste.boutsMin, reste.petit ? 2 : 0);
     int haute = scoreBrut(p0 + reste.pointsMax, b0 + reste.boutsMax, reste.petit ? 1 : 0);
+    // The oudlers the taker may end with on any line, not only the ones he is
+    // sure of or may hope for against the best defence: an Excuse kept back
+    // to the last trick and lost is one of them. Only the 21 never changes side.
+    int boutsPossiblesMin = b0, boutsPossiblesMax = b0;
+    for (int siege = 0; siege < 4; ++siege) {
+        const std::uint32_t a = racine.etat.main[siege][ATOUT];
+        boutsPossiblesMax += __builtin_popcount(a & (EXCUSE_BIT | 2u | (1u << 21)));
+        if ((a & (1u << 21)) && siege == s.ctx.preneur) ++boutsPossiblesMin;
+        if ((a & (1u << 21)) && siege != s.ctx.preneur) --boutsPossiblesMax;
+    }
     for (int k = 0; k < nbPli; ++k) {
         Fin f;
         s.jouer(racine.etat, pli[k], f);
@@ -737,7 +881,7 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     // proves the lowest of them at gamma or above, answered no the highest
     // below gamma.
     const auto fins = [&](auto&& f) {
-        for (int b = b0 + reste.boutsMin; b <= b0 + reste.boutsMax; ++b)
+        for (int b = boutsPossiblesMin; b <= boutsPossiblesMax; ++b)
             for (int pab = 0; pab <= (reste.petit ? 2 : 0); ++pab) f(std::clamp(b, 0, 3), pab);
     };
     // A margin m in a test proves that every way the deal can end gives the
