@@ -38,6 +38,16 @@ struct TablePoints {
 };
 constexpr TablePoints points{};
 
+// The number of cards in a mask. Written out rather than left to the
+// compiler's builtin, which on the baseline x86-64 target calls a library
+// routine: the search counts cards at every trick.
+inline int nbBits(std::uint32_t x) {
+    x = x - ((x >> 1) & 0x55555555u);
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    x = (x + (x >> 4)) & 0x0f0f0f0fu;
+    return static_cast<int>((x * 0x01010101u) >> 24);
+}
+
 // Sum of the points of the cards of a mask of suit `c`.
 int pointsMasque(int c, std::uint32_t m) {
     int n = 0;
@@ -256,8 +266,8 @@ struct Solveur::Impl {
             for (int s = 0; s < 4; ++s) {
                 const std::uint32_t x = e.main[s][c];
                 const std::uint32_t octet =
-                    c == ATOUT ? ((x >> 21) & 1u) << 7 | ((x >> 1) & 1u) << 6 | (x & 1u) << 5 | static_cast<std::uint32_t>(__builtin_popcount(x & 0x1ffffcu))
-                               : (x >> 11) << 4 | static_cast<std::uint32_t>(__builtin_popcount(x & 0x7feu));
+                    c == ATOUT ? ((x >> 21) & 1u) << 7 | ((x >> 1) & 1u) << 6 | (x & 1u) << 5 | static_cast<std::uint32_t>(nbBits(x & 0x1ffffcu))
+                               : (x >> 11) << 4 | static_cast<std::uint32_t>(nbBits(x & 0x7feu));
                 agregat |= static_cast<std::uint64_t>(octet) << (8 * s);
             }
             h ^= melanger(agregat);
@@ -270,7 +280,7 @@ struct Solveur::Impl {
                 x &= ~(1u << v);
                 o = o << 2 | (((m1 >> v) & 1u) | (((m2 >> v) & 1u) * 2) | (((m3 >> v) & 1u) * 3));
             }
-            const int n = __builtin_popcount(tout);
+            const int n = nbBits(tout);
             m.ordre[c] = n ? o << (64 - 2 * n) : 0;
         }
         m.cle = h;
@@ -308,7 +318,7 @@ struct Solveur::Impl {
     void ranger(const Motif& m, const Pertinence& pert, int basse, int haute, Coup coup, int restants) {
         std::uint8_t pertinents[5];
         for (int c = 0; c <= 4; ++c)
-            pertinents[c] = static_cast<std::uint8_t>(__builtin_popcount(m.enJeu[c] & ~((1u << pert.a[c]) - 1)));
+            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu[c] & ~((1u << pert.a[c]) - 1)));
         Entree* b = seau(m);
         Entree* e = nullptr;
         for (std::size_t i = 0; i < PLACES && !e; ++i)
@@ -558,7 +568,7 @@ struct Solveur::Impl {
         for (std::uint32_t m = maitresPreneur; m; m &= m - 1) r.pointsMin += points.p[ATOUT][__builtin_ctz(m)] + 3;
         int plisDefense = 0;
         for (int s = 0; s < 4; ++s)
-            if (s != preneur) plisDefense = std::max(plisDefense, __builtin_popcount(dessus(e.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur)));
+            if (s != preneur) plisDefense = std::max(plisDefense, nbBits(dessus(e.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur)));
         int perteSure = 4 * plisDefense;
         if (tousAtouts & EXCUSE_BIT) {
             const bool auPreneur = e.main[preneur][ATOUT] & EXCUSE_BIT;
@@ -861,7 +871,7 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     int boutsPossiblesMin = b0, boutsPossiblesMax = b0;
     for (int siege = 0; siege < 4; ++siege) {
         const std::uint32_t a = racine.etat.main[siege][ATOUT];
-        boutsPossiblesMax += __builtin_popcount(a & (EXCUSE_BIT | 2u | (1u << 21)));
+        boutsPossiblesMax += nbBits(a & (EXCUSE_BIT | 2u | (1u << 21)));
         if ((a & (1u << 21)) && siege == s.ctx.preneur) ++boutsPossiblesMin;
         if ((a & (1u << 21)) && siege != s.ctx.preneur) --boutsPossiblesMax;
     }
