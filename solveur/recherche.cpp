@@ -315,7 +315,8 @@ struct Solveur::Impl {
         return p;
     }
 
-    void ranger(const Motif& m, const Pertinence& pert, int basse, int haute, Coup coup, int restants) {
+    // `regle`: the bounds are on the half-points still to win, good for every score.
+    void ranger(const Motif& m, const Pertinence& pert, int basse, int haute, Coup coup, int restants, bool regle) {
         std::uint8_t pertinents[5];
         for (int c = 0; c <= 4; ++c)
             pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu[c] & ~((1u << pert.a[c]) - 1)));
@@ -340,12 +341,12 @@ struct Solveur::Impl {
             e->pertinents[c] = pertinents[c];
         }
         if (basse > -INFINI) {
-            if (e->gammaBasse == gamma) basse = std::max(basse, static_cast<int>(e->basse));
+            if (regle || e->gammaBasse == gamma) basse = std::max(basse, static_cast<int>(e->basse));
             e->basse = static_cast<std::int16_t>(std::min(basse, INFINI));
             e->gammaBasse = static_cast<std::int16_t>(gamma);
         }
         if (haute < INFINI) {
-            if (e->gammaHaute == gamma) haute = std::min(haute, static_cast<int>(e->haute));
+            if (regle || e->gammaHaute == gamma) haute = std::min(haute, static_cast<int>(e->haute));
             e->haute = static_cast<std::int16_t>(std::max(haute, -INFINI));
             e->gammaHaute = static_cast<std::int16_t>(gamma);
         }
@@ -618,6 +619,8 @@ struct Solveur::Impl {
         Motif motifPli;
         Coup conseil{-1, 0};
         int base = 0;
+        bool regle = false;  // the oudlers and petit au bout are settled
+        int decalage = 0;    // what the margin is less than the half-points still to win, when settled
         if (e.nbPli == 0 && e.pliRestants == 1) return derniersPli(e, pert);
         if (e.nbPli == 0) {
             base = e.pointsPreneur + ctx.pointsChien;
@@ -634,10 +637,20 @@ struct Solveur::Impl {
                 return basse;
             }
             motif(e, motifPli);
+            // Once the Petit and the Excuse are gone, every line ends with the
+            // same oudlers and no petit au bout: the margin is the half-points
+            // still to win less a fixed number, and the table keeps bounds on
+            // those half-points, good for every score tested.
+            std::uint32_t atouts = 0;
+            for (int s = 0; s < 4; ++s) atouts |= e.main[s][ATOUT];
+            regle = !(atouts & (EXCUSE_BIT | 2u));
+            if (regle) decalage = seuil[std::clamp(b + static_cast<int>((e.main[ctx.preneur][ATOUT] >> 21) & 1u), 0, 3)][0];
             if (const Entree* t = chercherEntree(motifPli)) {
-                if ((t->gammaBasse >= gamma && t->basse + base >= beta) || (t->gammaHaute <= gamma && t->haute + base <= alpha)) {
+                const bool basse = t->basse > -INFINI && (regle || t->gammaBasse >= gamma) && t->basse + base - decalage >= beta;
+                const bool haute = t->haute < INFINI && (regle || t->gammaHaute <= gamma) && t->haute + base - decalage <= alpha;
+                if (basse || haute) {
                     pert.ajouter(pertinenceDe(*t, motifPli));
-                    return t->gammaBasse >= gamma && t->basse + base >= beta ? t->basse + base : t->haute + base;
+                    return (basse ? t->basse : t->haute) + base - decalage;
                 }
                 conseil = t->coup;
             }
@@ -698,9 +711,9 @@ struct Solveur::Impl {
         }
         pert.ajouter(ici);
         if (e.nbPli == 0) {
-            const int basse = meilleur > alpha0 ? meilleur - base : -INFINI;
-            const int haute = meilleur < beta0 ? meilleur - base : INFINI;
-            ranger(motifPli, ici, basse, haute, meilleurCoup, e.pliRestants);
+            const int basse = meilleur > alpha0 ? meilleur - base + decalage : -INFINI;
+            const int haute = meilleur < beta0 ? meilleur - base + decalage : INFINI;
+            ranger(motifPli, ici, basse, haute, meilleurCoup, e.pliRestants, regle);
         }
         return meilleur;
     }
