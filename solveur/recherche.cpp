@@ -675,7 +675,20 @@ struct Solveur::Impl {
         const int alpha0 = alpha, beta0 = beta;
         Pertinence tous;  // every card tried: what a bound from all of them depends on
         bool coupure = false;
+        // The cards tried whose own rank their result did not depend on: any
+        // other card of the seat with the same suit and points, below every
+        // rank that result depended on, would have given the same result.
+        Coup sansRang[18];
+        std::int8_t sousLeSeuil[18];
+        int nbSansRang = 0;
         for (int i = 0; i < n; ++i) {
+            const Coup y = liste[i];
+            const bool unique = y.couleur == ATOUT && (y.valeur <= PETIT || y.valeur == 21);
+            bool dejaVue = false;
+            for (int j = 0; j < nbSansRang && !unique && !dejaVue; ++j)
+                dejaVue = sansRang[j].couleur == y.couleur && y.valeur < sousLeSeuil[j] &&
+                          points.p[y.couleur][y.valeur] == points.p[y.couleur][sansRang[j].valeur];
+            if (dejaVue) continue;
             Etat f = e;
             Fin fin;
             Pertinence suite;
@@ -697,6 +710,10 @@ struct Solveur::Impl {
                 break;
             }
             tous.ajouter(suite);
+            if (!unique && y.valeur < suite.a[y.couleur]) {
+                sansRang[nbSansRang] = y;
+                sousLeSeuil[nbSansRang++] = suite.a[y.couleur];
+            }
         }
         ici.ajouter(tous);
         if (!coupure) {
