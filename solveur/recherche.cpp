@@ -721,6 +721,17 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     const int p0 = racine.etat.pointsPreneur + s.ctx.pointsChien, b0 = racine.etat.boutsPreneur + s.ctx.boutsChien;
     int basse = scoreBrut(p0 + reste.pointsMin, b0 + reste.boutsMin, reste.petit ? 2 : 0);
     int haute = scoreBrut(p0 + reste.pointsMax, b0 + reste.boutsMax, reste.petit ? 1 : 0);
+    // The oudlers still in play (those on the table included): the 21 the
+    // taker holds is his for sure, the Petit and the Excuse may go either way.
+    struct {
+        int sur = 0;
+        int libres = 0;
+    } oudlers;
+    for (int t = 0; t < 4; ++t) {
+        const std::uint32_t a = racine.etat.main[t][ATOUT];
+        if (a & (1u << 21)) oudlers.sur += t == s.ctx.preneur;
+        oudlers.libres += ((a >> PETIT) & 1u) + (a & EXCUSE_BIT);
+    }
     for (int k = 0; k < nbPli; ++k) {
         Fin f;
         s.jouer(racine.etat, pli[k], f);
@@ -733,11 +744,14 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         racine.fin[i] = s.jouer(racine.apres[i], racine.coups[i], racine.finale[i]);
     }
 
-    // The scores the deal can still end on: a test of gamma answered yes
-    // proves the lowest of them at gamma or above, answered no the highest
-    // below gamma.
+    // The scores the deal can still end on, however either side plays: a
+    // test of gamma answered yes proves the lowest of them at gamma or above,
+    // answered no the highest below gamma. Not only the ends of good play:
+    // the line that proves a margin may be one where the taker keeps his
+    // Excuse to the last trick and loses it, or wins the defence's there.
+    // Only the 21 always stays with its holder's side.
     const auto fins = [&](auto&& f) {
-        for (int b = b0 + reste.boutsMin; b <= b0 + reste.boutsMax; ++b)
+        for (int b = b0 + oudlers.sur; b <= b0 + oudlers.sur + oudlers.libres; ++b)
             for (int pab = 0; pab <= (reste.petit ? 2 : 0); ++pab) f(std::clamp(b, 0, 3), pab);
     };
     // A margin m in a test proves that every way the deal can end gives the
