@@ -185,8 +185,6 @@ struct Solveur::Impl {
     const std::atomic<bool>* arret = nullptr;
     bool abandon = false;
     long long prochainControle = 0;
-    int derniereValeur = -INFINI;  // the last value found, the first guess of the next search
-
     explicit Impl(int megaOctets) {
         std::size_t n = 2;
         const std::size_t octets = static_cast<std::size_t>(std::max(megaOctets, 1)) << 20;
@@ -772,34 +770,25 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         return v;
     };
 
-    // Each test asks whether the value is gamma or more. The first asks
-    // around the last value found (the positions of one deal follow one
-    // another), or whether the contract can be made; then steps of 1, 2, 4...
-    // away from it until both sides are proven, then halves what is left.
+    // Each test asks whether the value is gamma or more, at the highest value
+    // not yet ruled out. Far above the value a test is cheap (the bounds of
+    // what is left answer it almost at once) and its fail-soft margin lowers
+    // the upper bound by one or more steps; near it a test answered no costs
+    // less than one answered yes, and the first yes is the value. A test
+    // answered yes below the value would cost as much as the one at the value
+    // and leave it still to find.
     // The root move that settled the last test on the side of the player to
     // move is a best card.
     int meilleurCoup = -1;
-    int cible = s.derniereValeur > -INFINI ? s.derniereValeur : 1;
-    int pas = 1;
-    bool oui = false, non = false;
     while (basse < haute) {
-        const int gamma = oui && non ? basse + (haute - basse + 1) / 2 : std::clamp(cible, basse + 1, haute);
+        const int gamma = haute;
         int coup = -1;
         const int m = racine.tester(gamma, coup);
         if (s.abandon) break;
-        if (m >= 0) {
-            basse = std::max(basse, std::min(std::max(auMoins(m), gamma), haute));
-            cible = basse + pas;
-            oui = true;
-        } else {
-            haute = std::min(haute, std::max(std::min(auPlus(m), gamma - 1), basse));
-            cible = haute - pas + 1;
-            non = true;
-        }
-        pas *= 2;
+        if (m >= 0) basse = std::max(basse, std::min(std::max(auMoins(m), gamma), haute));
+        else haute = std::min(haute, std::max(std::min(auPlus(m), gamma - 1), basse));
         if (coup >= 0) meilleurCoup = coup;
     }
-    if (basse >= haute) s.derniereValeur = basse;
     r.budgetEpuise = s.abandon;
     r.exact = basse >= haute;
     r.borneBasse = basse * mult;
