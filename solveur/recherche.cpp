@@ -226,8 +226,6 @@ struct Solveur::Impl {
     const std::atomic<bool>* arret = nullptr;
     bool abandon = false;
     long long prochainControle = 0;
-    int derniereValeur = -INFINI;  // the last value found, the first guess of the next search
-
     explicit Impl(int megaOctets) {
         std::size_t n = 2;
         const std::size_t octets = static_cast<std::size_t>(std::max(megaOctets, 1)) << 20;
@@ -895,15 +893,16 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     const int p0 = racine.etat.pointsPreneur + s.ctx.pointsChien, b0 = racine.etat.boutsPreneur + s.ctx.boutsChien;
     int basse = scoreBrut(p0 + reste.pointsMin, b0 + reste.boutsMin, reste.petit ? 2 : 0);
     int haute = scoreBrut(p0 + reste.pointsMax, b0 + reste.boutsMax, reste.petit ? 1 : 0);
-    // The oudlers the taker may end with on any line, not only the ones he is
-    // sure of or may hope for against the best defence: an Excuse kept back
-    // to the last trick and lost is one of them. Only the 21 never changes side.
-    int boutsPossiblesMin = b0, boutsPossiblesMax = b0;
-    for (int siege = 0; siege < 4; ++siege) {
-        const std::uint32_t a = racine.etat.main[siege][ATOUT];
-        boutsPossiblesMax += nbBits(a & (EXCUSE_BIT | 2u | (1u << 21)));
-        if ((a & (1u << 21)) && siege == s.ctx.preneur) ++boutsPossiblesMin;
-        if ((a & (1u << 21)) && siege != s.ctx.preneur) --boutsPossiblesMax;
+    // The oudlers still in play (those on the table included): the 21 the
+    // taker holds is his for sure, the Petit and the Excuse may go either way.
+    struct {
+        int sur = 0;
+        int libres = 0;
+    } oudlers;
+    for (int t = 0; t < 4; ++t) {
+        const std::uint32_t a = racine.etat.main[t][ATOUT];
+        if (a & (1u << 21)) oudlers.sur += t == s.ctx.preneur;
+        oudlers.libres += ((a >> PETIT) & 1u) + (a & EXCUSE_BIT);
     }
     for (int k = 0; k < nbPli; ++k) {
         Fin f;
@@ -917,11 +916,14 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         racine.fin[i] = s.jouer(racine.apres[i], racine.coups[i], racine.finale[i]);
     }
 
-    // The scores the deal can still end on: a test of gamma answered yes
-    // proves the lowest of them at gamma or above, answered no the highest
-    // below gamma.
+    // The scores the deal can still end on, however either side plays: a
+    // test of gamma answered yes proves the lowest of them at gamma or above,
+    // answered no the highest below gamma. Not only the ends of good play:
+    // the line that proves a margin may be one where the taker keeps his
+    // Excuse to the last trick and loses it, or wins the defence's there.
+    // Only the 21 always stays with its holder's side.
     const auto fins = [&](auto&& f) {
-        for (int b = boutsPossiblesMin; b <= boutsPossiblesMax; ++b)
+        for (int b = b0 + oudlers.sur; b <= b0 + oudlers.sur + oudlers.libres; ++b)
             for (int pab = 0; pab <= (reste.petit ? 2 : 0); ++pab) f(std::clamp(b, 0, 3), pab);
     };
     // A margin m in a test proves that every way the deal can end gives the
@@ -942,34 +944,25 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         return v;
     };
 
-    // Each test asks whether the value is gamma or more. The first asks
-    // around the last value found (the positions of one deal follow one
-    // another), or whether the contract can be made; then steps of 1, 2, 4...
-    // away from it until both sides are proven, then halves what is left.
+    // Each test asks whether the value is gamma or more, at the highest value
+    // not yet ruled out. Far above the value a test is cheap (the bounds of
+    // what is left answer it almost at once) and its fail-soft margin lowers
+    // the upper bound by one or more steps; near it a test answered no costs
+    // less than one answered yes, and the first yes is the value. A test
+    // answered yes below the value would cost as much as the one at the value
+    // and leave it still to find.
     // The root move that settled the last test on the side of the player to
     // move is a best card.
     int meilleurCoup = -1;
-    int cible = s.derniereValeur > -INFINI ? s.derniereValeur : 1;
-    int pas = 1;
-    bool oui = false, non = false;
     while (basse < haute) {
-        const int gamma = oui && non ? basse + (haute - basse + 1) / 2 : std::clamp(cible, basse + 1, haute);
+        const int gamma = haute;
         int coup = -1;
         const int m = racine.tester(gamma, coup);
         if (s.abandon) break;
-        if (m >= 0) {
-            basse = std::max(basse, std::min(std::max(auMoins(m), gamma), haute));
-            cible = basse + pas;
-            oui = true;
-        } else {
-            haute = std::min(haute, std::max(std::min(auPlus(m), gamma - 1), basse));
-            cible = haute - pas + 1;
-            non = true;
-        }
-        pas *= 2;
+        if (m >= 0) basse = std::max(basse, std::min(std::max(auMoins(m), gamma), haute));
+        else haute = std::min(haute, std::max(std::min(auPlus(m), gamma - 1), basse));
         if (coup >= 0) meilleurCoup = coup;
     }
-    if (basse >= haute) s.derniereValeur = basse;
     r.budgetEpuise = s.abandon;
     r.exact = basse >= haute;
     r.borneBasse = basse * mult;

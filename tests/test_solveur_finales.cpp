@@ -188,3 +188,53 @@ TEST(SolveurFinales, LesPositionsQuiNeDifferentQueParLesPetitesCartesNeSeTrompen
 }
 
 }  // namespace
+
+namespace {
+
+// One solver walks the positions of one ending along a random line, back
+// from the end and then forward again, as the analysis of a deal does: each
+// search meets the table the one before left, for a value the same, higher
+// or lower; the value and the best cards (one, or all) stay those of the
+// plain minimax.
+TEST(SolveurFinales, LesPositionsDUneMemeFinaleEnChaine) {
+    std::mt19937 g(4242);
+    Solveur solveur(4);
+    int plusHaut = 0, plusBas = 0, pareil = 0;
+    for (int n = 0; n < 150; ++n) {
+        std::vector<Position> ligne{finaleAuHasard(g, 2 + n % 2)};
+        while (!donneFinie(ligne.back())) {
+            Position f = ligne.back();
+            const ListeCartes l = cartesJouables(f);
+            jouerCarte(f, l.cartes[g() % static_cast<unsigned>(l.nb)]);
+            ligne.push_back(f);
+        }
+        ligne.pop_back();
+        std::vector<int> ordre;
+        for (int k = static_cast<int>(ligne.size()) - 1; k >= 0; --k) ordre.push_back(k);
+        for (int k = 1; k < static_cast<int>(ligne.size()); ++k) ordre.push_back(k);
+        int avant = 0;
+        for (std::size_t i = 0; i < ordre.size(); ++i) {
+            const Position& p = ligne[static_cast<std::size_t>(ordre[i])];
+            const int attendu = minimax(p);
+            const Recherche quoi = i % 2 == 0 ? Recherche::Valeur : Recherche::ValeurEtMeilleures;
+            const Resultat r = solveur.resoudre(p, {}, quoi);
+            ASSERT_TRUE(r.exact) << decrire(p);
+            ASSERT_EQ(r.valeur, attendu) << decrire(p);
+            ASSERT_GE(r.meilleures.nb, 1) << decrire(p);
+            for (int j = 0; j < r.meilleures.nb; ++j) {
+                Position f = p;
+                ASSERT_TRUE(jouerCarte(f, r.meilleures.cartes[static_cast<std::size_t>(j)]));
+                EXPECT_EQ(minimax(f), attendu) << decrire(p);
+            }
+            if (i > 0) (attendu > avant ? plusHaut : attendu < avant ? plusBas : pareil) += 1;
+            avant = attendu;
+        }
+        if (::testing::Test::HasFailure()) return;
+    }
+    // The walk met values that rose, fell and stayed from one search to the next.
+    EXPECT_GT(plusHaut, 20);
+    EXPECT_GT(plusBas, 20);
+    EXPECT_GT(pareil, 20);
+}
+
+}  // namespace
