@@ -184,14 +184,17 @@ struct Motif {
 struct Entree {
     std::uint64_t cle = 0;
     std::uint64_t ordre[5]{};
-    std::uint8_t pertinents[5]{};
     std::int16_t basse = -INFINI;
-    std::int16_t gammaBasse = 0;
     std::int16_t haute = INFINI;
-    std::int16_t gammaHaute = 0;
+    std::int8_t gammaBasse = 0;  // scores lie within -100..100
+    std::int8_t gammaHaute = 0;
+    std::uint8_t pertinents[5]{};
+    std::uint8_t age = 0;  // the solver's age when it was stored: older entries are free
     Coup coup{-1, 0};
     std::uint8_t restants = 0;
 };
+
+static_assert(sizeof(Entree) == 64, "one entry per cache line");
 
 // What the cards still held can still bring: their half-points and the
 // oudlers each side may or must still win.
@@ -214,6 +217,7 @@ struct Reste {
 // way of reaching the same cards.
 struct Solveur::Impl {
     static constexpr std::size_t PLACES = 4;
+    std::uint8_t age = 1;
     std::vector<Entree> table;
     std::uint64_t masque = 0;
     Contexte ctx;
@@ -284,8 +288,8 @@ struct Solveur::Impl {
         m.cle = h;
     }
 
-    static bool concorde(const Entree& t, const Motif& m) {
-        if (t.cle != m.cle) return false;
+    bool concorde(const Entree& t, const Motif& m) const {
+        if (t.cle != m.cle || t.age != age) return false;
         for (int c = 0; c <= 4; ++c)
             if (t.pertinents[c] && ((t.ordre[c] ^ m.ordre[c]) >> (64 - 2 * t.pertinents[c])) != 0) return false;
         return true;
@@ -330,10 +334,11 @@ struct Solveur::Impl {
             // Replace the cheapest position of the bucket.
             e = &b[0];
             for (std::size_t i = 1; i < PLACES; ++i)
-                if (b[i].cle == 0 || (e->cle != 0 && b[i].restants < e->restants)) e = &b[i];
+                if (b[i].age != age || (e->age == age && b[i].restants < e->restants)) e = &b[i];
             *e = Entree{};
         }
         e->cle = m.cle;
+        e->age = age;
         for (int c = 0; c <= 4; ++c) {
             e->ordre[c] = m.ordre[c];
             e->pertinents[c] = pertinents[c];
@@ -341,12 +346,12 @@ struct Solveur::Impl {
         if (basse > -INFINI) {
             if (regle || e->gammaBasse == gamma) basse = std::max(basse, static_cast<int>(e->basse));
             e->basse = static_cast<std::int16_t>(std::min(basse, INFINI));
-            e->gammaBasse = static_cast<std::int16_t>(gamma);
+            e->gammaBasse = static_cast<std::int8_t>(gamma);
         }
         if (haute < INFINI) {
             if (regle || e->gammaHaute == gamma) haute = std::min(haute, static_cast<int>(e->haute));
             e->haute = static_cast<std::int16_t>(std::max(haute, -INFINI));
-            e->gammaHaute = static_cast<std::int16_t>(gamma);
+            e->gammaHaute = static_cast<std::int8_t>(gamma);
         }
         e->coup = coup;
         e->restants = static_cast<std::uint8_t>(restants);
@@ -814,7 +819,13 @@ Solveur::Solveur(int megaOctets) : impl_(std::make_unique<Impl>(megaOctets)) {}
 
 Solveur::~Solveur() = default;
 
-void Solveur::oublier() { std::fill(impl_->table.begin(), impl_->table.end(), Entree{}); }
+void Solveur::oublier() {
+    // Entries of an earlier age are free; a full sweep only when the age wraps.
+    if (++impl_->age == 0) {
+        std::fill(impl_->table.begin(), impl_->table.end(), Entree{});
+        impl_->age = 1;
+    }
+}
 
 namespace {
 
