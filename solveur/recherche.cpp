@@ -260,7 +260,7 @@ struct Solveur::Impl {
 
     int marge(const Fin& f) const { return f.points - seuil[std::clamp(f.bouts, 0, 3)][f.pab]; }
 
-    void motif(const Etat& e, Motif& m) const {
+    std::uint64_t cleDe(const Etat& e) const {
         const Cles& k = cles();
         std::uint64_t h = ctx.cle ^ k.entameur[e.entameur] ^ k.bouts[(e.boutsPreneur + ctx.boutsChien) & 7];
         for (int c = 0; c <= 4; ++c) {
@@ -273,6 +273,14 @@ struct Solveur::Impl {
                 agregat |= static_cast<std::uint64_t>(octet) << (8 * s);
             }
             h ^= melanger(agregat);
+        }
+        return h;
+    }
+
+    // `cle`: work out the key too (otherwise it is already in `m`).
+    void motif(const Etat& e, Motif& m, bool cle = true) const {
+        if (cle) m.cle = cleDe(e);
+        for (int c = 0; c <= 4; ++c) {
             const std::uint32_t m1 = e.main[1][c], m2 = e.main[2][c], m3 = e.main[3][c];
             const std::uint32_t tout = e.main[0][c] | m1 | m2 | m3;
             m.enJeu[c] = tout;
@@ -285,7 +293,6 @@ struct Solveur::Impl {
             const int n = nbBits(tout);
             m.ordre[c] = n ? o << (64 - 2 * n) : 0;
         }
-        m.cle = h;
     }
 
     bool concorde(const Entree& t, const Motif& m) const {
@@ -295,7 +302,8 @@ struct Solveur::Impl {
         return true;
     }
 
-    Entree* seau(const Motif& m) { return &table[(m.cle >> 7) & masque]; }
+    Entree* seau(std::uint64_t cle) { return &table[(cle >> 7) & masque]; }
+    Entree* seau(const Motif& m) { return seau(m.cle); }
 
     Entree* chercherEntree(const Motif& m) {
         Entree* b = seau(m);
@@ -628,6 +636,9 @@ struct Solveur::Impl {
         if (e.nbPli == 0) {
             base = e.pointsPreneur + ctx.pointsChien;
             const int b = e.boutsPreneur + ctx.boutsChien;
+            // The table's bucket is on its way from memory while the bounds are worked out.
+            motifPli.cle = cleDe(e);
+            __builtin_prefetch(seau(motifPli.cle));
             const Reste r = reste(e);
             const int haute = base + r.pointsMax - seuil[std::clamp(b + r.boutsMax, 0, 3)][r.petit ? 1 : 0];
             if (haute <= alpha) {
@@ -639,7 +650,7 @@ struct Solveur::Impl {
                 pert.ajouter(pertinenceReste(e));
                 return basse;
             }
-            motif(e, motifPli);
+            motif(e, motifPli, false);
             // Once the Petit and the Excuse are gone, every line ends with the
             // same oudlers and no petit au bout: the margin is the half-points
             // still to win less a fixed number, and the table keeps bounds on
