@@ -93,6 +93,12 @@ int coutGarde(const std::uint32_t garde[5], const std::uint32_t preneur[5], cons
     return plusFort(garde) - plusFort(battent);
 }
 
+// A guarantee that read which side holds the best trumps: the trumps down
+// to the lower of the two sides' best.
+void lireMaitres(std::uint32_t preneur, std::uint32_t defense, Garantie& g) {
+    if (preneur && defense) g.lus[ATOUT] = static_cast<std::int8_t>(std::min(31 - __builtin_clz(preneur), 31 - __builtin_clz(defense)));
+}
+
 }  // namespace
 
 Bornes::Bornes(const Mains& mains) : m(mains), preneur(mains.preneur) {
@@ -134,6 +140,7 @@ Garantie Bornes::sursPreneur() const {
         g.bouts += 1;
     }
     g.petitAuBout = petitEnJeu && !(maitres & PETIT_BIT) ? 2 : 0;
+    lireMaitres(atoutsPreneur, atoutsDefense, g);
     return g;
 }
 
@@ -164,6 +171,7 @@ Garantie Bornes::sursDefense() const {
     if (excuseDefense) perte += 8;
     g.points = total - perte;
     g.petitAuBout = petitEnJeu && !(maitres & PETIT_BIT) ? 1 : 0;
+    lireMaitres(atoutsPreneur, atoutsDefense, g);
     return g;
 }
 
@@ -188,6 +196,9 @@ Garantie Bornes::sursDefense() const {
 // it; when he wins every trick he may keep the Petit for the last one.
 bool Bornes::encaisserPreneur(Garantie& g) const {
     if (m.entameur != preneur) return false;
+    // It reads the ranks of the taker's cards it looks at and of the cards
+    // above them: down to the last it looks at in each suit.
+    g = Garantie{};
     int t[4], x[4], haut[4];
     int petitDefenseur = -1;
     for (int s = 0; s < 4; ++s) {
@@ -204,6 +215,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     std::uint32_t encaissees[5] = {0, 0, 0, 0, 0};
     for (std::uint32_t a = atoutsPreneur; a;) {
         const int carte = 31 - __builtin_clz(a);
+        g.lus[ATOUT] = static_cast<std::int8_t>(carte);
         for (int s = 0; s < 4; ++s)
             if (s != preneur && t[s] + x[s] > plis && haut[s] > carte) a = 0;
         if (!a) break;
@@ -223,6 +235,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
         }
         for (std::uint32_t a = m.main[preneur][c], w = 0; a; ++w) {
             const int carte = 31 - __builtin_clz(a);
+            g.lus[c] = static_cast<std::int8_t>(carte);
             for (int s = 0; s < 4; ++s) {
                 if (s == preneur) continue;
                 const int n = static_cast<int>(w);
@@ -312,6 +325,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
 // only trump.
 bool Bornes::toutPreneur(Garantie& g) const {
     if (atoutsDefense || excusePreneur) return false;
+    g = Garantie{};
     const std::uint32_t* main = m.main[preneur];
     bool coupe = false;  // he may have to trump the first trick
     for (int c = PIQUE; c <= CARREAU; ++c) {
@@ -319,6 +333,8 @@ bool Bornes::toutPreneur(Garantie& g) const {
         for (int s = 0; s < 4; ++s)
             if (s != preneur) defense |= m.main[s][c];
         if (dessus(main[c], defense) != main[c]) return false;
+        // It read that the taker's cards are the best of the suit.
+        if (main[c]) g.lus[c] = static_cast<std::int8_t>(__builtin_ctz(main[c]));
         if (defense && !main[c]) {
             if (!atoutsPreneur) return false;
             coupe = true;

@@ -28,6 +28,11 @@ struct Garantie {
     int bouts = 0;
     int petitAuBout = 0;
     int source = 0;  // the reasoning that gave it, a SOURCE_ value
+    // Per suit, the lowest card whose rank it read (31: none): it holds as
+    // well for any hands with the same holders of every card in play from
+    // that one up, each seat holding the same honours (the faces; the 21,
+    // the Petit and the Excuse) and as many other cards of each suit.
+    std::int8_t lus[5] = {31, 31, 31, 31, 31};
 };
 
 // The reasonings, each described where it is computed.

@@ -39,6 +39,16 @@ struct TablePoints {
 };
 constexpr TablePoints points{};
 
+// The number of cards in a mask. Written out rather than left to the
+// compiler's builtin, which on the baseline x86-64 target calls a library
+// routine: the search counts cards at every trick.
+inline int nbBits(std::uint32_t x) {
+    x = x - ((x >> 1) & 0x55555555u);
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    x = (x + (x >> 4)) & 0x0f0f0f0fu;
+    return static_cast<int>((x * 0x01010101u) >> 24);
+}
+
 // Sum of the points of the cards of a mask of suit `c`.
 int pointsMasque(int c, std::uint32_t m) {
     int n = 0;
@@ -138,21 +148,54 @@ struct Coup {
     std::int8_t valeur;
 };
 
+// What a result depends on, suit by suit: the cards of value `a[c]` and
+// above (31: none). The cards below it never decided a trick or what a seat
+// might play, so any other cards held by the same seats, with the same
+// points, would have given the same result.
+struct Pertinence {
+    std::int8_t a[5] = {31, 31, 31, 31, 31};
+    void ajouter(const Pertinence& o) {
+        for (int c = 0; c < 5; ++c) a[c] = std::min(a[c], o.a[c]);
+    }
+    void marquer(int c, int v) {
+        if (v < a[c]) a[c] = static_cast<std::int8_t>(v);
+    }
+};
+
+// A position at the start of a trick as the table sees it. `cle` sums up
+// what no card's rank changes: the leader, the taker's oudlers and, suit by
+// suit and seat by seat, the honours held (the faces; the 21, Petit and
+// Excuse) and how many other cards. `ordre` gives, suit by suit, the holders
+// of the cards in play from the highest down, two bits each, the highest in
+// the top bits; `enJeu` the cards in play.
+struct Motif {
+    std::uint64_t cle = 0;
+    std::uint64_t ordre[5]{};
+    std::uint32_t enJeu[5]{};
+};
+
 // An entry of the transposition table, for a position at the start of a
 // trick: proven bounds of the taker's margin over the cards still to play,
 // each with the score tested when it was proven, and the card that did best.
 // A higher score asks more of the taker, so his margin can only be lower: a
 // lower bound proven for a score holds for every lower one, an upper bound
-// for every higher one.
+// for every higher one. The bounds hold for every position with the same
+// `cle` whose highest `pertinents[c]` cards of each suit have the same
+// holders as `ordre` says.
 struct Entree {
     std::uint64_t cle = 0;
+    std::uint64_t ordre[5]{};
     std::int16_t basse = -INFINI;
-    std::int16_t gammaBasse = 0;
     std::int16_t haute = INFINI;
-    std::int16_t gammaHaute = 0;
+    std::int8_t gammaBasse = 0;  // scores lie within -100..100
+    std::int8_t gammaHaute = 0;
+    std::uint8_t pertinents[5]{};
+    std::uint8_t age = 0;  // the solver's age when it was stored: older entries are free
     Coup coup{-1, 0};
     std::uint8_t restants = 0;
 };
+
+static_assert(sizeof(Entree) == 64, "one entry per cache line");
 
 // What the cards still held can still bring: their half-points and the
 // oudlers each side may or must still win.
@@ -174,6 +217,8 @@ struct Reste {
 // depend on how many points were won before, so the table keeps it for every
 // way of reaching the same cards.
 struct Solveur::Impl {
+    static constexpr std::size_t PLACES = 4;
+    std::uint8_t age = 1;
     std::vector<Entree> table;
     std::uint64_t masque = 0;
     Contexte ctx;
@@ -186,14 +231,13 @@ struct Solveur::Impl {
     const std::atomic<bool>* arret = nullptr;
     bool abandon = false;
     long long prochainControle = 0;
-    int derniereValeur = -INFINI;  // the last value found, the first guess of the next search
-
     explicit Impl(int megaOctets) {
         std::size_t n = 2;
         const std::size_t octets = static_cast<std::size_t>(std::max(megaOctets, 1)) << 20;
         while (n * 2 * sizeof(Entree) <= octets) n *= 2;
+        n = std::max<std::size_t>(n, PLACES);
         table.assign(n, Entree{});
-        masque = n - 2;  // buckets of two
+        masque = n - PLACES;  // buckets of PLACES entries
     }
 
     void verifierBudget() {
@@ -217,57 +261,106 @@ struct Solveur::Impl {
 
     int marge(const Fin& f) const { return f.points - seuil[std::clamp(f.bouts, 0, 3)][f.pab]; }
 
-    // The key of a position at the start of a trick: for each suit the
-    // holders of the cards still in play from the highest down, with their
-    // points. Which cards were played does not matter, only their order: a
-    // trump 7 and 8 left with the 9 gone play like a 7 and 9 with the 8 gone.
-    std::uint64_t cleTable(const Etat& e) const {
+    std::uint64_t cleDe(const Etat& e) const {
         const Cles& k = cles();
         std::uint64_t h = ctx.cle ^ k.entameur[e.entameur] ^ k.bouts[(e.boutsPreneur + ctx.boutsChien) & 7];
         for (int c = 0; c <= 4; ++c) {
-            const std::uint32_t m1 = e.main[1][c], m2 = e.main[2][c], m3 = e.main[3][c];
-            std::uint32_t tout = e.main[0][c] | m1 | m2 | m3;
-            std::uint64_t x = 0xcbf29ce484222325ull + static_cast<std::uint64_t>(c);
-            while (tout) {
-                const int v = 31 - __builtin_clz(tout);
-                tout &= ~(1u << v);
-                const std::uint32_t proprietaire = ((m1 >> v) & 1u) | (((m2 >> v) & 1u) * 2) | (((m3 >> v) & 1u) * 3);
-                // The Petit and the Excuse are told apart from other cards of 9.
-                const std::uint32_t classe = c == ATOUT && v <= 1 ? 10u + static_cast<std::uint32_t>(v) : points.p[c][v];
-                x = (x ^ (proprietaire | classe << 2)) * 0x100000001b3ull;
+            std::uint64_t agregat = static_cast<std::uint64_t>(c) << 32;
+            for (int s = 0; s < 4; ++s) {
+                const std::uint32_t x = e.main[s][c];
+                const std::uint32_t octet =
+                    c == ATOUT ? ((x >> 21) & 1u) << 7 | ((x >> 1) & 1u) << 6 | (x & 1u) << 5 | static_cast<std::uint32_t>(nbBits(x & 0x1ffffcu))
+                               : (x >> 11) << 4 | static_cast<std::uint32_t>(nbBits(x & 0x7feu));
+                agregat |= static_cast<std::uint64_t>(octet) << (8 * s);
             }
-            std::uint64_t y = x;
-            h ^= melanger(y) + static_cast<std::uint64_t>(c);
+            h ^= melanger(agregat);
         }
         return h;
     }
 
-    Entree* chercherEntree(std::uint64_t cle) {
-        Entree* b = &table[cle & masque];
-        if (b[0].cle == cle) return &b[0];
-        if (b[1].cle == cle) return &b[1];
+    // `cle`: work out the key too (otherwise it is already in `m`).
+    void motif(const Etat& e, Motif& m, bool cle = true) const {
+        if (cle) m.cle = cleDe(e);
+        for (int c = 0; c <= 4; ++c) {
+            const std::uint32_t m1 = e.main[1][c], m2 = e.main[2][c], m3 = e.main[3][c];
+            const std::uint32_t tout = e.main[0][c] | m1 | m2 | m3;
+            m.enJeu[c] = tout;
+            std::uint64_t o = 0;
+            for (std::uint32_t x = tout; x;) {
+                const int v = 31 - __builtin_clz(x);
+                x &= ~(1u << v);
+                o = o << 2 | (((m1 >> v) & 1u) | (((m2 >> v) & 1u) * 2) | (((m3 >> v) & 1u) * 3));
+            }
+            const int n = nbBits(tout);
+            m.ordre[c] = n ? o << (64 - 2 * n) : 0;
+        }
+    }
+
+    bool concorde(const Entree& t, const Motif& m) const {
+        if (t.cle != m.cle || t.age != age) return false;
+        for (int c = 0; c <= 4; ++c)
+            if (t.pertinents[c] && ((t.ordre[c] ^ m.ordre[c]) >> (64 - 2 * t.pertinents[c])) != 0) return false;
+        return true;
+    }
+
+    Entree* seau(std::uint64_t cle) { return &table[(cle >> 7) & masque]; }
+    Entree* seau(const Motif& m) { return seau(m.cle); }
+
+    Entree* chercherEntree(const Motif& m) {
+        Entree* b = seau(m);
+        for (std::size_t i = 0; i < PLACES; ++i)
+            if (concorde(b[i], m)) return &b[i];
         return nullptr;
     }
 
-    void ranger(std::uint64_t cle, int basse, int haute, Coup coup, int restants) {
-        Entree* b = &table[cle & masque];
-        Entree* e = b[0].cle == cle ? &b[0] : b[1].cle == cle ? &b[1] : nullptr;
-        if (!e) {
-            // The first place keeps the costlier positions; the second takes the rest.
-            e = b[0].restants <= restants ? &b[0] : &b[1];
-            if (e == &b[0] && b[0].cle != 0) b[1] = b[0];
+    // The relevance of an entry's bounds for the position `m` it was found for.
+    static Pertinence pertinenceDe(const Entree& t, const Motif& m) {
+        Pertinence p;
+        for (int c = 0; c <= 4; ++c) {
+            int r = t.pertinents[c];
+            if (!r) continue;
+            std::uint32_t x = m.enJeu[c];
+            while (--r > 0) x &= ~(1u << (31 - __builtin_clz(x)));
+            p.a[c] = static_cast<std::int8_t>(31 - __builtin_clz(x));
+        }
+        return p;
+    }
+
+    // `regle`: the bounds are on the half-points still to win, good for every score.
+    void ranger(const Motif& m, const Pertinence& pert, int basse, int haute, Coup coup, int restants, bool regle) {
+        std::uint8_t pertinents[5];
+        for (int c = 0; c <= 4; ++c)
+            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu[c] & ~((1u << pert.a[c]) - 1)));
+        Entree* b = seau(m);
+        Entree* e = nullptr;
+        for (std::size_t i = 0; i < PLACES && !e; ++i)
+            if (concorde(b[i], m)) e = &b[i];
+        if (e) {
+            // The bounds already there hold for this position: keep them, and
+            // ask for the holders the new ones depend on as well.
+            for (int c = 0; c <= 4; ++c) pertinents[c] = std::max(pertinents[c], e->pertinents[c]);
+        } else {
+            // Replace the cheapest position of the bucket.
+            e = &b[0];
+            for (std::size_t i = 1; i < PLACES; ++i)
+                if (b[i].age != age || (e->age == age && b[i].restants < e->restants)) e = &b[i];
             *e = Entree{};
-            e->cle = cle;
+        }
+        e->cle = m.cle;
+        e->age = age;
+        for (int c = 0; c <= 4; ++c) {
+            e->ordre[c] = m.ordre[c];
+            e->pertinents[c] = pertinents[c];
         }
         if (basse > -INFINI) {
-            if (e->gammaBasse == gamma) basse = std::max(basse, static_cast<int>(e->basse));
+            if (regle || e->gammaBasse == gamma) basse = std::max(basse, static_cast<int>(e->basse));
             e->basse = static_cast<std::int16_t>(std::min(basse, INFINI));
-            e->gammaBasse = static_cast<std::int16_t>(gamma);
+            e->gammaBasse = static_cast<std::int8_t>(gamma);
         }
         if (haute < INFINI) {
-            if (e->gammaHaute == gamma) haute = std::min(haute, static_cast<int>(e->haute));
+            if (regle || e->gammaHaute == gamma) haute = std::min(haute, static_cast<int>(e->haute));
             e->haute = static_cast<std::int16_t>(std::max(haute, -INFINI));
-            e->gammaHaute = static_cast<std::int16_t>(gamma);
+            e->gammaHaute = static_cast<std::int8_t>(gamma);
         }
         e->coup = coup;
         e->restants = static_cast<std::uint8_t>(restants);
@@ -275,7 +368,8 @@ struct Solveur::Impl {
 
     // Plays a card; after the fourth card gathers the trick. Answers true when
     // the deal is over, and then how it ended.
-    bool jouer(Etat& e, Coup c, Fin& resultat) const {
+    // `pert`, when given, learns the rank the trick's winner needed.
+    bool jouer(Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const {
         const int s = e.joueur;
         const std::uint32_t bit = 1u << c.valeur;
         e.main[s][c.couleur] &= ~bit;
@@ -307,6 +401,12 @@ struct Solveur::Impl {
         e.joueur = static_cast<std::int8_t>((s + 1) & 3);
         if (++e.nbPli < 4) return false;
 
+        if (pert) {
+            // A card that beat another of its suit won by its rank.
+            std::uint32_t memes = e.table[e.couleurGagnante];
+            if (e.couleurGagnante == ATOUT) memes &= ~EXCUSE_BIT;
+            if (memes & (memes - 1)) pert->marquer(e.couleurGagnante, e.valeurGagnante);
+        }
         const int w = e.gagnant;
         const bool preneurGagne = w == ctx.preneur;
         const bool dernier = e.pliRestants == 1;
@@ -340,7 +440,8 @@ struct Solveur::Impl {
     }
 
     // The cards the seat to play may play, by suit.
-    static void jouables(const Etat& e, std::uint32_t l[5]) {
+    // `pert`, when given, learns the rank a seat that must overtrump compared with.
+    static void jouables(const Etat& e, std::uint32_t l[5], Pertinence* pert = nullptr) {
         const std::uint32_t* m = e.main[e.joueur];
         const bool entame = e.nbPli == 0 || e.couleur < 0;
         std::memset(l, 0, 5 * sizeof(std::uint32_t));
@@ -349,6 +450,7 @@ struct Solveur::Impl {
         const auto monter = [&] {
             const std::uint32_t dessus = atouts & ~((2u << e.hautAtout) - 1);
             l[ATOUT] = e.hautAtout != 0 && dessus ? dessus : atouts;
+            if (pert && e.hautAtout != 0) pert->marquer(ATOUT, e.hautAtout);
         };
         if (entame) tout();
         else if (e.couleur != ATOUT && m[e.couleur]) l[e.couleur] = m[e.couleur];
@@ -358,10 +460,11 @@ struct Solveur::Impl {
     }
 
     // The playable cards, one of each run of equivalent cards (same holder,
-    // same points, nothing left in play between them).
-    int coups(const Etat& e, Coup* liste) const {
+    // same points, nothing left in play between them); `plusBas`, when
+    // given, receives the lowest card of each run.
+    int coups(const Etat& e, Coup* liste, Pertinence* pert = nullptr, std::int8_t* plusBas = nullptr) const {
         std::uint32_t l[5];
-        jouables(e, l);
+        jouables(e, l, pert);
         int n = 0;
         for (int c = 0; c <= 4; ++c) {
             std::uint32_t x = l[c];
@@ -369,7 +472,10 @@ struct Solveur::Impl {
             std::uint32_t enJeu = e.table[c];
             for (int s = 0; s < 4; ++s) enJeu |= e.main[s][c];
             if (c == ATOUT) {
-                if (x & EXCUSE_BIT) liste[n++] = Coup{ATOUT, 0};
+                if (x & EXCUSE_BIT) {
+                    if (plusBas) plusBas[n] = 0;
+                    liste[n++] = Coup{ATOUT, 0};
+                }
                 x &= ~EXCUSE_BIT;
                 enJeu &= ~EXCUSE_BIT;
             }
@@ -388,6 +494,7 @@ struct Solveur::Impl {
                     x &= ~(1u << w);
                     u = w;
                 }
+                if (plusBas) plusBas[n - 1] = static_cast<std::int8_t>(u);
             }
         }
         return n;
@@ -474,7 +581,7 @@ struct Solveur::Impl {
         for (std::uint32_t m = maitresPreneur; m; m &= m - 1) r.pointsMin += points.p[ATOUT][__builtin_ctz(m)] + 3;
         int plisDefense = 0;
         for (int s = 0; s < 4; ++s)
-            if (s != preneur) plisDefense = std::max(plisDefense, __builtin_popcount(dessus(e.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur)));
+            if (s != preneur) plisDefense = std::max(plisDefense, nbBits(dessus(e.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur)));
         int perteSure = 4 * plisDefense;
         if (tousAtouts & EXCUSE_BIT) {
             const bool auPreneur = e.main[preneur][ATOUT] & EXCUSE_BIT;
@@ -491,8 +598,19 @@ struct Solveur::Impl {
         return r;
     }
 
+    // The cards held at the start of a trick, for its bounds.
+    Mains mainsDe(const Etat& e) const {
+        Mains m;
+        std::memcpy(m.main, e.main, sizeof m.main);
+        m.preneur = ctx.preneur;
+        m.entameur = e.entameur;
+        m.plis = e.pliRestants;
+        m.pointsEnMain = e.pointsEnMain;
+        return m;
+    }
+
     // The last trick: each seat plays its one card.
-    int derniersPli(const Etat& e) {
+    int derniersPli(const Etat& e, Pertinence& pert) {
         Etat f = e;
         Fin fin;
         for (int k = 0; k < 4; ++k) {
@@ -500,50 +618,73 @@ struct Solveur::Impl {
             int c = 0;
             while (!m[c]) ++c;
             ++noeuds;
-            jouer(f, Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(__builtin_ctz(m[c]))}, fin);
+            jouer(f, Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(__builtin_ctz(m[c]))}, fin, &pert);
         }
         return marge(fin);
     }
 
-    // The margin of the position when the deal ends now or later.
-    int chercher(const Etat& e, int alpha, int beta) {
-        std::uint64_t cle = 0;
+    // The margin of the position when the deal ends now or later, and in
+    // `pert` what it depends on.
+    int chercher(const Etat& e, int alpha, int beta, Pertinence& pert) {
+        Motif motifPli;
         Coup conseil{-1, 0};
         int base = 0;
-        if (e.nbPli == 0 && e.pliRestants == 1) return derniersPli(e);
+        bool regle = false;  // the oudlers and petit au bout are settled
+        int decalage = 0;    // what the margin is less than the half-points still to win, when settled
+        if (e.nbPli == 0 && e.pliRestants == 1) return derniersPli(e, pert);
         if (e.nbPli == 0) {
             base = e.pointsPreneur + ctx.pointsChien;
             const int b = e.boutsPreneur + ctx.boutsChien;
-            Mains mains;
-            std::memcpy(mains.main, e.main, sizeof mains.main);
-            mains.preneur = ctx.preneur;
-            mains.entameur = e.entameur;
-            mains.plis = e.pliRestants;
-            mains.pointsEnMain = e.pointsEnMain;
-            // What each side can make sure of bounds the margin.
+            // The table's bucket is on its way from memory while the bounds are worked out.
+            motifPli.cle = cleDe(e);
+            __builtin_prefetch(seau(motifPli.cle));
+            // What each side can make sure of bounds the margin: the cheapest
+            // first, each only when the previous did not settle the question.
+            // The one that does says which cards' ranks it read.
+            const Mains mains = mainsDe(e);
+            const Bornes bornes(mains);
             const auto margeDe = [&](const Garantie& g) {
                 return base + g.points - seuil[std::clamp(b + g.bouts, 0, 3)][g.petitAuBout];
             };
-            // The cheapest first, each only when the previous did not settle.
-            const Bornes bornes(mains);
-            int basse = margeDe(bornes.sursPreneur());
-            if (basse >= beta) return basse;
-            const int haute = margeDe(bornes.sursDefense());
-            if (haute <= alpha) return haute;
-            Garantie g;
-            if (bornes.toutPreneur(g)) basse = std::max(basse, margeDe(g));
-            if (basse >= beta) return basse;
-            if (bornes.encaisserPreneur(g)) basse = std::max(basse, margeDe(g));
-            if (basse >= beta) return basse;
-            cle = cleTable(e);
-            if (const Entree* t = chercherEntree(cle)) {
-                if (t->gammaBasse >= gamma && t->basse + base >= beta) return t->basse + base;
-                if (t->gammaHaute <= gamma && t->haute + base <= alpha) return t->haute + base;
+            const auto coupe = [&](const Garantie& g, int v) {
+                Pertinence lue;
+                for (int c = 0; c <= 4; ++c) lue.marquer(c, g.lus[c]);
+                pert.ajouter(lue);
+                return v;
+            };
+            Garantie g = bornes.sursPreneur();
+            if (margeDe(g) >= beta) return coupe(g, margeDe(g));
+            g = bornes.sursDefense();
+            if (margeDe(g) <= alpha) return coupe(g, margeDe(g));
+            motif(e, motifPli, false);
+            // Once the Petit and the Excuse are gone, every line ends with the
+            // same oudlers and no petit au bout: the margin is the half-points
+            // still to win less a fixed number, and the table keeps bounds on
+            // those half-points, good for every score tested.
+            std::uint32_t atouts = 0;
+            for (int s = 0; s < 4; ++s) atouts |= e.main[s][ATOUT];
+            regle = !(atouts & (EXCUSE_BIT | 2u));
+            if (regle) decalage = seuil[std::clamp(b + static_cast<int>((e.main[ctx.preneur][ATOUT] >> 21) & 1u), 0, 3)][0];
+            if (const Entree* t = chercherEntree(motifPli)) {
+                const bool basse = t->basse > -INFINI && (regle || t->gammaBasse >= gamma) && t->basse + base - decalage >= beta;
+                const bool haute = t->haute < INFINI && (regle || t->gammaHaute <= gamma) && t->haute + base - decalage <= alpha;
+                if (basse || haute) {
+                    pert.ajouter(pertinenceDe(*t, motifPli));
+                    return (basse ? t->basse : t->haute) + base - decalage;
+                }
                 conseil = t->coup;
             }
+            // The dearer bounds when the table did not settle the question.
+            if (bornes.toutPreneur(g) && margeDe(g) >= beta) return coupe(g, margeDe(g));
+            if (bornes.encaisserPreneur(g) && margeDe(g) >= beta) return coupe(g, margeDe(g));
         }
         Coup liste[18];
-        const int n = coups(e, liste);
+        Pertinence ici;  // what the cards allowed here depend on
+        std::int8_t plusBas[18];
+        const int n = coups(e, liste, &ici, plusBas);
+        // The runs of equivalent cards, before the order changes.
+        Coup runs[18];
+        std::copy(liste, liste + n, runs);
         ordonner(e, liste, n);
         if (conseil.couleur >= 0)
             for (int i = 1; i < n; ++i)
@@ -555,13 +696,29 @@ struct Solveur::Impl {
         int meilleur = max ? -INFINI : INFINI;
         Coup meilleurCoup = liste[0];
         const int alpha0 = alpha, beta0 = beta;
+        Pertinence tous;  // every card tried: what a bound from all of them depends on
+        bool coupure = false;
+        // The cards tried whose own rank their result did not depend on: any
+        // other card of the seat with the same suit and points, below every
+        // rank that result depended on, would have given the same result.
+        Coup sansRang[18];
+        std::int8_t sousLeSeuil[18];
+        int nbSansRang = 0;
         for (int i = 0; i < n; ++i) {
+            const Coup y = liste[i];
+            const bool unique = y.couleur == ATOUT && (y.valeur <= PETIT || y.valeur == 21);
+            bool dejaVue = false;
+            for (int j = 0; j < nbSansRang && !unique && !dejaVue; ++j)
+                dejaVue = sansRang[j].couleur == y.couleur && y.valeur < sousLeSeuil[j] &&
+                          points.p[y.couleur][y.valeur] == points.p[y.couleur][sansRang[j].valeur];
+            if (dejaVue) continue;
             Etat f = e;
             Fin fin;
+            Pertinence suite;
             ++noeuds;
             verifierBudget();
             if (abandon) return 0;
-            const int v = jouer(f, liste[i], fin) ? marge(fin) : chercher(f, alpha, beta);
+            const int v = jouer(f, liste[i], fin, &suite) ? marge(fin) : chercher(f, alpha, beta, suite);
             if (abandon) return 0;
             if (max ? v > meilleur : v < meilleur) {
                 meilleur = v;
@@ -569,12 +726,34 @@ struct Solveur::Impl {
             }
             if (max) alpha = std::max(alpha, v);
             else beta = std::min(beta, v);
-            if (alpha >= beta) break;
+            if (alpha >= beta) {
+                // One card proves the cut on its own.
+                tous = suite;
+                coupure = true;
+                break;
+            }
+            tous.ajouter(suite);
+            if (!unique && y.valeur < suite.a[y.couleur]) {
+                sansRang[nbSansRang] = y;
+                sousLeSeuil[nbSansRang++] = suite.a[y.couleur];
+            }
         }
+        ici.ajouter(tous);
+        if (!coupure) {
+            // Every card was answered for, the cards skipped as equivalent to
+            // one tried included. Where the tried card's rank mattered, the
+            // cards below it in its run must keep their place too, or another
+            // position could split the run.
+            for (int i = 0; i < n; ++i) {
+                const int c = runs[i].couleur;
+                if (ici.a[c] <= runs[i].valeur && ici.a[c] > plusBas[i]) ici.a[c] = plusBas[i];
+            }
+        }
+        pert.ajouter(ici);
         if (e.nbPli == 0) {
-            const int basse = meilleur > alpha0 ? meilleur - base : -INFINI;
-            const int haute = meilleur < beta0 ? meilleur - base : INFINI;
-            ranger(cle, basse, haute, meilleurCoup, e.pliRestants);
+            const int basse = meilleur > alpha0 ? meilleur - base + decalage : -INFINI;
+            const int haute = meilleur < beta0 ? meilleur - base + decalage : INFINI;
+            ranger(motifPli, ici, basse, haute, meilleurCoup, e.pliRestants, regle);
         }
         return meilleur;
     }
@@ -660,7 +839,13 @@ Solveur::Solveur(int megaOctets) : impl_(std::make_unique<Impl>(megaOctets)) {}
 
 Solveur::~Solveur() = default;
 
-void Solveur::oublier() { std::fill(impl_->table.begin(), impl_->table.end(), Entree{}); }
+void Solveur::oublier() {
+    // Entries of an earlier age are free; a full sweep only when the age wraps.
+    if (++impl_->age == 0) {
+        std::fill(impl_->table.begin(), impl_->table.end(), Entree{});
+        impl_->age = 1;
+    }
+}
 
 namespace {
 
@@ -684,7 +869,8 @@ struct Racine {
         ++s.noeuds;
         s.verifierBudget();
         if (s.abandon) return 0;
-        return fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0);
+        Pertinence pert;
+        return fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0, pert);
     }
     bool atteint(int i, int gamma) { return marge(i, gamma) >= 0; }
 
@@ -738,6 +924,17 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     const int p0 = racine.etat.pointsPreneur + s.ctx.pointsChien, b0 = racine.etat.boutsPreneur + s.ctx.boutsChien;
     int basse = scoreBrut(p0 + reste.pointsMin, b0 + reste.boutsMin, reste.petit ? 2 : 0);
     int haute = scoreBrut(p0 + reste.pointsMax, b0 + reste.boutsMax, reste.petit ? 1 : 0);
+    // The oudlers still in play (those on the table included): the 21 the
+    // taker holds is his for sure, the Petit and the Excuse may go either way.
+    struct {
+        int sur = 0;
+        int libres = 0;
+    } oudlers;
+    for (int t = 0; t < 4; ++t) {
+        const std::uint32_t a = racine.etat.main[t][ATOUT];
+        if (a & (1u << 21)) oudlers.sur += t == s.ctx.preneur;
+        oudlers.libres += ((a >> PETIT) & 1u) + (a & EXCUSE_BIT);
+    }
     for (int k = 0; k < nbPli; ++k) {
         Fin f;
         s.jouer(racine.etat, pli[k], f);
@@ -750,11 +947,14 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         racine.fin[i] = s.jouer(racine.apres[i], racine.coups[i], racine.finale[i]);
     }
 
-    // The scores the deal can still end on: a test of gamma answered yes
-    // proves the lowest of them at gamma or above, answered no the highest
-    // below gamma.
+    // The scores the deal can still end on, however either side plays: a
+    // test of gamma answered yes proves the lowest of them at gamma or above,
+    // answered no the highest below gamma. Not only the ends of good play:
+    // the line that proves a margin may be one where the taker keeps his
+    // Excuse to the last trick and loses it, or wins the defence's there.
+    // Only the 21 always stays with its holder's side.
     const auto fins = [&](auto&& f) {
-        for (int b = b0 + reste.boutsMin; b <= b0 + reste.boutsMax; ++b)
+        for (int b = b0 + oudlers.sur; b <= b0 + oudlers.sur + oudlers.libres; ++b)
             for (int pab = 0; pab <= (reste.petit ? 2 : 0); ++pab) f(std::clamp(b, 0, 3), pab);
     };
     // A margin m in a test proves that every way the deal can end gives the
@@ -775,34 +975,25 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         return v;
     };
 
-    // Each test asks whether the value is gamma or more. The first asks
-    // around the last value found (the positions of one deal follow one
-    // another), or whether the contract can be made; then steps of 1, 2, 4...
-    // away from it until both sides are proven, then halves what is left.
+    // Each test asks whether the value is gamma or more, at the highest value
+    // not yet ruled out. Far above the value a test is cheap (the bounds of
+    // what is left answer it almost at once) and its fail-soft margin lowers
+    // the upper bound by one or more steps; near it a test answered no costs
+    // less than one answered yes, and the first yes is the value. A test
+    // answered yes below the value would cost as much as the one at the value
+    // and leave it still to find.
     // The root move that settled the last test on the side of the player to
     // move is a best card.
     int meilleurCoup = -1;
-    int cible = s.derniereValeur > -INFINI ? s.derniereValeur : 1;
-    int pas = 1;
-    bool oui = false, non = false;
     while (basse < haute) {
-        const int gamma = oui && non ? basse + (haute - basse + 1) / 2 : std::clamp(cible, basse + 1, haute);
+        const int gamma = haute;
         int coup = -1;
         const int m = racine.tester(gamma, coup);
         if (s.abandon) break;
-        if (m >= 0) {
-            basse = std::max(basse, std::min(std::max(auMoins(m), gamma), haute));
-            cible = basse + pas;
-            oui = true;
-        } else {
-            haute = std::min(haute, std::max(std::min(auPlus(m), gamma - 1), basse));
-            cible = haute - pas + 1;
-            non = true;
-        }
-        pas *= 2;
+        if (m >= 0) basse = std::max(basse, std::min(std::max(auMoins(m), gamma), haute));
+        else haute = std::min(haute, std::max(std::min(auPlus(m), gamma - 1), basse));
         if (coup >= 0) meilleurCoup = coup;
     }
-    if (basse >= haute) s.derniereValeur = basse;
     r.budgetEpuise = s.abandon;
     r.exact = basse >= haute;
     r.borneBasse = basse * mult;

@@ -188,6 +188,30 @@ void verifier(const Position& p, Bilan& bilan) {
     }
 }
 
+// The hands `m` with the holders of the low cards of each suit shuffled:
+// the cards below `lus[c]` that are not honours (the faces; the 21, the Petit
+// and the Excuse) change hands, each seat keeping as many of them.
+Mains melangerSous(const Mains& m, const std::int8_t lus[5], std::mt19937& g) {
+    Mains q = m;
+    for (int c = ATOUT; c <= CARREAU; ++c) {
+        std::vector<int> valeurs, sieges;
+        for (int v = 0; v < lus[c] && v <= 21; ++v) {
+            const bool honneur = c == ATOUT ? v <= PETIT || v == VINGT_ET_UN : v >= VALET;
+            for (int s = 0; s < 4; ++s)
+                if (!honneur && (m.main[s][c] >> v & 1u)) {
+                    valeurs.push_back(v);
+                    sieges.push_back(s);
+                }
+        }
+        std::shuffle(sieges.begin(), sieges.end(), g);
+        for (std::size_t i = 0; i < valeurs.size(); ++i) {
+            for (int s = 0; s < 4; ++s) q.main[s][c] &= ~(1u << valeurs[i]);
+            q.main[sieges[i]][c] |= 1u << valeurs[i];
+        }
+    }
+    return q;
+}
+
 // A start of a trick written by hand: the four hands from seat 1 on, "|"
 // between them, each card a suit letter (A trumps, P spades, C hearts,
 // T clubs, K diamonds) and a value, A0 the Excuse. Seat 1 is the taker.
@@ -243,6 +267,36 @@ TEST(SolveurBornes, LesFinalesPiegesNeTrompentAucuneGarantie) {
         verifier(debutEcrit(c.mains, c.entameur), bilan);
         if (HasFatalFailure()) return;
     }
+}
+
+// The search shares what a bound settled with every position that differs
+// only in cards whose rank the bound did not read: each guarantee is the same
+// for them.
+TEST(SolveurBornes, UneGarantieNeLitQueLesRangsQuElleDit) {
+    std::mt19937 g(9041);
+    int essais = 0;
+    for (int n = 0; n < 20000; ++n) {
+        const Position p = debutAuHasard(g, 2 + n % 6);
+        const Mains m = mainsDe(p);
+        for (const auto garanties : {garantiesPreneur, garantiesDefense}) {
+            Garantie avant[MAX_GARANTIES], apres[MAX_GARANTIES];
+            const int nb = garanties(m, avant);
+            for (int i = 0; i < nb; ++i) {
+                const Mains q = melangerSous(m, avant[i].lus, g);
+                const int nbApres = garanties(q, apres);
+                const Garantie* meme = nullptr;
+                for (int j = 0; j < nbApres; ++j)
+                    if (apres[j].source == avant[i].source) meme = &apres[j];
+                ASSERT_NE(meme, nullptr) << decrire(avant[i]) << "\n" << decrire(p);
+                ASSERT_EQ(meme->points, avant[i].points) << decrire(avant[i]) << "\n" << decrire(p);
+                ASSERT_EQ(meme->bouts, avant[i].bouts) << decrire(avant[i]) << "\n" << decrire(p);
+                ASSERT_EQ(meme->petitAuBout, avant[i].petitAuBout) << decrire(avant[i]) << "\n" << decrire(p);
+                essais += std::equal(q.main[0], q.main[0] + 20, m.main[0]) ? 0 : 1;
+            }
+        }
+    }
+    // Many of them did move cards.
+    EXPECT_GT(essais, 20000);
 }
 
 TEST(SolveurBornes, ChaqueGarantieTientContreToutJeuAdverse) {

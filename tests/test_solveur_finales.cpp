@@ -23,9 +23,11 @@ std::vector<Carte> paquetComplet() {
 // A random ending of `plis` tricks: the hands drawn from a shuffled pack,
 // often with the oudlers still in play, the other cards already won by one
 // side or the other, and a few cards of the last trick already down.
-Position finaleAuHasard(std::mt19937& g, int plis) {
+// `couleurs`: the hands are drawn from the trumps and that many suits only,
+// so that the seats fight over the same suits and trumps far more often.
+Position finaleAuHasard(std::mt19937& g, int plis, int couleurs = 4) {
     std::vector<Carte> cartes = paquetComplet();
-    std::shuffle(cartes.begin(), cartes.end(), g);
+    std::shuffle(cartes.begin(), cartes.begin() + 22 + 14 * couleurs, g);
     // Bring the Petit and the Excuse into play one time in two.
     for (int v : {PETIT, EXCUSE})
         if (g() % 2 == 0) {
@@ -134,6 +136,105 @@ TEST(SolveurFinales, LaValeurDeChaqueCarteEtUneSeuleMeilleureSurDemande) {
         EXPECT_EQ(minimax(f), meilleure) << decrire(p);
         EXPECT_EQ(r.valeur, meilleure);
     }
+}
+
+
+// The table shares what it learns between positions that differ only in
+// cards whose rank decided nothing. Positions that differ only in which
+// small cards (plain-suit spot cards, trumps 2 to 20) are in play, solved one
+// after the other with one table, must each get the exact value.
+Position petitesCartesRedistribuees(const Position& p, std::mt19937& g) {
+    Position q = p;
+    for (int c = ATOUT; c <= CARREAU; ++c) {
+        const int bas = c == ATOUT ? 2 : 1, haut = c == ATOUT ? 20 : 10;
+        std::vector<Carte*> petites;
+        for (int s = 1; s <= 4; ++s) {
+            for (int i = 1; i <= q.nbCartes[s]; ++i)
+                if (q.mains[s][i].couleur == c && q.mains[s][i].valeur >= bas && q.mains[s][i].valeur <= haut) petites.push_back(&q.mains[s][i]);
+            if (q.pli[s].couleur == c && q.pli[s].valeur >= bas && q.pli[s].valeur <= haut) petites.push_back(&q.pli[s]);
+        }
+        std::vector<int> valeurs;
+        for (int v = bas; v <= haut; ++v) {
+            bool misDeCote = false;
+            for (int i = 1; i <= 6; ++i) misDeCote = misDeCote || (q.chien[i].couleur == c && q.chien[i].valeur == v);
+            if (!misDeCote) valeurs.push_back(v);
+        }
+        std::shuffle(valeurs.begin(), valeurs.end(), g);
+        for (std::size_t i = 0; i < petites.size(); ++i) petites[i]->valeur = valeurs[i];
+    }
+    return q;
+}
+
+TEST(SolveurFinales, LesPositionsQuiNeDifferentQueParLesPetitesCartesNeSeTrompentPas) {
+    std::mt19937 g(4242);
+    Solveur solveur(1);
+    int differentes = 0;
+    for (int n = 0; n < 600; ++n) {
+        const Position p = finaleAuHasard(g, 3 + n % 2, n % 3);
+        const int valeurP = minimax(p);
+        ASSERT_EQ(solveur.resoudre(p, {}, Recherche::Valeur).valeur, valeurP) << decrire(p);
+        for (int k = 0; k < 3; ++k) {
+            const Position q = petitesCartesRedistribuees(p, g);
+            ASSERT_TRUE(verifierPosition(q)) << decrire(q);
+            const int attendu = minimax(q);
+            differentes += attendu != valeurP;
+            const Resultat r = solveur.resoudre(q, {}, Recherche::Valeur);
+            ASSERT_TRUE(r.exact);
+            ASSERT_EQ(r.valeur, attendu) << "after\n" << decrire(p) << "this one\n" << decrire(q);
+        }
+    }
+    // The small cards do change many values: the table must not lump those together.
+    EXPECT_GT(differentes, 100);
+}
+
+}  // namespace
+
+namespace {
+
+// One solver walks the positions of one ending along a random line, back
+// from the end and then forward again, as the analysis of a deal does: each
+// search meets the table the one before left, for a value the same, higher
+// or lower; the value and the best cards (one, or all) stay those of the
+// plain minimax.
+TEST(SolveurFinales, LesPositionsDUneMemeFinaleEnChaine) {
+    std::mt19937 g(4242);
+    Solveur solveur(4);
+    int plusHaut = 0, plusBas = 0, pareil = 0;
+    for (int n = 0; n < 150; ++n) {
+        std::vector<Position> ligne{finaleAuHasard(g, 2 + n % 2)};
+        while (!donneFinie(ligne.back())) {
+            Position f = ligne.back();
+            const ListeCartes l = cartesJouables(f);
+            jouerCarte(f, l.cartes[g() % static_cast<unsigned>(l.nb)]);
+            ligne.push_back(f);
+        }
+        ligne.pop_back();
+        std::vector<int> ordre;
+        for (int k = static_cast<int>(ligne.size()) - 1; k >= 0; --k) ordre.push_back(k);
+        for (int k = 1; k < static_cast<int>(ligne.size()); ++k) ordre.push_back(k);
+        int avant = 0;
+        for (std::size_t i = 0; i < ordre.size(); ++i) {
+            const Position& p = ligne[static_cast<std::size_t>(ordre[i])];
+            const int attendu = minimax(p);
+            const Recherche quoi = i % 2 == 0 ? Recherche::Valeur : Recherche::ValeurEtMeilleures;
+            const Resultat r = solveur.resoudre(p, {}, quoi);
+            ASSERT_TRUE(r.exact) << decrire(p);
+            ASSERT_EQ(r.valeur, attendu) << decrire(p);
+            ASSERT_GE(r.meilleures.nb, 1) << decrire(p);
+            for (int j = 0; j < r.meilleures.nb; ++j) {
+                Position f = p;
+                ASSERT_TRUE(jouerCarte(f, r.meilleures.cartes[static_cast<std::size_t>(j)]));
+                EXPECT_EQ(minimax(f), attendu) << decrire(p);
+            }
+            if (i > 0) (attendu > avant ? plusHaut : attendu < avant ? plusBas : pareil) += 1;
+            avant = attendu;
+        }
+        if (::testing::Test::HasFailure()) return;
+    }
+    // The walk met values that rose, fell and stayed from one search to the next.
+    EXPECT_GT(plusHaut, 20);
+    EXPECT_GT(plusBas, 20);
+    EXPECT_GT(pareil, 20);
 }
 
 }  // namespace
