@@ -126,7 +126,35 @@ struct Etat {
     std::int8_t petitPli;
     std::int8_t pliRestants;  // tricks not yet gathered, the one in progress included
     std::uint32_t table[5];   // the cards on the table, by suit
+    // What the table's key reads of each seat's suit (`octetDe`), and the
+    // sum of their random keys, kept up to date card after card.
+    std::uint8_t octet[4][5];
+    std::uint64_t agregat;
 };
+
+// What the table's key reads of a seat's cards of one suit: the honours held
+// (the faces; the 21, Petit and Excuse) and how many other cards.
+inline std::uint8_t octetDe(int c, std::uint32_t x) {
+    return static_cast<std::uint8_t>(c == ATOUT ? ((x >> 21) & 1u) << 7 | ((x >> 1) & 1u) << 6 | (x & 1u) << 5 | static_cast<std::uint32_t>(nbBits(x & 0x1ffffcu))
+                                                : (x >> 11) << 4 | static_cast<std::uint32_t>(nbBits(x & 0x7feu)));
+}
+
+// The random key of one seat's suit as `octetDe` reads it.
+inline std::uint64_t cleOctet(int s, int c, std::uint8_t o) {
+    std::uint64_t z = (static_cast<std::uint64_t>(o) | static_cast<std::uint64_t>(s) << 8 | static_cast<std::uint64_t>(c) << 10) * 0x9e3779b97f4a7c15ull;
+    z = (z ^ (z >> 29)) * 0xbf58476d1ce4e5b9ull;
+    return z ^ (z >> 32);
+}
+
+// Works out `octet` and `agregat` from the hands.
+void calculerAgregat(Etat& e) {
+    e.agregat = 0;
+    for (int s = 0; s < 4; ++s)
+        for (int c = 0; c <= 4; ++c) {
+            e.octet[s][c] = octetDe(c, e.main[s][c]);
+            e.agregat ^= cleOctet(s, c, e.octet[s][c]);
+        }
+}
 
 // How a deal ended: the taker's half-points and oudlers, the set-aside cards
 // included, and the petit au bout (0 none, 1 taker, 2 defence).
@@ -263,19 +291,7 @@ struct Solveur::Impl {
 
     std::uint64_t cleDe(const Etat& e) const {
         const Cles& k = cles();
-        std::uint64_t h = ctx.cle ^ k.entameur[e.entameur] ^ k.bouts[(e.boutsPreneur + ctx.boutsChien) & 7];
-        for (int c = 0; c <= 4; ++c) {
-            std::uint64_t agregat = static_cast<std::uint64_t>(c) << 32;
-            for (int s = 0; s < 4; ++s) {
-                const std::uint32_t x = e.main[s][c];
-                const std::uint32_t octet =
-                    c == ATOUT ? ((x >> 21) & 1u) << 7 | ((x >> 1) & 1u) << 6 | (x & 1u) << 5 | static_cast<std::uint32_t>(nbBits(x & 0x1ffffcu))
-                               : (x >> 11) << 4 | static_cast<std::uint32_t>(nbBits(x & 0x7feu));
-                agregat |= static_cast<std::uint64_t>(octet) << (8 * s);
-            }
-            h ^= melanger(agregat);
-        }
-        return h;
+        return ctx.cle ^ k.entameur[e.entameur] ^ k.bouts[(e.boutsPreneur + ctx.boutsChien) & 7] ^ e.agregat;
     }
 
     // `cle`: work out the key too (otherwise it is already in `m`).
@@ -373,6 +389,9 @@ struct Solveur::Impl {
         const int s = e.joueur;
         const std::uint32_t bit = 1u << c.valeur;
         e.main[s][c.couleur] &= ~bit;
+        const std::uint8_t octet = octetDe(c.couleur, e.main[s][c.couleur]);
+        e.agregat ^= cleOctet(s, c.couleur, e.octet[s][c.couleur]) ^ cleOctet(s, c.couleur, octet);
+        e.octet[s][c.couleur] = octet;
         e.table[c.couleur] |= bit;
         e.pointsEnMain = static_cast<std::int16_t>(e.pointsEnMain - points.p[c.couleur][c.valeur]);
         const bool excuse = c.couleur == ATOUT && c.valeur == 0;
@@ -779,6 +798,7 @@ void versEtat(const Position& p, Etat& e, Coup* pli, int& nbPli) {
         e.main[siegeInterne(s)][c.couleur] |= 1u << c.valeur;
         pli[nbPli++] = Coup{static_cast<std::int8_t>(c.couleur), static_cast<std::int8_t>(c.valeur)};
     }
+    calculerAgregat(e);
     e.pointsPreneur = static_cast<std::int16_t>(p.pointsPreneur);
     int enMain = 0;
     for (int s = 0; s < 4; ++s)
