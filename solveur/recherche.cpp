@@ -130,6 +130,9 @@ struct Etat {
     // sum of their random keys, kept up to date card after card.
     std::uint8_t octet[4][5];
     std::uint64_t agregat;
+    // Suit by suit, the holders of the cards still held from the highest
+    // down, two bits each, the highest in the top bits.
+    std::uint64_t ordre[5];
 };
 
 // What the table's key reads of a seat's cards of one suit: the honours held
@@ -146,7 +149,7 @@ inline std::uint64_t cleOctet(int s, int c, std::uint8_t o) {
     return z ^ (z >> 32);
 }
 
-// Works out `octet` and `agregat` from the hands.
+// Works out `octet`, `agregat` and `ordre` from the hands.
 void calculerAgregat(Etat& e) {
     e.agregat = 0;
     for (int s = 0; s < 4; ++s)
@@ -154,6 +157,18 @@ void calculerAgregat(Etat& e) {
             e.octet[s][c] = octetDe(c, e.main[s][c]);
             e.agregat ^= cleOctet(s, c, e.octet[s][c]);
         }
+    for (int c = 0; c <= 4; ++c) {
+        const std::uint32_t m1 = e.main[1][c], m2 = e.main[2][c], m3 = e.main[3][c];
+        const std::uint32_t tout = e.main[0][c] | m1 | m2 | m3;
+        std::uint64_t o = 0;
+        for (std::uint32_t x = tout; x;) {
+            const int v = 31 - __builtin_clz(x);
+            x &= ~(1u << v);
+            o = o << 2 | (((m1 >> v) & 1u) | (((m2 >> v) & 1u) * 2) | (((m3 >> v) & 1u) * 3));
+        }
+        const int n = nbBits(tout);
+        e.ordre[c] = n ? o << (64 - 2 * n) : 0;
+    }
 }
 
 // How a deal ended: the taker's half-points and oudlers, the set-aside cards
@@ -298,17 +313,8 @@ struct Solveur::Impl {
     void motif(const Etat& e, Motif& m, bool cle = true) const {
         if (cle) m.cle = cleDe(e);
         for (int c = 0; c <= 4; ++c) {
-            const std::uint32_t m1 = e.main[1][c], m2 = e.main[2][c], m3 = e.main[3][c];
-            const std::uint32_t tout = e.main[0][c] | m1 | m2 | m3;
-            m.enJeu[c] = tout;
-            std::uint64_t o = 0;
-            for (std::uint32_t x = tout; x;) {
-                const int v = 31 - __builtin_clz(x);
-                x &= ~(1u << v);
-                o = o << 2 | (((m1 >> v) & 1u) | (((m2 >> v) & 1u) * 2) | (((m3 >> v) & 1u) * 3));
-            }
-            const int n = nbBits(tout);
-            m.ordre[c] = n ? o << (64 - 2 * n) : 0;
+            m.enJeu[c] = e.main[0][c] | e.main[1][c] | e.main[2][c] | e.main[3][c];
+            m.ordre[c] = e.ordre[c];
         }
     }
 
@@ -392,6 +398,13 @@ struct Solveur::Impl {
         const std::uint8_t octet = octetDe(c.couleur, e.main[s][c.couleur]);
         e.agregat ^= cleOctet(s, c.couleur, e.octet[s][c.couleur]) ^ cleOctet(s, c.couleur, octet);
         e.octet[s][c.couleur] = octet;
+        {
+            // Take the card out of its suit's order: the holders above it stay, those below move up.
+            const std::uint32_t tout = e.main[0][c.couleur] | e.main[1][c.couleur] | e.main[2][c.couleur] | e.main[3][c.couleur];
+            const int k = nbBits(tout & ~((2u << c.valeur) - 1));
+            const std::uint64_t haut = k ? ~0ull << (64 - 2 * k) : 0;
+            e.ordre[c.couleur] = (e.ordre[c.couleur] & haut) | ((e.ordre[c.couleur] << 2) & ~haut);
+        }
         e.table[c.couleur] |= bit;
         e.pointsEnMain = static_cast<std::int16_t>(e.pointsEnMain - points.p[c.couleur][c.valeur]);
         const bool excuse = c.couleur == ATOUT && c.valeur == 0;
