@@ -2,6 +2,8 @@
 // What the solver's tests share: a plain minimax written apart from the
 // solver, and real deals played by belvane-autoplay, read back.
 #include <algorithm>
+#include <array>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -54,4 +56,21 @@ inline std::vector<DonneLue> donnesAutoplay(std::uint64_t graine, long long nb) 
 
 inline bool contientCarte(const ListeCartes& l, const Carte& c) {
     return std::any_of(l.cartes.begin(), l.cartes.begin() + l.nb, [&](const Carte& x) { return x.memeCarte(c); });
+}
+
+// Deals an ending of `plis` tricks from `cartes` in their order: `plis` cards
+// to each seat of `sieges` in turn, six set aside, and every other card
+// already won by one side or the other at random.
+inline void distribuerFinale(Position& p, const std::vector<Carte>& cartes, const std::array<int, 4>& sieges, int plis, std::mt19937& g) {
+    std::size_t k = 0;
+    for (int s : sieges) {
+        p.nbCartes[s] = plis;
+        for (int i = 1; i <= plis; ++i) p.mains[s][i] = cartes[k++];
+    }
+    for (int i = 1; i <= 6; ++i) p.chien[i] = cartes[k++];
+    for (; k < cartes.size(); ++k) {
+        const bool auPreneur = g() % 2 == 0;
+        (auPreneur ? p.pointsPreneur : p.pointsDefense) += pointsCarte(cartes[k]);
+        (auPreneur ? p.boutsPreneur : p.boutsDefense) += estBout(cartes[k]);
+    }
 }

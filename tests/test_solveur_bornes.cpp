@@ -127,18 +127,7 @@ Position debutAuHasard(std::mt19937& g, int plis) {
     }
     if (g() % 2 == 0)
         std::stable_partition(cartes.begin(), cartes.begin() + 4 * plis, [](const Carte& c) { return estAtout(c) && c.valeur >= 15; });
-    const int ordre[4] = {p.preneur, p.preneur % 4 + 1, (p.preneur + 1) % 4 + 1, (p.preneur + 2) % 4 + 1};
-    std::size_t k = 0;
-    for (int s : ordre) {
-        p.nbCartes[s] = plis;
-        for (int i = 1; i <= plis; ++i) p.mains[s][i] = cartes[k++];
-    }
-    for (int i = 1; i <= 6; ++i) p.chien[i] = cartes[k++];
-    for (; k < cartes.size(); ++k) {
-        const bool auPreneur = g() % 2 == 0;
-        (auPreneur ? p.pointsPreneur : p.pointsDefense) += pointsCarte(cartes[k]);
-        (auPreneur ? p.boutsPreneur : p.boutsDefense) += estBout(cartes[k]);
-    }
+    distribuerFinale(p, cartes, {p.preneur, p.preneur % 4 + 1, (p.preneur + 1) % 4 + 1, (p.preneur + 2) % 4 + 1}, plis, g);
     p.entameur = p.joueur = static_cast<int>(g() % 4) + 1;
     return p;
 }

@@ -37,17 +37,7 @@ Position finaleAuHasard(std::mt19937& g, int plis, int couleurs = 4) {
     Position p;
     p.preneur = static_cast<int>(g() % 4) + 1;
     p.contrat = static_cast<int>(g() % 4) + 1;
-    std::size_t k = 0;
-    for (int s = 1; s <= 4; ++s) {
-        p.nbCartes[s] = plis;
-        for (int i = 1; i <= plis; ++i) p.mains[s][i] = cartes[k++];
-    }
-    for (int i = 1; i <= 6; ++i) p.chien[i] = cartes[k++];
-    for (; k < cartes.size(); ++k) {
-        const bool auPreneur = g() % 2 == 0;
-        (auPreneur ? p.pointsPreneur : p.pointsDefense) += pointsCarte(cartes[k]);
-        (auPreneur ? p.boutsPreneur : p.boutsDefense) += estBout(cartes[k]);
-    }
+    distribuerFinale(p, cartes, {1, 2, 3, 4}, plis, g);
     p.entameur = p.joueur = static_cast<int>(g() % 4) + 1;
     const int posees = static_cast<int>(g() % 4);
     for (int n = 0; n < posees; ++n) {
