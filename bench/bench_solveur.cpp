@@ -4,8 +4,9 @@
 // median, 95th percentile and worst processor time (this thread's, so that
 // other work on the machine does not count) and node count, and how many
 // positions the budget left unsettled. The arguments are the number of deals
-// and the budget in millions of cards tried (70: about 10 seconds of one core,
-// 7: about one), counted in cards for the same reason.
+// and the budget in millions of cards tried (70: about 6 to 7 seconds of one
+// core on the machine it was written on, 7: well under one), counted in cards
+// for the same reason.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
