@@ -5,8 +5,11 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <memory>
+#include <new>
+#include <sys/mman.h>
 
 #include "solveur/bornes.h"
 #include "solveur/solveur.h"
@@ -240,6 +243,33 @@ struct Entree {
 
 static_assert(sizeof(Entree) == 64, "one entry per cache line");
 
+// The table's memory. The probes land anywhere in it, so on the system's
+// small pages nearly each one also misses the processor's cache of address
+// translations; a table of large pages (2 MB) keeps its few translations
+// cached. Asking for them is only a hint: without them it works the same.
+class Memoire {
+public:
+    explicit Memoire(std::size_t nb) : nb_(nb) {
+        constexpr std::size_t GRANDE_PAGE = std::size_t{2} << 20;
+        const std::size_t octets = nb * sizeof(Entree);  // a power of two
+        const std::size_t alignement = octets >= GRANDE_PAGE ? GRANDE_PAGE : alignof(Entree);
+        debut_.reset(static_cast<Entree*>(std::aligned_alloc(std::max(alignement, alignof(Entree)), octets)));
+        if (!debut_) throw std::bad_alloc();
+        if (alignement == GRANDE_PAGE) madvise(debut_.get(), octets, MADV_HUGEPAGE);
+        std::uninitialized_fill_n(debut_.get(), nb, Entree{});
+    }
+    Entree& operator[](std::size_t i) { return debut_.get()[i]; }
+    Entree* begin() { return debut_.get(); }
+    Entree* end() { return debut_.get() + nb_; }
+
+private:
+    struct Liberer {
+        void operator()(Entree* p) const { std::free(p); }
+    };
+    std::unique_ptr<Entree, Liberer> debut_;
+    std::size_t nb_ = 0;
+};
+
 // What the cards still held can still bring: their half-points and the
 // oudlers each side may or must still win.
 struct Reste {
@@ -262,7 +292,7 @@ struct Reste {
 struct Solveur::Impl {
     static constexpr std::size_t PLACES = 4;
     std::uint8_t age = 1;
-    std::vector<Entree> table;
+    Memoire table;
     std::uint64_t masque = 0;
     Contexte ctx;
     int gamma = 0;
@@ -274,13 +304,13 @@ struct Solveur::Impl {
     const std::atomic<bool>* arret = nullptr;
     bool abandon = false;
     long long prochainControle = 0;
-    explicit Impl(int megaOctets) {
+    explicit Impl(int megaOctets) : table(nbEntrees(megaOctets)), masque(nbEntrees(megaOctets) - PLACES) {}
+    // The table's size: a power of two, buckets of PLACES entries.
+    static std::size_t nbEntrees(int megaOctets) {
         std::size_t n = 2;
         const std::size_t octets = static_cast<std::size_t>(std::max(megaOctets, 1)) << 20;
         while (n * 2 * sizeof(Entree) <= octets) n *= 2;
-        n = std::max<std::size_t>(n, PLACES);
-        table.assign(n, Entree{});
-        masque = n - PLACES;  // buckets of PLACES entries
+        return std::max<std::size_t>(n, PLACES);
     }
 
     void verifierBudget() {
