@@ -146,11 +146,31 @@ inline std::uint8_t octetDe(int c, std::uint32_t x) {
 }
 
 // The random key of one seat's suit as `octetDe` reads it.
-inline std::uint64_t cleOctet(int s, int c, std::uint8_t o) {
+constexpr std::uint64_t melangerOctet(int s, int c, int o) {
     std::uint64_t z = (static_cast<std::uint64_t>(o) | static_cast<std::uint64_t>(s) << 8 | static_cast<std::uint64_t>(c) << 10) * 0x9e3779b97f4a7c15ull;
     z = (z ^ (z >> 29)) * 0xbf58476d1ce4e5b9ull;
     return z ^ (z >> 32);
 }
+
+// Those keys and, card by card, what playing it takes from its holder's
+// byte of its suit: an honour its own bit, any other card one from the
+// count. Worked out when the program is built: a card played reads them.
+struct TableOctets {
+    std::uint64_t cle[4][5][256]{};
+    std::uint8_t retrait[5][32]{};
+    constexpr TableOctets() {
+        for (int s = 0; s < 4; ++s)
+            for (int c = 0; c <= 4; ++c)
+                for (int o = 0; o < 256; ++o) cle[s][c][o] = melangerOctet(s, c, o);
+        for (int v = 0; v < 32; ++v) {
+            retrait[ATOUT][v] = static_cast<std::uint8_t>(v == 21 ? 0x80 : v == 1 ? 0x40 : v == 0 ? 0x20 : 1);
+            for (int c = 1; c <= 4; ++c) retrait[c][v] = static_cast<std::uint8_t>(v >= 11 ? 1 << (v - 7) : 1);
+        }
+    }
+};
+constexpr TableOctets octets{};
+
+inline std::uint64_t cleOctet(int s, int c, std::uint8_t o) { return octets.cle[s][c][o]; }
 
 // Works out `octet`, `agregat` and `ordre` from the hands.
 void calculerAgregat(Etat& e) {
@@ -425,7 +445,7 @@ struct Solveur::Impl {
         const int s = e.joueur;
         const std::uint32_t bit = 1u << c.valeur;
         e.main[s][c.couleur] &= ~bit;
-        const std::uint8_t octet = octetDe(c.couleur, e.main[s][c.couleur]);
+        const std::uint8_t octet = static_cast<std::uint8_t>(e.octet[s][c.couleur] - octets.retrait[c.couleur][c.valeur]);
         e.agregat ^= cleOctet(s, c.couleur, e.octet[s][c.couleur]) ^ cleOctet(s, c.couleur, octet);
         e.octet[s][c.couleur] = octet;
         {
