@@ -218,10 +218,20 @@ struct Coup {
 // above (31: none). The cards below it never decided a trick or what a seat
 // might play, so any other cards held by the same seats, with the same
 // points, would have given the same result.
+// Three more bytes, always 31, make it one machine word.
 struct Pertinence {
-    std::int8_t a[5] = {31, 31, 31, 31, 31};
+    std::int8_t a[8] = {31, 31, 31, 31, 31, 31, 31, 31};
     void ajouter(const Pertinence& o) {
-        for (int c = 0; c < 5; ++c) a[c] = std::min(a[c], o.a[c]);
+        // The lower of each pair of bytes, all at once. The values lie
+        // within 0..31, so x + 128 - y stays within its byte and reaches
+        // 128 exactly where x >= y.
+        constexpr std::uint64_t HAUTS = 0x8080808080808080ull;
+        std::uint64_t x, y;
+        std::memcpy(&x, a, sizeof x);
+        std::memcpy(&y, o.a, sizeof y);
+        const std::uint64_t plusGrand = ((((x | HAUTS) - y) & HAUTS) >> 7) * 0xff;
+        x = (y & plusGrand) | (x & ~plusGrand);
+        std::memcpy(a, &x, sizeof x);
     }
     void marquer(int c, int v) {
         if (v < a[c]) a[c] = static_cast<std::int8_t>(v);
