@@ -214,27 +214,27 @@ struct Coup {
     std::int8_t valeur;
 };
 
-// What a result depends on, suit by suit: the cards of value `a[c]` and
+// What a result depends on, suit by suit: the cards of value `a(c)` and
 // above (31: none). The cards below it never decided a trick or what a seat
 // might play, so any other cards held by the same seats, with the same
 // points, would have given the same result.
-// Three more bytes, always 31, make it one machine word.
+// One byte per suit in one machine word (the three bytes past the suits
+// always 31), so that merging two is a few operations on registers.
 struct Pertinence {
-    std::int8_t a[8] = {31, 31, 31, 31, 31, 31, 31, 31};
+    static constexpr std::uint64_t AUCUNE = 0x1f1f1f1f1f1f1f1full;
+    std::uint64_t mot = AUCUNE;
+    int a(int c) const { return static_cast<int>((mot >> (8 * c)) & 0xffu); }
+    void fixer(int c, int v) { mot = (mot & ~(std::uint64_t{0xff} << (8 * c))) | static_cast<std::uint64_t>(v) << (8 * c); }
     void ajouter(const Pertinence& o) {
         // The lower of each pair of bytes, all at once. The values lie
         // within 0..31, so x + 128 - y stays within its byte and reaches
         // 128 exactly where x >= y.
         constexpr std::uint64_t HAUTS = 0x8080808080808080ull;
-        std::uint64_t x, y;
-        std::memcpy(&x, a, sizeof x);
-        std::memcpy(&y, o.a, sizeof y);
-        const std::uint64_t plusGrand = ((((x | HAUTS) - y) & HAUTS) >> 7) * 0xff;
-        x = (y & plusGrand) | (x & ~plusGrand);
-        std::memcpy(a, &x, sizeof x);
+        const std::uint64_t plusGrand = ((((mot | HAUTS) - o.mot) & HAUTS) >> 7) * 0xff;
+        mot = (o.mot & plusGrand) | (mot & ~plusGrand);
     }
     void marquer(int c, int v) {
-        if (v < a[c]) a[c] = static_cast<std::int8_t>(v);
+        if (v < a(c)) fixer(c, v);
     }
 };
 
@@ -403,7 +403,7 @@ struct Solveur::Impl {
             if (!r) continue;
             std::uint32_t x = m.enJeu[c];
             while (--r > 0) x &= ~(1u << (31 - __builtin_clz(x)));
-            p.a[c] = static_cast<std::int8_t>(31 - __builtin_clz(x));
+            p.fixer(c, 31 - __builtin_clz(x));
         }
         return p;
     }
@@ -412,7 +412,7 @@ struct Solveur::Impl {
     void ranger(const Motif& m, const Pertinence& pert, int basse, int haute, Coup coup, int restants, bool regle) {
         std::uint8_t pertinents[5];
         for (int c = 0; c <= 4; ++c)
-            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu[c] & ~((1u << pert.a[c]) - 1)));
+            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu[c] & ~((1u << pert.a(c)) - 1)));
         Entree* b = seau(m);
         Entree* e = nullptr;
         for (std::size_t i = 0; i < PLACES && !e; ++i)
@@ -825,9 +825,9 @@ struct Solveur::Impl {
                 break;
             }
             tous.ajouter(suite);
-            if (!unique && y.valeur < suite.a[y.couleur]) {
+            if (!unique && y.valeur < suite.a(y.couleur)) {
                 sansRang[nbSansRang] = y;
-                sousLeSeuil[nbSansRang++] = suite.a[y.couleur];
+                sousLeSeuil[nbSansRang++] = suite.a(y.couleur);
             }
         }
         ici.ajouter(tous);
@@ -838,7 +838,7 @@ struct Solveur::Impl {
             // position could split the run.
             for (int i = 0; i < n; ++i) {
                 const int c = runs[i].couleur;
-                if (ici.a[c] <= runs[i].valeur && ici.a[c] > plusBas[i]) ici.a[c] = plusBas[i];
+                if (ici.a(c) <= runs[i].valeur && ici.a(c) > plusBas[i]) ici.fixer(c, plusBas[i]);
             }
         }
         pert.ajouter(ici);
