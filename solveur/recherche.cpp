@@ -690,17 +690,6 @@ struct Solveur::Impl {
         return r;
     }
 
-    // The cards held at the start of a trick, for its bounds.
-    Mains mainsDe(const Etat& e) const {
-        Mains m;
-        std::memcpy(m.main, e.main, sizeof m.main);
-        m.preneur = ctx.preneur;
-        m.entameur = e.entameur;
-        m.plis = e.pliRestants;
-        m.pointsEnMain = e.pointsEnMain;
-        return m;
-    }
-
     // The last trick: each seat plays its one card.
     int derniersPli(const Etat& e, Pertinence& pert) {
         Etat f = e;
@@ -733,8 +722,7 @@ struct Solveur::Impl {
             // What each side can make sure of bounds the margin: the cheapest
             // first, each only when the previous did not settle the question.
             // The one that does says which cards' ranks it read.
-            const Mains mains = mainsDe(e);
-            const Bornes bornes(mains);
+            const Bornes bornes(e.main, ctx.preneur, e.entameur, e.pliRestants, e.pointsEnMain);
             const auto margeDe = [&](const Garantie& g) {
                 return base + g.points - seuil[std::clamp(b + g.bouts, 0, 3)][g.petitAuBout];
             };
