@@ -25,12 +25,6 @@ struct TablePoints {
 };
 constexpr TablePoints points{};
 
-int pointsMasque(int c, std::uint32_t m) {
-    int n = 0;
-    for (; m; m &= m - 1) n += points.p[c][__builtin_ctz(m)];
-    return n;
-}
-
 // The number of cards of a mask, counted by hand: the plain x86-64 build has
 // no instruction for it and the library call costs more than the bounds.
 int nombre(std::uint32_t m) {
@@ -41,6 +35,13 @@ int nombre(std::uint32_t m) {
 
 // The cards of a above every card of b.
 std::uint32_t dessus(std::uint32_t a, std::uint32_t b) { return b ? a & ~((2u << (31 - __builtin_clz(b))) - 1) : a; }
+
+// The Petit and the 21 among trumps.
+int petitEt21(std::uint32_t atouts) { return static_cast<int>(((atouts >> PETIT) & 1u) + ((atouts >> VINGT_ET_UN) & 1u)); }
+
+// The half-points of trumps without the Excuse: one each, nine for the
+// Petit and the 21.
+int pointsAtouts(std::uint32_t atouts) { return atouts ? nombre(atouts) + 8 * petitEt21(atouts) : 0; }
 
 // The least a seat of `taille` cards gives to k tricks it loses: its k cards
 // of fewest half-points, the Excuse counted as the one half-point it leaves
@@ -132,12 +133,12 @@ Garantie Bornes::sursPreneur() const {
     Garantie g;
     g.source = SOURCE_SURES;
     const std::uint32_t maitres = dessus(atoutsPreneur, atoutsDefense);
-    const int plis = nombre(maitres);
-    g.points = pointsMasque(ATOUT, maitres);
+    const int plis = maitres ? nombre(maitres) : 0;
+    g.points = pointsAtouts(maitres);
     if (plis > 0)
         for (int s = 0; s < 4; ++s)
             if (s != preneur) g.points += plusFaibles(mains[s], nbPlis, plis);
-    g.bouts = nombre(maitres & (VINGT_ET_UN_BIT | PETIT_BIT));
+    g.bouts = petitEt21(maitres);
     if (excusePreneur) {
         g.points += 8;
         g.bouts += 1;
@@ -157,19 +158,18 @@ Garantie Bornes::sursPreneur() const {
 Garantie Bornes::sursDefense() const {
     Garantie g;
     g.source = SOURCE_SURES;
+    const std::uint32_t maitres = dessus(atoutsDefense, atoutsPreneur);
     int plis = 0;
-    std::uint32_t maitres = 0;
-    for (int s = 0; s < 4; ++s)
-        if (s != preneur) {
-            const std::uint32_t siens = dessus(mains[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur);
-            plis = std::max(plis, nombre(siens));
-            maitres |= siens;
-        }
-    const int nbMaitres = nombre(maitres);
-    plis = std::max(plis, (nbMaitres + 2) / 3);
     int perte = 0;
-    if (plis > 0) perte = pointsMasque(ATOUT, maitres) + plusFaibles(mains[preneur], nbPlis, plis) + 3 * plis - nbMaitres;
-    g.bouts = nombre(tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT) & ~maitres);
+    if (maitres) {
+        // Each defender's share of them.
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur) plis = std::max(plis, nombre(mains[s][ATOUT] & maitres));
+        const int nbMaitres = nombre(maitres);
+        plis = std::max(plis, (nbMaitres + 2) / 3);
+        perte = pointsAtouts(maitres) + plusFaibles(mains[preneur], nbPlis, plis) + 3 * plis - nbMaitres;
+    }
+    g.bouts = petitEt21(tousAtouts & ~maitres);
     if (excusePreneur) ++g.bouts;
     if (excuseDefense) perte += 8;
     g.points = total - perte;
