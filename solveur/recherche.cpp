@@ -451,47 +451,58 @@ struct Solveur::Impl {
     // Plays a card; after the fourth card gathers the trick. Answers true when
     // the deal is over, and then how it ended.
     // `pert`, when given, learns the rank the trick's winner needed.
-    bool jouer(Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const {
-        const int s = e.joueur;
+    bool jouer(Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const { return jouer(e, e, c, resultat, pert); }
+
+    // The same from `a` into `e` (which may be `a`): what the card changes is
+    // read from `a`, never from the copy just written.
+    bool jouer(const Etat& a, Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const {
+        if (&a != &e) e = a;
+        const int s = a.joueur;
+        const int cc = c.couleur;
         const std::uint32_t bit = 1u << c.valeur;
-        e.main[s][c.couleur] &= ~bit;
-        const std::uint8_t octet = static_cast<std::uint8_t>(e.octet[s][c.couleur] - octets.retrait[c.couleur][c.valeur]);
-        e.agregat ^= cleOctet(s, c.couleur, e.octet[s][c.couleur]) ^ cleOctet(s, c.couleur, octet);
-        e.octet[s][c.couleur] = octet;
+        e.main[s][cc] = a.main[s][cc] & ~bit;
+        const std::uint8_t avant = a.octet[s][cc];
+        const std::uint8_t octet = static_cast<std::uint8_t>(avant - octets.retrait[cc][c.valeur]);
+        e.agregat = a.agregat ^ cleOctet(s, cc, avant) ^ cleOctet(s, cc, octet);
+        e.octet[s][cc] = octet;
         {
             // Take the card out of its suit's order: the holders above it stay, those below move up.
-            const std::uint32_t tout = e.main[0][c.couleur] | e.main[1][c.couleur] | e.main[2][c.couleur] | e.main[3][c.couleur];
+            const std::uint32_t tout = a.main[0][cc] | a.main[1][cc] | a.main[2][cc] | a.main[3][cc];
             const int k = nbBits(tout & ~((2u << c.valeur) - 1));
             const std::uint64_t haut = k ? ~0ull << (64 - 2 * k) : 0;
-            e.ordre[c.couleur] = (e.ordre[c.couleur] & haut) | ((e.ordre[c.couleur] << 2) & ~haut);
+            const std::uint64_t ordre = a.ordre[cc];
+            e.ordre[cc] = (ordre & haut) | ((ordre << 2) & ~haut);
         }
-        e.table[c.couleur] |= bit;
-        e.pointsEnMain = static_cast<std::int16_t>(e.pointsEnMain - points.p[c.couleur][c.valeur]);
-        const bool excuse = c.couleur == ATOUT && c.valeur == 0;
-        const bool atout = c.couleur == ATOUT && c.valeur != 0;
-        if (e.nbPli == 0) {
+        e.table[cc] = a.table[cc] | bit;
+        e.pointsEnMain = static_cast<std::int16_t>(a.pointsEnMain - points.p[cc][c.valeur]);
+        const bool excuse = cc == ATOUT && c.valeur == 0;
+        const bool atout = cc == ATOUT && c.valeur != 0;
+        const int nbPli = a.nbPli;
+        if (nbPli == 0) {
             e.gagnant = static_cast<std::int8_t>(s);
             e.couleurGagnante = c.couleur;
             e.valeurGagnante = c.valeur;
             e.couleur = excuse ? -1 : c.couleur;
         } else {
-            if (e.couleur < 0) e.couleur = c.couleur;
+            if (a.couleur < 0) e.couleur = c.couleur;
             // The trick engine's comparison, card after card.
-            bool prend = c.couleur == e.couleurGagnante && c.valeur > e.valeurGagnante;
-            if (atout && (prend ? c.couleur : e.couleurGagnante) != ATOUT) prend = true;
-            if (prend || (e.couleurGagnante == ATOUT && e.valeurGagnante == 0)) {
+            const int couleurGagnante = a.couleurGagnante, valeurGagnante = a.valeurGagnante;
+            bool prend = cc == couleurGagnante && c.valeur > valeurGagnante;
+            if (atout && (prend ? cc : couleurGagnante) != ATOUT) prend = true;
+            if (prend || (couleurGagnante == ATOUT && valeurGagnante == 0)) {
                 e.gagnant = static_cast<std::int8_t>(s);
                 e.couleurGagnante = c.couleur;
                 e.valeurGagnante = c.valeur;
             }
         }
-        if (atout && c.valeur > e.hautAtout) e.hautAtout = c.valeur;
-        e.pointsPli = static_cast<std::int8_t>(e.pointsPli + points.p[c.couleur][c.valeur]);
+        if (atout && c.valeur > a.hautAtout) e.hautAtout = c.valeur;
+        e.pointsPli = static_cast<std::int8_t>(a.pointsPli + points.p[cc][c.valeur]);
         if (excuse) e.excusePar = static_cast<std::int8_t>(s);
-        if (atout && (c.valeur == 1 || c.valeur == 21)) ++e.boutsPli;
+        if (atout && (c.valeur == 1 || c.valeur == 21)) e.boutsPli = static_cast<std::int8_t>(a.boutsPli + 1);
         if (atout && c.valeur == 1) e.petitPli = 1;
         e.joueur = static_cast<std::int8_t>((s + 1) & 3);
-        if (++e.nbPli < 4) return false;
+        e.nbPli = static_cast<std::int8_t>(nbPli + 1);
+        if (nbPli + 1 < 4) return false;
 
         if (pert) {
             // A card that beat another of its suit won by its rank.
@@ -792,13 +803,13 @@ struct Solveur::Impl {
                 dejaVue = sansRang[j].couleur == y.couleur && y.valeur < sousLeSeuil[j] &&
                           points.p[y.couleur][y.valeur] == points.p[y.couleur][sansRang[j].valeur];
             if (dejaVue) continue;
-            Etat f = e;
+            Etat f;
             Fin fin;
             Pertinence suite;
             ++noeuds;
             verifierBudget();
             if (abandon) return 0;
-            const int v = jouer(f, liste[i], fin, &suite) ? marge(fin) : chercher(f, alpha, beta, suite);
+            const int v = jouer(e, f, liste[i], fin, &suite) ? marge(fin) : chercher(f, alpha, beta, suite);
             if (abandon) return 0;
             if (max ? v > meilleur : v < meilleur) {
                 meilleur = v;
