@@ -25,12 +25,6 @@ struct TablePoints {
 };
 constexpr TablePoints points{};
 
-int pointsMasque(int c, std::uint32_t m) {
-    int n = 0;
-    for (; m; m &= m - 1) n += points.p[c][__builtin_ctz(m)];
-    return n;
-}
-
 // The number of cards of a mask, counted by hand: the plain x86-64 build has
 // no instruction for it and the library call costs more than the bounds.
 int nombre(std::uint32_t m) {
@@ -41,6 +35,13 @@ int nombre(std::uint32_t m) {
 
 // The cards of a above every card of b.
 std::uint32_t dessus(std::uint32_t a, std::uint32_t b) { return b ? a & ~((2u << (31 - __builtin_clz(b))) - 1) : a; }
+
+// The Petit and the 21 among trumps.
+int petitEt21(std::uint32_t atouts) { return static_cast<int>(((atouts >> PETIT) & 1u) + ((atouts >> VINGT_ET_UN) & 1u)); }
+
+// The half-points of trumps without the Excuse: one each, nine for the
+// Petit and the 21.
+int pointsAtouts(std::uint32_t atouts) { return atouts ? nombre(atouts) + 8 * petitEt21(atouts) : 0; }
 
 // The least a seat of `taille` cards gives to k tricks it loses: its k cards
 // of fewest half-points, the Excuse counted as the one half-point it leaves
@@ -101,18 +102,21 @@ void lireMaitres(std::uint32_t preneur, std::uint32_t defense, Garantie& g) {
 
 }  // namespace
 
-Bornes::Bornes(const Mains& mains) : m(mains), preneur(mains.preneur) {
-    atoutsPreneur = m.main[preneur][ATOUT] & ~EXCUSE_BIT;
+Bornes::Bornes(const Mains& m) : Bornes(m.main, m.preneur, m.entameur, m.plis, m.pointsEnMain) {}
+
+Bornes::Bornes(const std::uint32_t (&main)[4][5], int preneur_, int entameur_, int plis, int pointsEnMain)
+    : mains(main), preneur(preneur_), entameur(entameur_), nbPlis(plis) {
+    atoutsPreneur = mains[preneur][ATOUT] & ~EXCUSE_BIT;
     atoutsDefense = 0;
     tousAtouts = 0;
-    total = m.pointsEnMain;
+    total = pointsEnMain;
     for (int s = 0; s < 4; ++s) {
-        tousAtouts |= m.main[s][ATOUT];
-        if (s != preneur) atoutsDefense |= m.main[s][ATOUT];
+        tousAtouts |= mains[s][ATOUT];
+        if (s != preneur) atoutsDefense |= mains[s][ATOUT];
     }
     atoutsDefense &= ~EXCUSE_BIT;
     petitEnJeu = tousAtouts & PETIT_BIT;
-    excusePreneur = m.main[preneur][ATOUT] & EXCUSE_BIT;
+    excusePreneur = mains[preneur][ATOUT] & EXCUSE_BIT;
     excuseDefense = (tousAtouts & EXCUSE_BIT) && !excusePreneur;
 }
 
@@ -129,12 +133,12 @@ Garantie Bornes::sursPreneur() const {
     Garantie g;
     g.source = SOURCE_SURES;
     const std::uint32_t maitres = dessus(atoutsPreneur, atoutsDefense);
-    const int plis = nombre(maitres);
-    g.points = pointsMasque(ATOUT, maitres);
+    const int plis = maitres ? nombre(maitres) : 0;
+    g.points = pointsAtouts(maitres);
     if (plis > 0)
         for (int s = 0; s < 4; ++s)
-            if (s != preneur) g.points += plusFaibles(m.main[s], m.plis, plis);
-    g.bouts = nombre(maitres & (VINGT_ET_UN_BIT | PETIT_BIT));
+            if (s != preneur) g.points += plusFaibles(mains[s], nbPlis, plis);
+    g.bouts = petitEt21(maitres);
     if (excusePreneur) {
         g.points += 8;
         g.bouts += 1;
@@ -154,19 +158,18 @@ Garantie Bornes::sursPreneur() const {
 Garantie Bornes::sursDefense() const {
     Garantie g;
     g.source = SOURCE_SURES;
+    const std::uint32_t maitres = dessus(atoutsDefense, atoutsPreneur);
     int plis = 0;
-    std::uint32_t maitres = 0;
-    for (int s = 0; s < 4; ++s)
-        if (s != preneur) {
-            const std::uint32_t siens = dessus(m.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur);
-            plis = std::max(plis, nombre(siens));
-            maitres |= siens;
-        }
-    const int nbMaitres = nombre(maitres);
-    plis = std::max(plis, (nbMaitres + 2) / 3);
     int perte = 0;
-    if (plis > 0) perte = pointsMasque(ATOUT, maitres) + plusFaibles(m.main[preneur], m.plis, plis) + 3 * plis - nbMaitres;
-    g.bouts = nombre(tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT) & ~maitres);
+    if (maitres) {
+        // Each defender's share of them.
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur) plis = std::max(plis, nombre(mains[s][ATOUT] & maitres));
+        const int nbMaitres = nombre(maitres);
+        plis = std::max(plis, (nbMaitres + 2) / 3);
+        perte = pointsAtouts(maitres) + plusFaibles(mains[preneur], nbPlis, plis) + 3 * plis - nbMaitres;
+    }
+    g.bouts = petitEt21(tousAtouts & ~maitres);
     if (excusePreneur) ++g.bouts;
     if (excuseDefense) perte += 8;
     g.points = total - perte;
@@ -195,16 +198,16 @@ Garantie Bornes::sursDefense() const {
 // holds the Excuse he stops one trick before the last and leads it, keeping
 // it; when he wins every trick he may keep the Petit for the last one.
 bool Bornes::encaisserPreneur(Garantie& g) const {
-    if (m.entameur != preneur) return false;
+    if (entameur != preneur) return false;
     // It reads the ranks of the taker's cards it looks at and of the cards
     // above them: down to the last it looks at in each suit.
     g = Garantie{};
     int t[4], x[4], haut[4];
     int petitDefenseur = -1;
     for (int s = 0; s < 4; ++s) {
-        const std::uint32_t a = m.main[s][ATOUT] & ~EXCUSE_BIT;
+        const std::uint32_t a = mains[s][ATOUT] & ~EXCUSE_BIT;
         t[s] = nombre(a);
-        x[s] = m.main[s][ATOUT] & EXCUSE_BIT;
+        x[s] = mains[s][ATOUT] & EXCUSE_BIT;
         haut[s] = a ? 31 - __builtin_clz(a) : 0;
         if (s != preneur && (a & PETIT_BIT)) petitDefenseur = s;
     }
@@ -226,14 +229,14 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     const int plisAtout = plis;
     const int debutCouleurs = plis;
     for (int c = PIQUE; c <= CARREAU; ++c) {
-        if (!m.main[preneur][c]) continue;
+        if (!mains[preneur][c]) continue;
         int k[4], hautC[4];
         for (int s = 0; s < 4; ++s) {
-            const std::uint32_t d = m.main[s][c];
+            const std::uint32_t d = mains[s][c];
             k[s] = nombre(d);
             hautC[s] = d ? 31 - __builtin_clz(d) : 0;
         }
-        for (std::uint32_t a = m.main[preneur][c], w = 0; a; ++w) {
+        for (std::uint32_t a = mains[preneur][c], w = 0; a; ++w) {
             const int carte = 31 - __builtin_clz(a);
             g.lus[c] = static_cast<std::int8_t>(carte);
             for (int s = 0; s < 4; ++s) {
@@ -251,7 +254,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     if (plis == 0) return false;
     g.source = SOURCE_ENCAISSE;
 
-    if (plis == m.plis) {
+    if (plis == nbPlis) {
         // Every trick: every card still held goes to the taker but the
         // defence's Excuse, played before the last trick. His Petit, above
         // every trump left, waits for the last trick.
@@ -267,7 +270,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     int gagnes = plis;
     int points = 0;
     if (excusePreneur) {
-        menes = std::min(plis, m.plis - 2);
+        menes = std::min(plis, nbPlis - 2);
         // He leads his best plain cards first.
         if (menes < plis) std::sort(gains + debutCouleurs, gains + plis, [](int a, int b) { return a > b; });
         gagnes = menes;
@@ -283,22 +286,22 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     for (int s = 0; s < 4; ++s) {
         if (s == preneur) continue;
         std::uint32_t reste[5];
-        std::copy(m.main[s], m.main[s] + 5, reste);
+        std::copy(mains[s], mains[s] + 5, reste);
         if (s == petitDefenseur && t[s] + x[s] <= std::min(plisAtout, menes)) {
             reste[ATOUT] &= ~PETIT_BIT;
-            points += 9 + plusFaibles(reste, m.plis - 1, gagnes - 1);
+            points += 9 + plusFaibles(reste, nbPlis - 1, gagnes - 1);
             petitPris = true;
         } else {
-            points += plusFaibles(reste, m.plis, gagnes);
+            points += plusFaibles(reste, nbPlis, gagnes);
         }
-        if (gagnes == m.plis - 1 && !excusePreneur) gardes[s] = coutGarde(reste, m.main[preneur], encaissees);
+        if (gagnes == nbPlis - 1 && !excusePreneur) gardes[s] = coutGarde(reste, mains[preneur], encaissees);
     }
     // Cashing every trick but the last, the taker leads his last card to it.
     // Each defender keeps one card for it and gives the others, so the taker
     // has at least all but each one's best. Unless one keeps a card that beats
     // the taker's, the taker wins the last trick and gets everything; that
     // card costs its holder what his best is worth more.
-    if (gagnes == m.plis - 1 && !excusePreneur) {
+    if (gagnes == nbPlis - 1 && !excusePreneur) {
         int cout = INT_MAX;
         for (int s = 0; s < 4; ++s)
             if (s != preneur) cout = std::min(cout, gardes[s]);
@@ -326,12 +329,12 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
 bool Bornes::toutPreneur(Garantie& g) const {
     if (atoutsDefense || excusePreneur) return false;
     g = Garantie{};
-    const std::uint32_t* main = m.main[preneur];
+    const std::uint32_t* main = mains[preneur];
     bool coupe = false;  // he may have to trump the first trick
     for (int c = PIQUE; c <= CARREAU; ++c) {
         std::uint32_t defense = 0;
         for (int s = 0; s < 4; ++s)
-            if (s != preneur) defense |= m.main[s][c];
+            if (s != preneur) defense |= mains[s][c];
         if (dessus(main[c], defense) != main[c]) return false;
         // It read that the taker's cards are the best of the suit.
         if (main[c]) g.lus[c] = static_cast<std::int8_t>(__builtin_ctz(main[c]));

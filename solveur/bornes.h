@@ -47,7 +47,9 @@ enum SourceGarantie : int {
 // that the search stops at the first that settles its question. Each comes
 // with its reasoning where it is computed.
 struct Bornes {
-    explicit Bornes(const Mains& mains);
+    explicit Bornes(const Mains& m);
+    // The same from hands read where they lie, without a copy.
+    Bornes(const std::uint32_t (&main)[4][5], int preneur, int entameur, int plis, int pointsEnMain);
 
     // The tricks each side wins whatever either side plays.
     Garantie sursPreneur() const;
@@ -58,8 +60,10 @@ struct Bornes {
     // The taker wins every trick, whoever leads; false when that is not sure.
     bool toutPreneur(Garantie& g) const;
 
-    const Mains& m;
+    const std::uint32_t (&mains)[4][5];
     int preneur;
+    int entameur;
+    int nbPlis;                   // tricks still to play, 2 or more
     std::uint32_t atoutsPreneur;  // trumps, the Excuse apart
     std::uint32_t atoutsDefense;
     std::uint32_t tousAtouts;     // the Excuse included

@@ -5,8 +5,11 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <memory>
+#include <new>
+#include <sys/mman.h>
 
 #include "solveur/bornes.h"
 #include "solveur/solveur.h"
@@ -143,11 +146,31 @@ inline std::uint8_t octetDe(int c, std::uint32_t x) {
 }
 
 // The random key of one seat's suit as `octetDe` reads it.
-inline std::uint64_t cleOctet(int s, int c, std::uint8_t o) {
+constexpr std::uint64_t melangerOctet(int s, int c, int o) {
     std::uint64_t z = (static_cast<std::uint64_t>(o) | static_cast<std::uint64_t>(s) << 8 | static_cast<std::uint64_t>(c) << 10) * 0x9e3779b97f4a7c15ull;
     z = (z ^ (z >> 29)) * 0xbf58476d1ce4e5b9ull;
     return z ^ (z >> 32);
 }
+
+// Those keys and, card by card, what playing it takes from its holder's
+// byte of its suit: an honour its own bit, any other card one from the
+// count. Worked out when the program is built: a card played reads them.
+struct TableOctets {
+    std::uint64_t cle[4][5][256]{};
+    std::uint8_t retrait[5][32]{};
+    constexpr TableOctets() {
+        for (int s = 0; s < 4; ++s)
+            for (int c = 0; c <= 4; ++c)
+                for (int o = 0; o < 256; ++o) cle[s][c][o] = melangerOctet(s, c, o);
+        for (int v = 0; v < 32; ++v) {
+            retrait[ATOUT][v] = static_cast<std::uint8_t>(v == 21 ? 0x80 : v == 1 ? 0x40 : v == 0 ? 0x20 : 1);
+            for (int c = 1; c <= 4; ++c) retrait[c][v] = static_cast<std::uint8_t>(v >= 11 ? 1 << (v - 7) : 1);
+        }
+    }
+};
+constexpr TableOctets octets{};
+
+inline std::uint64_t cleOctet(int s, int c, std::uint8_t o) { return octets.cle[s][c][o]; }
 
 // Works out `octet`, `agregat` and `ordre` from the hands.
 void calculerAgregat(Etat& e) {
@@ -191,17 +214,27 @@ struct Coup {
     std::int8_t valeur;
 };
 
-// What a result depends on, suit by suit: the cards of value `a[c]` and
+// What a result depends on, suit by suit: the cards of value `a(c)` and
 // above (31: none). The cards below it never decided a trick or what a seat
 // might play, so any other cards held by the same seats, with the same
 // points, would have given the same result.
+// One byte per suit in one machine word (the three bytes past the suits
+// always 31), so that merging two is a few operations on registers.
 struct Pertinence {
-    std::int8_t a[5] = {31, 31, 31, 31, 31};
+    static constexpr std::uint64_t AUCUNE = 0x1f1f1f1f1f1f1f1full;
+    std::uint64_t mot = AUCUNE;
+    int a(int c) const { return static_cast<int>((mot >> (8 * c)) & 0xffu); }
+    void fixer(int c, int v) { mot = (mot & ~(std::uint64_t{0xff} << (8 * c))) | static_cast<std::uint64_t>(v) << (8 * c); }
     void ajouter(const Pertinence& o) {
-        for (int c = 0; c < 5; ++c) a[c] = std::min(a[c], o.a[c]);
+        // The lower of each pair of bytes, all at once. The values lie
+        // within 0..31, so x + 128 - y stays within its byte and reaches
+        // 128 exactly where x >= y.
+        constexpr std::uint64_t HAUTS = 0x8080808080808080ull;
+        const std::uint64_t plusGrand = ((((mot | HAUTS) - o.mot) & HAUTS) >> 7) * 0xff;
+        mot = (o.mot & plusGrand) | (mot & ~plusGrand);
     }
     void marquer(int c, int v) {
-        if (v < a[c]) a[c] = static_cast<std::int8_t>(v);
+        if (v < a(c)) fixer(c, v);
     }
 };
 
@@ -240,6 +273,33 @@ struct Entree {
 
 static_assert(sizeof(Entree) == 64, "one entry per cache line");
 
+// The table's memory. The probes land anywhere in it, so on the system's
+// small pages nearly each one also misses the processor's cache of address
+// translations; a table of large pages (2 MB) keeps its few translations
+// cached. Asking for them is only a hint: without them it works the same.
+class Memoire {
+public:
+    explicit Memoire(std::size_t nb) : nb_(nb) {
+        constexpr std::size_t GRANDE_PAGE = std::size_t{2} << 20;
+        const std::size_t octets = nb * sizeof(Entree);  // a power of two
+        const std::size_t alignement = octets >= GRANDE_PAGE ? GRANDE_PAGE : alignof(Entree);
+        debut_.reset(static_cast<Entree*>(std::aligned_alloc(std::max(alignement, alignof(Entree)), octets)));
+        if (!debut_) throw std::bad_alloc();
+        if (alignement == GRANDE_PAGE) madvise(debut_.get(), octets, MADV_HUGEPAGE);
+        std::uninitialized_fill_n(debut_.get(), nb, Entree{});
+    }
+    Entree& operator[](std::size_t i) { return debut_.get()[i]; }
+    Entree* begin() { return debut_.get(); }
+    Entree* end() { return debut_.get() + nb_; }
+
+private:
+    struct Liberer {
+        void operator()(Entree* p) const { std::free(p); }
+    };
+    std::unique_ptr<Entree, Liberer> debut_;
+    std::size_t nb_ = 0;
+};
+
 // What the cards still held can still bring: their half-points and the
 // oudlers each side may or must still win.
 struct Reste {
@@ -262,7 +322,7 @@ struct Reste {
 struct Solveur::Impl {
     static constexpr std::size_t PLACES = 4;
     std::uint8_t age = 1;
-    std::vector<Entree> table;
+    Memoire table;
     std::uint64_t masque = 0;
     Contexte ctx;
     int gamma = 0;
@@ -274,13 +334,13 @@ struct Solveur::Impl {
     const std::atomic<bool>* arret = nullptr;
     bool abandon = false;
     long long prochainControle = 0;
-    explicit Impl(int megaOctets) {
+    explicit Impl(int megaOctets) : table(nbEntrees(megaOctets)), masque(nbEntrees(megaOctets) - PLACES) {}
+    // The table's size: a power of two, buckets of PLACES entries.
+    static std::size_t nbEntrees(int megaOctets) {
         std::size_t n = 2;
         const std::size_t octets = static_cast<std::size_t>(std::max(megaOctets, 1)) << 20;
         while (n * 2 * sizeof(Entree) <= octets) n *= 2;
-        n = std::max<std::size_t>(n, PLACES);
-        table.assign(n, Entree{});
-        masque = n - PLACES;  // buckets of PLACES entries
+        return std::max<std::size_t>(n, PLACES);
     }
 
     void verifierBudget() {
@@ -343,7 +403,7 @@ struct Solveur::Impl {
             if (!r) continue;
             std::uint32_t x = m.enJeu[c];
             while (--r > 0) x &= ~(1u << (31 - __builtin_clz(x)));
-            p.a[c] = static_cast<std::int8_t>(31 - __builtin_clz(x));
+            p.fixer(c, 31 - __builtin_clz(x));
         }
         return p;
     }
@@ -352,7 +412,7 @@ struct Solveur::Impl {
     void ranger(const Motif& m, const Pertinence& pert, int basse, int haute, Coup coup, int restants, bool regle) {
         std::uint8_t pertinents[5];
         for (int c = 0; c <= 4; ++c)
-            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu[c] & ~((1u << pert.a[c]) - 1)));
+            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu[c] & ~((1u << pert.a(c)) - 1)));
         Entree* b = seau(m);
         Entree* e = nullptr;
         for (std::size_t i = 0; i < PLACES && !e; ++i)
@@ -391,47 +451,58 @@ struct Solveur::Impl {
     // Plays a card; after the fourth card gathers the trick. Answers true when
     // the deal is over, and then how it ended.
     // `pert`, when given, learns the rank the trick's winner needed.
-    bool jouer(Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const {
-        const int s = e.joueur;
+    bool jouer(Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const { return jouer(e, e, c, resultat, pert); }
+
+    // The same from `a` into `e` (which may be `a`): what the card changes is
+    // read from `a`, never from the copy just written.
+    bool jouer(const Etat& a, Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const {
+        if (&a != &e) e = a;
+        const int s = a.joueur;
+        const int cc = c.couleur;
         const std::uint32_t bit = 1u << c.valeur;
-        e.main[s][c.couleur] &= ~bit;
-        const std::uint8_t octet = octetDe(c.couleur, e.main[s][c.couleur]);
-        e.agregat ^= cleOctet(s, c.couleur, e.octet[s][c.couleur]) ^ cleOctet(s, c.couleur, octet);
-        e.octet[s][c.couleur] = octet;
+        e.main[s][cc] = a.main[s][cc] & ~bit;
+        const std::uint8_t avant = a.octet[s][cc];
+        const std::uint8_t octet = static_cast<std::uint8_t>(avant - octets.retrait[cc][c.valeur]);
+        e.agregat = a.agregat ^ cleOctet(s, cc, avant) ^ cleOctet(s, cc, octet);
+        e.octet[s][cc] = octet;
         {
             // Take the card out of its suit's order: the holders above it stay, those below move up.
-            const std::uint32_t tout = e.main[0][c.couleur] | e.main[1][c.couleur] | e.main[2][c.couleur] | e.main[3][c.couleur];
+            const std::uint32_t tout = a.main[0][cc] | a.main[1][cc] | a.main[2][cc] | a.main[3][cc];
             const int k = nbBits(tout & ~((2u << c.valeur) - 1));
             const std::uint64_t haut = k ? ~0ull << (64 - 2 * k) : 0;
-            e.ordre[c.couleur] = (e.ordre[c.couleur] & haut) | ((e.ordre[c.couleur] << 2) & ~haut);
+            const std::uint64_t ordre = a.ordre[cc];
+            e.ordre[cc] = (ordre & haut) | ((ordre << 2) & ~haut);
         }
-        e.table[c.couleur] |= bit;
-        e.pointsEnMain = static_cast<std::int16_t>(e.pointsEnMain - points.p[c.couleur][c.valeur]);
-        const bool excuse = c.couleur == ATOUT && c.valeur == 0;
-        const bool atout = c.couleur == ATOUT && c.valeur != 0;
-        if (e.nbPli == 0) {
+        e.table[cc] = a.table[cc] | bit;
+        e.pointsEnMain = static_cast<std::int16_t>(a.pointsEnMain - points.p[cc][c.valeur]);
+        const bool excuse = cc == ATOUT && c.valeur == 0;
+        const bool atout = cc == ATOUT && c.valeur != 0;
+        const int nbPli = a.nbPli;
+        if (nbPli == 0) {
             e.gagnant = static_cast<std::int8_t>(s);
             e.couleurGagnante = c.couleur;
             e.valeurGagnante = c.valeur;
             e.couleur = excuse ? -1 : c.couleur;
         } else {
-            if (e.couleur < 0) e.couleur = c.couleur;
+            if (a.couleur < 0) e.couleur = c.couleur;
             // The trick engine's comparison, card after card.
-            bool prend = c.couleur == e.couleurGagnante && c.valeur > e.valeurGagnante;
-            if (atout && (prend ? c.couleur : e.couleurGagnante) != ATOUT) prend = true;
-            if (prend || (e.couleurGagnante == ATOUT && e.valeurGagnante == 0)) {
+            const int couleurGagnante = a.couleurGagnante, valeurGagnante = a.valeurGagnante;
+            bool prend = cc == couleurGagnante && c.valeur > valeurGagnante;
+            if (atout && (prend ? cc : couleurGagnante) != ATOUT) prend = true;
+            if (prend || (couleurGagnante == ATOUT && valeurGagnante == 0)) {
                 e.gagnant = static_cast<std::int8_t>(s);
                 e.couleurGagnante = c.couleur;
                 e.valeurGagnante = c.valeur;
             }
         }
-        if (atout && c.valeur > e.hautAtout) e.hautAtout = c.valeur;
-        e.pointsPli = static_cast<std::int8_t>(e.pointsPli + points.p[c.couleur][c.valeur]);
+        if (atout && c.valeur > a.hautAtout) e.hautAtout = c.valeur;
+        e.pointsPli = static_cast<std::int8_t>(a.pointsPli + points.p[cc][c.valeur]);
         if (excuse) e.excusePar = static_cast<std::int8_t>(s);
-        if (atout && (c.valeur == 1 || c.valeur == 21)) ++e.boutsPli;
+        if (atout && (c.valeur == 1 || c.valeur == 21)) e.boutsPli = static_cast<std::int8_t>(a.boutsPli + 1);
         if (atout && c.valeur == 1) e.petitPli = 1;
         e.joueur = static_cast<std::int8_t>((s + 1) & 3);
-        if (++e.nbPli < 4) return false;
+        e.nbPli = static_cast<std::int8_t>(nbPli + 1);
+        if (nbPli + 1 < 4) return false;
 
         if (pert) {
             // A card that beat another of its suit won by its rank.
@@ -630,17 +701,6 @@ struct Solveur::Impl {
         return r;
     }
 
-    // The cards held at the start of a trick, for its bounds.
-    Mains mainsDe(const Etat& e) const {
-        Mains m;
-        std::memcpy(m.main, e.main, sizeof m.main);
-        m.preneur = ctx.preneur;
-        m.entameur = e.entameur;
-        m.plis = e.pliRestants;
-        m.pointsEnMain = e.pointsEnMain;
-        return m;
-    }
-
     // The last trick: each seat plays its one card.
     int derniersPli(const Etat& e, Pertinence& pert) {
         Etat f = e;
@@ -673,8 +733,7 @@ struct Solveur::Impl {
             // What each side can make sure of bounds the margin: the cheapest
             // first, each only when the previous did not settle the question.
             // The one that does says which cards' ranks it read.
-            const Mains mains = mainsDe(e);
-            const Bornes bornes(mains);
+            const Bornes bornes(e.main, ctx.preneur, e.entameur, e.pliRestants, e.pointsEnMain);
             const auto margeDe = [&](const Garantie& g) {
                 return base + g.points - seuil[std::clamp(b + g.bouts, 0, 3)][g.petitAuBout];
             };
@@ -744,13 +803,13 @@ struct Solveur::Impl {
                 dejaVue = sansRang[j].couleur == y.couleur && y.valeur < sousLeSeuil[j] &&
                           points.p[y.couleur][y.valeur] == points.p[y.couleur][sansRang[j].valeur];
             if (dejaVue) continue;
-            Etat f = e;
+            Etat f;
             Fin fin;
             Pertinence suite;
             ++noeuds;
             verifierBudget();
             if (abandon) return 0;
-            const int v = jouer(f, liste[i], fin, &suite) ? marge(fin) : chercher(f, alpha, beta, suite);
+            const int v = jouer(e, f, liste[i], fin, &suite) ? marge(fin) : chercher(f, alpha, beta, suite);
             if (abandon) return 0;
             if (max ? v > meilleur : v < meilleur) {
                 meilleur = v;
@@ -765,9 +824,9 @@ struct Solveur::Impl {
                 break;
             }
             tous.ajouter(suite);
-            if (!unique && y.valeur < suite.a[y.couleur]) {
+            if (!unique && y.valeur < suite.a(y.couleur)) {
                 sansRang[nbSansRang] = y;
-                sousLeSeuil[nbSansRang++] = suite.a[y.couleur];
+                sousLeSeuil[nbSansRang++] = suite.a(y.couleur);
             }
         }
         ici.ajouter(tous);
@@ -778,7 +837,7 @@ struct Solveur::Impl {
             // position could split the run.
             for (int i = 0; i < n; ++i) {
                 const int c = runs[i].couleur;
-                if (ici.a[c] <= runs[i].valeur && ici.a[c] > plusBas[i]) ici.a[c] = plusBas[i];
+                if (ici.a(c) <= runs[i].valeur && ici.a(c) > plusBas[i]) ici.fixer(c, plusBas[i]);
             }
         }
         pert.ajouter(ici);
