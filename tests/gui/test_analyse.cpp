@@ -101,10 +101,13 @@ TEST_F(Analyse, LeBoutonDuResultatLeMenuEtLOption) {
     const char* noms[] = {"PanelVoirMains", "PanelVoirPlis", "PanelScoreDetaille", "panelRejouerDonne",
                           "PanelPanelNewPartie", "PanelAnalyse"};
     // Six buttons side by side inside the panel.
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_TRUE(resultat->rect().contains(bouton(noms[i])->geometry())) << noms[i];
-        if (i > 0) EXPECT_GT(bouton(noms[i])->x(), bouton(noms[i - 1])->geometry().right()) << noms[i];
-    }
+    const auto sixDansLePanneau = [&](const char* quand) {
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_TRUE(resultat->rect().contains(bouton(noms[i])->geometry())) << noms[i] << " " << quand;
+            if (i > 0) EXPECT_GT(bouton(noms[i])->x(), bouton(noms[i - 1])->geometry().right()) << noms[i] << " " << quand;
+        }
+    };
+    sixDansLePanneau("at first");
 
     // The option takes the button away and gives the five buttons their place.
     action("menuBoutonAnalyse")->trigger();
@@ -114,6 +117,11 @@ TEST_F(Analyse, LeBoutonDuResultatLeMenuEtLOption) {
     for (int i = 0; i < 5; ++i) EXPECT_EQ(bouton(noms[i])->geometry(), QRect(8 + i * 156, 54, 150, 34)) << noms[i];
     action("menuBoutonAnalyse")->trigger();
     EXPECT_FALSE(analyser->isHidden());
+    // Laying the table out again at another size keeps the six in place.
+    fenetre->show();
+    fenetre->resize(fenetre->width() + 240, fenetre->height() + 180);
+    QTest::qWait(50);
+    sixDansLePanneau("after a resize");
 
     // The time per deal: three radio items, stored.
     action("menuAnalyseTrenteSecondes")->trigger();

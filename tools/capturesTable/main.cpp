@@ -2,12 +2,13 @@
 // table at the screen's size and saves a picture of the whole screen in each
 // state a player meets most: the auction, the discard screen, his turn with the
 // unplayable cards dimmed, a hint, a computer's turn, a finished trick, the
-// rules window. Run it under a virtual display:
+// result, the open-cards analysis of the deal, the rules window. Run it under a virtual display:
 //   xvfb-run -s "-screen 0 1366x768x24" ./build/tools/captures/belvane-captures-table /tmp/captures
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QThread>
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include "scoring/score.h"
 #include "settings/options.h"
 #include "ui/fAide/faide.h"
+#include "ui/fAnalyse/fanalyse.h"
 #include "ui/fBelvane/aides_table.h"
 #include "ui/fBelvane/fbelvane.h"
 #include "ui/fPoignee/fpoignee.h"
@@ -92,13 +94,16 @@ int main(int argc, char** argv) {
     Donne& d = jeu.donne;
     bool ecartVu = false, tourVu = false, ordinateurVu = false, pliVu = false, encheresVues = false;
     nouvelleDonne(jeu, 0);
-    for (int pas = 0; pas < 4000 && !(ecartVu && tourVu && ordinateurVu && pliVu); ++pas) {
+    const auto toutVu = [&] { return ecartVu && tourVu && ordinateurVu && pliVu; };
+    for (int pas = 0; pas < 8000; ++pas) {
         attendre([&] {
             return d.etatAttente != 0 || d.modeEcart == 1 || (d.humainPeutJouer && d.joueurCourant == 1) ||
                    (d.numeroPli == 0 && d.nbEncheres < 4 && frmBelvane.findChild<QWidget*>("BarreEnchere")->isVisible()) ||
                    d.numeroPli == 19 || (d.numeroPli >= 1 && d.nbCartesPli >= 1 && d.joueurCourant != 1);
         });
         if (d.numeroPli == 19) {
+            // The deal that showed everything is over: its result and analysis come next.
+            if (toutVu()) break;
             nouvelleDonne(jeu, 0);
         } else if (d.numeroPli == 0 && d.nbEncheres < 4 && d.etatAttente == 0) {
             if (!encheresVues) capturer(dossier, "encheres");
@@ -147,6 +152,18 @@ int main(int argc, char** argv) {
             ordinateurVu = true;
         }
         pause(5);
+    }
+    if (d.numeroPli == 19) {
+        pause(400);
+        capturer(dossier, "resultat");
+        // The open-cards analysis of the deal just played, with the shortest time allowed.
+        if (auto* bouton = frmBelvane.findChild<QPushButton*>("PanelAnalyse"); bouton && bouton->isVisible()) {
+            bouton->click();
+            attendre([&] { return frmBelvane.frmAnalyse() && frmBelvane.frmAnalyse()->isVisible() && !frmBelvane.frmAnalyse()->enCours(); }, 200000);
+            pause(300);
+            capturer(dossier, "analyse");
+            frmBelvane.frmAnalyse()->hide();
+        }
     }
     if (frmBelvane.aides()->ouvrirAide()) {
         frmBelvane.aides()->frmAide()->move(300, 60);

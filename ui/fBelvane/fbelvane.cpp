@@ -218,7 +218,10 @@ void TfrmBelvane::disposerResultat() {
     for (int i = 0; i < 6; ++i) {
         QPushButton* b = boutons[i];
         if (!b) continue;
-        b->setGeometry(avecAnalyse ? rectDessin(8 + i * 130, 54, 124, 34) : rectDessin(8 + i * 156, 54, 150, 34));
+        // Placed, not only sized: the table keeps its place for the next layout.
+        placer(b, avecAnalyse ? QRect(8 + i * 130, 54, 124, 34) : QRect(8 + i * 156, 54, 150, 34));
+        // "REJOUER LA DONNE" fits the narrower six a point smaller.
+        policeDessin(b, avecAnalyse ? 8 : 9, true);
     }
 }
 
