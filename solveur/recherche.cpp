@@ -277,9 +277,14 @@ static_assert(sizeof(Entree) == 64, "one entry per cache line");
 // small pages nearly each one also misses the processor's cache of address
 // translations; a table of large pages (2 MB) keeps its few translations
 // cached. Asking for them is only a hint: without them it works the same.
+// The memory is taken at the first search, not when the solver is made: a
+// window or a computer seat that never searches costs nothing.
 class Memoire {
 public:
-    explicit Memoire(std::size_t nb) : nb_(nb) {
+    explicit Memoire(std::size_t nb) : nb_(nb) {}
+    void preparer() {
+        if (debut_) return;
+        const std::size_t nb = nb_;
         constexpr std::size_t GRANDE_PAGE = std::size_t{2} << 20;
         const std::size_t octets = nb * sizeof(Entree);  // a power of two
         const std::size_t alignement = octets >= GRANDE_PAGE ? GRANDE_PAGE : alignof(Entree);
@@ -290,7 +295,7 @@ public:
     }
     Entree& operator[](std::size_t i) { return debut_.get()[i]; }
     Entree* begin() { return debut_.get(); }
-    Entree* end() { return debut_.get() + nb_; }
+    Entree* end() { return debut_ ? debut_.get() + nb_ : nullptr; }
 
 private:
     struct Liberer {
@@ -989,6 +994,7 @@ struct Racine {
 Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche quoi) {
     const auto debut = Horloge::now();
     Impl& s = *impl_;
+    s.table.preparer();
     Resultat r;
     s.noeuds = 0;
     s.abandon = false;
