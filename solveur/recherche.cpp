@@ -339,6 +339,10 @@ struct Solveur::Impl {
     const std::atomic<bool>* arret = nullptr;
     bool abandon = false;
     long long prochainControle = 0;
+    // The taker's leads that won their trick's question, card by card,
+    // weighted by the tricks left below them: a lead that worked in one line
+    // tends to work in its neighbours. Kept until the table is emptied.
+    int entamesReussies[5][32]{};
     explicit Impl(int megaOctets) : table(nbEntrees(megaOctets)), masque(nbEntrees(megaOctets) - PLACES) {}
     // The table's size: a power of two, buckets of PLACES entries.
     static std::size_t nbEntrees(int megaOctets) {
@@ -782,13 +786,18 @@ struct Solveur::Impl {
         Coup runs[18];
         std::copy(liste, liste + n, runs);
         ordonner(e, liste, n);
+        const bool max = e.joueur == ctx.preneur;
+        const bool entamePreneur = max && e.nbPli == 0;
+        if (entamePreneur)
+            std::stable_sort(liste, liste + n, [&](Coup a, Coup b) {
+                return entamesReussies[a.couleur][a.valeur] > entamesReussies[b.couleur][b.valeur];
+            });
         if (conseil.couleur >= 0)
             for (int i = 1; i < n; ++i)
                 if (liste[i].couleur == conseil.couleur && liste[i].valeur == conseil.valeur) {
                     std::rotate(liste, liste + i, liste + i + 1);
                     break;
                 }
-        const bool max = e.joueur == ctx.preneur;
         int meilleur = max ? -INFINI : INFINI;
         Coup meilleurCoup = liste[0];
         const int alpha0 = alpha, beta0 = beta;
@@ -826,6 +835,7 @@ struct Solveur::Impl {
                 // One card proves the cut on its own.
                 tous = suite;
                 coupure = true;
+                if (entamePreneur) entamesReussies[y.couleur][y.valeur] += e.pliRestants * e.pliRestants;
                 break;
             }
             tous.ajouter(suite);
@@ -938,6 +948,7 @@ Solveur::~Solveur() = default;
 
 void Solveur::oublier() {
     // Entries of an earlier age are free; a full sweep only when the age wraps.
+    std::memset(impl_->entamesReussies, 0, sizeof impl_->entamesReussies);
     if (++impl_->age == 0) {
         std::fill(impl_->table.begin(), impl_->table.end(), Entree{});
         impl_->age = 1;
