@@ -631,7 +631,11 @@ struct Solveur::Impl {
                 std::uint32_t adverses = 0;
                 for (int t = 0; t < 4; ++t)
                     if ((t == ctx.preneur) != camp) adverses |= e.main[t][c];
-                const bool maitre = (adverses >> v) == 0;
+                // A plain card no opponent can beat in its suit is a winner only
+                // if every opponent void in it is also out of trumps.
+                bool maitre = (adverses >> v) == 0;
+                for (int t = 0; t < 4 && maitre && c != ATOUT; ++t)
+                    if ((t == ctx.preneur) != camp && !e.main[t][c] && (e.main[t][ATOUT] & ~EXCUSE_BIT)) maitre = false;
                 k = maitre ? 40 + 2 * pts : -2 * pts - v / 4;
             } else {
                 const bool bat = (c == ATOUT && (e.couleurGagnante != ATOUT || v > e.valeurGagnante)) ||
