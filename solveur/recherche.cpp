@@ -612,6 +612,24 @@ struct Solveur::Impl {
         return n;
     }
 
+    // Whether an opponent still to play to this trick can beat card (c, v),
+    // played by a seat of the taker's side when `camp`.
+    bool battable(const Etat& e, int c, int v, bool camp) const {
+        const int demandee = e.couleur;
+        const int hautAtout = c == ATOUT ? std::max<int>(v, e.hautAtout) : e.hautAtout;
+        for (int j = e.nbPli + 1; j < 4; ++j) {
+            const int t = (e.entameur + j) & 3;
+            if ((t == ctx.preneur) == camp) continue;
+            const std::uint32_t atouts = e.main[t][ATOUT] & ~EXCUSE_BIT;
+            if (demandee != ATOUT && e.main[t][demandee]) {
+                if (c == demandee && (e.main[t][demandee] >> (v + 1)) != 0) return true;
+            } else if (atouts && (c != ATOUT || (atouts >> (hautAtout + 1)) != 0)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     // Best guesses first: cash the cards no opponent can beat, win the trick
     // cheaply, give points to a partner who wins, keep them from an opponent.
     void ordonner(const Etat& e, Coup* liste, int n) const {
@@ -642,8 +660,11 @@ struct Solveur::Impl {
                                  (c == e.couleurGagnante && v > e.valeurGagnante);
                 // A partner's trick is safe once the taker has played to it.
                 const bool preneurAJoue = ((ctx.preneur - e.entameur) & 3) < e.nbPli;
+                // The 21 wins whenever it is played: its points are no reason to play it now.
+                const int gain = c == ATOUT && v == 21 ? 1 : pts;
                 if (partenaireGagne) k = bat ? 10 - v / 2 : preneurAJoue ? 4 * pts : -2 * pts - v / 4;
-                else if (bat) k = 60 + 4 * pts - (c == ATOUT ? v : 0);
+                else if (bat && !battable(e, c, v, camp)) k = 60 + 4 * gain - (c == ATOUT ? v : 0);
+                else if (bat) k = 20 - pts - (c == ATOUT ? v / 2 : 0);  // take the lead cheaply
                 else k = -4 * pts - v / 4;
             }
             note[i] = k;
