@@ -644,7 +644,9 @@ struct Solveur::Impl {
             const bool excuse = c == ATOUT && v == 0;
             int k = 0;
             if (excuse) {
-                k = -20;
+                // Into a trick the other side is winning, the Excuse gives
+                // nothing away: before any card that loses.
+                k = !entame && !partenaireGagne ? -3 : -20;
             } else if (entame) {
                 std::uint32_t adverses = 0;
                 for (int t = 0; t < 4; ++t)
