@@ -657,6 +657,9 @@ struct Solveur::Impl {
                 for (int t = 0; t < 4 && maitre && c != ATOUT; ++t)
                     if ((t == ctx.preneur) != camp && !e.main[t][c] && (e.main[t][ATOUT] & ~EXCUSE_BIT)) maitre = false;
                 k = maitre ? 40 + 2 * pts : -2 * pts - v / 4;
+                // A defender's master card in a suit the taker is long in is
+                // better kept to catch his honours later: low cards first.
+                if (maitre && !camp && c != ATOUT && nbBits(e.main[ctx.preneur][c]) >= 3) k = -2 * pts - 10;
             } else {
                 const bool bat = (c == ATOUT && (e.couleurGagnante != ATOUT || v > e.valeurGagnante)) ||
                                  (c == e.couleurGagnante && v > e.valeurGagnante);
