@@ -660,6 +660,9 @@ struct Solveur::Impl {
                 // A defender's master card in a suit the taker is long in is
                 // better kept to catch his honours later: low cards first.
                 if (maitre && !camp && c != ATOUT && nbBits(e.main[ctx.preneur][c]) >= 3) k = -2 * pts - 10;
+                // A suit the taker is void in while he still has trumps forces him
+                // to spend one: the defence's first try, its cheapest card first.
+                if (!camp && c != ATOUT && !e.main[ctx.preneur][c] && (e.main[ctx.preneur][ATOUT] & ~EXCUSE_BIT)) k = 80 - 2 * pts - v / 4;
             } else {
                 const bool bat = (c == ATOUT && (e.couleurGagnante != ATOUT || v > e.valeurGagnante)) ||
                                  (c == e.couleurGagnante && v > e.valeurGagnante);
