@@ -352,13 +352,24 @@ struct Solveur::Impl {
         return std::max<std::size_t>(n, PLACES);
     }
 
+    // A share of cards given to one root card (0: none); `abandon` without
+    // `sondeEpuisee` is the budget, the clock or the stop flag.
+    long long limiteSonde = 0;
+    bool sondeEpuisee = false;
+
     void verifierBudget() {
-        if (limiteNoeuds > 0 && noeuds >= limiteNoeuds) abandon = true;
+        if (limiteSonde > 0 && noeuds >= limiteSonde) abandon = sondeEpuisee = true;
+        if (limiteNoeuds > 0 && noeuds >= limiteNoeuds) {
+            abandon = true;
+            sondeEpuisee = false;
+        }
         // The clock and the stop flag every thousand cards or so.
         if (noeuds < prochainControle) return;
         prochainControle = noeuds + 1024;
-        if (arret && arret->load(std::memory_order_relaxed)) abandon = true;
-        if (avecFin && Horloge::now() >= fin) abandon = true;
+        if ((arret && arret->load(std::memory_order_relaxed)) || (avecFin && Horloge::now() >= fin)) {
+            abandon = true;
+            sondeEpuisee = false;
+        }
     }
 
     void fixerGamma(int g) {
@@ -1017,16 +1028,37 @@ struct Racine {
 
     // The margin of the position in the test of `gamma` (0 or more: the
     // value is gamma or more), and the root move that settles it.
+    //
+    // With the defence on move, most tests are answered no, by one card that
+    // keeps the taker short. After a card that does not, the search has to
+    // prove the taker's score against every defence, which can cost millions
+    // of cards. So each card first gets a share of cards, eight times larger
+    // at each round, and the first that refutes within its share ends the
+    // test. A search cut short stores nothing in the table: what the shares
+    // leave there stays exact, and the next round starts from it.
     int tester(int gamma, int& coup) {
         coup = -1;
         int meilleur = max ? -INFINI : INFINI;
-        for (int i = 0; i < nb; ++i) {
-            const int v = marge(i, gamma);
-            if (s.abandon) return 0;
-            if (max ? v > meilleur : v < meilleur) meilleur = v;
-            if ((v >= 0) == max) {
-                coup = i;
-                return v;
+        bool fait[18]{};
+        int restants = nb;
+        for (long long part = max ? 0 : 100'000; restants > 0; part *= 8) {
+            for (int i = 0; i < nb; ++i) {
+                if (fait[i]) continue;
+                s.limiteSonde = part > 0 && restants > 1 ? s.noeuds + part : 0;
+                const int v = marge(i, gamma);
+                s.limiteSonde = 0;
+                if (s.sondeEpuisee) {
+                    s.abandon = s.sondeEpuisee = false;
+                    continue;
+                }
+                if (s.abandon) return 0;
+                fait[i] = true;
+                --restants;
+                if (max ? v > meilleur : v < meilleur) meilleur = v;
+                if ((v >= 0) == max) {
+                    coup = i;
+                    return v;
+                }
             }
         }
         return meilleur;

@@ -135,4 +135,45 @@ TEST(SolveurDonnes, UnBudgetEpuiseDonneDesBornesJustes) {
     }
 }
 
+// Positions with nine tricks left where the defence, on move, needs more
+// than one root card's first share of the search to find its refutation: the
+// shares cut short and taken up again keep the value the best of the values
+// after each card, and a budget that runs out in the middle of a share still
+// stops the search there with sound bounds.
+TEST(SolveurDonnes, LesPartsDesCartesDeLaRacineGardentValeurEtBudget) {
+    const std::vector<DonneLue> donnes = donnesAutoplay(1, 60);
+    ASSERT_GE(donnes.size(), 29u);
+    Solveur solveur(32);
+    for (const std::size_t n : {7u, 22u, 28u}) {
+        const DonneLue& d = donnes[n];
+        Position p = d.depart;
+        for (int k = 0; k < 36; ++k) jouerCarte(p, d.cartes[static_cast<std::size_t>(k)]);
+        ASSERT_NE(p.joueur, p.preneur);
+        const std::string ou = "deal " + std::to_string(d.numero);
+        solveur.oublier();
+        const Resultat exact = solveur.resoudre(p, Budget{0, 0, nullptr}, Recherche::Valeur);
+        ASSERT_TRUE(exact.exact) << ou;
+        ASSERT_GT(exact.noeuds, 150'000) << ou;
+        const ValeursCartes v = solveur.evaluerCartes(p, Budget{0, 0, nullptr});
+        int meilleure = 1000000;
+        for (int i = 0; i < v.nb; ++i) {
+            ASSERT_TRUE(v.cartes[static_cast<std::size_t>(i)].exact) << ou;
+            meilleure = std::min(meilleure, v.cartes[static_cast<std::size_t>(i)].borneBasse);
+        }
+        EXPECT_EQ(exact.valeur, meilleure) << ou;
+        for (long long noeuds : {120'000LL, 450'000LL, exact.noeuds / 2}) {
+            solveur.oublier();
+            const Resultat r = solveur.resoudre(p, Budget{0, noeuds, nullptr}, Recherche::Valeur);
+            EXPECT_LE(r.noeuds, noeuds + 8) << ou << ", " << noeuds << " cards";
+            if (r.exact) {
+                EXPECT_EQ(r.valeur, exact.valeur) << ou;
+                continue;
+            }
+            EXPECT_TRUE(r.budgetEpuise) << ou;
+            EXPECT_LE(r.borneBasse, exact.valeur) << ou << ", " << noeuds << " cards";
+            EXPECT_GE(r.borneHaute, exact.valeur) << ou << ", " << noeuds << " cards";
+        }
+    }
+}
+
 }  // namespace
