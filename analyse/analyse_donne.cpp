@@ -61,8 +61,10 @@ AnalyseDonne::AnalyseDonne(const DonneJouee& d) : cartes_(d.cartes) {
     resolue_.assign(positions_.size(), false);
 }
 
-Resultat AnalyseDonne::resoudre(Solveur& solveur, int k, const Budget& budget) const {
-    return solveur.resoudre(position(k), budget, Recherche::Valeur);
+Resultat AnalyseDonne::resoudre(Solveur& solveur, int k, const Budget& budget, const Resultat* apres) const {
+    std::optional<int> probable;
+    if (apres && apres->exact) probable = apres->valeur;
+    return solveur.resoudre(position(k), budget, Recherche::Valeur, probable);
 }
 
 void AnalyseDonne::noterResultat(int k, const Resultat& r) {
@@ -144,6 +146,7 @@ void analyserAReculons(const AnalyseDonne& a, Solveur& solveur, double secondes,
                        const std::function<void(int, const Resultat&)>& apres) {
     using Horloge = std::chrono::steady_clock;
     const auto debut = Horloge::now();
+    Resultat suivant;  // the result of the position one card later
     const auto resoudre = [&](int k, double limite) {
         if (arret && arret->load()) return false;
         const double reste = limite - std::chrono::duration<double>(Horloge::now() - debut).count();
@@ -152,9 +155,10 @@ void analyserAReculons(const AnalyseDonne& a, Solveur& solveur, double secondes,
         Budget budget;
         budget.secondes = reste;
         budget.arret = arret;
-        const Resultat r = a.resoudre(solveur, k, budget);
+        const Resultat r = a.resoudre(solveur, k, budget, k < a.nbCartes() ? &suivant : nullptr);
         // A search stopped from outside proves nothing worth showing.
         if (arret && arret->load()) return false;
+        suivant = r;
         if (apres) apres(k, r);
         return true;
     };

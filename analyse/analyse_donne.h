@@ -80,8 +80,10 @@ public:
     int siege(int k) const { return position(k - 1).joueur; }
     static int pliDeCarte(int k) { return (k - 1) / 4 + 1; }
 
-    // The one way both the window and the tool value a position.
-    Resultat resoudre(Solveur& solveur, int k, const Budget& budget) const;
+    // The one way both the window and the tool value a position. `apres`:
+    // the result of position k + 1 when known; its value, often the same,
+    // is tried first.
+    Resultat resoudre(Solveur& solveur, int k, const Budget& budget, const Resultat* apres = nullptr) const;
     void noterResultat(int k, const Resultat& r);
     bool resolue(int k) const { return resolue_[static_cast<std::size_t>(k)]; }
     const Resultat& resultat(int k) const { return resultats_[static_cast<std::size_t>(k)]; }

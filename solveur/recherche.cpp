@@ -1067,7 +1067,7 @@ struct Racine {
 
 }  // namespace
 
-Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche quoi) {
+Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche quoi, std::optional<int> probable) {
     const auto debut = Horloge::now();
     Impl& s = *impl_;
     s.table.preparer();
@@ -1158,9 +1158,17 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     // and leave it still to find.
     // The root move that settled the last test on the side of the player to
     // move is a best card.
+    // A likely value goes first: a no just above it and a yes at it settle
+    // the value in two tests.
+    int questionsProbables[2] = {INFINI, INFINI};
+    if (probable && *probable % mult == 0) {
+        questionsProbables[0] = *probable / mult + 1;
+        questionsProbables[1] = *probable / mult;
+    }
     int meilleurCoup = -1;
-    while (basse < haute) {
-        const int gamma = haute;
+    for (int q = 0; basse < haute; ++q) {
+        int gamma = haute;
+        if (q < 2 && questionsProbables[q] > basse && questionsProbables[q] < haute) gamma = questionsProbables[q];
         int coup = -1;
         const int m = racine.tester(gamma, coup);
         if (s.abandon) break;

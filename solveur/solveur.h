@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/carte.h"
@@ -137,8 +138,13 @@ public:
     Solveur(const Solveur&) = delete;
     Solveur& operator=(const Solveur&) = delete;
 
-    // The value of `p`; `p` must pass verifierPosition.
-    Resultat resoudre(const Position& p, const Budget& budget = {}, Recherche quoi = Recherche::ValeurEtMeilleures);
+    // The value of `p`; `p` must pass verifierPosition. `probable`, when
+    // given, is a value the position likely has, such as the value one card
+    // later when that card was a good one: the search asks about it first,
+    // which settles the value at once when the guess is right. Any guess
+    // gives the same result.
+    Resultat resoudre(const Position& p, const Budget& budget = {}, Recherche quoi = Recherche::ValeurEtMeilleures,
+                      std::optional<int> probable = std::nullopt);
     // The value after each card the side to play may play, in hand order; the
     // budget covers the whole call.
     ValeursCartes evaluerCartes(const Position& p, const Budget& budget = {});

@@ -110,9 +110,10 @@ TEST(ExpertEchantillons, ChaqueDonneTireeSAccordeAvecCeQueSaitLeSiege) {
                     ++tirees;
                     std::string pourquoi;
                     ASSERT_TRUE(verifierPosition(p, &pourquoi)) << pourquoi;
-                    if (vraie)
+                    if (vraie) {
                         ASSERT_EQ(desaccord(jeu, o, p), "")
                             << "deal " << n << " after " << cartes << " cards, seat " << o;
+                    }
                 }
             }
         }

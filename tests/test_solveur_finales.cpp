@@ -129,6 +129,30 @@ TEST(SolveurFinales, LaValeurDeChaqueCarteEtUneSeuleMeilleureSurDemande) {
 }
 
 
+// A likely value only decides which question the search asks first: right,
+// wrong by a little or by far, or no possible score at all, the value and
+// the best cards stay those of the full minimax.
+TEST(SolveurFinales, UneValeurProbableNeChangeNiLaValeurNiLesMeilleuresCartes) {
+    std::mt19937 g(2027);
+    Solveur solveur(4);
+    for (int n = 0; n < 300; ++n) {
+        const Position p = finaleAuHasard(g, 2 + n % 3);
+        const int exacte = minimax(p);
+        const Resultat sans = solveur.resoudre(p, {}, Recherche::ValeurEtMeilleures);
+        ASSERT_EQ(sans.valeur, exacte) << decrire(p);
+        const int pas = 3 * static_cast<int>(g() % 8 + 1);
+        for (const int probable : {exacte, exacte + pas, exacte - pas, -exacte, exacte + 1, 100000, -100000}) {
+            const Resultat r = solveur.resoudre(p, {}, Recherche::ValeurEtMeilleures, probable);
+            ASSERT_TRUE(r.exact);
+            EXPECT_EQ(r.valeur, exacte) << "guess " << probable << "\n" << decrire(p);
+            EXPECT_EQ(r.contratRealisable, exacte > 0 ? 1 : 0);
+            ASSERT_EQ(r.meilleures.nb, sans.meilleures.nb) << "guess " << probable << "\n" << decrire(p);
+            for (int i = 0; i < r.meilleures.nb; ++i)
+                EXPECT_TRUE(contientCarte(sans.meilleures, r.meilleures.cartes[static_cast<std::size_t>(i)])) << decrire(p);
+        }
+    }
+}
+
 // The table shares what it learns between positions that differ only in
 // cards whose rank decided nothing. Positions that differ only in which
 // small cards (plain-suit spot cards, trumps 2 to 20) are in play, solved one

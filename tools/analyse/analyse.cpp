@@ -278,7 +278,8 @@ int executerAnalyse(const ParametresAnalyse& p, std::istream& entree, std::ostre
         // leaves in the table the positions the one before it will meet.
         std::vector<Resultat> apres(static_cast<std::size_t>(analyse.nbCartes()));
         for (int k = analyse.nbCartes(); k >= 1; --k) {
-            apres[static_cast<std::size_t>(k - 1)] = analyse.resoudre(solveur, k, budget);
+            const Resultat* suivant = k < analyse.nbCartes() ? &apres[static_cast<std::size_t>(k)] : nullptr;
+            apres[static_cast<std::size_t>(k - 1)] = analyse.resoudre(solveur, k, budget, suivant);
             noeuds += apres[static_cast<std::size_t>(k - 1)].noeuds;
         }
         const Position& q = analyse.position(analyse.nbCartes());
