@@ -1231,6 +1231,7 @@ ValeursCartes Solveur::evaluerCartes(const Position& p, const Budget& budget) {
     const auto debut = Horloge::now();
     ValeursCartes r;
     const ListeCartes jouables = cartesJouables(p);
+    std::optional<int> probable;
     for (int i = 0; i < jouables.nb; ++i) {
         ValeurCarte& v = r.cartes[static_cast<std::size_t>(r.nb++)];
         v.carte = jouables.cartes[static_cast<std::size_t>(i)];
@@ -1252,7 +1253,9 @@ ValeursCartes Solveur::evaluerCartes(const Position& p, const Budget& budget) {
             if (reste.secondes <= 0) reste.secondes = 1e-9;
         }
         if (budget.noeuds > 0) reste.noeuds = std::max(1LL, budget.noeuds - r.noeuds);
-        const Resultat res = resoudre(apres, reste, Recherche::Valeur);
+        // Cards of one hand often lead to the same value: the last one found is asked first.
+        const Resultat res = resoudre(apres, reste, Recherche::Valeur, probable);
+        if (res.exact) probable = res.valeur;
         v.exact = res.exact;
         v.borneBasse = res.borneBasse;
         v.borneHaute = res.borneHaute;
