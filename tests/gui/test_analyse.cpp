@@ -104,7 +104,9 @@ TEST_F(Analyse, LeBoutonDuResultatLeMenuEtLOption) {
     const auto sixDansLePanneau = [&](const char* quand) {
         for (int i = 0; i < 6; ++i) {
             EXPECT_TRUE(resultat->rect().contains(bouton(noms[i])->geometry())) << noms[i] << " " << quand;
-            if (i > 0) EXPECT_GT(bouton(noms[i])->x(), bouton(noms[i - 1])->geometry().right()) << noms[i] << " " << quand;
+            if (i > 0) {
+                EXPECT_GT(bouton(noms[i])->x(), bouton(noms[i - 1])->geometry().right()) << noms[i] << " " << quand;
+            }
         }
     };
     sixDansLePanneau("at first");
@@ -180,9 +182,12 @@ TEST_F(Analyse, UneDonneEntiereAvecLesValeursDeLOutil) {
         const LigneAnalyse& l = lignes[static_cast<std::size_t>(i)];
         if (!l.etablie) continue;
         EXPECT_EQ(l.siege == humain, i < nbHumain) << i;
-        if (i < nbHumain) EXPECT_TRUE(liste->topLevelItem(0)->child(i)->text(1).contains("\u25B6")) << i;
-        if (a.resultat(l.numero - 1).exact && a.resultat(l.numero).exact)
+        if (i < nbHumain) {
+            EXPECT_TRUE(liste->topLevelItem(0)->child(i)->text(1).contains("\u25B6")) << i;
+        }
+        if (a.resultat(l.numero - 1).exact && a.resultat(l.numero).exact) {
             EXPECT_EQ(l.cout, std::abs(a.resultat(l.numero - 1).valeur - a.resultat(l.numero).valeur)) << i;
+        }
     }
 
     // belvane-analyse on the same deal: every value both settled is the same.

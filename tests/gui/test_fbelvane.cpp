@@ -759,7 +759,9 @@ protected:
             if (!barreOuverte()) continue;
             const int parlees = jeu->donne.nbEncheres;
             // The advice button, when shown, holds the focus while the bar waits.
-            if (jeu->options.optionVisibiliteConseilEnchere) ASSERT_EQ(fenetre->focusWidget(), controle("evMaMain"));
+            if (jeu->options.optionVisibiliteConseilEnchere) {
+                ASSERT_EQ(fenetre->focusWidget(), controle("evMaMain"));
+            }
             espace();
             ASSERT_TRUE(barreOuverte()) << "the space bar closed the bidding bar";
             ASSERT_EQ(jeu->donne.nbEncheres, parlees) << "the space bar bid for the human";
