@@ -332,6 +332,7 @@ struct Solveur::Impl {
     Contexte ctx;
     int gamma = 0;
     int seuil[4][3]{};
+    bool seuilsPrets = false;  // `seuil` holds the half-points asked for `gamma`
     long long noeuds = 0;
     long long limiteNoeuds = 0;
     Horloge::time_point fin;
@@ -361,7 +362,11 @@ struct Solveur::Impl {
         if (avecFin && Horloge::now() >= fin) abandon = true;
     }
 
+    // Each root card tests the same score in turn: the half-points asked are
+    // worked out once for it.
     void fixerGamma(int g) {
+        if (seuilsPrets && g == gamma) return;
+        seuilsPrets = true;
         gamma = g;
         for (int b = 0; b <= 3; ++b)
             for (int pab = 0; pab <= 2; ++pab) {
