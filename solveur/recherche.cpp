@@ -596,22 +596,20 @@ struct Solveur::Impl {
                 x &= ~EXCUSE_BIT;
                 enJeu &= ~EXCUSE_BIT;
             }
+            // Only cards of one half-point can share a run (the faces, the 21
+            // and the Petit are each on their own). For each of them the next
+            // card in play above it is where adding it, one place up, to the
+            // cards out of play stops carrying; a card so reached from one of
+            // them is not the lowest of its run.
+            const std::uint32_t unes = x & (c == ATOUT ? 0x1ffffcu : 0x7feu);
+            const std::uint32_t suivantes = (~enJeu + (unes << 1)) & enJeu;
+            const std::uint32_t bas = (x & ~unes) | (unes & ~suivantes);
             while (x) {
                 const int v = 31 - __builtin_clz(x);
-                x &= ~(1u << v);
+                const int u = 31 - __builtin_clz(bas & ((2u << v) - 1));
                 liste[n++] = Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(v)};
-                // Skip the cards right below that are equivalent to this one.
-                int u = v;
-                for (;;) {
-                    const std::uint32_t dessous = enJeu & ((1u << u) - 1);
-                    if (!dessous) break;
-                    const int w = 31 - __builtin_clz(dessous);
-                    // The Petit is never like another card: it makes the petit au bout.
-                    if (!(x & (1u << w)) || points.p[c][w] != points.p[c][v] || (c == ATOUT && w == PETIT)) break;
-                    x &= ~(1u << w);
-                    u = w;
-                }
                 if (plusBas) plusBas[n - 1] = static_cast<std::int8_t>(u);
+                x &= (1u << u) - 1;
             }
         }
         return n;
