@@ -244,10 +244,12 @@ struct Pertinence {
 // Excuse) and how many other cards. `ordre` gives, suit by suit, the holders
 // of the cards in play from the highest down, two bits each, the highest in
 // the top bits; `enJeu` the cards in play.
+// Its suits are left unset when made: most searches are within a trick and
+// never use one.
 struct Motif {
     std::uint64_t cle = 0;
-    std::uint64_t ordre[5]{};
-    std::uint32_t enJeu[5]{};
+    std::uint64_t ordre[5];
+    std::uint32_t enJeu[5];
 };
 
 // An entry of the transposition table, for a position at the start of a
@@ -818,9 +820,10 @@ struct Solveur::Impl {
         Pertinence ici;  // what the cards allowed here depend on
         std::int8_t plusBas[18];
         const int n = coups(e, liste, &ici, plusBas);
-        // The runs of equivalent cards, before the order changes.
+        // The runs of equivalent cards, before the order changes (copied
+        // whole: a fixed size copies in a few moves).
         Coup runs[18];
-        std::copy(liste, liste + n, runs);
+        std::memcpy(runs, liste, sizeof runs);
         ordonner(e, liste, n);
         const bool max = e.joueur == ctx.preneur;
         const bool entamePreneur = max && e.nbPli == 0;
