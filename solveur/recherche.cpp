@@ -471,7 +471,7 @@ struct Solveur::Impl {
 
     // The same from `a` into `e` (which may be `a`): what the card changes is
     // read from `a`, never from the copy just written.
-    bool jouer(const Etat& a, Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const {
+    [[gnu::always_inline]] bool jouer(const Etat& a, Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const {
         if (&a != &e) e = a;
         const int s = a.joueur;
         const int cc = c.couleur;
