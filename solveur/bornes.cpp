@@ -43,18 +43,11 @@ int petitEt21(std::uint32_t atouts) { return static_cast<int>(((atouts >> PETIT)
 // Petit and the 21.
 int pointsAtouts(std::uint32_t atouts) { return atouts ? nombre(atouts) + 8 * petitEt21(atouts) : 0; }
 
-// The least a seat of `taille` cards gives to k tricks it loses: its k cards
-// of fewest half-points, the Excuse counted as the one half-point it leaves
-// to the trick's winner.
-int plusFaibles(const std::uint32_t main[5], int taille, int k) {
-    // Most often it has k cards of one half-point: figures and oudlers apart.
-    const std::uint32_t hautes = (main[PIQUE] >> VALET) | (main[COEUR] >> VALET) << 4 | (main[TREFLE] >> VALET) << 8 |
-                                 (main[CARREAU] >> VALET) << 12 | ((main[ATOUT] >> PETIT) & 1u) << 16 |
-                                 ((main[ATOUT] >> VINGT_ET_UN) & 1u) << 17;
-    const int unes = taille - nombre(hautes);
-    if (k <= unes) return k;
-    // Each card past those of one half-point costs 2 more for each step up
-    // from 1 to 3, 5, 7 and 9 it takes.
+// Past its cards of one half-point, each card a seat gives costs 2 more for
+// each step up from 1 to 3, 5, 7 and 9 it takes. `hautes`: its cards of more
+// than one half-point, four bits a suit from the Valet up, then the Petit and
+// the 21.
+[[gnu::noinline]] int plusFaiblesFigures(std::uint32_t hautes, int unes, int k) {
     const std::uint32_t figures = hautes & 0xFFFFu;
     const int valets = nombre(figures & 0x1111u);
     const int cavaliers = nombre(figures & 0x2222u);
@@ -64,6 +57,18 @@ int plusFaibles(const std::uint32_t main[5], int taille, int k) {
     n += 2 * std::max(0, k - unes - valets - cavaliers);
     n += 2 * std::max(0, k - unes - valets - cavaliers - dames);
     return n;
+}
+
+// The least a seat of `taille` cards gives to k tricks it loses: its k cards
+// of fewest half-points, the Excuse counted as the one half-point it leaves
+// to the trick's winner. Most often it has k cards of one half-point: that
+// case is worked out where it is asked.
+[[gnu::always_inline]] inline int plusFaibles(const std::uint32_t main[5], int taille, int k) {
+    const std::uint32_t hautes = (main[PIQUE] >> VALET) | (main[COEUR] >> VALET) << 4 | (main[TREFLE] >> VALET) << 8 |
+                                 (main[CARREAU] >> VALET) << 12 | ((main[ATOUT] >> PETIT) & 1u) << 16 |
+                                 ((main[ATOUT] >> VINGT_ET_UN) & 1u) << 17;
+    const int unes = taille - nombre(hautes);
+    return k <= unes ? k : plusFaiblesFigures(hautes, unes, k);
 }
 
 // The best card a seat may keep, the Excuse counted as one half-point.
@@ -106,17 +111,14 @@ Bornes::Bornes(const Mains& m) : Bornes(m.main, m.preneur, m.entameur, m.plis, m
 
 Bornes::Bornes(const std::uint32_t (&main)[4][5], int preneur_, int entameur_, int plis, int pointsEnMain)
     : mains(main), preneur(preneur_), entameur(entameur_), nbPlis(plis) {
-    atoutsPreneur = mains[preneur][ATOUT] & ~EXCUSE_BIT;
-    atoutsDefense = 0;
-    tousAtouts = 0;
+    const std::uint32_t duPreneur = mains[preneur][ATOUT];
+    atoutsPreneur = duPreneur & ~EXCUSE_BIT;
+    tousAtouts = mains[0][ATOUT] | mains[1][ATOUT] | mains[2][ATOUT] | mains[3][ATOUT];
+    // Each card has one holder: the defence holds every trump the taker does not.
+    atoutsDefense = tousAtouts & ~duPreneur & ~EXCUSE_BIT;
     total = pointsEnMain;
-    for (int s = 0; s < 4; ++s) {
-        tousAtouts |= mains[s][ATOUT];
-        if (s != preneur) atoutsDefense |= mains[s][ATOUT];
-    }
-    atoutsDefense &= ~EXCUSE_BIT;
     petitEnJeu = tousAtouts & PETIT_BIT;
-    excusePreneur = mains[preneur][ATOUT] & EXCUSE_BIT;
+    excusePreneur = duPreneur & EXCUSE_BIT;
     excuseDefense = (tousAtouts & EXCUSE_BIT) && !excusePreneur;
 }
 
@@ -133,12 +135,16 @@ Garantie Bornes::sursPreneur() const {
     Garantie g;
     g.source = SOURCE_SURES;
     const std::uint32_t maitres = dessus(atoutsPreneur, atoutsDefense);
-    const int plis = maitres ? nombre(maitres) : 0;
-    g.points = pointsAtouts(maitres);
-    if (plis > 0)
+    const int bouts = petitEt21(maitres);
+    int points = 0;
+    if (maitres) {
+        const int plis = nombre(maitres);
+        points = plis + 8 * bouts;
         for (int s = 0; s < 4; ++s)
-            if (s != preneur) g.points += plusFaibles(mains[s], nbPlis, plis);
-    g.bouts = petitEt21(maitres);
+            if (s != preneur) points += plusFaibles(mains[s], nbPlis, plis);
+    }
+    g.points = points;
+    g.bouts = bouts;
     if (excusePreneur) {
         g.points += 8;
         g.bouts += 1;
@@ -202,14 +208,16 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     // It reads the ranks of the taker's cards it looks at and of the cards
     // above them: down to the last it looks at in each suit.
     g = Garantie{};
-    int t[4], x[4], haut[4];
+    // Per defender; the taker's places stay unused.
+    int t[4] = {}, x[4] = {}, haut[4] = {};
     int petitDefenseur = -1;
     for (int s = 0; s < 4; ++s) {
+        if (s == preneur) continue;
         const std::uint32_t a = mains[s][ATOUT] & ~EXCUSE_BIT;
         t[s] = nombre(a);
         x[s] = mains[s][ATOUT] & EXCUSE_BIT;
         haut[s] = a ? 31 - __builtin_clz(a) : 0;
-        if (s != preneur && (a & PETIT_BIT)) petitDefenseur = s;
+        if (a & PETIT_BIT) petitDefenseur = s;
     }
     // The sure tricks in the order they are cashed: the half-points of the
     // taker's card to each.
@@ -230,8 +238,9 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     const int debutCouleurs = plis;
     for (int c = PIQUE; c <= CARREAU; ++c) {
         if (!mains[preneur][c]) continue;
-        int k[4], hautC[4];
+        int k[4] = {}, hautC[4] = {};
         for (int s = 0; s < 4; ++s) {
+            if (s == preneur) continue;
             const std::uint32_t d = mains[s][c];
             k[s] = nombre(d);
             hautC[s] = d ? 31 - __builtin_clz(d) : 0;

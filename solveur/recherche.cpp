@@ -3,6 +3,7 @@
 // table at the start of each trick.
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -785,8 +786,10 @@ struct Solveur::Impl {
                 return base + g.points - seuil[std::clamp(b + g.bouts, 0, 3)][g.petitAuBout];
             };
             const auto coupe = [&](const Garantie& g, int v) {
+                // Its ranks read lie within 0..31, one byte a suit, as in a Pertinence.
+                static_assert(std::endian::native == std::endian::little);
                 Pertinence lue;
-                for (int c = 0; c <= 4; ++c) lue.marquer(c, g.lus[c]);
+                std::memcpy(&lue.mot, g.lus, sizeof g.lus);
                 pert.ajouter(lue);
                 return v;
             };
@@ -799,9 +802,7 @@ struct Solveur::Impl {
             // same oudlers and no petit au bout: the margin is the half-points
             // still to win less a fixed number, and the table keeps bounds on
             // those half-points, good for every score tested.
-            std::uint32_t atouts = 0;
-            for (int s = 0; s < 4; ++s) atouts |= e.main[s][ATOUT];
-            regle = !(atouts & (EXCUSE_BIT | 2u));
+            regle = !(bornes.tousAtouts & (EXCUSE_BIT | 2u));
             if (regle) decalage = seuil[std::clamp(b + static_cast<int>((e.main[ctx.preneur][ATOUT] >> 21) & 1u), 0, 3)][0];
             if (const Entree* t = chercherEntree(motifPli)) {
                 const bool basse = t->basse > -INFINI && (regle || t->gammaBasse >= gamma) && t->basse + base - decalage >= beta;
