@@ -846,17 +846,14 @@ struct Solveur::Impl {
         // The cards tried whose own rank their result did not depend on: any
         // other card of the seat with the same suit and points, below every
         // rank that result depended on, would have given the same result.
-        Coup sansRang[18];
-        std::int8_t sousLeSeuil[18];
-        int nbSansRang = 0;
+        // Only cards of one half-point can share their points with another
+        // card (the faces differ, the Petit, 21 and Excuse are on their own),
+        // so it is enough to keep, suit by suit, the highest such rank.
+        std::int8_t sousLeSeuil[5] = {0, 0, 0, 0, 0};
         for (int i = 0; i < n; ++i) {
             const Coup y = liste[i];
-            const bool unique = y.couleur == ATOUT && (y.valeur <= PETIT || y.valeur == 21);
-            bool dejaVue = false;
-            for (int j = 0; j < nbSansRang && !unique && !dejaVue; ++j)
-                dejaVue = sansRang[j].couleur == y.couleur && y.valeur < sousLeSeuil[j] &&
-                          points.p[y.couleur][y.valeur] == points.p[y.couleur][sansRang[j].valeur];
-            if (dejaVue) continue;
+            const bool une = points.p[y.couleur][y.valeur] == 1;
+            if (une && y.valeur < sousLeSeuil[y.couleur]) continue;
             Etat f;
             Fin fin;
             Pertinence suite;
@@ -879,10 +876,8 @@ struct Solveur::Impl {
                 break;
             }
             tous.ajouter(suite);
-            if (!unique && y.valeur < suite.a(y.couleur)) {
-                sansRang[nbSansRang] = y;
-                sousLeSeuil[nbSansRang++] = suite.a(y.couleur);
-            }
+            if (une && y.valeur < suite.a(y.couleur))
+                sousLeSeuil[y.couleur] = static_cast<std::int8_t>(std::max<int>(sousLeSeuil[y.couleur], suite.a(y.couleur)));
         }
         ici.ajouter(tous);
         if (!coupure) {
