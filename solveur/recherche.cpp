@@ -559,46 +559,20 @@ struct Solveur::Impl {
         return false;
     }
 
-    // The cards the seat to play may play, by suit.
-    // `pert`, when given, learns the rank a seat that must overtrump compared with.
-    static void jouables(const Etat& e, std::uint32_t l[5], Pertinence* pert = nullptr) {
-        const std::uint32_t* m = e.main[e.joueur];
-        const bool entame = e.nbPli == 0 || e.couleur < 0;
-        std::memset(l, 0, 5 * sizeof(std::uint32_t));
-        const std::uint32_t atouts = m[ATOUT] & ~EXCUSE_BIT;
-        const auto tout = [&] { std::memcpy(l, m, 5 * sizeof(std::uint32_t)); };
-        const auto monter = [&] {
-            const std::uint32_t dessus = atouts & ~((2u << e.hautAtout) - 1);
-            l[ATOUT] = e.hautAtout != 0 && dessus ? dessus : atouts;
-            if (pert && e.hautAtout != 0) pert->marquer(ATOUT, e.hautAtout);
-        };
-        if (entame) tout();
-        else if (e.couleur != ATOUT && m[e.couleur]) l[e.couleur] = m[e.couleur];
-        else if (atouts) monter();
-        else tout();
-        l[ATOUT] |= m[ATOUT] & EXCUSE_BIT;
-    }
-
     // The playable cards, one of each run of equivalent cards (same holder,
-    // same points, nothing left in play between them); `plusBas`, when
-    // given, receives the lowest card of each run.
+    // same points, nothing left in play between them), the Excuse first and
+    // then suit by suit from the highest card down; `plusBas`, when given,
+    // receives the lowest card of each run.
+    // `pert`, when given, learns the rank a seat that must overtrump compared with.
     int coups(const Etat& e, Coup* liste, Pertinence* pert = nullptr, std::int8_t* plusBas = nullptr) const {
-        std::uint32_t l[5];
-        jouables(e, l, pert);
+        const std::uint32_t* m = e.main[e.joueur];
         int n = 0;
-        for (int c = 0; c <= 4; ++c) {
-            std::uint32_t x = l[c];
-            if (!x) continue;
-            std::uint32_t enJeu = e.table[c];
-            for (int s = 0; s < 4; ++s) enJeu |= e.main[s][c];
-            if (c == ATOUT) {
-                if (x & EXCUSE_BIT) {
-                    if (plusBas) plusBas[n] = 0;
-                    liste[n++] = Coup{ATOUT, 0};
-                }
-                x &= ~EXCUSE_BIT;
-                enJeu &= ~EXCUSE_BIT;
-            }
+        if (m[ATOUT] & EXCUSE_BIT) {
+            if (plusBas) plusBas[n] = 0;
+            liste[n++] = Coup{ATOUT, 0};
+        }
+        const auto couleur = [&](int c, std::uint32_t x) {
+            const std::uint32_t enJeu = (e.table[c] | e.main[0][c] | e.main[1][c] | e.main[2][c] | e.main[3][c]) & ~EXCUSE_BIT;
             // Only cards of one half-point can share a run (the faces, the 21
             // and the Petit are each on their own). For each of them the next
             // card in play above it is where adding it, one place up, to the
@@ -614,6 +588,20 @@ struct Solveur::Impl {
                 if (plusBas) plusBas[n - 1] = static_cast<std::int8_t>(u);
                 x &= (1u << u) - 1;
             }
+        };
+        const std::uint32_t atouts = m[ATOUT] & ~EXCUSE_BIT;
+        const bool entame = e.nbPli == 0 || e.couleur < 0;
+        if (!entame && e.couleur != ATOUT && m[e.couleur]) {
+            couleur(e.couleur, m[e.couleur]);
+        } else if (!entame && atouts) {
+            // Out of the suit asked, or trumps asked: overtrump when he can.
+            const std::uint32_t dessus = atouts & ~((2u << e.hautAtout) - 1);
+            couleur(ATOUT, e.hautAtout != 0 && dessus ? dessus : atouts);
+            if (pert && e.hautAtout != 0) pert->marquer(ATOUT, e.hautAtout);
+        } else {
+            if (atouts) couleur(ATOUT, atouts);
+            for (int c = 1; c <= 4; ++c)
+                if (m[c]) couleur(c, m[c]);
         }
         return n;
     }
