@@ -63,20 +63,21 @@ int pointsMasque(int c, std::uint32_t m) {
     return n;
 }
 
-std::uint64_t melanger(std::uint64_t& x) {
+constexpr std::uint64_t melanger(std::uint64_t& x) {
     std::uint64_t z = (x += 0x9e3779b97f4a7c15ull);
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
     return z ^ (z >> 31);
 }
 
-// The random keys of the transposition table, the same for every solver.
+// The random keys of the transposition table, the same for every solver,
+// worked out when the program is built.
 struct Cles {
-    std::uint64_t entameur[4];
-    std::uint64_t points[256];
-    std::uint64_t bouts[8];
-    std::uint64_t contexte[8];
-    Cles() {
+    std::uint64_t entameur[4]{};
+    std::uint64_t points[256]{};
+    std::uint64_t bouts[8]{};
+    std::uint64_t contexte[8]{};
+    constexpr Cles() {
         std::uint64_t x = 0x5eed0fbe1a7a11eull;
         for (auto& v : entameur) v = melanger(x);
         for (auto& v : points) v = melanger(x);
@@ -85,10 +86,9 @@ struct Cles {
     }
 };
 
-const Cles& cles() {
-    static const Cles c;
-    return c;
-}
+constexpr Cles lesCles{};
+
+const Cles& cles() { return lesCles; }
 
 int aFaire(int bouts) {
     static constexpr int pts[] = {56, 51, 41, 36};
@@ -244,13 +244,16 @@ struct Pertinence {
 // suit and seat by seat, the honours held (the faces; the 21, Petit and
 // Excuse) and how many other cards. `ordre` gives, suit by suit, the holders
 // of the cards in play from the highest down, two bits each, the highest in
-// the top bits; `enJeu` the cards in play.
-// Its suits are left unset when made: most searches are within a trick and
-// never use one.
+// the top bits; `enJeu` the cards in play. Both are read from the position
+// itself, which outlives its search.
 struct Motif {
     std::uint64_t cle = 0;
-    std::uint64_t ordre[5];
-    std::uint32_t enJeu[5];
+    const Etat* etat = nullptr;
+    std::uint64_t ordre(int c) const { return etat->ordre[c]; }
+    std::uint32_t enJeu(int c) const {
+        const auto& m = etat->main;
+        return m[0][c] | m[1][c] | m[2][c] | m[3][c];
+    }
 };
 
 // An entry of the transposition table, for a position at the start of a
@@ -386,19 +389,10 @@ struct Solveur::Impl {
         return ctx.cle ^ k.entameur[e.entameur] ^ k.bouts[(e.boutsPreneur + ctx.boutsChien) & 7] ^ e.agregat;
     }
 
-    // `cle`: work out the key too (otherwise it is already in `m`).
-    void motif(const Etat& e, Motif& m, bool cle = true) const {
-        if (cle) m.cle = cleDe(e);
-        for (int c = 0; c <= 4; ++c) {
-            m.enJeu[c] = e.main[0][c] | e.main[1][c] | e.main[2][c] | e.main[3][c];
-            m.ordre[c] = e.ordre[c];
-        }
-    }
-
     bool concorde(const Entree& t, const Motif& m) const {
         if (t.cle != m.cle || t.age != age) return false;
         for (int c = 0; c <= 4; ++c)
-            if (t.pertinents[c] && ((t.ordre[c] ^ m.ordre[c]) >> (64 - 2 * t.pertinents[c])) != 0) return false;
+            if (t.pertinents[c] && ((t.ordre[c] ^ m.ordre(c)) >> (64 - 2 * t.pertinents[c])) != 0) return false;
         return true;
     }
 
@@ -418,7 +412,7 @@ struct Solveur::Impl {
         for (int c = 0; c <= 4; ++c) {
             int r = t.pertinents[c];
             if (!r) continue;
-            std::uint32_t x = m.enJeu[c];
+            std::uint32_t x = m.enJeu(c);
             while (--r > 0) x &= ~(1u << (31 - __builtin_clz(x)));
             p.fixer(c, 31 - __builtin_clz(x));
         }
@@ -429,7 +423,7 @@ struct Solveur::Impl {
     void ranger(const Motif& m, const Pertinence& pert, int basse, int haute, Coup coup, int restants, bool regle) {
         std::uint8_t pertinents[5];
         for (int c = 0; c <= 4; ++c)
-            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu[c] & ~((1u << pert.a(c)) - 1)));
+            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu(c) & ~((1u << pert.a(c)) - 1)));
         Entree* b = seau(m);
         Entree* e = nullptr;
         for (std::size_t i = 0; i < PLACES && !e; ++i)
@@ -448,7 +442,7 @@ struct Solveur::Impl {
         e->cle = m.cle;
         e->age = age;
         for (int c = 0; c <= 4; ++c) {
-            e->ordre[c] = m.ordre[c];
+            e->ordre[c] = m.ordre(c);
             e->pertinents[c] = pertinents[c];
         }
         if (basse > -INFINI) {
@@ -765,6 +759,7 @@ struct Solveur::Impl {
             const int b = e.boutsPreneur + ctx.boutsChien;
             // The table's bucket is on its way from memory while the bounds are worked out.
             motifPli.cle = cleDe(e);
+            motifPli.etat = &e;
             __builtin_prefetch(seau(motifPli.cle));
             // What each side can make sure of bounds the margin: the cheapest
             // first, each only when the previous did not settle the question.
@@ -785,7 +780,6 @@ struct Solveur::Impl {
             if (margeDe(g) >= beta) return coupe(g, margeDe(g));
             g = bornes.sursDefense();
             if (margeDe(g) <= alpha) return coupe(g, margeDe(g));
-            motif(e, motifPli, false);
             // Once the Petit and the Excuse are gone, every line ends with the
             // same oudlers and no petit au bout: the margin is the half-points
             // still to win less a fixed number, and the table keeps bounds on
