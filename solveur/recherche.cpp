@@ -359,11 +359,13 @@ struct Solveur::Impl {
         return std::max<std::size_t>(n, PLACES);
     }
 
+    // The clock and the stop flag every thousand cards or so; the node
+    // budget's end is one of those checks, so each card costs one comparison.
     void verifierBudget() {
-        if (limiteNoeuds > 0 && noeuds >= limiteNoeuds) abandon = true;
-        // The clock and the stop flag every thousand cards or so.
         if (noeuds < prochainControle) return;
+        if (limiteNoeuds > 0 && noeuds >= limiteNoeuds) abandon = true;
         prochainControle = noeuds + 1024;
+        if (limiteNoeuds > 0 && !abandon) prochainControle = std::min(prochainControle, limiteNoeuds);
         if (arret && arret->load(std::memory_order_relaxed)) abandon = true;
         if (avecFin && Horloge::now() >= fin) abandon = true;
     }
