@@ -560,7 +560,7 @@ struct Solveur::Impl {
     // then suit by suit from the highest card down; `plusBas`, when given,
     // receives the lowest card of each run.
     // `pert`, when given, learns the rank a seat that must overtrump compared with.
-    int coups(const Etat& e, Coup* liste, Pertinence* pert = nullptr, std::int8_t* plusBas = nullptr) const {
+    [[gnu::always_inline]] int coups(const Etat& e, Coup* liste, Pertinence* pert = nullptr, std::int8_t* plusBas = nullptr) const {
         const std::uint32_t* m = e.main[e.joueur];
         int n = 0;
         if (m[ATOUT] & EXCUSE_BIT) {
