@@ -733,17 +733,44 @@ struct Solveur::Impl {
         return r;
     }
 
-    // The last trick: each seat plays its one card.
+    // The last trick: each seat plays its one card. The trick is judged as
+    // `jouer` judges it, without keeping up the rest of the position.
     int derniersPli(const Etat& e, Pertinence& pert) {
-        Etat f = e;
-        Fin fin;
+        noeuds += 4;
+        int gagnant = 0, couleurGagnante = 0, valeurGagnante = 0;
+        int pointsPli = 0, boutsPli = 0;
+        bool excuse = false, petit = false;
+        std::int8_t couleurs[4];
         for (int k = 0; k < 4; ++k) {
-            const std::uint32_t* m = f.main[f.joueur];
+            const int s = (e.entameur + k) & 3;
+            const std::uint32_t* m = e.main[s];
             int c = 0;
             while (!m[c]) ++c;
-            ++noeuds;
-            jouer(f, Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(__builtin_ctz(m[c]))}, fin, &pert);
+            const int v = __builtin_ctz(m[c]);
+            const bool atout = c == ATOUT && v != 0;
+            bool prend = k == 0 || (c == couleurGagnante && v > valeurGagnante);
+            if (atout && (prend ? c : couleurGagnante) != ATOUT) prend = true;
+            if (prend || (couleurGagnante == ATOUT && valeurGagnante == 0)) {
+                gagnant = s;
+                couleurGagnante = c;
+                valeurGagnante = v;
+            }
+            couleurs[k] = static_cast<std::int8_t>(c == ATOUT && v == 0 ? -1 : c);
+            pointsPli += points.p[c][v];
+            excuse = excuse || (c == ATOUT && v == 0);
+            if (atout && (v == 1 || v == 21)) ++boutsPli;
+            if (atout && v == 1) petit = true;
         }
+        // A card that beat another of its suit won by its rank.
+        int memes = 0;
+        for (int k = 0; k < 4; ++k) memes += couleurs[k] == couleurGagnante;
+        if (memes > 1) pert.marquer(couleurGagnante, valeurGagnante);
+        // In the last trick the Excuse goes to the trick's winner, oudler and all.
+        const bool preneurGagne = gagnant == ctx.preneur;
+        Fin fin;
+        fin.points = e.pointsPreneur + (preneurGagne ? pointsPli : 0) + ctx.pointsChien;
+        fin.bouts = e.boutsPreneur + (preneurGagne ? boutsPli + excuse : 0) + ctx.boutsChien;
+        fin.pab = petit ? (preneurGagne ? 1 : 2) : 0;
         return marge(fin);
     }
 
