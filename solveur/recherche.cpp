@@ -227,12 +227,14 @@ struct Pertinence {
     int a(int c) const { return static_cast<int>((mot >> (8 * c)) & 0xffu); }
     void fixer(int c, int v) { mot = (mot & ~(std::uint64_t{0xff} << (8 * c))) | static_cast<std::uint64_t>(v) << (8 * c); }
     void ajouter(const Pertinence& o) {
-        // The lower of each pair of bytes, all at once. The values lie
-        // within 0..31, so x + 128 - y stays within its byte and reaches
-        // 128 exactly where x >= y.
-        constexpr std::uint64_t HAUTS = 0x8080808080808080ull;
-        const std::uint64_t plusGrand = ((((mot | HAUTS) - o.mot) & HAUTS) >> 7) * 0xff;
-        mot = (o.mot & plusGrand) | (mot & ~plusGrand);
+        // The lower of each pair of bytes, all at once: one instruction on
+        // the vector registers every x86-64 processor has.
+        using Octets = std::uint8_t __attribute__((vector_size(8)));
+        Octets a, b;
+        std::memcpy(&a, &mot, sizeof a);
+        std::memcpy(&b, &o.mot, sizeof b);
+        const Octets plusBas = a < b ? a : b;
+        std::memcpy(&mot, &plusBas, sizeof mot);
     }
     void marquer(int c, int v) {
         if (v < a(c)) fixer(c, v);
