@@ -43,12 +43,17 @@ int petitEt21(std::uint32_t atouts) { return static_cast<int>(((atouts >> PETIT)
 // Petit and the 21.
 int pointsAtouts(std::uint32_t atouts) { return atouts ? nombre(atouts) + 8 * petitEt21(atouts) : 0; }
 
-// Past its cards of one half-point, each card a seat gives costs 2 more for
-// each step up from 1 to 3, 5, 7 and 9 it takes. `hautes`: its cards of more
-// than one half-point, four bits a suit from the Valet up, then the Petit and
-// the 21.
-[[gnu::noinline]] int plusFaiblesFigures(std::uint32_t hautes, int unes, int k) {
-    const std::uint32_t figures = hautes & 0xFFFFu;
+// The cards of more than one half-point of a seat, four bits a suit from the
+// Valet up, then the Petit and the 21.
+std::uint32_t masqueDesHautes(const std::uint32_t main[5]) {
+    return (main[PIQUE] >> VALET) | (main[COEUR] >> VALET) << 4 | (main[TREFLE] >> VALET) << 8 |
+           (main[CARREAU] >> VALET) << 12 | ((main[ATOUT] >> PETIT) & 1u) << 16 | ((main[ATOUT] >> VINGT_ET_UN) & 1u) << 17;
+}
+
+// Past its `unes` cards of one half-point, each card a seat gives costs 2
+// more for each step up from 1 to 3, 5, 7 and 9 it takes.
+[[gnu::noinline]] int plusFaiblesFigures(const std::uint32_t main[5], int unes, int k) {
+    const std::uint32_t figures = masqueDesHautes(main) & 0xFFFFu;
     const int valets = nombre(figures & 0x1111u);
     const int cavaliers = nombre(figures & 0x2222u);
     const int dames = nombre(figures & 0x4444u);
@@ -59,17 +64,11 @@ int pointsAtouts(std::uint32_t atouts) { return atouts ? nombre(atouts) + 8 * pe
     return n;
 }
 
-// The least a seat of `taille` cards gives to k tricks it loses: its k cards
-// of fewest half-points, the Excuse counted as the one half-point it leaves
-// to the trick's winner. Most often it has k cards of one half-point: that
-// case is worked out where it is asked.
-[[gnu::always_inline]] inline int plusFaibles(const std::uint32_t main[5], int taille, int k) {
-    const std::uint32_t hautes = (main[PIQUE] >> VALET) | (main[COEUR] >> VALET) << 4 | (main[TREFLE] >> VALET) << 8 |
-                                 (main[CARREAU] >> VALET) << 12 | ((main[ATOUT] >> PETIT) & 1u) << 16 |
-                                 ((main[ATOUT] >> VINGT_ET_UN) & 1u) << 17;
-    const int unes = taille - nombre(hautes);
-    return k <= unes ? k : plusFaiblesFigures(hautes, unes, k);
-}
+// The least a seat gives to k tricks it loses: its k cards of fewest
+// half-points, the Excuse counted as the one half-point it leaves to the
+// trick's winner. `unes`: how many of its cards are of one half-point, the
+// Excuse included. Most often those are enough.
+int plusFaibles(const std::uint32_t main[5], int unes, int k) { return k <= unes ? k : plusFaiblesFigures(main, unes, k); }
 
 // The best card a seat may keep, the Excuse counted as one half-point.
 int plusFort(const std::uint32_t main[5]) {
@@ -107,10 +106,16 @@ void lireMaitres(std::uint32_t preneur, std::uint32_t defense, Garantie& g) {
 
 }  // namespace
 
-Bornes::Bornes(const Mains& m) : Bornes(m.main, m.preneur, m.entameur, m.plis, m.pointsEnMain) {}
+int nombreDeHautes(const std::uint32_t main[5]) { return nombre(masqueDesHautes(main)); }
 
-Bornes::Bornes(const std::uint32_t (&main)[4][5], int preneur_, int entameur_, int plis, int pointsEnMain)
+Bornes::Bornes(const Mains& m) : Bornes(m.main, m.preneur, m.entameur, m.plis, m.pointsEnMain, {}) {
+    for (int s = 0; s < 4; ++s) hautes[s] = static_cast<std::int8_t>(nombreDeHautes(mains[s]));
+}
+
+Bornes::Bornes(const std::uint32_t (&main)[4][5], int preneur_, int entameur_, int plis, int pointsEnMain,
+               const std::int8_t (&hautes_)[4])
     : mains(main), preneur(preneur_), entameur(entameur_), nbPlis(plis) {
+    std::copy(hautes_, hautes_ + 4, hautes);
     const std::uint32_t duPreneur = mains[preneur][ATOUT];
     atoutsPreneur = duPreneur & ~EXCUSE_BIT;
     tousAtouts = mains[0][ATOUT] | mains[1][ATOUT] | mains[2][ATOUT] | mains[3][ATOUT];
@@ -141,7 +146,7 @@ Garantie Bornes::sursPreneur() const {
         const int plis = nombre(maitres);
         points = plis + 8 * bouts;
         for (int s = 0; s < 4; ++s)
-            if (s != preneur) points += plusFaibles(mains[s], nbPlis, plis);
+            if (s != preneur) points += plusFaibles(mains[s], nbPlis - hautes[s], plis);
     }
     g.points = points;
     g.bouts = bouts;
@@ -173,7 +178,7 @@ Garantie Bornes::sursDefense() const {
             if (s != preneur) plis = std::max(plis, nombre(mains[s][ATOUT] & maitres));
         const int nbMaitres = nombre(maitres);
         plis = std::max(plis, (nbMaitres + 2) / 3);
-        perte = pointsAtouts(maitres) + plusFaibles(mains[preneur], nbPlis, plis) + 3 * plis - nbMaitres;
+        perte = pointsAtouts(maitres) + plusFaibles(mains[preneur], nbPlis - hautes[preneur], plis) + 3 * plis - nbMaitres;
     }
     g.bouts = petitEt21(tousAtouts & ~maitres);
     if (excusePreneur) ++g.bouts;
@@ -298,10 +303,11 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
         std::copy(mains[s], mains[s] + 5, reste);
         if (s == petitDefenseur && t[s] + x[s] <= std::min(plisAtout, menes)) {
             reste[ATOUT] &= ~PETIT_BIT;
-            points += 9 + plusFaibles(reste, nbPlis - 1, gagnes - 1);
+            // One card and one of its hautes fewer.
+            points += 9 + plusFaibles(reste, nbPlis - hautes[s], gagnes - 1);
             petitPris = true;
         } else {
-            points += plusFaibles(reste, nbPlis, gagnes);
+            points += plusFaibles(reste, nbPlis - hautes[s], gagnes);
         }
         if (gagnes == nbPlis - 1 && !excusePreneur) gardes[s] = coutGarde(reste, mains[preneur], encaissees);
     }

@@ -129,6 +129,7 @@ struct Etat {
     std::int8_t excusePar;  // seat that played the Excuse to this trick, -1 none
     std::int8_t petitPli;
     std::int8_t pliRestants;  // tricks not yet gathered, the one in progress included
+    std::int8_t hautes[4];    // per seat, the cards held of more than one half-point (`nombreDeHautes`)
     std::uint32_t table[5];   // the cards on the table, by suit
     // What the table's key reads of each seat's suit (`octetDe`), and the
     // sum of their random keys, kept up to date card after card.
@@ -159,7 +160,11 @@ constexpr std::uint64_t melangerOctet(int s, int c, int o) {
 struct TableOctets {
     std::uint64_t cle[4][5][256]{};
     std::uint8_t retrait[5][32]{};
+    // By suit, the cards of more than one half-point: the faces, the Petit and the 21.
+    std::uint32_t hautes[5]{};
     constexpr TableOctets() {
+        hautes[ATOUT] = 1u << PETIT | 1u << 21;
+        for (int c = 1; c <= 4; ++c) hautes[c] = 0xfu << VALET;
         for (int s = 0; s < 4; ++s)
             for (int c = 0; c <= 4; ++c)
                 for (int o = 0; o < 256; ++o) cle[s][c][o] = melangerOctet(s, c, o);
@@ -173,9 +178,10 @@ constexpr TableOctets octets{};
 
 inline std::uint64_t cleOctet(int s, int c, std::uint8_t o) { return octets.cle[s][c][o]; }
 
-// Works out `octet`, `agregat` and `ordre` from the hands.
+// Works out `hautes`, `octet`, `agregat` and `ordre` from the hands.
 void calculerAgregat(Etat& e) {
     e.agregat = 0;
+    for (int s = 0; s < 4; ++s) e.hautes[s] = static_cast<std::int8_t>(nombreDeHautes(e.main[s]));
     for (int s = 0; s < 4; ++s)
         for (int c = 0; c <= 4; ++c) {
             e.octet[s][c] = octetDe(c, e.main[s][c]);
@@ -480,6 +486,7 @@ struct Solveur::Impl {
         const std::uint8_t octet = static_cast<std::uint8_t>(avant - octets.retrait[cc][c.valeur]);
         e.agregat = a.agregat ^ cleOctet(s, cc, avant) ^ cleOctet(s, cc, octet);
         e.octet[s][cc] = octet;
+        e.hautes[s] = static_cast<std::int8_t>(a.hautes[s] - static_cast<int>((octets.hautes[cc] >> c.valeur) & 1u));
         {
             // Take the card out of its suit's order: the holders above it stay, those below move up.
             const std::uint32_t tout = a.main[0][cc] | a.main[1][cc] | a.main[2][cc] | a.main[3][cc];
@@ -795,7 +802,7 @@ struct Solveur::Impl {
             // What each side can make sure of bounds the margin: the cheapest
             // first, each only when the previous did not settle the question.
             // The one that does says which cards' ranks it read.
-            const Bornes bornes(e.main, ctx.preneur, e.entameur, e.pliRestants, e.pointsEnMain);
+            const Bornes bornes(e.main, ctx.preneur, e.entameur, e.pliRestants, e.pointsEnMain, e.hautes);
             const auto margeDe = [&](const Garantie& g) {
                 return base + g.points - seuil[std::clamp(b + g.bouts, 0, 3)][g.petitAuBout];
             };
