@@ -386,9 +386,15 @@ struct Solveur::Impl {
         gamma = g;
         for (int b = 0; b <= 3; ++b)
             for (int pab = 0; pab <= 2; ++pab) {
-                int p = 0;
-                while (p <= 200 && scoreBrut(p, b, pab) < g) ++p;
-                seuil[b][pab] = p <= 200 ? p : IMPOSSIBLE;
+                // The score never falls as the half-points rise: the first
+                // number of half-points that reaches g, halving 0..201.
+                int bas = 0, haut = 201;
+                while (bas < haut) {
+                    const int milieu = (bas + haut) / 2;
+                    if (scoreBrut(milieu, b, pab) < g) bas = milieu + 1;
+                    else haut = milieu;
+                }
+                seuil[b][pab] = bas <= 200 ? bas : IMPOSSIBLE;
             }
     }
 
