@@ -347,9 +347,7 @@ bool Bornes::toutPreneur(Garantie& g) const {
     const std::uint32_t* main = mains[preneur];
     bool coupe = false;  // he may have to trump the first trick
     for (int c = PIQUE; c <= CARREAU; ++c) {
-        std::uint32_t defense = 0;
-        for (int s = 0; s < 4; ++s)
-            if (s != preneur) defense |= mains[s][c];
+        const std::uint32_t defense = (mains[0][c] | mains[1][c] | mains[2][c] | mains[3][c]) & ~main[c];
         if (dessus(main[c], defense) != main[c]) return false;
         // It read that the taker's cards are the best of the suit.
         if (main[c]) g.lus[c] = static_cast<std::int8_t>(__builtin_ctz(main[c]));
