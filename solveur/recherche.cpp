@@ -878,8 +878,7 @@ struct Solveur::Impl {
         std::int8_t sousLeSeuil[5] = {0, 0, 0, 0, 0};
         for (int i = 0; i < n; ++i) {
             const Coup y = liste[i];
-            const bool une = points.p[y.couleur][y.valeur] == 1;
-            if (une && y.valeur < sousLeSeuil[y.couleur]) continue;
+            if (y.valeur < sousLeSeuil[y.couleur] && points.p[y.couleur][y.valeur] == 1) continue;
             Etat f;
             Fin fin;
             Pertinence suite;
@@ -902,7 +901,7 @@ struct Solveur::Impl {
                 break;
             }
             tous.ajouter(suite);
-            if (une && y.valeur < suite.a(y.couleur))
+            if (y.valeur < suite.a(y.couleur) && points.p[y.couleur][y.valeur] == 1)
                 sousLeSeuil[y.couleur] = static_cast<std::int8_t>(std::max<int>(sousLeSeuil[y.couleur], suite.a(y.couleur)));
         }
         ici.ajouter(tous);
