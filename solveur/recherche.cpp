@@ -591,13 +591,16 @@ struct Solveur::Impl {
             // them is not the lowest of its run.
             const std::uint32_t unes = x & (c == ATOUT ? 0x1ffffcu : 0x7feu);
             const std::uint32_t suivantes = (~enJeu + (unes << 1)) & enJeu;
-            const std::uint32_t bas = (x & ~unes) | (unes & ~suivantes);
+            // Run by run from the top: its highest card and its lowest.
+            std::uint32_t bas = (x & ~unes) | (unes & ~suivantes);
             while (x) {
                 const int v = 31 - __builtin_clz(x);
-                const int u = 31 - __builtin_clz(bas & ((2u << v) - 1));
+                const int u = 31 - __builtin_clz(bas);
                 liste[n++] = Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(v)};
                 if (plusBas) plusBas[n - 1] = static_cast<std::int8_t>(u);
-                x &= (1u << u) - 1;
+                const std::uint32_t dessous = (1u << u) - 1;
+                x &= dessous;
+                bas &= dessous;
             }
         };
         const std::uint32_t atouts = m[ATOUT] & ~EXCUSE_BIT;
