@@ -43,19 +43,17 @@ int petitEt21(std::uint32_t atouts) { return static_cast<int>(((atouts >> PETIT)
 // Petit and the 21.
 int pointsAtouts(std::uint32_t atouts) { return atouts ? nombre(atouts) + 8 * petitEt21(atouts) : 0; }
 
-// The least a seat of `taille` cards gives to k tricks it loses: its k cards
-// of fewest half-points, the Excuse counted as the one half-point it leaves
-// to the trick's winner.
-int plusFaibles(const std::uint32_t main[5], int taille, int k) {
-    // Most often it has k cards of one half-point: figures and oudlers apart.
-    const std::uint32_t hautes = (main[PIQUE] >> VALET) | (main[COEUR] >> VALET) << 4 | (main[TREFLE] >> VALET) << 8 |
-                                 (main[CARREAU] >> VALET) << 12 | ((main[ATOUT] >> PETIT) & 1u) << 16 |
-                                 ((main[ATOUT] >> VINGT_ET_UN) & 1u) << 17;
-    const int unes = taille - nombre(hautes);
-    if (k <= unes) return k;
-    // Each card past those of one half-point costs 2 more for each step up
-    // from 1 to 3, 5, 7 and 9 it takes.
-    const std::uint32_t figures = hautes & 0xFFFFu;
+// The cards of more than one half-point of a seat, four bits a suit from the
+// Valet up, then the Petit and the 21.
+std::uint32_t masqueDesHautes(const std::uint32_t main[5]) {
+    return (main[PIQUE] >> VALET) | (main[COEUR] >> VALET) << 4 | (main[TREFLE] >> VALET) << 8 |
+           (main[CARREAU] >> VALET) << 12 | ((main[ATOUT] >> PETIT) & 1u) << 16 | ((main[ATOUT] >> VINGT_ET_UN) & 1u) << 17;
+}
+
+// Past its `unes` cards of one half-point, each card a seat gives costs 2
+// more for each step up from 1 to 3, 5, 7 and 9 it takes.
+[[gnu::noinline]] int plusFaiblesFigures(const std::uint32_t main[5], int unes, int k) {
+    const std::uint32_t figures = masqueDesHautes(main) & 0xFFFFu;
     const int valets = nombre(figures & 0x1111u);
     const int cavaliers = nombre(figures & 0x2222u);
     const int dames = nombre(figures & 0x4444u);
@@ -65,6 +63,12 @@ int plusFaibles(const std::uint32_t main[5], int taille, int k) {
     n += 2 * std::max(0, k - unes - valets - cavaliers - dames);
     return n;
 }
+
+// The least a seat gives to k tricks it loses: its k cards of fewest
+// half-points, the Excuse counted as the one half-point it leaves to the
+// trick's winner. `unes`: how many of its cards are of one half-point, the
+// Excuse included. Most often those are enough.
+int plusFaibles(const std::uint32_t main[5], int unes, int k) { return k <= unes ? k : plusFaiblesFigures(main, unes, k); }
 
 // The best card a seat may keep, the Excuse counted as one half-point.
 int plusFort(const std::uint32_t main[5]) {
@@ -102,21 +106,24 @@ void lireMaitres(std::uint32_t preneur, std::uint32_t defense, Garantie& g) {
 
 }  // namespace
 
-Bornes::Bornes(const Mains& m) : Bornes(m.main, m.preneur, m.entameur, m.plis, m.pointsEnMain) {}
+int nombreDeHautes(const std::uint32_t main[5]) { return nombre(masqueDesHautes(main)); }
 
-Bornes::Bornes(const std::uint32_t (&main)[4][5], int preneur_, int entameur_, int plis, int pointsEnMain)
+Bornes::Bornes(const Mains& m) : Bornes(m.main, m.preneur, m.entameur, m.plis, m.pointsEnMain, {}) {
+    for (int s = 0; s < 4; ++s) hautes[s] = static_cast<std::int8_t>(nombreDeHautes(mains[s]));
+}
+
+Bornes::Bornes(const std::uint32_t (&main)[4][5], int preneur_, int entameur_, int plis, int pointsEnMain,
+               const std::int8_t (&hautes_)[4])
     : mains(main), preneur(preneur_), entameur(entameur_), nbPlis(plis) {
-    atoutsPreneur = mains[preneur][ATOUT] & ~EXCUSE_BIT;
-    atoutsDefense = 0;
-    tousAtouts = 0;
+    std::copy(hautes_, hautes_ + 4, hautes);
+    const std::uint32_t duPreneur = mains[preneur][ATOUT];
+    atoutsPreneur = duPreneur & ~EXCUSE_BIT;
+    tousAtouts = mains[0][ATOUT] | mains[1][ATOUT] | mains[2][ATOUT] | mains[3][ATOUT];
+    // Each card has one holder: the defence holds every trump the taker does not.
+    atoutsDefense = tousAtouts & ~duPreneur & ~EXCUSE_BIT;
     total = pointsEnMain;
-    for (int s = 0; s < 4; ++s) {
-        tousAtouts |= mains[s][ATOUT];
-        if (s != preneur) atoutsDefense |= mains[s][ATOUT];
-    }
-    atoutsDefense &= ~EXCUSE_BIT;
     petitEnJeu = tousAtouts & PETIT_BIT;
-    excusePreneur = mains[preneur][ATOUT] & EXCUSE_BIT;
+    excusePreneur = duPreneur & EXCUSE_BIT;
     excuseDefense = (tousAtouts & EXCUSE_BIT) && !excusePreneur;
 }
 
@@ -133,12 +140,16 @@ Garantie Bornes::sursPreneur() const {
     Garantie g;
     g.source = SOURCE_SURES;
     const std::uint32_t maitres = dessus(atoutsPreneur, atoutsDefense);
-    const int plis = maitres ? nombre(maitres) : 0;
-    g.points = pointsAtouts(maitres);
-    if (plis > 0)
+    const int bouts = petitEt21(maitres);
+    int points = 0;
+    if (maitres) {
+        const int plis = nombre(maitres);
+        points = plis + 8 * bouts;
         for (int s = 0; s < 4; ++s)
-            if (s != preneur) g.points += plusFaibles(mains[s], nbPlis, plis);
-    g.bouts = petitEt21(maitres);
+            if (s != preneur) points += plusFaibles(mains[s], nbPlis - hautes[s], plis);
+    }
+    g.points = points;
+    g.bouts = bouts;
     if (excusePreneur) {
         g.points += 8;
         g.bouts += 1;
@@ -167,7 +178,7 @@ Garantie Bornes::sursDefense() const {
             if (s != preneur) plis = std::max(plis, nombre(mains[s][ATOUT] & maitres));
         const int nbMaitres = nombre(maitres);
         plis = std::max(plis, (nbMaitres + 2) / 3);
-        perte = pointsAtouts(maitres) + plusFaibles(mains[preneur], nbPlis, plis) + 3 * plis - nbMaitres;
+        perte = pointsAtouts(maitres) + plusFaibles(mains[preneur], nbPlis - hautes[preneur], plis) + 3 * plis - nbMaitres;
     }
     g.bouts = petitEt21(tousAtouts & ~maitres);
     if (excusePreneur) ++g.bouts;
@@ -202,14 +213,16 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     // It reads the ranks of the taker's cards it looks at and of the cards
     // above them: down to the last it looks at in each suit.
     g = Garantie{};
-    int t[4], x[4], haut[4];
+    // Per defender; the taker's places stay unused.
+    int t[4] = {}, x[4] = {}, haut[4] = {};
     int petitDefenseur = -1;
     for (int s = 0; s < 4; ++s) {
+        if (s == preneur) continue;
         const std::uint32_t a = mains[s][ATOUT] & ~EXCUSE_BIT;
         t[s] = nombre(a);
         x[s] = mains[s][ATOUT] & EXCUSE_BIT;
         haut[s] = a ? 31 - __builtin_clz(a) : 0;
-        if (s != preneur && (a & PETIT_BIT)) petitDefenseur = s;
+        if (a & PETIT_BIT) petitDefenseur = s;
     }
     // The sure tricks in the order they are cashed: the half-points of the
     // taker's card to each.
@@ -230,8 +243,9 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     const int debutCouleurs = plis;
     for (int c = PIQUE; c <= CARREAU; ++c) {
         if (!mains[preneur][c]) continue;
-        int k[4], hautC[4];
+        int k[4] = {}, hautC[4] = {};
         for (int s = 0; s < 4; ++s) {
+            if (s == preneur) continue;
             const std::uint32_t d = mains[s][c];
             k[s] = nombre(d);
             hautC[s] = d ? 31 - __builtin_clz(d) : 0;
@@ -289,10 +303,11 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
         std::copy(mains[s], mains[s] + 5, reste);
         if (s == petitDefenseur && t[s] + x[s] <= std::min(plisAtout, menes)) {
             reste[ATOUT] &= ~PETIT_BIT;
-            points += 9 + plusFaibles(reste, nbPlis - 1, gagnes - 1);
+            // One card and one of its hautes fewer.
+            points += 9 + plusFaibles(reste, nbPlis - hautes[s], gagnes - 1);
             petitPris = true;
         } else {
-            points += plusFaibles(reste, nbPlis, gagnes);
+            points += plusFaibles(reste, nbPlis - hautes[s], gagnes);
         }
         if (gagnes == nbPlis - 1 && !excusePreneur) gardes[s] = coutGarde(reste, mains[preneur], encaissees);
     }
@@ -332,9 +347,7 @@ bool Bornes::toutPreneur(Garantie& g) const {
     const std::uint32_t* main = mains[preneur];
     bool coupe = false;  // he may have to trump the first trick
     for (int c = PIQUE; c <= CARREAU; ++c) {
-        std::uint32_t defense = 0;
-        for (int s = 0; s < 4; ++s)
-            if (s != preneur) defense |= mains[s][c];
+        const std::uint32_t defense = (mains[0][c] | mains[1][c] | mains[2][c] | mains[3][c]) & ~main[c];
         if (dessus(main[c], defense) != main[c]) return false;
         // It read that the taker's cards are the best of the suit.
         if (main[c]) g.lus[c] = static_cast<std::int8_t>(__builtin_ctz(main[c]));

@@ -48,8 +48,10 @@ enum SourceGarantie : int {
 // with its reasoning where it is computed.
 struct Bornes {
     explicit Bornes(const Mains& m);
-    // The same from hands read where they lie, without a copy.
-    Bornes(const std::uint32_t (&main)[4][5], int preneur, int entameur, int plis, int pointsEnMain);
+    // The same from hands read where they lie, without a copy, with each
+    // seat's count of `hautes` already known.
+    Bornes(const std::uint32_t (&main)[4][5], int preneur, int entameur, int plis, int pointsEnMain,
+           const std::int8_t (&hautes)[4]);
 
     // The tricks each side wins whatever either side plays.
     Garantie sursPreneur() const;
@@ -71,7 +73,12 @@ struct Bornes {
     bool excusePreneur;
     bool excuseDefense;
     int total;                    // half-points of every card held
+    // Per seat, the cards of more than one half-point: the faces, the Petit and the 21.
+    std::int8_t hautes[4];
 };
+
+// The cards of more than one half-point among a seat's cards.
+int nombreDeHautes(const std::uint32_t main[5]);
 
 // At most this many guarantees for one side.
 constexpr int MAX_GARANTIES = 4;

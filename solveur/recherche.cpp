@@ -3,6 +3,7 @@
 // table at the start of each trick.
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -62,20 +63,21 @@ int pointsMasque(int c, std::uint32_t m) {
     return n;
 }
 
-std::uint64_t melanger(std::uint64_t& x) {
+constexpr std::uint64_t melanger(std::uint64_t& x) {
     std::uint64_t z = (x += 0x9e3779b97f4a7c15ull);
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
     return z ^ (z >> 31);
 }
 
-// The random keys of the transposition table, the same for every solver.
+// The random keys of the transposition table, the same for every solver,
+// worked out when the program is built.
 struct Cles {
-    std::uint64_t entameur[4];
-    std::uint64_t points[256];
-    std::uint64_t bouts[8];
-    std::uint64_t contexte[8];
-    Cles() {
+    std::uint64_t entameur[4]{};
+    std::uint64_t points[256]{};
+    std::uint64_t bouts[8]{};
+    std::uint64_t contexte[8]{};
+    constexpr Cles() {
         std::uint64_t x = 0x5eed0fbe1a7a11eull;
         for (auto& v : entameur) v = melanger(x);
         for (auto& v : points) v = melanger(x);
@@ -84,10 +86,9 @@ struct Cles {
     }
 };
 
-const Cles& cles() {
-    static const Cles c;
-    return c;
-}
+constexpr Cles lesCles{};
+
+const Cles& cles() { return lesCles; }
 
 int aFaire(int bouts) {
     static constexpr int pts[] = {56, 51, 41, 36};
@@ -128,6 +129,7 @@ struct Etat {
     std::int8_t excusePar;  // seat that played the Excuse to this trick, -1 none
     std::int8_t petitPli;
     std::int8_t pliRestants;  // tricks not yet gathered, the one in progress included
+    std::int8_t hautes[4];    // per seat, the cards held of more than one half-point (`nombreDeHautes`)
     std::uint32_t table[5];   // the cards on the table, by suit
     // What the table's key reads of each seat's suit (`octetDe`), and the
     // sum of their random keys, kept up to date card after card.
@@ -158,7 +160,11 @@ constexpr std::uint64_t melangerOctet(int s, int c, int o) {
 struct TableOctets {
     std::uint64_t cle[4][5][256]{};
     std::uint8_t retrait[5][32]{};
+    // By suit, the cards of more than one half-point: the faces, the Petit and the 21.
+    std::uint32_t hautes[5]{};
     constexpr TableOctets() {
+        hautes[ATOUT] = 1u << PETIT | 1u << 21;
+        for (int c = 1; c <= 4; ++c) hautes[c] = 0xfu << VALET;
         for (int s = 0; s < 4; ++s)
             for (int c = 0; c <= 4; ++c)
                 for (int o = 0; o < 256; ++o) cle[s][c][o] = melangerOctet(s, c, o);
@@ -172,9 +178,10 @@ constexpr TableOctets octets{};
 
 inline std::uint64_t cleOctet(int s, int c, std::uint8_t o) { return octets.cle[s][c][o]; }
 
-// Works out `octet`, `agregat` and `ordre` from the hands.
+// Works out `hautes`, `octet`, `agregat` and `ordre` from the hands.
 void calculerAgregat(Etat& e) {
     e.agregat = 0;
+    for (int s = 0; s < 4; ++s) e.hautes[s] = static_cast<std::int8_t>(nombreDeHautes(e.main[s]));
     for (int s = 0; s < 4; ++s)
         for (int c = 0; c <= 4; ++c) {
             e.octet[s][c] = octetDe(c, e.main[s][c]);
@@ -226,12 +233,14 @@ struct Pertinence {
     int a(int c) const { return static_cast<int>((mot >> (8 * c)) & 0xffu); }
     void fixer(int c, int v) { mot = (mot & ~(std::uint64_t{0xff} << (8 * c))) | static_cast<std::uint64_t>(v) << (8 * c); }
     void ajouter(const Pertinence& o) {
-        // The lower of each pair of bytes, all at once. The values lie
-        // within 0..31, so x + 128 - y stays within its byte and reaches
-        // 128 exactly where x >= y.
-        constexpr std::uint64_t HAUTS = 0x8080808080808080ull;
-        const std::uint64_t plusGrand = ((((mot | HAUTS) - o.mot) & HAUTS) >> 7) * 0xff;
-        mot = (o.mot & plusGrand) | (mot & ~plusGrand);
+        // The lower of each pair of bytes, all at once: one instruction on
+        // the vector registers every x86-64 processor has.
+        using Octets = std::uint8_t __attribute__((vector_size(8)));
+        Octets a, b;
+        std::memcpy(&a, &mot, sizeof a);
+        std::memcpy(&b, &o.mot, sizeof b);
+        const Octets plusBas = a < b ? a : b;
+        std::memcpy(&mot, &plusBas, sizeof mot);
     }
     void marquer(int c, int v) {
         if (v < a(c)) fixer(c, v);
@@ -243,11 +252,16 @@ struct Pertinence {
 // suit and seat by seat, the honours held (the faces; the 21, Petit and
 // Excuse) and how many other cards. `ordre` gives, suit by suit, the holders
 // of the cards in play from the highest down, two bits each, the highest in
-// the top bits; `enJeu` the cards in play.
+// the top bits; `enJeu` the cards in play. Both are read from the position
+// itself, which outlives its search.
 struct Motif {
     std::uint64_t cle = 0;
-    std::uint64_t ordre[5]{};
-    std::uint32_t enJeu[5]{};
+    const Etat* etat = nullptr;
+    std::uint64_t ordre(int c) const { return etat->ordre[c]; }
+    std::uint32_t enJeu(int c) const {
+        const auto& m = etat->main;
+        return m[0][c] | m[1][c] | m[2][c] | m[3][c];
+    }
 };
 
 // An entry of the transposition table, for a position at the start of a
@@ -332,6 +346,7 @@ struct Solveur::Impl {
     Contexte ctx;
     int gamma = 0;
     int seuil[4][3]{};
+    bool seuilsPrets = false;  // `seuil` holds the half-points asked for `gamma`
     long long noeuds = 0;
     long long limiteNoeuds = 0;
     Horloge::time_point fin;
@@ -357,28 +372,42 @@ struct Solveur::Impl {
     long long limiteSonde = 0;
     bool sondeEpuisee = false;
 
+    // The clock and the stop flag every thousand cards or so; the ends of the
+    // node budget and of a root card's share are among those checks, so each
+    // card costs one comparison.
     void verifierBudget() {
+        if (noeuds < prochainControle) return;
         if (limiteSonde > 0 && noeuds >= limiteSonde) abandon = sondeEpuisee = true;
         if (limiteNoeuds > 0 && noeuds >= limiteNoeuds) {
             abandon = true;
             sondeEpuisee = false;
         }
-        // The clock and the stop flag every thousand cards or so.
-        if (noeuds < prochainControle) return;
         prochainControle = noeuds + 1024;
+        if (limiteNoeuds > 0) prochainControle = std::min(prochainControle, limiteNoeuds);
+        if (limiteSonde > 0) prochainControle = std::min(prochainControle, limiteSonde);
         if ((arret && arret->load(std::memory_order_relaxed)) || (avecFin && Horloge::now() >= fin)) {
             abandon = true;
             sondeEpuisee = false;
         }
     }
 
+    // Each root card tests the same score in turn: the half-points asked are
+    // worked out once for it.
     void fixerGamma(int g) {
+        if (seuilsPrets && g == gamma) return;
+        seuilsPrets = true;
         gamma = g;
         for (int b = 0; b <= 3; ++b)
             for (int pab = 0; pab <= 2; ++pab) {
-                int p = 0;
-                while (p <= 200 && scoreBrut(p, b, pab) < g) ++p;
-                seuil[b][pab] = p <= 200 ? p : IMPOSSIBLE;
+                // The score never falls as the half-points rise: the first
+                // number of half-points that reaches g, halving 0..201.
+                int bas = 0, haut = 201;
+                while (bas < haut) {
+                    const int milieu = (bas + haut) / 2;
+                    if (scoreBrut(milieu, b, pab) < g) bas = milieu + 1;
+                    else haut = milieu;
+                }
+                seuil[b][pab] = bas <= 200 ? bas : IMPOSSIBLE;
             }
     }
 
@@ -389,19 +418,10 @@ struct Solveur::Impl {
         return ctx.cle ^ k.entameur[e.entameur] ^ k.bouts[(e.boutsPreneur + ctx.boutsChien) & 7] ^ e.agregat;
     }
 
-    // `cle`: work out the key too (otherwise it is already in `m`).
-    void motif(const Etat& e, Motif& m, bool cle = true) const {
-        if (cle) m.cle = cleDe(e);
-        for (int c = 0; c <= 4; ++c) {
-            m.enJeu[c] = e.main[0][c] | e.main[1][c] | e.main[2][c] | e.main[3][c];
-            m.ordre[c] = e.ordre[c];
-        }
-    }
-
     bool concorde(const Entree& t, const Motif& m) const {
         if (t.cle != m.cle || t.age != age) return false;
         for (int c = 0; c <= 4; ++c)
-            if (t.pertinents[c] && ((t.ordre[c] ^ m.ordre[c]) >> (64 - 2 * t.pertinents[c])) != 0) return false;
+            if (t.pertinents[c] && ((t.ordre[c] ^ m.ordre(c)) >> (64 - 2 * t.pertinents[c])) != 0) return false;
         return true;
     }
 
@@ -421,7 +441,7 @@ struct Solveur::Impl {
         for (int c = 0; c <= 4; ++c) {
             int r = t.pertinents[c];
             if (!r) continue;
-            std::uint32_t x = m.enJeu[c];
+            std::uint32_t x = m.enJeu(c);
             while (--r > 0) x &= ~(1u << (31 - __builtin_clz(x)));
             p.fixer(c, 31 - __builtin_clz(x));
         }
@@ -432,7 +452,7 @@ struct Solveur::Impl {
     void ranger(const Motif& m, const Pertinence& pert, int basse, int haute, Coup coup, int restants, bool regle) {
         std::uint8_t pertinents[5];
         for (int c = 0; c <= 4; ++c)
-            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu[c] & ~((1u << pert.a(c)) - 1)));
+            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu(c) & ~((1u << pert.a(c)) - 1)));
         Entree* b = seau(m);
         Entree* e = nullptr;
         for (std::size_t i = 0; i < PLACES && !e; ++i)
@@ -451,7 +471,7 @@ struct Solveur::Impl {
         e->cle = m.cle;
         e->age = age;
         for (int c = 0; c <= 4; ++c) {
-            e->ordre[c] = m.ordre[c];
+            e->ordre[c] = m.ordre(c);
             e->pertinents[c] = pertinents[c];
         }
         if (basse > -INFINI) {
@@ -475,7 +495,7 @@ struct Solveur::Impl {
 
     // The same from `a` into `e` (which may be `a`): what the card changes is
     // read from `a`, never from the copy just written.
-    bool jouer(const Etat& a, Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const {
+    [[gnu::always_inline]] bool jouer(const Etat& a, Etat& e, Coup c, Fin& resultat, Pertinence* pert = nullptr) const {
         if (&a != &e) e = a;
         const int s = a.joueur;
         const int cc = c.couleur;
@@ -485,6 +505,7 @@ struct Solveur::Impl {
         const std::uint8_t octet = static_cast<std::uint8_t>(avant - octets.retrait[cc][c.valeur]);
         e.agregat = a.agregat ^ cleOctet(s, cc, avant) ^ cleOctet(s, cc, octet);
         e.octet[s][cc] = octet;
+        e.hautes[s] = static_cast<std::int8_t>(a.hautes[s] - static_cast<int>((octets.hautes[cc] >> c.valeur) & 1u));
         {
             // Take the card out of its suit's order: the holders above it stay, those below move up.
             const std::uint32_t tout = a.main[0][cc] | a.main[1][cc] | a.main[2][cc] | a.main[3][cc];
@@ -562,63 +583,52 @@ struct Solveur::Impl {
         return false;
     }
 
-    // The cards the seat to play may play, by suit.
-    // `pert`, when given, learns the rank a seat that must overtrump compared with.
-    static void jouables(const Etat& e, std::uint32_t l[5], Pertinence* pert = nullptr) {
-        const std::uint32_t* m = e.main[e.joueur];
-        const bool entame = e.nbPli == 0 || e.couleur < 0;
-        std::memset(l, 0, 5 * sizeof(std::uint32_t));
-        const std::uint32_t atouts = m[ATOUT] & ~EXCUSE_BIT;
-        const auto tout = [&] { std::memcpy(l, m, 5 * sizeof(std::uint32_t)); };
-        const auto monter = [&] {
-            const std::uint32_t dessus = atouts & ~((2u << e.hautAtout) - 1);
-            l[ATOUT] = e.hautAtout != 0 && dessus ? dessus : atouts;
-            if (pert && e.hautAtout != 0) pert->marquer(ATOUT, e.hautAtout);
-        };
-        if (entame) tout();
-        else if (e.couleur != ATOUT && m[e.couleur]) l[e.couleur] = m[e.couleur];
-        else if (atouts) monter();
-        else tout();
-        l[ATOUT] |= m[ATOUT] & EXCUSE_BIT;
-    }
-
     // The playable cards, one of each run of equivalent cards (same holder,
-    // same points, nothing left in play between them); `plusBas`, when
-    // given, receives the lowest card of each run.
-    int coups(const Etat& e, Coup* liste, Pertinence* pert = nullptr, std::int8_t* plusBas = nullptr) const {
-        std::uint32_t l[5];
-        jouables(e, l, pert);
+    // same points, nothing left in play between them), the Excuse first and
+    // then suit by suit from the highest card down; `plusBas`, when given,
+    // receives the lowest card of each run.
+    // `pert`, when given, learns the rank a seat that must overtrump compared with.
+    [[gnu::always_inline]] int coups(const Etat& e, Coup* liste, Pertinence* pert = nullptr, std::int8_t* plusBas = nullptr) const {
+        const std::uint32_t* m = e.main[e.joueur];
         int n = 0;
-        for (int c = 0; c <= 4; ++c) {
-            std::uint32_t x = l[c];
-            if (!x) continue;
-            std::uint32_t enJeu = e.table[c];
-            for (int s = 0; s < 4; ++s) enJeu |= e.main[s][c];
-            if (c == ATOUT) {
-                if (x & EXCUSE_BIT) {
-                    if (plusBas) plusBas[n] = 0;
-                    liste[n++] = Coup{ATOUT, 0};
-                }
-                x &= ~EXCUSE_BIT;
-                enJeu &= ~EXCUSE_BIT;
-            }
+        if (m[ATOUT] & EXCUSE_BIT) {
+            if (plusBas) plusBas[n] = 0;
+            liste[n++] = Coup{ATOUT, 0};
+        }
+        const auto couleur = [&](int c, std::uint32_t x) {
+            const std::uint32_t enJeu = (e.table[c] | e.main[0][c] | e.main[1][c] | e.main[2][c] | e.main[3][c]) & ~EXCUSE_BIT;
+            // Only cards of one half-point can share a run (the faces, the 21
+            // and the Petit are each on their own). For each of them the next
+            // card in play above it is where adding it, one place up, to the
+            // cards out of play stops carrying; a card so reached from one of
+            // them is not the lowest of its run.
+            const std::uint32_t unes = x & (c == ATOUT ? 0x1ffffcu : 0x7feu);
+            const std::uint32_t suivantes = (~enJeu + (unes << 1)) & enJeu;
+            // Run by run from the top: its highest card and its lowest.
+            std::uint32_t bas = (x & ~unes) | (unes & ~suivantes);
             while (x) {
                 const int v = 31 - __builtin_clz(x);
-                x &= ~(1u << v);
+                const int u = 31 - __builtin_clz(bas);
                 liste[n++] = Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(v)};
-                // Skip the cards right below that are equivalent to this one.
-                int u = v;
-                for (;;) {
-                    const std::uint32_t dessous = enJeu & ((1u << u) - 1);
-                    if (!dessous) break;
-                    const int w = 31 - __builtin_clz(dessous);
-                    // The Petit is never like another card: it makes the petit au bout.
-                    if (!(x & (1u << w)) || points.p[c][w] != points.p[c][v] || (c == ATOUT && w == PETIT)) break;
-                    x &= ~(1u << w);
-                    u = w;
-                }
                 if (plusBas) plusBas[n - 1] = static_cast<std::int8_t>(u);
+                const std::uint32_t dessous = (1u << u) - 1;
+                x &= dessous;
+                bas &= dessous;
             }
+        };
+        const std::uint32_t atouts = m[ATOUT] & ~EXCUSE_BIT;
+        const bool entame = e.nbPli == 0 || e.couleur < 0;
+        if (!entame && e.couleur != ATOUT && m[e.couleur]) {
+            couleur(e.couleur, m[e.couleur]);
+        } else if (!entame && atouts) {
+            // Out of the suit asked, or trumps asked: overtrump when he can.
+            const std::uint32_t dessus = atouts & ~((2u << e.hautAtout) - 1);
+            couleur(ATOUT, e.hautAtout != 0 && dessus ? dessus : atouts);
+            if (pert && e.hautAtout != 0) pert->marquer(ATOUT, e.hautAtout);
+        } else {
+            if (atouts) couleur(ATOUT, atouts);
+            for (int c = 1; c <= 4; ++c)
+                if (m[c]) couleur(c, m[c]);
         }
         return n;
     }
@@ -754,17 +764,44 @@ struct Solveur::Impl {
         return r;
     }
 
-    // The last trick: each seat plays its one card.
+    // The last trick: each seat plays its one card. The trick is judged as
+    // `jouer` judges it, without keeping up the rest of the position.
     int derniersPli(const Etat& e, Pertinence& pert) {
-        Etat f = e;
-        Fin fin;
+        noeuds += 4;
+        int gagnant = 0, couleurGagnante = 0, valeurGagnante = 0;
+        int pointsPli = 0, boutsPli = 0;
+        bool excuse = false, petit = false;
+        std::int8_t couleurs[4];
         for (int k = 0; k < 4; ++k) {
-            const std::uint32_t* m = f.main[f.joueur];
+            const int s = (e.entameur + k) & 3;
+            const std::uint32_t* m = e.main[s];
             int c = 0;
             while (!m[c]) ++c;
-            ++noeuds;
-            jouer(f, Coup{static_cast<std::int8_t>(c), static_cast<std::int8_t>(__builtin_ctz(m[c]))}, fin, &pert);
+            const int v = __builtin_ctz(m[c]);
+            const bool atout = c == ATOUT && v != 0;
+            bool prend = k == 0 || (c == couleurGagnante && v > valeurGagnante);
+            if (atout && (prend ? c : couleurGagnante) != ATOUT) prend = true;
+            if (prend || (couleurGagnante == ATOUT && valeurGagnante == 0)) {
+                gagnant = s;
+                couleurGagnante = c;
+                valeurGagnante = v;
+            }
+            couleurs[k] = static_cast<std::int8_t>(c == ATOUT && v == 0 ? -1 : c);
+            pointsPli += points.p[c][v];
+            excuse = excuse || (c == ATOUT && v == 0);
+            if (atout && (v == 1 || v == 21)) ++boutsPli;
+            if (atout && v == 1) petit = true;
         }
+        // A card that beat another of its suit won by its rank.
+        int memes = 0;
+        for (int k = 0; k < 4; ++k) memes += couleurs[k] == couleurGagnante;
+        if (memes > 1) pert.marquer(couleurGagnante, valeurGagnante);
+        // In the last trick the Excuse goes to the trick's winner, oudler and all.
+        const bool preneurGagne = gagnant == ctx.preneur;
+        Fin fin;
+        fin.points = e.pointsPreneur + (preneurGagne ? pointsPli : 0) + ctx.pointsChien;
+        fin.bouts = e.boutsPreneur + (preneurGagne ? boutsPli + excuse : 0) + ctx.boutsChien;
+        fin.pab = petit ? (preneurGagne ? 1 : 2) : 0;
         return marge(fin);
     }
 
@@ -782,17 +819,20 @@ struct Solveur::Impl {
             const int b = e.boutsPreneur + ctx.boutsChien;
             // The table's bucket is on its way from memory while the bounds are worked out.
             motifPli.cle = cleDe(e);
+            motifPli.etat = &e;
             __builtin_prefetch(seau(motifPli.cle));
             // What each side can make sure of bounds the margin: the cheapest
             // first, each only when the previous did not settle the question.
             // The one that does says which cards' ranks it read.
-            const Bornes bornes(e.main, ctx.preneur, e.entameur, e.pliRestants, e.pointsEnMain);
+            const Bornes bornes(e.main, ctx.preneur, e.entameur, e.pliRestants, e.pointsEnMain, e.hautes);
             const auto margeDe = [&](const Garantie& g) {
                 return base + g.points - seuil[std::clamp(b + g.bouts, 0, 3)][g.petitAuBout];
             };
             const auto coupe = [&](const Garantie& g, int v) {
+                // Its ranks read lie within 0..31, one byte a suit, as in a Pertinence.
+                static_assert(std::endian::native == std::endian::little);
                 Pertinence lue;
-                for (int c = 0; c <= 4; ++c) lue.marquer(c, g.lus[c]);
+                std::memcpy(&lue.mot, g.lus, sizeof g.lus);
                 pert.ajouter(lue);
                 return v;
             };
@@ -800,14 +840,11 @@ struct Solveur::Impl {
             if (margeDe(g) >= beta) return coupe(g, margeDe(g));
             g = bornes.sursDefense();
             if (margeDe(g) <= alpha) return coupe(g, margeDe(g));
-            motif(e, motifPli, false);
             // Once the Petit and the Excuse are gone, every line ends with the
             // same oudlers and no petit au bout: the margin is the half-points
             // still to win less a fixed number, and the table keeps bounds on
             // those half-points, good for every score tested.
-            std::uint32_t atouts = 0;
-            for (int s = 0; s < 4; ++s) atouts |= e.main[s][ATOUT];
-            regle = !(atouts & (EXCUSE_BIT | 2u));
+            regle = !(bornes.tousAtouts & (EXCUSE_BIT | 2u));
             if (regle) decalage = seuil[std::clamp(b + static_cast<int>((e.main[ctx.preneur][ATOUT] >> 21) & 1u), 0, 3)][0];
             if (const Entree* t = chercherEntree(motifPli)) {
                 const bool basse = t->basse > -INFINI && (regle || t->gammaBasse >= gamma) && t->basse + base - decalage >= beta;
@@ -826,16 +863,23 @@ struct Solveur::Impl {
         Pertinence ici;  // what the cards allowed here depend on
         std::int8_t plusBas[18];
         const int n = coups(e, liste, &ici, plusBas);
-        // The runs of equivalent cards, before the order changes.
+        // The runs of equivalent cards, before the order changes (copied
+        // whole: a fixed size copies in a few moves).
         Coup runs[18];
-        std::copy(liste, liste + n, runs);
+        std::memcpy(runs, liste, sizeof runs);
         ordonner(e, liste, n);
         const bool max = e.joueur == ctx.preneur;
         const bool entamePreneur = max && e.nbPli == 0;
-        if (entamePreneur)
-            std::stable_sort(liste, liste + n, [&](Coup a, Coup b) {
-                return entamesReussies[a.couleur][a.valeur] > entamesReussies[b.couleur][b.valeur];
-            });
+        if (entamePreneur) {
+            // By insertion, keeping the order among equals (std::stable_sort would take memory).
+            for (int i = 1; i < n; ++i) {
+                const Coup c = liste[i];
+                const int k = entamesReussies[c.couleur][c.valeur];
+                int j = i - 1;
+                for (; j >= 0 && entamesReussies[liste[j].couleur][liste[j].valeur] < k; --j) liste[j + 1] = liste[j];
+                liste[j + 1] = c;
+            }
+        }
         if (conseil.couleur >= 0)
             for (int i = 1; i < n; ++i)
                 if (liste[i].couleur == conseil.couleur && liste[i].valeur == conseil.valeur) {
@@ -850,17 +894,13 @@ struct Solveur::Impl {
         // The cards tried whose own rank their result did not depend on: any
         // other card of the seat with the same suit and points, below every
         // rank that result depended on, would have given the same result.
-        Coup sansRang[18];
-        std::int8_t sousLeSeuil[18];
-        int nbSansRang = 0;
+        // Only cards of one half-point can share their points with another
+        // card (the faces differ, the Petit, 21 and Excuse are on their own),
+        // so it is enough to keep, suit by suit, the highest such rank.
+        std::int8_t sousLeSeuil[5] = {0, 0, 0, 0, 0};
         for (int i = 0; i < n; ++i) {
             const Coup y = liste[i];
-            const bool unique = y.couleur == ATOUT && (y.valeur <= PETIT || y.valeur == 21);
-            bool dejaVue = false;
-            for (int j = 0; j < nbSansRang && !unique && !dejaVue; ++j)
-                dejaVue = sansRang[j].couleur == y.couleur && y.valeur < sousLeSeuil[j] &&
-                          points.p[y.couleur][y.valeur] == points.p[y.couleur][sansRang[j].valeur];
-            if (dejaVue) continue;
+            if (y.valeur < sousLeSeuil[y.couleur] && points.p[y.couleur][y.valeur] == 1) continue;
             Etat f;
             Fin fin;
             Pertinence suite;
@@ -883,10 +923,8 @@ struct Solveur::Impl {
                 break;
             }
             tous.ajouter(suite);
-            if (!unique && y.valeur < suite.a(y.couleur)) {
-                sansRang[nbSansRang] = y;
-                sousLeSeuil[nbSansRang++] = suite.a(y.couleur);
-            }
+            if (y.valeur < suite.a(y.couleur) && points.p[y.couleur][y.valeur] == 1)
+                sousLeSeuil[y.couleur] = static_cast<std::int8_t>(std::max<int>(sousLeSeuil[y.couleur], suite.a(y.couleur)));
         }
         ici.ajouter(tous);
         if (!coupure) {
@@ -1045,10 +1083,12 @@ struct Racine {
             for (int i = 0; i < nb; ++i) {
                 if (fait[i]) continue;
                 s.limiteSonde = part > 0 && restants > 1 ? s.noeuds + part : 0;
+                if (s.limiteSonde > 0) s.prochainControle = std::min(s.prochainControle, s.limiteSonde);
                 const int v = marge(i, gamma);
                 s.limiteSonde = 0;
                 if (s.sondeEpuisee) {
                     s.abandon = s.sondeEpuisee = false;
+                    s.prochainControle = s.noeuds;  // the budget's end is checked again at the next card
                     continue;
                 }
                 if (s.abandon) return 0;
