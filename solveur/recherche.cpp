@@ -90,14 +90,14 @@ constexpr Cles lesCles{};
 
 const Cles& cles() { return lesCles; }
 
-int aFaire(int bouts) {
-    static constexpr int pts[] = {56, 51, 41, 36};
+constexpr int aFaire(int bouts) {
+    constexpr int pts[] = {56, 51, 41, 36};
     return pts[std::clamp(bouts, 0, 3)];
 }
 
 // The taker's score divided by three and by the multiplier: what the search
 // compares. `pab` 0 none, 1 taker, 2 defence.
-int scoreBrut(int demiPoints, int bouts, int pab) {
+constexpr int scoreBrut(int demiPoints, int bouts, int pab) {
     const int q = demiPoints / 2;
     const int pointsRealises = demiPoints % 2 != 0 && q % 2 != 0 ? q + 1 : q;
     const int dep = pointsRealises - aFaire(bouts);
@@ -109,6 +109,28 @@ int scoreBrut(int demiPoints, int bouts, int pab) {
 
 constexpr int INFINI = 10000;
 constexpr int IMPOSSIBLE = 1000;  // half-points no deal can reach
+constexpr int SCORE_MAX = 100;    // scores lie within -100..100
+
+// For each score, number of oudlers and petit au bout (0 none, 1 taker, 2
+// defence), the half-points the taker needs: the first number that reaches
+// the score (it never falls as the half-points rise), IMPOSSIBLE if none.
+struct TableSeuils {
+    std::int16_t s[2 * SCORE_MAX + 1][4][3]{};
+    constexpr TableSeuils() {
+        for (int g = -SCORE_MAX; g <= SCORE_MAX; ++g)
+            for (int b = 0; b <= 3; ++b)
+                for (int pab = 0; pab <= 2; ++pab) {
+                    int bas = 0, haut = 201;
+                    while (bas < haut) {
+                        const int milieu = (bas + haut) / 2;
+                        if (scoreBrut(milieu, b, pab) < g) bas = milieu + 1;
+                        else haut = milieu;
+                    }
+                    s[g + SCORE_MAX][b][pab] = static_cast<std::int16_t>(bas <= 200 ? bas : IMPOSSIBLE);
+                }
+    }
+};
+constexpr TableSeuils seuils{};
 
 // The compact position. Seats 0..3.
 struct Etat {
@@ -347,6 +369,12 @@ struct Solveur::Impl {
     int gamma = 0;
     int seuil[4][3]{};
     bool seuilsPrets = false;  // `seuil` holds the half-points asked for `gamma`
+    // A margin proven in the test of another score g carries over to
+    // `gamma`: each line's margin moves by the change in the half-points
+    // asked for its oudlers and petit au bout, so the position's margin moves
+    // by at least `glisseMin[g]` and at most `glisseMax[g]` (index g + SCORE_MAX).
+    std::int16_t glisseMin[2 * SCORE_MAX + 1]{};
+    std::int16_t glisseMax[2 * SCORE_MAX + 1]{};
     long long noeuds = 0;
     long long limiteNoeuds = 0;
     Horloge::time_point fin;
@@ -397,19 +425,26 @@ struct Solveur::Impl {
         if (seuilsPrets && g == gamma) return;
         seuilsPrets = true;
         gamma = g;
+        const auto& ici = seuils.s[g + SCORE_MAX];
         for (int b = 0; b <= 3; ++b)
-            for (int pab = 0; pab <= 2; ++pab) {
-                // The score never falls as the half-points rise: the first
-                // number of half-points that reaches g, halving 0..201.
-                int bas = 0, haut = 201;
-                while (bas < haut) {
-                    const int milieu = (bas + haut) / 2;
-                    if (scoreBrut(milieu, b, pab) < g) bas = milieu + 1;
-                    else haut = milieu;
+            for (int pab = 0; pab <= 2; ++pab) seuil[b][pab] = ici[b][pab];
+        for (int autre = 0; autre <= 2 * SCORE_MAX; ++autre) {
+            int bas = INFINI, haut = -INFINI;
+            for (int b = 0; b <= 3; ++b)
+                for (int pab = 0; pab <= 2; ++pab) {
+                    const int d = seuils.s[autre][b][pab] - ici[b][pab];
+                    bas = std::min(bas, d);
+                    haut = std::max(haut, d);
                 }
-                seuil[b][pab] = bas <= 200 ? bas : IMPOSSIBLE;
-            }
+            glisseMin[autre] = static_cast<std::int16_t>(bas);
+            glisseMax[autre] = static_cast<std::int16_t>(haut);
+        }
     }
+
+    // An entry's bounds as they hold for `gamma` (`regle`: they are on the
+    // half-points still to win, good for every score).
+    int basseDe(const Entree& t, bool regle) const { return regle ? t.basse : t.basse + glisseMin[t.gammaBasse + SCORE_MAX]; }
+    int hauteDe(const Entree& t, bool regle) const { return regle ? t.haute : t.haute + glisseMax[t.gammaHaute + SCORE_MAX]; }
 
     int marge(const Fin& f) const { return f.points - seuil[std::clamp(f.bouts, 0, 3)][f.pab]; }
 
@@ -475,12 +510,12 @@ struct Solveur::Impl {
             e->pertinents[c] = pertinents[c];
         }
         if (basse > -INFINI) {
-            if (regle || e->gammaBasse == gamma) basse = std::max(basse, static_cast<int>(e->basse));
+            if (e->basse > -INFINI) basse = std::max(basse, basseDe(*e, regle));
             e->basse = static_cast<std::int16_t>(std::min(basse, INFINI));
             e->gammaBasse = static_cast<std::int8_t>(gamma);
         }
         if (haute < INFINI) {
-            if (regle || e->gammaHaute == gamma) haute = std::min(haute, static_cast<int>(e->haute));
+            if (e->haute < INFINI) haute = std::min(haute, hauteDe(*e, regle));
             e->haute = static_cast<std::int16_t>(std::max(haute, -INFINI));
             e->gammaHaute = static_cast<std::int8_t>(gamma);
         }
@@ -847,11 +882,11 @@ struct Solveur::Impl {
             regle = !(bornes.tousAtouts & (EXCUSE_BIT | 2u));
             if (regle) decalage = seuil[std::clamp(b + static_cast<int>((e.main[ctx.preneur][ATOUT] >> 21) & 1u), 0, 3)][0];
             if (const Entree* t = chercherEntree(motifPli)) {
-                const bool basse = t->basse > -INFINI && (regle || t->gammaBasse >= gamma) && t->basse + base - decalage >= beta;
-                const bool haute = t->haute < INFINI && (regle || t->gammaHaute <= gamma) && t->haute + base - decalage <= alpha;
-                if (basse || haute) {
+                const int tb = t->basse > -INFINI ? basseDe(*t, regle) : -INFINI;
+                const int th = t->haute < INFINI ? hauteDe(*t, regle) : INFINI;
+                if (tb + base - decalage >= beta || th + base - decalage <= alpha) {
                     pert.ajouter(pertinenceDe(*t, motifPli));
-                    return (basse ? t->basse : t->haute) + base - decalage;
+                    return (tb + base - decalage >= beta ? tb : th) + base - decalage;
                 }
                 conseil = t->coup;
             }
