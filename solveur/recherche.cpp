@@ -43,15 +43,19 @@ struct TablePoints {
 };
 constexpr TablePoints points{};
 
-// The number of cards in a mask. Written out rather than left to the
-// compiler's builtin, which on the baseline x86-64 target calls a library
-// routine: the search counts cards at every trick.
-inline int nbBits(std::uint32_t x) {
-    x = x - ((x >> 1) & 0x55555555u);
-    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
-    x = (x + (x >> 4)) & 0x0f0f0f0fu;
-    return static_cast<int>((x * 0x01010101u) >> 24);
-}
+// The number of cards in a mask of one suit (bits 0..21), read from a table
+// by halves of 11 bits: the compiler's builtin calls a library routine on
+// the baseline x86-64 target, and counting bit by bit in registers takes
+// three times as many instructions. The search counts cards at every card.
+struct TableBits {
+    std::uint8_t n[2048]{};
+    constexpr TableBits() {
+        for (int x = 1; x < 2048; ++x) n[x] = static_cast<std::uint8_t>(n[x >> 1] + (x & 1));
+    }
+};
+constexpr TableBits bits{};
+
+inline int nbBits(std::uint32_t x) { return bits.n[x & 0x7ffu] + bits.n[(x >> 11) & 0x7ffu]; }
 
 // Sum of the points of the cards of a mask of suit `c`.
 int pointsMasque(int c, std::uint32_t m) {
