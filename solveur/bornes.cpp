@@ -117,21 +117,6 @@ Bornes::Bornes(const Mains& m) : Bornes(m.main, m.preneur, m.entameur, m.plis, m
     for (int s = 0; s < 4; ++s) hautes[s] = static_cast<std::int8_t>(nombreDeHautes(mains[s]));
 }
 
-Bornes::Bornes(const std::uint32_t (&main)[4][5], int preneur_, int entameur_, int plis, int pointsEnMain,
-               const std::int8_t (&hautes_)[4])
-    : mains(main), preneur(preneur_), entameur(entameur_), nbPlis(plis) {
-    std::copy(hautes_, hautes_ + 4, hautes);
-    const std::uint32_t duPreneur = mains[preneur][ATOUT];
-    atoutsPreneur = duPreneur & ~EXCUSE_BIT;
-    tousAtouts = mains[0][ATOUT] | mains[1][ATOUT] | mains[2][ATOUT] | mains[3][ATOUT];
-    // Each card has one holder: the defence holds every trump the taker does not.
-    atoutsDefense = tousAtouts & ~duPreneur & ~EXCUSE_BIT;
-    total = pointsEnMain;
-    petitEnJeu = tousAtouts & PETIT_BIT;
-    excusePreneur = duPreneur & EXCUSE_BIT;
-    excuseDefense = (tousAtouts & EXCUSE_BIT) && !excusePreneur;
-}
-
 // Whatever either side plays:
 // - the 21 always wins its trick;
 // - a taker's trump above every trump of the defence wins its trick, and

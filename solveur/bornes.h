@@ -5,6 +5,8 @@
 // and stops at once when one settles its question.
 #include <cstdint>
 
+#include "engine/carte.h"
+
 // The cards still held at the start of a trick (nothing on the table), by
 // seat 0..3 and suit: in suit 0 bit 0 is the Excuse and bits 1..21 the
 // trumps, in suits 1..4 bits 1..14 the cards. Every seat holds `plis` cards.
@@ -49,9 +51,23 @@ enum SourceGarantie : int {
 struct Bornes {
     explicit Bornes(const Mains& m);
     // The same from hands read where they lie, without a copy, with each
-    // seat's count of `hautes` already known.
-    Bornes(const std::uint32_t (&main)[4][5], int preneur, int entameur, int plis, int pointsEnMain,
-           const std::int8_t (&hautes)[4]);
+    // seat's count of `hautes` already known. Written here so that the
+    // search, which makes one at each trick it reaches, does it in place.
+    Bornes(const std::uint32_t (&main)[4][5], int preneur_, int entameur_, int plis, int pointsEnMain,
+           const std::int8_t (&hautes_)[4])
+        : mains(main), preneur(preneur_), entameur(entameur_), nbPlis(plis) {
+        for (int s = 0; s < 4; ++s) hautes[s] = hautes_[s];
+        constexpr std::uint32_t excuse = 1u << EXCUSE;
+        const std::uint32_t duPreneur = mains[preneur][ATOUT];
+        atoutsPreneur = duPreneur & ~excuse;
+        tousAtouts = mains[0][ATOUT] | mains[1][ATOUT] | mains[2][ATOUT] | mains[3][ATOUT];
+        // Each card has one holder: the defence holds every trump the taker does not.
+        atoutsDefense = tousAtouts & ~duPreneur & ~excuse;
+        total = pointsEnMain;
+        petitEnJeu = tousAtouts & (1u << PETIT);
+        excusePreneur = duPreneur & excuse;
+        excuseDefense = (tousAtouts & excuse) && !excusePreneur;
+    }
 
     // The tricks each side wins whatever either side plays.
     Garantie sursPreneur() const;
