@@ -203,16 +203,19 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     // It reads the ranks of the taker's cards it looks at and of the cards
     // above them: down to the last it looks at in each suit.
     g = Garantie{};
-    // Per defender; the taker's places stay unused.
-    int t[4] = {}, x[4] = {}, haut[4] = {};
+    // The defenders from the taker's left, and per defender: the trump leads
+    // he may still meet with a trump or the Excuse, the Excuse, his best
+    // trump.
+    const int d[3] = {(preneur + 1) & 3, (preneur + 2) & 3, (preneur + 3) & 3};
+    int tx[3], x[3];
+    std::uint32_t atoutsD[3];
     int petitDefenseur = -1;
-    for (int s = 0; s < 4; ++s) {
-        if (s == preneur) continue;
-        const std::uint32_t a = mains[s][ATOUT] & ~EXCUSE_BIT;
-        t[s] = nombre(a);
-        x[s] = mains[s][ATOUT] & EXCUSE_BIT;
-        haut[s] = a ? 31 - __builtin_clz(a) : 0;
-        if (a & PETIT_BIT) petitDefenseur = s;
+    for (int j = 0; j < 3; ++j) {
+        const std::uint32_t a = mains[d[j]][ATOUT] & ~EXCUSE_BIT;
+        atoutsD[j] = a;
+        x[j] = mains[d[j]][ATOUT] & EXCUSE_BIT;
+        tx[j] = nombre(a) + x[j];
+        if (a & PETIT_BIT) petitDefenseur = d[j];
     }
     // The sure tricks in the order they are cashed: the half-points of the
     // taker's card to each.
@@ -222,34 +225,41 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     for (std::uint32_t a = atoutsPreneur; a;) {
         const int carte = 31 - __builtin_clz(a);
         g.lus[ATOUT] = static_cast<std::int8_t>(carte);
-        for (int s = 0; s < 4; ++s)
-            if (s != preneur && t[s] + x[s] > plis && haut[s] > carte) a = 0;
-        if (!a) break;
+        bool battu = false;
+        for (int j = 0; j < 3; ++j) battu = battu || (tx[j] > plis && (atoutsD[j] >> (carte + 1)) != 0);
+        if (battu) break;
         a &= ~(1u << carte);
         encaissees[ATOUT] |= 1u << carte;
         gains[plis++] = points.p[ATOUT][carte];
     }
     const int plisAtout = plis;
     const int debutCouleurs = plis;
+    // Who may still hold a trump.
+    bool menace[3];
+    for (int j = 0; j < 3; ++j) menace[j] = tx[j] > plisAtout;
     for (int c = PIQUE; c <= CARREAU; ++c) {
-        if (!mains[preneur][c]) continue;
-        int k[4] = {}, hautC[4] = {};
-        for (int s = 0; s < 4; ++s) {
-            if (s == preneur) continue;
-            const std::uint32_t d = mains[s][c];
-            k[s] = nombre(d);
-            hautC[s] = d ? 31 - __builtin_clz(d) : 0;
+        std::uint32_t a = mains[preneur][c];
+        if (!a) continue;
+        std::uint32_t m[3];
+        for (int j = 0; j < 3; ++j) m[j] = mains[d[j]][c];
+        // Most often his best card is beaten at once, or a defender who may
+        // trump is void: then no card of the suit is cashed.
+        const int tete = 31 - __builtin_clz(a);
+        bool arret = ((m[0] | m[1] | m[2]) >> (tete + 1)) != 0;
+        for (int j = 0; j < 3; ++j) arret = arret || (menace[j] && !m[j]);
+        if (arret) {
+            g.lus[c] = static_cast<std::int8_t>(tete);
+            continue;
         }
-        for (std::uint32_t a = mains[preneur][c], w = 0; a; ++w) {
+        int k[3];
+        for (int j = 0; j < 3; ++j) k[j] = nombre(m[j]);
+        for (int w = 0; a; ++w) {
             const int carte = 31 - __builtin_clz(a);
             g.lus[c] = static_cast<std::int8_t>(carte);
-            for (int s = 0; s < 4; ++s) {
-                if (s == preneur) continue;
-                const int n = static_cast<int>(w);
-                if (k[s] + x[s] > n && hautC[s] > carte) a = 0;
-                if (k[s] <= n && t[s] + x[s] > plisAtout) a = 0;
-            }
-            if (!a) break;
+            bool battu = false;
+            for (int j = 0; j < 3; ++j)
+                battu = battu || (k[j] + x[j] > w && (m[j] >> (carte + 1)) != 0) || (k[j] <= w && menace[j]);
+            if (battu) break;
             a &= ~(1u << carte);
             encaissees[c] |= 1u << carte;
             gains[plis++] = points.p[c][carte];
@@ -286,12 +296,12 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     }
     for (int i = 0; i < menes; ++i) points += gains[i];
     bool petitPris = false;
-    int gardes[4] = {0, 0, 0, 0};  // per defender, what keeping a card that beats the taker's last one costs him
-    for (int s = 0; s < 4; ++s) {
-        if (s == preneur) continue;
+    int cout = INT_MAX;  // what keeping a card that beats the taker's last one costs its cheapest defender
+    for (int j = 0; j < 3; ++j) {
+        const int s = d[j];
         std::uint32_t reste[5];
         std::copy(mains[s], mains[s] + 5, reste);
-        if (s == petitDefenseur && t[s] + x[s] <= std::min(plisAtout, menes)) {
+        if (s == petitDefenseur && tx[j] <= std::min(plisAtout, menes)) {
             reste[ATOUT] &= ~PETIT_BIT;
             // One card and one of its hautes fewer.
             points += 9 + plusFaibles(reste, nbPlis - hautes[s], gagnes - 1);
@@ -299,19 +309,14 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
         } else {
             points += plusFaibles(reste, nbPlis - hautes[s], gagnes);
         }
-        if (gagnes == nbPlis - 1 && !excusePreneur) gardes[s] = coutGarde(reste, mains[preneur], encaissees);
+        if (gagnes == nbPlis - 1 && !excusePreneur) cout = std::min(cout, coutGarde(reste, mains[preneur], encaissees));
     }
     // Cashing every trick but the last, the taker leads his last card to it.
     // Each defender keeps one card for it and gives the others, so the taker
     // has at least all but each one's best. Unless one keeps a card that beats
     // the taker's, the taker wins the last trick and gets everything; that
     // card costs its holder what his best is worth more.
-    if (gagnes == nbPlis - 1 && !excusePreneur) {
-        int cout = INT_MAX;
-        for (int s = 0; s < 4; ++s)
-            if (s != preneur) cout = std::min(cout, gardes[s]);
-        if (cout < INT_MAX) points += cout;
-    }
+    if (cout < INT_MAX) points += cout;
     // The taker's Petit wins when he leads it among his trump tricks.
     const bool petitMene = (atoutsPreneur & PETIT_BIT) && std::min(plisAtout, menes) == nombre(atoutsPreneur);
     petitPris = petitPris || petitMene;
