@@ -672,70 +672,88 @@ struct Solveur::Impl {
         return n;
     }
 
-    // Whether an opponent still to play to this trick can beat card (c, v),
-    // played by a seat of the taker's side when `camp`.
-    bool battable(const Etat& e, int c, int v, bool camp) const {
-        const int demandee = e.couleur;
-        const int hautAtout = c == ATOUT ? std::max<int>(v, e.hautAtout) : e.hautAtout;
-        for (int j = e.nbPli + 1; j < 4; ++j) {
-            const int t = (e.entameur + j) & 3;
-            if ((t == ctx.preneur) == camp) continue;
-            const std::uint32_t atouts = e.main[t][ATOUT] & ~EXCUSE_BIT;
-            if (demandee != ATOUT && e.main[t][demandee]) {
-                if (c == demandee && (e.main[t][demandee] >> (v + 1)) != 0) return true;
-            } else if (atouts && (c != ATOUT || (atouts >> (hautAtout + 1)) != 0)) {
-                return true;
-            }
-        }
-        return false;
-    }
-
     // Best guesses first: cash the cards no opponent can beat, win the trick
     // cheaply, give points to a partner who wins, keep them from an opponent.
     void ordonner(const Etat& e, Coup* liste, int n) const {
         int note[18];
         const int s = e.joueur;
-        const bool camp = s == ctx.preneur;
+        const int preneur = ctx.preneur;
+        const bool camp = s == preneur;
         const bool entame = e.nbPli == 0 || e.couleur < 0;
-        const bool partenaireGagne = !entame && ((e.gagnant == ctx.preneur) == camp);
-        for (int i = 0; i < n; ++i) {
-            const int c = liste[i].couleur, v = liste[i].valeur;
-            const int pts = points.p[c][v];
-            const bool excuse = c == ATOUT && v == 0;
-            int k = 0;
-            if (excuse) {
-                // Into a trick the other side is winning, the Excuse gives
-                // nothing away: before any card that loses.
-                k = !entame && !partenaireGagne ? -3 : -20;
-            } else if (entame) {
+        if (entame) {
+            for (int i = 0; i < n; ++i) {
+                const int c = liste[i].couleur, v = liste[i].valeur;
+                const int pts = points.p[c][v];
+                if (c == ATOUT && v == 0) {
+                    note[i] = -20;
+                    continue;
+                }
                 std::uint32_t adverses = 0;
                 for (int t = 0; t < 4; ++t)
-                    if ((t == ctx.preneur) != camp) adverses |= e.main[t][c];
+                    if ((t == preneur) != camp) adverses |= e.main[t][c];
                 // A plain card no opponent can beat in its suit is a winner only
                 // if every opponent void in it is also out of trumps.
                 bool maitre = (adverses >> v) == 0;
                 for (int t = 0; t < 4 && maitre && c != ATOUT; ++t)
-                    if ((t == ctx.preneur) != camp && !e.main[t][c] && (e.main[t][ATOUT] & ~EXCUSE_BIT)) maitre = false;
-                k = maitre ? 40 + 2 * pts : -2 * pts - v / 4;
+                    if ((t == preneur) != camp && !e.main[t][c] && (e.main[t][ATOUT] & ~EXCUSE_BIT)) maitre = false;
+                int k = maitre ? 40 + 2 * pts : -2 * pts - v / 4;
                 // A defender's master card in a suit the taker is long in is
                 // better kept to catch his honours later: low cards first.
-                if (maitre && !camp && c != ATOUT && nbBits(e.main[ctx.preneur][c]) >= 3) k = -2 * pts - 10;
+                if (maitre && !camp && c != ATOUT && nbBits(e.main[preneur][c]) >= 3) k = -2 * pts - 10;
                 // A suit the taker is void in while he still has trumps forces him
                 // to spend one: the defence's first try, its cheapest card first.
-                if (!camp && c != ATOUT && !e.main[ctx.preneur][c] && (e.main[ctx.preneur][ATOUT] & ~EXCUSE_BIT)) k = 80 - 2 * pts - v / 4;
-            } else {
-                const bool bat = (c == ATOUT && (e.couleurGagnante != ATOUT || v > e.valeurGagnante)) ||
-                                 (c == e.couleurGagnante && v > e.valeurGagnante);
-                // A partner's trick is safe once the taker has played to it.
-                const bool preneurAJoue = ((ctx.preneur - e.entameur) & 3) < e.nbPli;
-                // The 21 wins whenever it is played: its points are no reason to play it now.
-                const int gain = c == ATOUT && v == 21 ? 1 : pts;
-                if (partenaireGagne) k = bat ? 10 - v / 2 : preneurAJoue ? 4 * pts : -2 * pts - v / 4;
-                else if (bat && !battable(e, c, v, camp)) k = 60 + 4 * gain - (c == ATOUT ? v : 0);
-                else if (bat) k = 20 - pts - (c == ATOUT ? v / 2 : 0);  // take the lead cheaply
-                else k = -4 * pts - v / 4;
+                if (!camp && c != ATOUT && !e.main[preneur][c] && (e.main[preneur][ATOUT] & ~EXCUSE_BIT)) k = 80 - 2 * pts - v / 4;
+                note[i] = k;
             }
-            note[i] = k;
+        } else {
+            const int couleurGagnante = e.couleurGagnante, valeurGagnante = e.valeurGagnante;
+            // Whether the card beats the one winning the trick.
+            const auto bat = [&](int c, int v) {
+                return (c == ATOUT && (couleurGagnante != ATOUT || v > valeurGagnante)) || (c == couleurGagnante && v > valeurGagnante);
+            };
+            if ((e.gagnant == preneur) == camp) {
+                // A partner's trick is safe once the taker has played to it.
+                const bool preneurAJoue = ((preneur - e.entameur) & 3) < e.nbPli;
+                for (int i = 0; i < n; ++i) {
+                    const int c = liste[i].couleur, v = liste[i].valeur;
+                    const int pts = points.p[c][v];
+                    if (c == ATOUT && v == 0) note[i] = -20;
+                    else note[i] = bat(c, v) ? 10 - v / 2 : preneurAJoue ? 4 * pts : -2 * pts - v / 4;
+                }
+            } else {
+                // What the opponents still to play to this trick hold that could
+                // beat a card: the suit asked, among those who hold it, and the
+                // trumps of those who do not (or of all, when trumps are asked).
+                const int demandee = e.couleur;
+                std::uint32_t suivent = 0, coupent = 0;
+                for (int j = e.nbPli + 1; j < 4; ++j) {
+                    const int t = (e.entameur + j) & 3;
+                    if ((t == preneur) == camp) continue;
+                    if (demandee != ATOUT && e.main[t][demandee]) suivent |= e.main[t][demandee];
+                    else coupent |= e.main[t][ATOUT] & ~EXCUSE_BIT;
+                }
+                for (int i = 0; i < n; ++i) {
+                    const int c = liste[i].couleur, v = liste[i].valeur;
+                    const int pts = points.p[c][v];
+                    int k;
+                    if (c == ATOUT && v == 0) {
+                        // Into a trick the other side is winning, the Excuse gives
+                        // nothing away: before any card that loses.
+                        k = -3;
+                    } else if (bat(c, v)) {
+                        const int hautAtout = c == ATOUT ? std::max<int>(v, e.hautAtout) : e.hautAtout;
+                        const bool battable = (c == demandee && (suivent >> (v + 1)) != 0) ||
+                                              (coupent && (c != ATOUT || (coupent >> (hautAtout + 1)) != 0));
+                        // The 21 wins whenever it is played: its points are no reason to play it now.
+                        const int gain = c == ATOUT && v == 21 ? 1 : pts;
+                        if (!battable) k = 60 + 4 * gain - (c == ATOUT ? v : 0);
+                        else k = 20 - pts - (c == ATOUT ? v / 2 : 0);  // take the lead cheaply
+                    } else {
+                        k = -4 * pts - v / 4;
+                    }
+                    note[i] = k;
+                }
+            }
         }
         for (int i = 1; i < n; ++i) {
             const Coup c = liste[i];
