@@ -25,55 +25,12 @@ struct TablePoints {
 };
 constexpr TablePoints points{};
 
-// The number of cards of a mask of one suit (bits 0..21), read from a table
-// by halves of 11 bits: the plain x86-64 build has no instruction for it and
-// the library call costs more than the bounds.
-struct TableBits {
-    std::uint8_t n[2048]{};
-    constexpr TableBits() {
-        for (int x = 1; x < 2048; ++x) n[x] = static_cast<std::uint8_t>(n[x >> 1] + (x & 1));
-    }
-};
-constexpr TableBits bits{};
-
-int nombre(std::uint32_t m) { return bits.n[m & 0x7ffu] + bits.n[(m >> 11) & 0x7ffu]; }
-
-// The cards of a above every card of b.
-std::uint32_t dessus(std::uint32_t a, std::uint32_t b) { return b ? a & ~((2u << (31 - __builtin_clz(b))) - 1) : a; }
-
-// The Petit and the 21 among trumps.
-int petitEt21(std::uint32_t atouts) { return static_cast<int>(((atouts >> PETIT) & 1u) + ((atouts >> VINGT_ET_UN) & 1u)); }
-
-// The half-points of trumps without the Excuse: one each, nine for the
-// Petit and the 21.
-int pointsAtouts(std::uint32_t atouts) { return atouts ? nombre(atouts) + 8 * petitEt21(atouts) : 0; }
-
 // The cards of more than one half-point of a seat, four bits a suit from the
 // Valet up, then the Petit and the 21.
 std::uint32_t masqueDesHautes(const std::uint32_t main[5]) {
     return (main[PIQUE] >> VALET) | (main[COEUR] >> VALET) << 4 | (main[TREFLE] >> VALET) << 8 |
            (main[CARREAU] >> VALET) << 12 | ((main[ATOUT] >> PETIT) & 1u) << 16 | ((main[ATOUT] >> VINGT_ET_UN) & 1u) << 17;
 }
-
-// Past its `unes` cards of one half-point, each card a seat gives costs 2
-// more for each step up from 1 to 3, 5, 7 and 9 it takes.
-[[gnu::noinline]] int plusFaiblesFigures(const std::uint32_t main[5], int unes, int k) {
-    const std::uint32_t figures = masqueDesHautes(main) & 0xFFFFu;
-    const int valets = nombre(figures & 0x1111u);
-    const int cavaliers = nombre(figures & 0x2222u);
-    const int dames = nombre(figures & 0x4444u);
-    int n = k + 2 * (k - unes);
-    n += 2 * std::max(0, k - unes - valets);
-    n += 2 * std::max(0, k - unes - valets - cavaliers);
-    n += 2 * std::max(0, k - unes - valets - cavaliers - dames);
-    return n;
-}
-
-// The least a seat gives to k tricks it loses: its k cards of fewest
-// half-points, the Excuse counted as the one half-point it leaves to the
-// trick's winner. `unes`: how many of its cards are of one half-point, the
-// Excuse included. Most often those are enough.
-int plusFaibles(const std::uint32_t main[5], int unes, int k) { return k <= unes ? k : plusFaiblesFigures(main, unes, k); }
 
 // The best card a seat may keep, the Excuse counted as one half-point.
 int plusFort(const std::uint32_t main[5]) {
@@ -103,80 +60,26 @@ int coutGarde(const std::uint32_t garde[5], const std::uint32_t preneur[5], cons
     return plusFort(garde) - plusFort(battent);
 }
 
-// A guarantee that read which side holds the best trumps: the trumps down
-// to the lower of the two sides' best.
-void lireMaitres(std::uint32_t preneur, std::uint32_t defense, Garantie& g) {
-    if (preneur && defense) g.lus[ATOUT] = static_cast<std::int8_t>(std::min(31 - __builtin_clz(preneur), 31 - __builtin_clz(defense)));
-}
-
 }  // namespace
 
-int nombreDeHautes(const std::uint32_t main[5]) { return nombre(masqueDesHautes(main)); }
+// Past its `unes` cards of one half-point, each card a seat gives costs 2
+// more for each step up from 1 to 3, 5, 7 and 9 it takes.
+[[gnu::noinline]] int Bornes::plusFaiblesFigures(const std::uint32_t main[5], int unes, int k) {
+    const std::uint32_t figures = masqueDesHautes(main) & 0xFFFFu;
+    const int valets = nombreDeCartes(figures & 0x1111u);
+    const int cavaliers = nombreDeCartes(figures & 0x2222u);
+    const int dames = nombreDeCartes(figures & 0x4444u);
+    int n = k + 2 * (k - unes);
+    n += 2 * std::max(0, k - unes - valets);
+    n += 2 * std::max(0, k - unes - valets - cavaliers);
+    n += 2 * std::max(0, k - unes - valets - cavaliers - dames);
+    return n;
+}
+
+int nombreDeHautes(const std::uint32_t main[5]) { return nombreDeCartes(masqueDesHautes(main)); }
 
 Bornes::Bornes(const Mains& m) : Bornes(m.main, m.preneur, m.entameur, m.plis, m.pointsEnMain, {}) {
     for (int s = 0; s < 4; ++s) hautes[s] = static_cast<std::int8_t>(nombreDeHautes(mains[s]));
-}
-
-// Whatever either side plays:
-// - the 21 always wins its trick;
-// - a taker's trump above every trump of the defence wins its trick, and
-//   each defender gives a card to it: at least his cards of fewest
-//   half-points over all those tricks; with the defence out of trumps that
-//   is every trump of the taker, his Petit included, and the defence cannot
-//   take the Petit at the end;
-// - before the last trick the Excuse's holder can play it at once and keep
-//   it with its oudler, 8 of its 9 half-points at least.
-Garantie Bornes::sursPreneur() const {
-    Garantie g;
-    g.source = SOURCE_SURES;
-    const std::uint32_t maitres = dessus(atoutsPreneur, atoutsDefense);
-    const int bouts = petitEt21(maitres);
-    int points = 0;
-    if (maitres) {
-        const int plis = nombre(maitres);
-        points = plis + 8 * bouts;
-        for (int s = 0; s < 4; ++s)
-            if (s != preneur) points += plusFaibles(mains[s], nbPlis - hautes[s], plis);
-    }
-    g.points = points;
-    g.bouts = bouts;
-    if (excusePreneur) {
-        g.points += 8;
-        g.bouts += 1;
-    }
-    g.petitAuBout = petitEnJeu && !(maitres & PETIT_BIT) ? 2 : 0;
-    lireMaitres(atoutsPreneur, atoutsDefense, g);
-    return g;
-}
-
-// The same facts seen from the defence: its trumps above every trump of the
-// taker win their tricks, all of them going to the defence. They fill at
-// least as many tricks as one defender holds of them, and as a third of
-// them; the taker gives a card to each of those tricks (his cheapest at
-// least), the defence's other cards in them a half-point each at least.
-// With the taker out of trumps the defence's Petit is among them: it cannot
-// be his at the end.
-Garantie Bornes::sursDefense() const {
-    Garantie g;
-    g.source = SOURCE_SURES;
-    const std::uint32_t maitres = dessus(atoutsDefense, atoutsPreneur);
-    int plis = 0;
-    int perte = 0;
-    if (maitres) {
-        // Each defender's share of them.
-        for (int s = 0; s < 4; ++s)
-            if (s != preneur) plis = std::max(plis, nombre(mains[s][ATOUT] & maitres));
-        const int nbMaitres = nombre(maitres);
-        plis = std::max(plis, (nbMaitres + 2) / 3);
-        perte = pointsAtouts(maitres) + plusFaibles(mains[preneur], nbPlis - hautes[preneur], plis) + 3 * plis - nbMaitres;
-    }
-    g.bouts = petitEt21(tousAtouts & ~maitres);
-    if (excusePreneur) ++g.bouts;
-    if (excuseDefense) perte += 8;
-    g.points = total - perte;
-    g.petitAuBout = petitEnJeu && !(maitres & PETIT_BIT) ? 1 : 0;
-    lireMaitres(atoutsPreneur, atoutsDefense, g);
-    return g;
 }
 
 // The taker on lead cashes his sure tricks one after another, winning each
@@ -214,7 +117,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
         const std::uint32_t a = mains[d[j]][ATOUT] & ~EXCUSE_BIT;
         atoutsD[j] = a;
         x[j] = mains[d[j]][ATOUT] & EXCUSE_BIT;
-        tx[j] = nombre(a) + x[j];
+        tx[j] = nombreDeCartes(a) + x[j];
         if (a & PETIT_BIT) petitDefenseur = d[j];
     }
     // The sure tricks in the order they are cashed: the half-points of the
@@ -252,7 +155,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
             continue;
         }
         int k[3];
-        for (int j = 0; j < 3; ++j) k[j] = nombre(m[j]);
+        for (int j = 0; j < 3; ++j) k[j] = nombreDeCartes(m[j]);
         for (int w = 0; a; ++w) {
             const int carte = 31 - __builtin_clz(a);
             g.lus[c] = static_cast<std::int8_t>(carte);
@@ -273,7 +176,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
         // defence's Excuse, played before the last trick. His Petit, above
         // every trump left, waits for the last trick.
         g.points = total - (excuseDefense ? 8 : 0);
-        g.bouts = nombre(tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT)) + (excusePreneur ? 1 : 0);
+        g.bouts = nombreDeCartes(tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT)) + (excusePreneur ? 1 : 0);
         g.petitAuBout = (atoutsPreneur & PETIT_BIT) ? 1 : 0;
         return true;
     }
@@ -289,7 +192,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
         if (menes < plis) std::sort(gains + debutCouleurs, gains + plis, [](int a, int b) { return a > b; });
         gagnes = menes;
         for (int i = menes; i < plisAtout; ++i)
-            if (i < nombre(dessus(atoutsPreneur, atoutsDefense))) {
+            if (i < nombreDeCartes(dessus(atoutsPreneur, atoutsDefense))) {
                 points += gains[i];
                 ++gagnes;
             }
@@ -318,7 +221,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     // card costs its holder what his best is worth more.
     if (cout < INT_MAX) points += cout;
     // The taker's Petit wins when he leads it among his trump tricks.
-    const bool petitMene = (atoutsPreneur & PETIT_BIT) && std::min(plisAtout, menes) == nombre(atoutsPreneur);
+    const bool petitMene = (atoutsPreneur & PETIT_BIT) && std::min(plisAtout, menes) == nombreDeCartes(atoutsPreneur);
     petitPris = petitPris || petitMene;
     g.points = points + (excusePreneur ? 8 : 0);
     g.bouts = ((atoutsPreneur & VINGT_ET_UN_BIT) ? 1 : 0) + (petitPris ? 1 : 0) + (excusePreneur ? 1 : 0);
@@ -353,7 +256,7 @@ bool Bornes::toutPreneur(Garantie& g) const {
     }
     g.source = SOURCE_TOUT;
     g.points = total - (excuseDefense ? 8 : 0);
-    g.bouts = nombre(tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT));
+    g.bouts = nombreDeCartes(tousAtouts & (PETIT_BIT | VINGT_ET_UN_BIT));
     const bool petitGarde = (atoutsPreneur & PETIT_BIT) && !(coupe && atoutsPreneur == PETIT_BIT);
     g.petitAuBout = petitGarde ? 1 : 0;
     return true;

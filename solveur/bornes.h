@@ -3,9 +3,25 @@
 // what one side can make sure of over the tricks still to play, whatever the
 // other side does. The search turns them into bounds of the taker's margin
 // and stops at once when one settles its question.
+#include <algorithm>
 #include <cstdint>
 
 #include "engine/carte.h"
+
+// The number of cards in a mask of one suit (bits 0..21), read from a table
+// by halves of 11 bits: the plain x86-64 build has no instruction for it, the
+// compiler's builtin calls a library routine, and counting bit by bit in
+// registers takes three times as many instructions. The search and its
+// bounds count cards at every card.
+struct TableNombres {
+    std::uint8_t n[2048]{};
+    constexpr TableNombres() {
+        for (int x = 1; x < 2048; ++x) n[x] = static_cast<std::uint8_t>(n[x >> 1] + (x & 1));
+    }
+};
+inline constexpr TableNombres tableNombres{};
+
+inline int nombreDeCartes(std::uint32_t m) { return tableNombres.n[m & 0x7ffu] + tableNombres.n[(m >> 11) & 0x7ffu]; }
 
 // The cards still held at the start of a trick (nothing on the table), by
 // seat 0..3 and suit: in suit 0 bit 0 is the Excuse and bits 1..21 the
@@ -69,7 +85,9 @@ struct Bornes {
         excuseDefense = (tousAtouts & excuse) && !excusePreneur;
     }
 
-    // The tricks each side wins whatever either side plays.
+    // The tricks each side wins whatever either side plays. Asked at every
+    // trick the search reaches, they are written below so that it works them
+    // out in place.
     Garantie sursPreneur() const;
     Garantie sursDefense() const;
     // The taker on lead cashes his sure tricks; false when he is not on lead
@@ -91,7 +109,89 @@ struct Bornes {
     int total;                    // half-points of every card held
     // Per seat, the cards of more than one half-point: the faces, the Petit and the 21.
     std::int8_t hautes[4];
+
+    // The cards of a above every card of b.
+    static std::uint32_t dessus(std::uint32_t a, std::uint32_t b) { return b ? a & ~((2u << (31 - __builtin_clz(b))) - 1) : a; }
+    // The Petit and the 21 among trumps.
+    static int petitEt21(std::uint32_t atouts) { return static_cast<int>(((atouts >> PETIT) & 1u) + ((atouts >> VINGT_ET_UN) & 1u)); }
+    // The least a seat gives to k tricks it loses: its k cards of fewest
+    // half-points, the Excuse counted as the one half-point it leaves to the
+    // trick's winner. `unes`: how many of its cards are of one half-point,
+    // the Excuse included. Most often those are enough.
+    static int plusFaibles(const std::uint32_t main[5], int unes, int k) { return k <= unes ? k : plusFaiblesFigures(main, unes, k); }
+    // The same past its cards of one half-point.
+    static int plusFaiblesFigures(const std::uint32_t main[5], int unes, int k);
+    // A guarantee that read which side holds the best trumps: the trumps down
+    // to the lower of the two sides' best.
+    void lireMaitres(Garantie& g) const {
+        if (atoutsPreneur && atoutsDefense)
+            g.lus[ATOUT] = static_cast<std::int8_t>(std::min(31 - __builtin_clz(atoutsPreneur), 31 - __builtin_clz(atoutsDefense)));
+    }
 };
+
+// Whatever either side plays:
+// - the 21 always wins its trick;
+// - a taker's trump above every trump of the defence wins its trick, and
+//   each defender gives a card to it: at least his cards of fewest
+//   half-points over all those tricks; with the defence out of trumps that
+//   is every trump of the taker, his Petit included, and the defence cannot
+//   take the Petit at the end;
+// - before the last trick the Excuse's holder can play it at once and keep
+//   it with its oudler, 8 of its 9 half-points at least.
+[[gnu::always_inline]] inline Garantie Bornes::sursPreneur() const {
+    Garantie g;
+    g.source = SOURCE_SURES;
+    const std::uint32_t maitres = dessus(atoutsPreneur, atoutsDefense);
+    const int bouts = petitEt21(maitres);
+    int points = 0;
+    if (maitres) {
+        const int plis = nombreDeCartes(maitres);
+        points = plis + 8 * bouts;
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur) points += plusFaibles(mains[s], nbPlis - hautes[s], plis);
+    }
+    g.points = points;
+    g.bouts = bouts;
+    if (excusePreneur) {
+        g.points += 8;
+        g.bouts += 1;
+    }
+    g.petitAuBout = petitEnJeu && !(maitres & (1u << PETIT)) ? 2 : 0;
+    lireMaitres(g);
+    return g;
+}
+
+// The same facts seen from the defence: its trumps above every trump of the
+// taker win their tricks, all of them going to the defence. They fill at
+// least as many tricks as one defender holds of them, and as a third of
+// them; the taker gives a card to each of those tricks (his cheapest at
+// least), the defence's other cards in them a half-point each at least.
+// With the taker out of trumps the defence's Petit is among them: it cannot
+// be his at the end.
+[[gnu::always_inline]] inline Garantie Bornes::sursDefense() const {
+    Garantie g;
+    g.source = SOURCE_SURES;
+    const std::uint32_t maitres = dessus(atoutsDefense, atoutsPreneur);
+    int plis = 0;
+    int perte = 0;
+    if (maitres) {
+        // Each defender's share of them.
+        for (int s = 0; s < 4; ++s)
+            if (s != preneur) plis = std::max(plis, nombreDeCartes(mains[s][ATOUT] & maitres));
+        const int nbMaitres = nombreDeCartes(maitres);
+        plis = std::max(plis, (nbMaitres + 2) / 3);
+        // Their half-points: one each, nine for the Petit and the 21.
+        const int pointsMaitres = nbMaitres + 8 * petitEt21(maitres);
+        perte = pointsMaitres + plusFaibles(mains[preneur], nbPlis - hautes[preneur], plis) + 3 * plis - nbMaitres;
+    }
+    g.bouts = petitEt21(tousAtouts & ~maitres);
+    if (excusePreneur) ++g.bouts;
+    if (excuseDefense) perte += 8;
+    g.points = total - perte;
+    g.petitAuBout = petitEnJeu && !(maitres & (1u << PETIT)) ? 1 : 0;
+    lireMaitres(g);
+    return g;
+}
 
 // The cards of more than one half-point among a seat's cards.
 int nombreDeHautes(const std::uint32_t main[5]);

@@ -43,19 +43,8 @@ struct TablePoints {
 };
 constexpr TablePoints points{};
 
-// The number of cards in a mask of one suit (bits 0..21), read from a table
-// by halves of 11 bits: the compiler's builtin calls a library routine on
-// the baseline x86-64 target, and counting bit by bit in registers takes
-// three times as many instructions. The search counts cards at every card.
-struct TableBits {
-    std::uint8_t n[2048]{};
-    constexpr TableBits() {
-        for (int x = 1; x < 2048; ++x) n[x] = static_cast<std::uint8_t>(n[x >> 1] + (x & 1));
-    }
-};
-constexpr TableBits bits{};
-
-inline int nbBits(std::uint32_t x) { return bits.n[x & 0x7ffu] + bits.n[(x >> 11) & 0x7ffu]; }
+// The number of cards in a mask of one suit.
+inline int nbBits(std::uint32_t x) { return nombreDeCartes(x); }
 
 // Sum of the points of the cards of a mask of suit `c`.
 int pointsMasque(int c, std::uint32_t m) {
