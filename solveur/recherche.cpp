@@ -538,7 +538,7 @@ struct Solveur::Impl {
             // Take the card out of its suit's order: the holders above it stay, those below move up.
             const std::uint32_t tout = a.main[0][cc] | a.main[1][cc] | a.main[2][cc] | a.main[3][cc];
             const int k = nbBits(tout & ~((2u << c.valeur) - 1));
-            const std::uint64_t haut = k ? ~0ull << (64 - 2 * k) : 0;
+            const std::uint64_t haut = ~(~0ull >> (2 * k));
             const std::uint64_t ordre = a.ordre[cc];
             e.ordre[cc] = (ordre & haut) | ((ordre << 2) & ~haut);
         }
