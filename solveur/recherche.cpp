@@ -851,62 +851,12 @@ struct Solveur::Impl {
         return marge(fin);
     }
 
-    // The margin of the position when the deal ends now or later, and in
-    // `pert` what it depends on.
-    int chercher(const Etat& e, int alpha, int beta, Pertinence& pert) {
-        Motif motifPli;
-        Coup conseil{-1, 0};
-        int base = 0;
-        bool regle = false;  // the oudlers and petit au bout are settled
-        int decalage = 0;    // what the margin is less than the half-points still to win, when settled
-        if (e.nbPli == 0 && e.pliRestants == 1) return derniersPli(e, pert);
-        if (e.nbPli == 0) {
-            base = e.pointsPreneur + ctx.pointsChien;
-            const int b = e.boutsPreneur + ctx.boutsChien;
-            // The table's bucket is on its way from memory while the bounds are worked out.
-            motifPli.cle = cleDe(e);
-            motifPli.etat = &e;
-            __builtin_prefetch(seau(motifPli.cle));
-            // What each side can make sure of bounds the margin: the cheapest
-            // first, each only when the previous did not settle the question.
-            // The one that does says which cards' ranks it read.
-            const Bornes bornes(e.main, ctx.preneur, e.entameur, e.pliRestants, e.pointsEnMain, e.hautes);
-            const auto margeDe = [&](const Garantie& g) {
-                return base + g.points - seuil[std::clamp(b + g.bouts, 0, 3)][g.petitAuBout];
-            };
-            const auto coupe = [&](const Garantie& g, int v) {
-                // Its ranks read lie within 0..31, one byte a suit, as in a Pertinence.
-                static_assert(std::endian::native == std::endian::little);
-                Pertinence lue;
-                std::memcpy(&lue.mot, g.lus, sizeof g.lus);
-                pert.ajouter(lue);
-                return v;
-            };
-            Garantie g = bornes.sursPreneur();
-            if (margeDe(g) >= beta) return coupe(g, margeDe(g));
-            g = bornes.sursDefense();
-            if (margeDe(g) <= alpha) return coupe(g, margeDe(g));
-            // Once the Petit and the Excuse are gone, every line ends with the
-            // same oudlers and no petit au bout: the margin is the half-points
-            // still to win less a fixed number, and the table keeps bounds on
-            // those half-points, good for every score tested.
-            regle = !(bornes.tousAtouts & (EXCUSE_BIT | 2u));
-            if (regle) decalage = seuil[std::clamp(b + static_cast<int>((e.main[ctx.preneur][ATOUT] >> 21) & 1u), 0, 3)][0];
-            if (const Entree* t = chercherEntree(motifPli)) {
-                const int tb = t->basse > -INFINI ? basseDe(*t, regle) : -INFINI;
-                const int th = t->haute < INFINI ? hauteDe(*t, regle) : INFINI;
-                if (tb + base - decalage >= beta || th + base - decalage <= alpha) {
-                    pert.ajouter(pertinenceDe(*t, motifPli));
-                    return (tb + base - decalage >= beta ? tb : th) + base - decalage;
-                }
-                conseil = t->coup;
-            }
-            // The dearer bounds when the table did not settle the question.
-            if (bornes.toutPreneur(g) && margeDe(g) >= beta) return coupe(g, margeDe(g));
-            if (bornes.encaisserPreneur(g) && margeDe(g) >= beta) return coupe(g, margeDe(g));
-        }
+    // The cards of the seat to play, tried best first between alpha and beta,
+    // the table's card `conseil` first: the margin, in `ici` what it depends
+    // on and in `meilleurCoup` the card that gave it (0 when the search is
+    // abandoned).
+    [[gnu::always_inline]] int essayer(const Etat& e, int alpha, int beta, Coup conseil, Pertinence& ici, Coup& meilleurCoup) {
         Coup liste[18];
-        Pertinence ici;  // what the cards allowed here depend on
         std::int8_t plusBas[18];
         const int n = coups(e, liste, &ici, plusBas);
         // The runs of equivalent cards, before the order changes (copied
@@ -933,8 +883,7 @@ struct Solveur::Impl {
                     break;
                 }
         int meilleur = max ? -INFINI : INFINI;
-        Coup meilleurCoup = liste[0];
-        const int alpha0 = alpha, beta0 = beta;
+        meilleurCoup = liste[0];
         Pertinence tous;  // every card tried: what a bound from all of them depends on
         bool coupure = false;
         // The cards tried whose own rank their result did not depend on: any
@@ -953,7 +902,10 @@ struct Solveur::Impl {
             ++noeuds;
             verifierBudget();
             if (abandon) return 0;
-            const int v = jouer(e, f, liste[i], fin, &suite) ? marge(fin) : chercher(f, alpha, beta, suite);
+            // A card that ends the trick leads to the next one, with its bounds and table.
+            const int v = jouer(e, f, liste[i], fin, &suite) ? marge(fin)
+                          : f.nbPli == 0                  ? chercher(f, alpha, beta, suite)
+                                                          : developper(f, alpha, beta, suite);
             if (abandon) return 0;
             if (max ? v > meilleur : v < meilleur) {
                 meilleur = v;
@@ -983,12 +935,82 @@ struct Solveur::Impl {
                 if (ici.a(c) <= runs[i].valeur && ici.a(c) > plusBas[i]) ici.fixer(c, plusBas[i]);
             }
         }
+        return meilleur;
+    }
+
+    // A position within a trick: no bound and no table, only the cards. Kept
+    // apart from the start of a trick so that the most frequent positions
+    // carry nothing of what the bounds and the table need.
+    [[gnu::noinline]] int developper(const Etat& e, int alpha, int beta, Pertinence& pert) {
+        Pertinence ici;  // what the cards allowed here depend on
+        Coup meilleurCoup;
+        const int meilleur = essayer(e, alpha, beta, Coup{-1, 0}, ici, meilleurCoup);
+        if (abandon) return 0;
         pert.ajouter(ici);
-        if (e.nbPli == 0) {
-            const int basse = meilleur > alpha0 ? meilleur - base + decalage : -INFINI;
-            const int haute = meilleur < beta0 ? meilleur - base + decalage : INFINI;
-            ranger(motifPli, ici, basse, haute, meilleurCoup, e.pliRestants, regle);
+        return meilleur;
+    }
+
+    // The margin of the position when the deal ends now or later, and in
+    // `pert` what it depends on.
+    int chercher(const Etat& e, int alpha, int beta, Pertinence& pert) {
+        if (e.nbPli != 0) return developper(e, alpha, beta, pert);
+        if (e.pliRestants == 1) return derniersPli(e, pert);
+        // The start of a trick.
+        const int base = e.pointsPreneur + ctx.pointsChien;
+        const int b = e.boutsPreneur + ctx.boutsChien;
+        // The table's bucket is on its way from memory while the bounds are worked out.
+        Motif motifPli;
+        motifPli.cle = cleDe(e);
+        motifPli.etat = &e;
+        __builtin_prefetch(seau(motifPli.cle));
+        // What each side can make sure of bounds the margin: the cheapest
+        // first, each only when the previous did not settle the question.
+        // The one that does says which cards' ranks it read.
+        const Bornes bornes(e.main, ctx.preneur, e.entameur, e.pliRestants, e.pointsEnMain, e.hautes);
+        const auto margeDe = [&](const Garantie& g) {
+            return base + g.points - seuil[std::clamp(b + g.bouts, 0, 3)][g.petitAuBout];
+        };
+        const auto coupe = [&](const Garantie& g, int v) {
+            // Its ranks read lie within 0..31, one byte a suit, as in a Pertinence.
+            static_assert(std::endian::native == std::endian::little);
+            Pertinence lue;
+            std::memcpy(&lue.mot, g.lus, sizeof g.lus);
+            pert.ajouter(lue);
+            return v;
+        };
+        Garantie g = bornes.sursPreneur();
+        if (margeDe(g) >= beta) return coupe(g, margeDe(g));
+        g = bornes.sursDefense();
+        if (margeDe(g) <= alpha) return coupe(g, margeDe(g));
+        // Once the Petit and the Excuse are gone, every line ends with the
+        // same oudlers and no petit au bout: the margin is the half-points
+        // still to win less a fixed number, and the table keeps bounds on
+        // those half-points, good for every score tested.
+        const bool regle = !(bornes.tousAtouts & (EXCUSE_BIT | 2u));
+        // What the margin is less than the half-points still to win, when settled.
+        int decalage = 0;
+        if (regle) decalage = seuil[std::clamp(b + static_cast<int>((e.main[ctx.preneur][ATOUT] >> 21) & 1u), 0, 3)][0];
+        Coup conseil{-1, 0};
+        if (const Entree* t = chercherEntree(motifPli)) {
+            const int tb = t->basse > -INFINI ? basseDe(*t, regle) : -INFINI;
+            const int th = t->haute < INFINI ? hauteDe(*t, regle) : INFINI;
+            if (tb + base - decalage >= beta || th + base - decalage <= alpha) {
+                pert.ajouter(pertinenceDe(*t, motifPli));
+                return (tb + base - decalage >= beta ? tb : th) + base - decalage;
+            }
+            conseil = t->coup;
         }
+        // The dearer bounds when the table did not settle the question.
+        if (bornes.toutPreneur(g) && margeDe(g) >= beta) return coupe(g, margeDe(g));
+        if (bornes.encaisserPreneur(g) && margeDe(g) >= beta) return coupe(g, margeDe(g));
+        Pertinence ici;  // what the cards allowed here depend on
+        Coup meilleurCoup;
+        const int meilleur = essayer(e, alpha, beta, conseil, ici, meilleurCoup);
+        if (abandon) return 0;
+        pert.ajouter(ici);
+        const int basse = meilleur > alpha ? meilleur - base + decalage : -INFINI;
+        const int haute = meilleur < beta ? meilleur - base + decalage : INFINI;
+        ranger(motifPli, ici, basse, haute, meilleurCoup, e.pliRestants, regle);
         return meilleur;
     }
 };
