@@ -663,7 +663,7 @@ struct Solveur::Impl {
 
     // Best guesses first: cash the cards no opponent can beat, win the trick
     // cheaply, give points to a partner who wins, keep them from an opponent.
-    void ordonner(const Etat& e, Coup* liste, int n) const {
+    [[gnu::always_inline]] void ordonner(const Etat& e, Coup* liste, int n) const {
         int note[18];
         const int s = e.joueur;
         const int preneur = ctx.preneur;
