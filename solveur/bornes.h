@@ -147,8 +147,10 @@ struct Bornes {
     if (maitres) {
         const int plis = nombreDeCartes(maitres);
         points = plis + 8 * bouts;
-        for (int s = 0; s < 4; ++s)
-            if (s != preneur) points += plusFaibles(mains[s], nbPlis - hautes[s], plis);
+        for (int j = 1; j <= 3; ++j) {
+            const int s = (preneur + j) & 3;
+            points += plusFaibles(mains[s], nbPlis - hautes[s], plis);
+        }
     }
     g.points = points;
     g.bouts = bouts;
@@ -176,8 +178,7 @@ struct Bornes {
     int perte = 0;
     if (maitres) {
         // Each defender's share of them.
-        for (int s = 0; s < 4; ++s)
-            if (s != preneur) plis = std::max(plis, nombreDeCartes(mains[s][ATOUT] & maitres));
+        for (int j = 1; j <= 3; ++j) plis = std::max(plis, nombreDeCartes(mains[(preneur + j) & 3][ATOUT] & maitres));
         const int nbMaitres = nombreDeCartes(maitres);
         plis = std::max(plis, (nbMaitres + 2) / 3);
         // Their half-points: one each, nine for the Petit and the 21.
