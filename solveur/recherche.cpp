@@ -893,9 +893,10 @@ struct Solveur::Impl {
         // card (the faces differ, the Petit, 21 and Excuse are on their own),
         // so it is enough to keep, suit by suit, the highest such rank.
         std::int8_t sousLeSeuil[5] = {0, 0, 0, 0, 0};
+        bool seuils = false;  // some rank is kept above
         for (int i = 0; i < n; ++i) {
             const Coup y = liste[i];
-            if (y.valeur < sousLeSeuil[y.couleur] && points.p[y.couleur][y.valeur] == 1) continue;
+            if (seuils && y.valeur < sousLeSeuil[y.couleur] && points.p[y.couleur][y.valeur] == 1) continue;
             Etat f;
             Fin fin;
             Pertinence suite;
@@ -921,8 +922,10 @@ struct Solveur::Impl {
                 break;
             }
             tous.ajouter(suite);
-            if (y.valeur < suite.a(y.couleur) && points.p[y.couleur][y.valeur] == 1)
+            if (y.valeur < suite.a(y.couleur) && points.p[y.couleur][y.valeur] == 1) {
                 sousLeSeuil[y.couleur] = static_cast<std::int8_t>(std::max<int>(sousLeSeuil[y.couleur], suite.a(y.couleur)));
+                seuils = true;
+            }
         }
         ici.ajouter(tous);
         if (!coupure) {
