@@ -43,16 +43,11 @@ int plusFort(const std::uint32_t main[5]) {
 }
 
 // What keeping, of the cards `garde` may keep, one that beats the taker's
-// last card costs that defender: his best card less the best of those. The
-// taker's last card is his one not cashed; a plain card is beaten by a
-// better card of its suit or by any trump (the last card of a defender who
-// holds a trump is a trump), a trump by a better trump. INT_MAX: he cannot.
-int coutGarde(const std::uint32_t garde[5], const std::uint32_t preneur[5], const std::uint32_t encaissees[5]) {
-    int c = ATOUT;
-    while (c < CARREAU && !(preneur[c] & ~encaissees[c] & ~EXCUSE_BIT)) ++c;
-    const std::uint32_t derniere = preneur[c] & ~encaissees[c] & ~EXCUSE_BIT;
-    if (!derniere) return INT_MAX;
-    const int valeur = 31 - __builtin_clz(derniere);
+// last card (`valeur` of suit `c`) costs that defender: his best card less
+// the best of those. A plain card is beaten by a better card of its suit or
+// by any trump (the last card of a defender who holds a trump is a trump), a
+// trump by a better trump. INT_MAX: he cannot.
+int coutGarde(const std::uint32_t garde[5], int c, int valeur) {
     std::uint32_t battent[5] = {0, 0, 0, 0, 0};
     battent[c] = garde[c] & ~((2u << valeur) - 1);
     if (c != ATOUT) battent[ATOUT] = garde[ATOUT] & ~EXCUSE_BIT;
@@ -128,41 +123,42 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     for (std::uint32_t a = atoutsPreneur; a;) {
         const int carte = 31 - __builtin_clz(a);
         g.lus[ATOUT] = static_cast<std::int8_t>(carte);
-        bool battu = false;
-        for (int j = 0; j < 3; ++j) battu = battu || (tx[j] > plis && (atoutsD[j] >> (carte + 1)) != 0);
-        if (battu) break;
+        // The trumps of the defenders who may still hold some.
+        const std::uint32_t restent = (tx[0] > plis ? atoutsD[0] : 0) | (tx[1] > plis ? atoutsD[1] : 0) | (tx[2] > plis ? atoutsD[2] : 0);
+        if ((restent >> (carte + 1)) != 0) break;
         a &= ~(1u << carte);
         encaissees[ATOUT] |= 1u << carte;
         gains[plis++] = points.p[ATOUT][carte];
     }
     const int plisAtout = plis;
     const int debutCouleurs = plis;
-    // Who may still hold a trump.
-    bool menace[3];
-    for (int j = 0; j < 3; ++j) menace[j] = tx[j] > plisAtout;
+    // Who may still hold a trump, a bit per defender.
+    const int menaces = (tx[0] > plisAtout) | (tx[1] > plisAtout) << 1 | (tx[2] > plisAtout) << 2;
     for (int c = PIQUE; c <= CARREAU; ++c) {
         std::uint32_t a = mains[preneur][c];
         if (!a) continue;
-        std::uint32_t m[3];
-        for (int j = 0; j < 3; ++j) m[j] = mains[d[j]][c];
+        const std::uint32_t m0 = mains[d[0]][c], m1 = mains[d[1]][c], m2 = mains[d[2]][c];
         // Most often his best card is beaten at once, or a defender who may
         // trump is void: then no card of the suit is cashed.
         const int tete = 31 - __builtin_clz(a);
-        bool arret = ((m[0] | m[1] | m[2]) >> (tete + 1)) != 0;
-        for (int j = 0; j < 3; ++j) arret = arret || (menace[j] && !m[j]);
-        if (arret) {
+        const int vides = (m0 == 0) | (m1 == 0) << 1 | (m2 == 0) << 2;
+        if (((m0 | m1 | m2) >> (tete + 1)) != 0 || (vides & menaces)) {
             g.lus[c] = static_cast<std::int8_t>(tete);
             continue;
         }
-        int k[3];
-        for (int j = 0; j < 3; ++j) k[j] = nombreDeCartes(m[j]);
+        const int k0 = nombreDeCartes(m0), k1 = nombreDeCartes(m1), k2 = nombreDeCartes(m2);
+        // The leads of the suit before a defender who may trump may be out of it.
+        int limite = 18;
+        if (menaces & 1) limite = std::min(limite, k0);
+        if (menaces & 2) limite = std::min(limite, k1);
+        if (menaces & 4) limite = std::min(limite, k2);
         for (int w = 0; a; ++w) {
             const int carte = 31 - __builtin_clz(a);
             g.lus[c] = static_cast<std::int8_t>(carte);
-            bool battu = false;
-            for (int j = 0; j < 3; ++j)
-                battu = battu || (k[j] + x[j] > w && (m[j] >> (carte + 1)) != 0) || (k[j] <= w && menace[j]);
-            if (battu) break;
+            if (w >= limite) break;
+            // The cards of the suit the defenders may still hold.
+            const std::uint32_t restent = (w < k0 + x[0] ? m0 : 0) | (w < k1 + x[1] ? m1 : 0) | (w < k2 + x[2] ? m2 : 0);
+            if ((restent >> (carte + 1)) != 0) break;
             a &= ~(1u << carte);
             encaissees[c] |= 1u << carte;
             gains[plis++] = points.p[c][carte];
@@ -200,6 +196,15 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
     for (int i = 0; i < menes; ++i) points += gains[i];
     bool petitPris = false;
     int cout = INT_MAX;  // what keeping a card that beats the taker's last one costs its cheapest defender
+    // The taker's last card, when he cashes every trick but the last: his
+    // one card not cashed, the Excuse apart.
+    int couleurDerniere = ATOUT;
+    std::uint32_t derniere = 0;
+    if (gagnes == nbPlis - 1 && !excusePreneur) {
+        const std::uint32_t* preneurMain = mains[preneur];
+        while (couleurDerniere < CARREAU && !(preneurMain[couleurDerniere] & ~encaissees[couleurDerniere] & ~EXCUSE_BIT)) ++couleurDerniere;
+        derniere = preneurMain[couleurDerniere] & ~encaissees[couleurDerniere] & ~EXCUSE_BIT;
+    }
     for (int j = 0; j < 3; ++j) {
         const int s = d[j];
         std::uint32_t reste[5];
@@ -212,7 +217,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
         } else {
             points += plusFaibles(reste, nbPlis - hautes[s], gagnes);
         }
-        if (gagnes == nbPlis - 1 && !excusePreneur) cout = std::min(cout, coutGarde(reste, mains[preneur], encaissees));
+        if (derniere) cout = std::min(cout, coutGarde(reste, couleurDerniere, 31 - __builtin_clz(derniere)));
     }
     // Cashing every trick but the last, the taker leads his last card to it.
     // Each defender keeps one card for it and gives the others, so the taker
