@@ -240,6 +240,16 @@ Position debutEcrit(const std::string& mains, int entameur) {
 }
 
 // Endings made to trap a reasoning that forgets a rule.
+TEST(SolveurBornes, LesCartesDUneCouleurSeComptentJusquAuVingtEtUn) {
+    // Read from a table by halves: every mask a suit can hold, the Excuse
+    // and the 21 included, against a count bit by bit.
+    for (std::uint32_t m = 0; m < (1u << 22); ++m) {
+        int n = 0;
+        for (std::uint32_t x = m; x; x &= x - 1) ++n;
+        ASSERT_EQ(nombreDeCartes(m), n) << m;
+    }
+}
+
 TEST(SolveurBornes, LesFinalesPiegesNeTrompentAucuneGarantie) {
     struct Cas {
         const char* mains;
