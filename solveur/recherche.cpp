@@ -859,6 +859,31 @@ struct Solveur::Impl {
         Coup liste[18];
         std::int8_t plusBas[18];
         const int n = coups(e, liste, &ici, plusBas);
+        if (n == 1) {
+            // One card, or one run: nothing to order or to skip.
+            const Coup y = liste[0];
+            meilleurCoup = y;
+            Etat f;
+            Fin fin;
+            Pertinence suite;
+            ++noeuds;
+            verifierBudget();
+            if (abandon) return 0;
+            const int v = jouer(e, f, y, fin, &suite) ? marge(fin)
+                          : f.nbPli == 0                ? chercher(f, alpha, beta, suite)
+                                                        : developper(f, alpha, beta, suite);
+            if (abandon) return 0;
+            ici.ajouter(suite);
+            const bool max = e.joueur == ctx.preneur;
+            if (max ? v >= beta : v <= alpha) {
+                if (max && e.nbPli == 0) entamesReussies[y.couleur][y.valeur] += e.pliRestants * e.pliRestants;
+            } else if (ici.a(y.couleur) <= y.valeur && ici.a(y.couleur) > plusBas[0]) {
+                // No cut: where the card's rank mattered, the cards below it
+                // in its run keep their place too (as for several cards below).
+                ici.fixer(y.couleur, plusBas[0]);
+            }
+            return v;
+        }
         // The runs of equivalent cards, before the order changes (copied
         // whole: a fixed size copies in a few moves).
         Coup runs[18];
