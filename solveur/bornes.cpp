@@ -27,13 +27,13 @@ constexpr TablePoints points{};
 
 // The cards of more than one half-point of a seat, four bits a suit from the
 // Valet up, then the Petit and the 21.
-std::uint32_t masqueDesHautes(const std::uint32_t main[5]) {
+[[gnu::always_inline]] inline std::uint32_t masqueDesHautes(const std::uint32_t main[5]) {
     return (main[PIQUE] >> VALET) | (main[COEUR] >> VALET) << 4 | (main[TREFLE] >> VALET) << 8 |
            (main[CARREAU] >> VALET) << 12 | ((main[ATOUT] >> PETIT) & 1u) << 16 | ((main[ATOUT] >> VINGT_ET_UN) & 1u) << 17;
 }
 
 // The best card a seat may keep, the Excuse counted as one half-point.
-int plusFort(const std::uint32_t main[5]) {
+[[gnu::always_inline]] inline int plusFort(const std::uint32_t main[5]) {
     const std::uint32_t figures = main[PIQUE] | main[COEUR] | main[TREFLE] | main[CARREAU];
     if ((main[ATOUT] & (PETIT_BIT | VINGT_ET_UN_BIT)) || (figures >> ROI & 1u)) return 9;
     if (figures >> DAME & 1u) return 7;
