@@ -33,13 +33,17 @@ constexpr TablePoints points{};
 }
 
 // The best card a seat may keep, the Excuse counted as one half-point.
-[[gnu::always_inline]] inline int plusFort(const std::uint32_t main[5]) {
-    const std::uint32_t figures = main[PIQUE] | main[COEUR] | main[TREFLE] | main[CARREAU];
-    if ((main[ATOUT] & (PETIT_BIT | VINGT_ET_UN_BIT)) || (figures >> ROI & 1u)) return 9;
+// The same from its trumps and its plain cards of every suit together.
+[[gnu::always_inline]] inline int plusFort(std::uint32_t atouts, std::uint32_t figures) {
+    if ((atouts & (PETIT_BIT | VINGT_ET_UN_BIT)) || (figures >> ROI & 1u)) return 9;
     if (figures >> DAME & 1u) return 7;
     if (figures >> CAVALIER & 1u) return 5;
     if (figures >> VALET & 1u) return 3;
     return 1;
+}
+
+[[gnu::always_inline]] inline int plusFort(const std::uint32_t main[5]) {
+    return plusFort(main[ATOUT], main[PIQUE] | main[COEUR] | main[TREFLE] | main[CARREAU]);
 }
 
 // What keeping, of the cards `garde` may keep, one that beats the taker's
@@ -48,11 +52,12 @@ constexpr TablePoints points{};
 // by any trump (the last card of a defender who holds a trump is a trump), a
 // trump by a better trump. INT_MAX: he cannot.
 int coutGarde(const std::uint32_t garde[5], int c, int valeur) {
-    std::uint32_t battent[5] = {0, 0, 0, 0, 0};
-    battent[c] = garde[c] & ~((2u << valeur) - 1);
-    if (c != ATOUT) battent[ATOUT] = garde[ATOUT] & ~EXCUSE_BIT;
-    if (!(battent[0] | battent[1] | battent[2] | battent[3] | battent[4])) return INT_MAX;
-    return plusFort(garde) - plusFort(battent);
+    // Those that beat it: the better cards of its suit, and any trump when it is a plain card.
+    const std::uint32_t meilleures = garde[c] & ~((2u << valeur) - 1);
+    const std::uint32_t atouts = c == ATOUT ? meilleures : garde[ATOUT] & ~EXCUSE_BIT;
+    const std::uint32_t figures = c == ATOUT ? 0 : meilleures;
+    if (!(atouts | figures)) return INT_MAX;
+    return plusFort(garde) - plusFort(atouts, figures);
 }
 
 }  // namespace
