@@ -366,8 +366,12 @@ struct Solveur::Impl {
     // `gamma`: each line's margin moves by the change in the half-points
     // asked for its oudlers and petit au bout, so the position's margin moves
     // by at least `glisseMin[g]` and at most `glisseMax[g]` (index g + SCORE_MAX).
+    // Only a few scores are met in the table during one test: each is worked
+    // out when first asked, `glisseVu[g]` saying for which `versionGamma`.
     std::int16_t glisseMin[2 * SCORE_MAX + 1]{};
     std::int16_t glisseMax[2 * SCORE_MAX + 1]{};
+    std::uint32_t glisseVu[2 * SCORE_MAX + 1]{};
+    std::uint32_t versionGamma = 0;
     long long noeuds = 0;
     long long limiteNoeuds = 0;
     Horloge::time_point fin;
@@ -421,23 +425,40 @@ struct Solveur::Impl {
         const auto& ici = seuils.s[g + SCORE_MAX];
         for (int b = 0; b <= 3; ++b)
             for (int pab = 0; pab <= 2; ++pab) seuil[b][pab] = ici[b][pab];
-        for (int autre = 0; autre <= 2 * SCORE_MAX; ++autre) {
-            int bas = INFINI, haut = -INFINI;
-            for (int b = 0; b <= 3; ++b)
-                for (int pab = 0; pab <= 2; ++pab) {
-                    const int d = seuils.s[autre][b][pab] - ici[b][pab];
-                    bas = std::min(bas, d);
-                    haut = std::max(haut, d);
-                }
-            glisseMin[autre] = static_cast<std::int16_t>(bas);
-            glisseMax[autre] = static_cast<std::int16_t>(haut);
+        if (++versionGamma == 0) {
+            // Once in four billion tests: no mark may be taken for the new version.
+            std::fill(std::begin(glisseVu), std::end(glisseVu), 0);
+            versionGamma = 1;
         }
+    }
+
+    // `glisseMin` and `glisseMax` for the score of index `autre`.
+    void glisser(int autre) {
+        if (glisseVu[autre] == versionGamma) return;
+        glisseVu[autre] = versionGamma;
+        int bas = INFINI, haut = -INFINI;
+        for (int b = 0; b <= 3; ++b)
+            for (int pab = 0; pab <= 2; ++pab) {
+                const int d = seuils.s[autre][b][pab] - seuil[b][pab];
+                bas = std::min(bas, d);
+                haut = std::max(haut, d);
+            }
+        glisseMin[autre] = static_cast<std::int16_t>(bas);
+        glisseMax[autre] = static_cast<std::int16_t>(haut);
     }
 
     // An entry's bounds as they hold for `gamma` (`regle`: they are on the
     // half-points still to win, good for every score).
-    int basseDe(const Entree& t, bool regle) const { return regle ? t.basse : t.basse + glisseMin[t.gammaBasse + SCORE_MAX]; }
-    int hauteDe(const Entree& t, bool regle) const { return regle ? t.haute : t.haute + glisseMax[t.gammaHaute + SCORE_MAX]; }
+    int basseDe(const Entree& t, bool regle) {
+        if (regle) return t.basse;
+        glisser(t.gammaBasse + SCORE_MAX);
+        return t.basse + glisseMin[t.gammaBasse + SCORE_MAX];
+    }
+    int hauteDe(const Entree& t, bool regle) {
+        if (regle) return t.haute;
+        glisser(t.gammaHaute + SCORE_MAX);
+        return t.haute + glisseMax[t.gammaHaute + SCORE_MAX];
+    }
 
     int marge(const Fin& f) const { return f.points - seuil[std::clamp(f.bouts, 0, 3)][f.pab]; }
 
