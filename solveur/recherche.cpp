@@ -399,9 +399,11 @@ struct Solveur::Impl {
 
     // The clock and the stop flag every thousand cards or so; the ends of the
     // node budget and of a root card's share are among those checks, so each
-    // card costs one comparison.
-    void verifierBudget() {
-        if (noeuds < prochainControle) return;
+    // card costs one comparison. Answers whether the search stops (`abandon`,
+    // which nothing else sets while cards are tried).
+    bool budgetEpuise() { return noeuds >= prochainControle && controlerBudget(); }
+
+    [[gnu::noinline]] bool controlerBudget() {
         if (limiteSonde > 0 && noeuds >= limiteSonde) abandon = sondeEpuisee = true;
         if (limiteNoeuds > 0 && noeuds >= limiteNoeuds) {
             abandon = true;
@@ -414,6 +416,7 @@ struct Solveur::Impl {
             abandon = true;
             sondeEpuisee = false;
         }
+        return abandon;
     }
 
     // Each root card tests the same score in turn: the half-points asked are
@@ -888,8 +891,7 @@ struct Solveur::Impl {
             Fin fin;
             Pertinence suite;
             ++noeuds;
-            verifierBudget();
-            if (abandon) return 0;
+            if (budgetEpuise()) return 0;
             const int v = jouer(e, f, y, fin, &suite) ? marge(fin)
                           : f.nbPli == 0                ? chercher(f, alpha, beta, suite)
                                                         : developper(f, alpha, beta, suite);
@@ -947,8 +949,7 @@ struct Solveur::Impl {
             Fin fin;
             Pertinence suite;
             ++noeuds;
-            verifierBudget();
-            if (abandon) return 0;
+            if (budgetEpuise()) return 0;
             // A card that ends the trick leads to the next one, with its bounds and table.
             const int v = jouer(e, f, liste[i], fin, &suite) ? marge(fin)
                           : f.nbPli == 0                  ? chercher(f, alpha, beta, suite)
@@ -1174,8 +1175,7 @@ struct Racine {
     int marge(int i, int gamma) {
         s.fixerGamma(gamma);
         ++s.noeuds;
-        s.verifierBudget();
-        if (s.abandon) return 0;
+        if (s.budgetEpuise()) return 0;
         Pertinence pert;
         return fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0, pert);
     }
