@@ -911,7 +911,7 @@ struct Solveur::Impl {
         // whole: a fixed size copies in a few moves).
         Coup runs[18];
         std::memcpy(runs, liste, sizeof runs);
-        if (n > 1) ordonner(e, liste, n);
+        ordonner(e, liste, n);
         const bool max = e.joueur == ctx.preneur;
         const bool entamePreneur = max && e.nbPli == 0;
         if (entamePreneur) {
