@@ -694,6 +694,8 @@ struct Solveur::Impl {
         const bool camp = s == preneur;
         const bool entame = e.nbPli == 0 || e.couleur < 0;
         if (entame) {
+            const std::uint32_t* duPreneur = e.main[preneur];
+            const bool preneurAtouts = duPreneur[ATOUT] & ~EXCUSE_BIT;
             for (int i = 0; i < n; ++i) {
                 const int c = liste[i].couleur, v = liste[i].valeur;
                 const int pts = points.p[c][v];
@@ -701,21 +703,31 @@ struct Solveur::Impl {
                     note[i] = -20;
                     continue;
                 }
+                // The opponents' cards of the suit, and whether one of them
+                // void in it may trump: the defenders' for the taker, the
+                // taker's alone for a defender.
                 std::uint32_t adverses = 0;
-                for (int t = 0; t < 4; ++t)
-                    if ((t == preneur) != camp) adverses |= e.main[t][c];
+                bool coupee = false;
+                if (camp) {
+                    for (int j = 1; j <= 3; ++j) {
+                        const std::uint32_t* m = e.main[(preneur + j) & 3];
+                        adverses |= m[c];
+                        coupee = coupee || (c != ATOUT && !m[c] && (m[ATOUT] & ~EXCUSE_BIT));
+                    }
+                } else {
+                    adverses = duPreneur[c];
+                    coupee = c != ATOUT && !duPreneur[c] && preneurAtouts;
+                }
                 // A plain card no opponent can beat in its suit is a winner only
                 // if every opponent void in it is also out of trumps.
-                bool maitre = (adverses >> v) == 0;
-                for (int t = 0; t < 4 && maitre && c != ATOUT; ++t)
-                    if ((t == preneur) != camp && !e.main[t][c] && (e.main[t][ATOUT] & ~EXCUSE_BIT)) maitre = false;
+                const bool maitre = (adverses >> v) == 0 && !coupee;
                 int k = maitre ? 40 + 2 * pts : -2 * pts - v / 4;
                 // A defender's master card in a suit the taker is long in is
                 // better kept to catch his honours later: low cards first.
-                if (maitre && !camp && c != ATOUT && nbBits(e.main[preneur][c]) >= 3) k = -2 * pts - 10;
+                if (maitre && !camp && c != ATOUT && nbBits(duPreneur[c]) >= 3) k = -2 * pts - 10;
                 // A suit the taker is void in while he still has trumps forces him
                 // to spend one: the defence's first try, its cheapest card first.
-                if (!camp && c != ATOUT && !e.main[preneur][c] && (e.main[preneur][ATOUT] & ~EXCUSE_BIT)) k = 80 - 2 * pts - v / 4;
+                if (!camp && coupee) k = 80 - 2 * pts - v / 4;
                 note[i] = k;
             }
         } else {
