@@ -298,6 +298,7 @@ struct Entree {
     std::uint8_t age = 0;  // the solver's age when it was stored: older entries are free
     Coup coup{-1, 0};
     std::uint8_t restants = 0;
+    std::uint8_t couleursLues = 0;  // the suits whose `pertinents` are not 0, a bit each
 };
 
 static_assert(sizeof(Entree) == 64, "one entry per cache line");
@@ -472,8 +473,10 @@ struct Solveur::Impl {
 
     bool concorde(const Entree& t, const Motif& m) const {
         if (t.cle != m.cle || t.age != age) return false;
-        for (int c = 0; c <= 4; ++c)
-            if (t.pertinents[c] && ((t.ordre[c] ^ m.ordre(c)) >> (64 - 2 * t.pertinents[c])) != 0) return false;
+        for (unsigned lues = t.couleursLues; lues; lues &= lues - 1) {
+            const int c = __builtin_ctz(lues);
+            if (((t.ordre[c] ^ m.ordre(c)) >> (64 - 2 * t.pertinents[c])) != 0) return false;
+        }
         return true;
     }
 
@@ -490,9 +493,9 @@ struct Solveur::Impl {
     // The relevance of an entry's bounds for the position `m` it was found for.
     static Pertinence pertinenceDe(const Entree& t, const Motif& m) {
         Pertinence p;
-        for (int c = 0; c <= 4; ++c) {
+        for (unsigned lues = t.couleursLues; lues; lues &= lues - 1) {
+            const int c = __builtin_ctz(lues);
             int r = t.pertinents[c];
-            if (!r) continue;
             std::uint32_t x = m.enJeu(c);
             while (--r > 0) x &= ~(1u << (31 - __builtin_clz(x)));
             p.fixer(c, 31 - __builtin_clz(x));
@@ -522,9 +525,11 @@ struct Solveur::Impl {
         }
         e->cle = m.cle;
         e->age = age;
+        e->couleursLues = 0;
         for (int c = 0; c <= 4; ++c) {
             e->ordre[c] = m.ordre(c);
             e->pertinents[c] = pertinents[c];
+            if (pertinents[c]) e->couleursLues = static_cast<std::uint8_t>(e->couleursLues | 1u << c);
         }
         if (basse > -INFINI) {
             if (e->basse > -INFINI) basse = std::max(basse, basseDe(*e, regle));
