@@ -109,8 +109,8 @@ TEST(Analyse, UnObjetParDonneAvecPreneur) {
             const bool preneur = q.joueur == q.preneur;
             jouerCarte(q, d.cartes[static_cast<std::size_t>(k)]);
             if (!avant.isNull() && !apres[k].isNull()) {
-                if (preneur) EXPECT_GE(avant.toInt(), apres[k].toInt()) << "card " << k + 1;
-                else EXPECT_LE(avant.toInt(), apres[k].toInt()) << "card " << k + 1;
+                if (preneur) { EXPECT_GE(avant.toInt(), apres[k].toInt()) << "card " << k + 1; }
+                else { EXPECT_LE(avant.toInt(), apres[k].toInt()) << "card " << k + 1; }
             }
             avant = apres[k];
         }

@@ -154,7 +154,7 @@ TEST(Deroulement, UneDonneEntiereAuClic) {
                 EXPECT_EQ(p.minuteurs.intervalle(Minuteur::TimerTransition), 2000);
                 EXPECT_EQ(d.pliAffiche, 1);
             }
-            if (d.pliAffiche == 1 && attente == 0) EXPECT_TRUE(p.minuteurs.aucunArme());
+            if (d.pliAffiche == 1 && attente == 0) { EXPECT_TRUE(p.minuteurs.aucunArme()); }
             if (p.minuteurs.declencher(p.jeu)) continue;
             if (d.numeroPli == 0 && d.etatAttente == 0) {
                 annoncerEnchere(p.jeu, d.enchere[1]);

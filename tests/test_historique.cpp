@@ -727,7 +727,7 @@ TEST_F(HistoriqueSurDisque, LOutilSignaleUnHistoriqueQuIlNePeutPasEcrireOuQuIlMe
         std::ostringstream sortie, erreurs;
         EXPECT_EQ(executerAutoplay(p, sortie, erreurs), c.statut) << c.quoi;
         EXPECT_NE(erreurs.str().find(c.message), std::string::npos) << c.quoi << ": " << erreurs.str();
-        if (c.lignes >= 0) EXPECT_EQ(BaseHistorique(QString::fromStdString(c.chemin)).nombre(), c.lignes) << c.quoi;
+        if (c.lignes >= 0) { EXPECT_EQ(BaseHistorique(QString::fromStdString(c.chemin)).nombre(), c.lignes) << c.quoi; }
     }
     std::string erreur;
     ParametresAutoplay p;

@@ -141,7 +141,7 @@ TEST_F(MagasinSurDisque, EcritEtRelitChaqueValeurAvecSaNature) {
         const auto lue = relu.lire(v.nom);
         ASSERT_TRUE(lue) << v.nom;
         EXPECT_EQ(lue->nature, v.largeur == 0 ? Nature::Texte : Nature::Binaire) << v.nom;
-        if (v.largeur) EXPECT_EQ(lue->octets.size(), static_cast<std::size_t>(v.largeur)) << v.nom;
+        if (v.largeur) { EXPECT_EQ(lue->octets.size(), static_cast<std::size_t>(v.largeur)) << v.nom; }
     }
 }
 
@@ -418,7 +418,7 @@ TEST_F(MagasinSurDisque, CeQuiNEstPasUnFichierOrdinaireEstRefuse) {
             << vue.boites[0].texte;
         std::error_code e;
         const fs::file_type type = fs::status(f, e).type();
-        if (c.apres != fs::file_type::unknown) EXPECT_EQ(type, c.apres) << c.nom;
+        if (c.apres != fs::file_type::unknown) { EXPECT_EQ(type, c.apres) << c.nom; }
         EXPECT_TRUE(fs::is_symlink(fs::symlink_status(f)) || type != fs::file_type::regular) << c.nom;
         std::cout << c.nom << ": " << vue.boites[0].texte << "\n";
     }

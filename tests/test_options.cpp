@@ -89,7 +89,7 @@ TEST_F(OptionsEnregistrees, UnPremierLancementMetEtEcritTousLesDefauts) {
         ASSERT_TRUE(magasin.valeurs.count(v.nom)) << v.nom;
         const ValeurStockee& s = magasin.valeurs.at(v.nom);
         EXPECT_EQ(s.nature, v.largeur == 0 ? Nature::Texte : Nature::Binaire) << v.nom;
-        if (v.largeur != 0) EXPECT_EQ(s.octets.size(), static_cast<std::size_t>(v.largeur)) << v.nom;
+        if (v.largeur != 0) { EXPECT_EQ(s.octets.size(), static_cast<std::size_t>(v.largeur)) << v.nom; }
     }
     EXPECT_EQ(magasin.valeurs.size(), valeursAttendues().size());
     const auto& val = magasin.valeurs;
@@ -523,7 +523,7 @@ TEST_P(VitesseDuJeu, CocheLItemEtRegleLeMinuteur) {
     EXPECT_EQ(jeu->options.intervalleTimerEntreCarte, c.intervalle);
     EXPECT_TRUE(vue.estCoche(c.item));
     for (MenuOption m : {menuEscargot, menuLent, menuNormal, menuRapide, menuInstantane})
-        if (m != c.item) EXPECT_FALSE(vue.estCoche(m));
+        if (m != c.item) { EXPECT_FALSE(vue.estCoche(m)); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cas, VitesseDuJeu,

@@ -194,7 +194,7 @@ TEST(Verification, LesDeductionsNeSontEcritesQuePourUneTableQuiLesMontre) {
         }
         ASSERT_EQ(issue, IssueDonne::Jouee);
         // The panel follows the build, every card and every trick but the last.
-        if (montre) EXPECT_EQ(vue.appels, 1 + 72 + 17);
-        else EXPECT_EQ(vue.appels, 0);
+        if (montre) { EXPECT_EQ(vue.appels, 1 + 72 + 17); }
+        else { EXPECT_EQ(vue.appels, 0); }
     }
 }
