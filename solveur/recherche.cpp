@@ -43,9 +43,6 @@ struct TablePoints {
 };
 constexpr TablePoints points{};
 
-// The number of cards in a mask of one suit.
-inline int nbBits(std::uint32_t x) { return nombreDeCartes(x); }
-
 // Sum of the points of the cards of a mask of suit `c`.
 int pointsMasque(int c, std::uint32_t m) {
     int n = 0;
@@ -158,8 +155,8 @@ struct Etat {
 // What the table's key reads of a seat's cards of one suit: the honours held
 // (the faces; the 21, Petit and Excuse) and how many other cards.
 inline std::uint8_t octetDe(int c, std::uint32_t x) {
-    return static_cast<std::uint8_t>(c == ATOUT ? ((x >> 21) & 1u) << 7 | ((x >> 1) & 1u) << 6 | (x & 1u) << 5 | static_cast<std::uint32_t>(nbBits(x & 0x1ffffcu))
-                                                : (x >> 11) << 4 | static_cast<std::uint32_t>(nbBits(x & 0x7feu)));
+    return static_cast<std::uint8_t>(c == ATOUT ? ((x >> 21) & 1u) << 7 | ((x >> 1) & 1u) << 6 | (x & 1u) << 5 | static_cast<std::uint32_t>(nombreDeCartes(x & 0x1ffffcu))
+                                                : (x >> 11) << 4 | static_cast<std::uint32_t>(nombreDeCartes(x & 0x7feu)));
 }
 
 // The random key of one seat's suit as `octetDe` reads it.
@@ -211,7 +208,7 @@ void calculerAgregat(Etat& e) {
             x &= ~(1u << v);
             o = o << 2 | (((m1 >> v) & 1u) | (((m2 >> v) & 1u) * 2) | (((m3 >> v) & 1u) * 3));
         }
-        const int n = nbBits(tout);
+        const int n = nombreDeCartes(tout);
         e.ordre[c] = n ? o << (64 - 2 * n) : 0;
     }
 }
@@ -507,7 +504,7 @@ struct Solveur::Impl {
     void ranger(const Motif& m, const Pertinence& pert, int basse, int haute, Coup coup, int restants, bool regle) {
         std::uint8_t pertinents[5];
         for (int c = 0; c <= 4; ++c)
-            pertinents[c] = static_cast<std::uint8_t>(nbBits(m.enJeu(c) & ~((1u << pert.a(c)) - 1)));
+            pertinents[c] = static_cast<std::uint8_t>(nombreDeCartes(m.enJeu(c) & ~((1u << pert.a(c)) - 1)));
         Entree* b = seau(m);
         Entree* e = nullptr;
         for (std::size_t i = 0; i < PLACES && !e; ++i)
@@ -566,7 +563,7 @@ struct Solveur::Impl {
         {
             // Take the card out of its suit's order: the holders above it stay, those below move up.
             const std::uint32_t tout = a.main[0][cc] | a.main[1][cc] | a.main[2][cc] | a.main[3][cc];
-            const int k = nbBits(tout & ~((2u << c.valeur) - 1));
+            const int k = nombreDeCartes(tout & ~((2u << c.valeur) - 1));
             const std::uint64_t haut = ~(~0ull >> (2 * k));
             const std::uint64_t ordre = a.ordre[cc];
             e.ordre[cc] = (ordre & haut) | ((ordre << 2) & ~haut);
@@ -729,7 +726,7 @@ struct Solveur::Impl {
                 int k = maitre ? 40 + 2 * pts : -2 * pts - v / 4;
                 // A defender's master card in a suit the taker is long in is
                 // better kept to catch his honours later: low cards first.
-                if (maitre && !camp && c != ATOUT && nbBits(duPreneur[c]) >= 3) k = -2 * pts - 10;
+                if (maitre && !camp && c != ATOUT && nombreDeCartes(duPreneur[c]) >= 3) k = -2 * pts - 10;
                 // A suit the taker is void in while he still has trumps forces him
                 // to spend one: the defence's first try, its cheapest card first.
                 if (!camp && coupee) k = 80 - 2 * pts - v / 4;
@@ -826,15 +823,12 @@ struct Solveur::Impl {
             r.boutsMax += 1;
             r.petit = true;
         }
-        const auto dessus = [](std::uint32_t a, std::uint32_t b) {
-            // The trumps of a above every trump of b.
-            return b ? a & ~((2u << (31 - __builtin_clz(b))) - 1) : a;
-        };
+        const auto dessus = Bornes::dessus;
         const std::uint32_t maitresPreneur = dessus(atoutsPreneur, atoutsDefense);
         for (std::uint32_t m = maitresPreneur; m; m &= m - 1) r.pointsMin += points.p[ATOUT][__builtin_ctz(m)] + 3;
         int plisDefense = 0;
         for (int s = 0; s < 4; ++s)
-            if (s != preneur) plisDefense = std::max(plisDefense, nbBits(dessus(e.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur)));
+            if (s != preneur) plisDefense = std::max(plisDefense, nombreDeCartes(dessus(e.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur)));
         int perteSure = 4 * plisDefense;
         if (tousAtouts & EXCUSE_BIT) {
             const bool auPreneur = e.main[preneur][ATOUT] & EXCUSE_BIT;
