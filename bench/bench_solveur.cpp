@@ -1,5 +1,7 @@
 // The open-cards solver on the 200 deals belvane-autoplay --seed 1 plays:
-// the position with 10 tricks left, and the whole deal from its first card.
+// the position with 10 tricks left, the whole deal from its first card, and
+// the positions with 8 to 12 tricks left, which show how fast the work grows
+// with each trick.
 // Each run solves every position once, with a fresh table, and reports the
 // median, 95th percentile and worst processor time (this thread's, so that
 // other work on the machine does not count) and node count, and how many
@@ -53,10 +55,11 @@ double quantile(std::vector<double> x, double q) {
     return x[std::min(x.size() - 1, static_cast<std::size_t>(q * static_cast<double>(x.size())))];
 }
 
-// Solves, for the first `nb` deals, the position after `cartesJouees` cards.
-void resoudreToutes(benchmark::State& state, int cartesJouees) {
-    const int nb = static_cast<int>(state.range(0));
-    const long long millions = state.range(1);
+// Solves, for the first `nb` deals, the position after `cartesJouees` cards:
+// the deal count and the budget are the arguments from `premier` on.
+void resoudreToutes(benchmark::State& state, int cartesJouees, int premier = 0) {
+    const int nb = static_cast<int>(state.range(premier));
+    const long long millions = state.range(premier + 1);
     Solveur solveur;
     Budget budget;
     budget.secondes = 0;
@@ -89,6 +92,21 @@ void resoudreToutes(benchmark::State& state, int cartesJouees) {
 
 void BM_SolveurDixPlisRestants(benchmark::State& state) { resoudreToutes(state, 32); }
 BENCHMARK(BM_SolveurDixPlisRestants)->Args({40, 70})->Args({200, 70})->Iterations(1)->Unit(benchmark::kSecond);
+
+// How the work grows with each trick left: the position with 8 to 12 tricks
+// left (the first argument), over the first deals (the second) with the same
+// budget in millions of cards (the third).
+void BM_SolveurPlisRestants(benchmark::State& state) {
+    const int plis = static_cast<int>(state.range(0));
+    resoudreToutes(state, 72 - 4 * plis, 1);
+}
+BENCHMARK(BM_SolveurPlisRestants)
+    ->Args({8, 200, 70})
+    ->Args({9, 200, 70})
+    ->Args({11, 40, 70})
+    ->Args({12, 20, 100})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 void BM_SolveurDonneEntiere(benchmark::State& state) { resoudreToutes(state, 0); }
 BENCHMARK(BM_SolveurDonneEntiere)->Args({200, 7})->Args({20, 70})->Args({200, 70})->Iterations(1)->Unit(benchmark::kSecond);
