@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <ctime>
 #include <sstream>
 #include <string>
@@ -55,11 +56,9 @@ double quantile(std::vector<double> x, double q) {
     return x[std::min(x.size() - 1, static_cast<std::size_t>(q * static_cast<double>(x.size())))];
 }
 
-// Solves, for the first `nb` deals, the position after `cartesJouees` cards:
-// the deal count and the budget are the arguments from `premier` on.
-void resoudreToutes(benchmark::State& state, int cartesJouees, int premier = 0) {
-    const int nb = static_cast<int>(state.range(premier));
-    const long long millions = state.range(premier + 1);
+// Solves, for the first `nb` deals, the position after `cartesJouees` cards,
+// within a budget of `millions` of cards each.
+void resoudreToutes(benchmark::State& state, int cartesJouees, std::int64_t nb, std::int64_t millions) {
     Solveur solveur;
     Budget budget;
     budget.secondes = 0;
@@ -90,15 +89,14 @@ void resoudreToutes(benchmark::State& state, int cartesJouees, int premier = 0) 
     state.counters["unsettled"] = nonResolues;
 }
 
-void BM_SolveurDixPlisRestants(benchmark::State& state) { resoudreToutes(state, 32); }
+void BM_SolveurDixPlisRestants(benchmark::State& state) { resoudreToutes(state, 32, state.range(0), state.range(1)); }
 BENCHMARK(BM_SolveurDixPlisRestants)->Args({40, 70})->Args({200, 70})->Iterations(1)->Unit(benchmark::kSecond);
 
 // How the work grows with each trick left: the position with 8 to 12 tricks
 // left (the first argument), over the first deals (the second) with the same
 // budget in millions of cards (the third).
 void BM_SolveurPlisRestants(benchmark::State& state) {
-    const int plis = static_cast<int>(state.range(0));
-    resoudreToutes(state, 72 - 4 * plis, 1);
+    resoudreToutes(state, static_cast<int>(72 - 4 * state.range(0)), state.range(1), state.range(2));
 }
 BENCHMARK(BM_SolveurPlisRestants)
     ->Args({8, 200, 70})
@@ -108,7 +106,7 @@ BENCHMARK(BM_SolveurPlisRestants)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 
-void BM_SolveurDonneEntiere(benchmark::State& state) { resoudreToutes(state, 0); }
+void BM_SolveurDonneEntiere(benchmark::State& state) { resoudreToutes(state, 0, state.range(0), state.range(1)); }
 BENCHMARK(BM_SolveurDonneEntiere)->Args({200, 7})->Args({20, 70})->Args({200, 70})->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
