@@ -14,17 +14,6 @@ constexpr std::uint32_t EXCUSE_BIT = 1u;
 constexpr std::uint32_t PETIT_BIT = 1u << PETIT;
 constexpr std::uint32_t VINGT_ET_UN_BIT = 1u << VINGT_ET_UN;
 
-struct TablePoints {
-    std::uint8_t p[5][32]{};
-    constexpr TablePoints() {
-        for (int v = 0; v < 32; ++v) p[ATOUT][v] = v == EXCUSE || v == PETIT || v == VINGT_ET_UN ? 9 : 1;
-        for (int c = PIQUE; c <= CARREAU; ++c)
-            for (int v = 0; v < 32; ++v)
-                p[c][v] = v == ROI ? 9 : v == DAME ? 7 : v == CAVALIER ? 5 : v == VALET ? 3 : 1;
-    }
-};
-constexpr TablePoints points{};
-
 // The cards of more than one half-point of a seat, four bits a suit from the
 // Valet up, then the Petit and the 21.
 [[gnu::always_inline]] inline std::uint32_t masqueDesHautes(const std::uint32_t main[5]) {
@@ -133,7 +122,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
         if ((restent >> (carte + 1)) != 0) break;
         a &= ~(1u << carte);
         encaissees[ATOUT] |= 1u << carte;
-        gains[plis++] = points.p[ATOUT][carte];
+        gains[plis++] = demiPoints.p[ATOUT][carte];
     }
     const int plisAtout = plis;
     const int debutCouleurs = plis;
@@ -166,7 +155,7 @@ bool Bornes::encaisserPreneur(Garantie& g) const {
             if ((restent >> (carte + 1)) != 0) break;
             a &= ~(1u << carte);
             encaissees[c] |= 1u << carte;
-            gains[plis++] = points.p[c][carte];
+            gains[plis++] = demiPoints.p[c][carte];
         }
     }
     if (plis == 0) return false;

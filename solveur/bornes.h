@@ -23,6 +23,20 @@ inline constexpr TableNombres tableNombres{};
 
 inline int nombreDeCartes(std::uint32_t m) { return tableNombres.n[m & 0x7ffu] + tableNombres.n[(m >> 11) & 0x7ffu]; }
 
+// The half-points of each card, by suit and value (the Excuse is trump 0):
+// 9 for the oudlers and the Rois, 7, 5 and 3 for the Dames, Cavaliers and
+// Valets, 1 for any other card. Read at every card the search plays.
+struct TableDemiPoints {
+    std::uint8_t p[5][32]{};
+    constexpr TableDemiPoints() {
+        for (int v = 0; v < 32; ++v) p[ATOUT][v] = v == EXCUSE || v == PETIT || v == VINGT_ET_UN ? 9 : 1;
+        for (int c = PIQUE; c <= CARREAU; ++c)
+            for (int v = 0; v < 32; ++v)
+                p[c][v] = v == ROI ? 9 : v == DAME ? 7 : v == CAVALIER ? 5 : v == VALET ? 3 : 1;
+    }
+};
+inline constexpr TableDemiPoints demiPoints{};
+
 // The cards still held at the start of a trick (nothing on the table), by
 // seat 0..3 and suit: in suit 0 bit 0 is the Excuse and bits 1..21 the
 // trumps, in suits 1..4 bits 1..14 the cards. Every seat holds `plis` cards.

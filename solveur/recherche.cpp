@@ -23,31 +23,11 @@ using Horloge = std::chrono::steady_clock;
 // Excuse and bits 1..21 the trumps, in suits 1..4 bits 1..14 the cards.
 constexpr std::uint32_t EXCUSE_BIT = 1u;
 
-constexpr int pointsDe(int couleur, int valeur) {
-    if (couleur == ATOUT) return valeur == 0 || valeur == 1 || valeur == 21 ? 9 : 1;
-    switch (valeur) {
-    case ROI: return 9;
-    case DAME: return 7;
-    case CAVALIER: return 5;
-    case VALET: return 3;
-    default: return 1;
-    }
-}
-
-struct TablePoints {
-    std::uint8_t p[5][32]{};
-    constexpr TablePoints() {
-        for (int c = 0; c <= 4; ++c)
-            for (int v = 0; v < 32; ++v) p[c][v] = static_cast<std::uint8_t>(pointsDe(c, v));
-    }
-};
-constexpr TablePoints points{};
-
 // Sum of the points of the cards of a mask of suit `c`.
 int pointsMasque(int c, std::uint32_t m) {
     int n = 0;
     while (m) {
-        n += points.p[c][__builtin_ctz(m)];
+        n += demiPoints.p[c][__builtin_ctz(m)];
         m &= m - 1;
     }
     return n;
@@ -569,7 +549,7 @@ struct Solveur::Impl {
             e.ordre[cc] = (ordre & haut) | ((ordre << 2) & ~haut);
         }
         e.table[cc] = a.table[cc] | bit;
-        e.pointsEnMain = static_cast<std::int16_t>(a.pointsEnMain - points.p[cc][c.valeur]);
+        e.pointsEnMain = static_cast<std::int16_t>(a.pointsEnMain - demiPoints.p[cc][c.valeur]);
         const bool excuse = cc == ATOUT && c.valeur == 0;
         const bool atout = cc == ATOUT && c.valeur != 0;
         const int nbPli = a.nbPli;
@@ -591,7 +571,7 @@ struct Solveur::Impl {
             }
         }
         if (atout && c.valeur > a.hautAtout) e.hautAtout = c.valeur;
-        e.pointsPli = static_cast<std::int8_t>(a.pointsPli + points.p[cc][c.valeur]);
+        e.pointsPli = static_cast<std::int8_t>(a.pointsPli + demiPoints.p[cc][c.valeur]);
         if (excuse) e.excusePar = static_cast<std::int8_t>(s);
         if (atout && (c.valeur == 1 || c.valeur == 21)) e.boutsPli = static_cast<std::int8_t>(a.boutsPli + 1);
         if (atout && c.valeur == 1) e.petitPli = 1;
@@ -700,7 +680,7 @@ struct Solveur::Impl {
             const bool preneurAtouts = duPreneur[ATOUT] & ~EXCUSE_BIT;
             for (int i = 0; i < n; ++i) {
                 const int c = liste[i].couleur, v = liste[i].valeur;
-                const int pts = points.p[c][v];
+                const int pts = demiPoints.p[c][v];
                 if (c == ATOUT && v == 0) {
                     note[i] = -20;
                     continue;
@@ -743,7 +723,7 @@ struct Solveur::Impl {
                 const bool preneurAJoue = ((preneur - e.entameur) & 3) < e.nbPli;
                 for (int i = 0; i < n; ++i) {
                     const int c = liste[i].couleur, v = liste[i].valeur;
-                    const int pts = points.p[c][v];
+                    const int pts = demiPoints.p[c][v];
                     if (c == ATOUT && v == 0) note[i] = -20;
                     else note[i] = bat(c, v) ? 10 - v / 2 : preneurAJoue ? 4 * pts : -2 * pts - v / 4;
                 }
@@ -761,7 +741,7 @@ struct Solveur::Impl {
                 }
                 for (int i = 0; i < n; ++i) {
                     const int c = liste[i].couleur, v = liste[i].valeur;
-                    const int pts = points.p[c][v];
+                    const int pts = demiPoints.p[c][v];
                     int k;
                     if (c == ATOUT && v == 0) {
                         // Into a trick the other side is winning, the Excuse gives
@@ -825,7 +805,7 @@ struct Solveur::Impl {
         }
         const auto dessus = Bornes::dessus;
         const std::uint32_t maitresPreneur = dessus(atoutsPreneur, atoutsDefense);
-        for (std::uint32_t m = maitresPreneur; m; m &= m - 1) r.pointsMin += points.p[ATOUT][__builtin_ctz(m)] + 3;
+        for (std::uint32_t m = maitresPreneur; m; m &= m - 1) r.pointsMin += demiPoints.p[ATOUT][__builtin_ctz(m)] + 3;
         int plisDefense = 0;
         for (int s = 0; s < 4; ++s)
             if (s != preneur) plisDefense = std::max(plisDefense, nombreDeCartes(dessus(e.main[s][ATOUT] & ~EXCUSE_BIT, atoutsPreneur)));
@@ -868,7 +848,7 @@ struct Solveur::Impl {
                 valeurGagnante = v;
             }
             couleurs[k] = static_cast<std::int8_t>(c == ATOUT && v == 0 ? -1 : c);
-            pointsPli += points.p[c][v];
+            pointsPli += demiPoints.p[c][v];
             excuse = excuse || (c == ATOUT && v == 0);
             if (atout && (v == 1 || v == 21)) ++boutsPli;
             if (atout && v == 1) petit = true;
@@ -955,7 +935,7 @@ struct Solveur::Impl {
         bool seuils = false;  // some rank is kept above
         for (int i = 0; i < n; ++i) {
             const Coup y = liste[i];
-            if (seuils && y.valeur < sousLeSeuil[y.couleur] && points.p[y.couleur][y.valeur] == 1) continue;
+            if (seuils && y.valeur < sousLeSeuil[y.couleur] && demiPoints.p[y.couleur][y.valeur] == 1) continue;
             Etat f;
             Fin fin;
             Pertinence suite;
@@ -980,7 +960,7 @@ struct Solveur::Impl {
                 break;
             }
             tous.ajouter(suite);
-            if (y.valeur < suite.a(y.couleur) && points.p[y.couleur][y.valeur] == 1) {
+            if (y.valeur < suite.a(y.couleur) && demiPoints.p[y.couleur][y.valeur] == 1) {
                 sousLeSeuil[y.couleur] = static_cast<std::int8_t>(std::max<int>(sousLeSeuil[y.couleur], suite.a(y.couleur)));
                 seuils = true;
             }
