@@ -26,9 +26,9 @@ bool peutEtreMisDeCote(const Carte& c, int contrat) {
 
 int realisableEn(Solveur& solveur, const Position& p, const Budget& budget) {
     if (donneFinie(p)) return scoreFinal(p) > 0 ? 1 : 0;
-    // Zero first: the first test the search makes is then "is the value above
-    // zero?", which is the whole question.
-    const Resultat r = solveur.resoudre(p, budget, Recherche::Valeur, 0);
+    Budget seul = budget;
+    seul.fils = 1;  // the coach works beside the game: one core at most
+    const Resultat r = solveur.realisable(p, seul);
     if (arrete(budget.arret)) return -1;
     return r.contratRealisable;
 }
