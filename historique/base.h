@@ -47,6 +47,8 @@ public:
     // Every deal, newest first (the columns the list needs).
     std::vector<ResumeDonne> resumes();
     std::optional<DonneArchivee> lire(long long id);
+    // The coach's verdict on deal `id`, written over an earlier one.
+    bool noterVerdict(long long id, const VerdictArchive& v);
     long long nombre();
 
     // What to tell the player, once per run: the trouble met at the opening,
@@ -57,6 +59,7 @@ private:
     bool ouvrirFichier();
     bool valide(QString& version);
     bool creerSchema();
+    bool creerTablesAjoutees();
     void fermer();
     bool mettreDeCote();
     QSqlDatabase base() const;

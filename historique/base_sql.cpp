@@ -81,6 +81,37 @@ const char* const schema[] = {
 constexpr const char* colonnesResume =
     "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif";
 
+// The coach's verdict, one row per deal analysed: added to any file that
+// lacks it, read beside the deal's summary.
+constexpr const char* tableVerdict =
+    "CREATE TABLE IF NOT EXISTS verdict ("
+    " donne INTEGER PRIMARY KEY REFERENCES donne(id) ON DELETE CASCADE,"
+    " realisable_depart INTEGER,"  // 1 makeable from the first card, 0 not, NULL not settled
+    " depuis_pli INTEGER NOT NULL,"
+    " pli_tournant INTEGER, carte_tournant INTEGER REFERENCES carte(id), siege_tournant INTEGER,"
+    " perdu INTEGER,"              // 1 lost by that card, 0 saved by it, NULL no turning card
+    " erreurs INTEGER NOT NULL, malchances INTEGER NOT NULL)";
+constexpr const char* colonnesVerdict =
+    "v.donne, v.realisable_depart, v.depuis_pli, v.pli_tournant, v.carte_tournant, v.siege_tournant, v.perdu,"
+    " v.erreurs, v.malchances";
+constexpr int premiereColonneVerdict = 14;
+
+VerdictArchive lireVerdict(const QSqlQuery& q) {
+    VerdictArchive v;
+    const int c = premiereColonneVerdict;
+    if (q.value(c).isNull()) return v;
+    v.present = true;
+    v.realisableDepart = q.value(c + 1).isNull() ? -1 : q.value(c + 1).toInt();
+    v.depuisPli = q.value(c + 2).toInt();
+    v.pliTournant = q.value(c + 3).toInt();
+    v.carteTournant = q.value(c + 4).toInt();
+    v.siegeTournant = q.value(c + 5).toInt();
+    v.perdu = q.value(c + 6).toInt() != 0;
+    v.erreurs = q.value(c + 7).toInt();
+    v.malchances = q.value(c + 8).toInt();
+    return v;
+}
+
 ResumeDonne lireResume(const QSqlQuery& q) {
     ResumeDonne r;
     r.id = q.value(0).toLongLong();
@@ -164,6 +195,31 @@ bool BaseHistorique::creerSchema() {
     return b.commit();
 }
 
+bool BaseHistorique::creerTablesAjoutees() {
+    QSqlQuery q(base());
+    return q.exec(tableVerdict);
+}
+
+bool BaseHistorique::noterVerdict(long long id, const VerdictArchive& v) {
+    if (!ouvrir()) return false;
+    QSqlQuery q(base());
+    if (!q.prepare("INSERT OR REPLACE INTO verdict (donne, realisable_depart, depuis_pli, pli_tournant,"
+                   " carte_tournant, siege_tournant, perdu, erreurs, malchances) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"))
+        return false;
+    const QVariant nul;
+    const bool tournant = v.pliTournant > 0;
+    q.addBindValue(id);
+    q.addBindValue(v.realisableDepart < 0 ? nul : QVariant(v.realisableDepart));
+    q.addBindValue(v.depuisPli);
+    q.addBindValue(tournant ? QVariant(v.pliTournant) : nul);
+    q.addBindValue(tournant ? QVariant(v.carteTournant) : nul);
+    q.addBindValue(tournant ? QVariant(v.siegeTournant) : nul);
+    q.addBindValue(tournant ? QVariant(v.perdu ? 1 : 0) : nul);
+    q.addBindValue(v.erreurs);
+    q.addBindValue(v.malchances);
+    return q.exec();
+}
+
 bool BaseHistorique::mettreDeCote() {
     fermer();
     const QString date = QDateTime::currentDateTimeUtc().toString("yyyyMMdd-HHmmss");
@@ -208,6 +264,7 @@ bool BaseHistorique::ouvrir() {
     ok = q.exec("PRAGMA journal_mode = WAL") && q.next() && q.value(0).toString() == "wal";
     ok = ok && q.exec("PRAGMA synchronous = NORMAL") && q.exec("PRAGMA foreign_keys = ON");
     if (ok && version.isEmpty()) ok = creerSchema();
+    ok = ok && creerTablesAjoutees();
     if (!ok) {
         fermer();
         etat_ = EtatHistorique::indisponible;
@@ -291,8 +348,13 @@ std::vector<ResumeDonne> BaseHistorique::resumes() {
     if (!ouvrir()) return v;
     QSqlQuery q(base());
     q.setForwardOnly(true);
-    if (!q.exec(QString("SELECT %1 FROM donne ORDER BY id DESC").arg(colonnesResume))) return v;
-    while (q.next()) v.push_back(lireResume(q));
+    if (!q.exec(QString("SELECT %1, %2 FROM donne LEFT JOIN verdict v ON v.donne = donne.id ORDER BY id DESC")
+                    .arg(colonnesResume, colonnesVerdict)))
+        return v;
+    while (q.next()) {
+        v.push_back(lireResume(q));
+        v.back().verdict = lireVerdict(q);
+    }
     return v;
 }
 

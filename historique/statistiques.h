@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/table.h"
+#include "historique/verdict_archive.h"
 
 // The few columns of a stored deal that the list and the statistics need.
 struct ResumeDonne {
@@ -19,6 +20,8 @@ struct ResumeDonne {
     Table<int, 1, 4> totaux;
     int niveau = 0;
     int adaptatif = 0;
+    // The coach's verdict, when the deal was analysed.
+    VerdictArchive verdict;
     bool operator==(const ResumeDonne&) const = default;
 };
 

@@ -735,3 +735,49 @@ TEST_F(HistoriqueSurDisque, LOutilSignaleUnHistoriqueQuIlNePeutPasEcrireOuQuIlMe
     EXPECT_FALSE(analyserArguments(4, sansChemin, p, erreur));
     EXPECT_EQ(erreur, "--history takes a file path");
 }
+
+TEST_F(HistoriqueSurDisque, LeVerdictDuCoachSeGardeAvecLaDonneEtUnAncienFichierLeRecoitAussi) {
+    // A file of the schema before the verdict: its table is dropped.
+    long long premiere = 0;
+    {
+        BaseHistorique base(chemin());
+        Partie partie(9);
+        partie.jouer();
+        DonneArchivee a = archiverDonne(partie.jeu, "2026-12-08T10:00:00Z");
+        ASSERT_TRUE(base.ajouter(a));
+        premiere = a.id;
+    }
+    {
+        QSqlDatabase b = QSqlDatabase::addDatabase("QSQLITE", "ancien-schema");
+        b.setDatabaseName(chemin());
+        ASSERT_TRUE(b.open());
+        QSqlQuery q(b);
+        ASSERT_TRUE(q.exec("DROP TABLE verdict"));
+        b.close();
+    }
+    QSqlDatabase::removeDatabase("ancien-schema");
+
+    BaseHistorique base(chemin());
+    ASSERT_TRUE(base.ouvrir());
+    EXPECT_EQ(base.etat(), EtatHistorique::ouverte);
+    std::vector<ResumeDonne> r = base.resumes();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_FALSE(r[0].verdict.present);  // not analysed yet
+
+    struct Cas {
+        const char* nom;
+        VerdictArchive v;
+    };
+    const Cas cas[] = {
+        {"lost by a card of trick 17", {true, 1, 1, 17, 14, 1, true, 2, 1}},
+        {"not settled from the start, saved later", {true, -1, 9, 12, 78, 3, false, 0, 0}},
+        {"no turning card", {true, 0, 1, 0, 0, 0, false, 0, 0}},
+    };
+    for (const Cas& c : cas) {
+        ASSERT_TRUE(base.noterVerdict(premiere, c.v)) << c.nom;
+        r = base.resumes();
+        ASSERT_EQ(r.size(), 1u) << c.nom;
+        EXPECT_EQ(r[0].verdict, c.v) << c.nom;  // written over the earlier one
+        EXPECT_EQ(r[0].id, premiere) << c.nom;
+    }
+}
