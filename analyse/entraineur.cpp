@@ -328,3 +328,26 @@ std::vector<PliSuite> suiteOptimale(const AnalyseDonne& a, int k, Solveur& solve
     }
     return enPlis(a, k, suite);
 }
+
+BilanEntraineur entrainer(const AnalyseDonne& a, int joueur, Solveur& solveur, double secondes,
+                          const std::atomic<bool>* arret, const std::function<void(const BilanEntraineur&)>& progres) {
+    const auto debut = Horloge::now();
+    const auto part = [&](double f) {
+        return debut + std::chrono::duration_cast<Horloge::duration>(std::chrono::duration<double>(secondes * f));
+    };
+    Entraineur e(a, joueur);
+    const auto signaler = [&] {
+        if (progres && !arrete(arret)) progres(e.bilan());
+    };
+    e.etablirVerdict(solveur, part(0.6), arret, signaler);
+    signaler();
+    std::mt19937_64 generateur(20101);
+    e.jugerCartes(solveur, generateur, part(1.0), arret, signaler);
+    return e.bilan();
+}
+
+int nbCartesDuJoueur(const AnalyseDonne& a, int joueur) {
+    int n = 0;
+    for (int k = 1; k <= a.nbCartes(); ++k) n += a.siege(k) == joueur;
+    return n;
+}

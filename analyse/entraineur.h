@@ -141,3 +141,15 @@ std::vector<PliSuite> suiteJouee(const AnalyseDonne& a, int k);
 // The same tricks with the solver's best line from position k - 1 (the cards
 // of the trick already on the table included); stops where the budget ran out.
 std::vector<PliSuite> suiteOptimale(const AnalyseDonne& a, int k, Solveur& solveur, const Budget& budget);
+
+// The coach's whole work on a deal within `secondes`: the verdict first (it
+// may take up to three fifths of the time), then the judges of the player's
+// cards with what is left. The deals drawn for the judges come from a
+// generator of their own, seeded the same each time, so that the same deal
+// gets the same verdict. `progres` is given the report after each step;
+// stops at once when `arret` is set.
+BilanEntraineur entrainer(const AnalyseDonne& a, int joueur, Solveur& solveur, double secondes,
+                          const std::atomic<bool>* arret,
+                          const std::function<void(const BilanEntraineur&)>& progres = {});
+// How many of the player's cards the line holds (the judges' whole task).
+int nbCartesDuJoueur(const AnalyseDonne& a, int joueur);

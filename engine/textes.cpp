@@ -381,6 +381,51 @@ const Entree catalogue[] = {
      "Hint: the rules set aside every other card you could play."},
     // The Expert level.
     {Texte::menuExpert, "&Expert", "&Expert"},
+    // The deal coach: the verdict, the two judges, the continuations, the history's column.
+    {Texte::coachRealisableDepart, "Cartes ouvertes, le contrat était réalisable dès la première carte.",
+     "With every card open, the contract was makeable from the first card."},
+    {Texte::coachIrrealisableDepart, "Cartes ouvertes, le contrat n'était pas réalisable dès la première carte.",
+     "With every card open, the contract could not be made from the first card."},
+    {Texte::coachRealisableDepuis, "Cartes ouvertes, le contrat était réalisable à partir du pli %1.",
+     "With every card open, the contract was makeable from trick %1."},
+    {Texte::coachIrrealisableDepuis, "Cartes ouvertes, le contrat n'était pas réalisable à partir du pli %1.",
+     "With every card open, the contract could not be made from trick %1."},
+    {Texte::coachPerduPar, "Il a été perdu au pli %1 par %2 (%3).", "It was lost at trick %1 by %2 (%3)."},
+    {Texte::coachSauvePar, "Il a été sauvé au pli %1 par %2 (%3).", "It was saved at trick %1 by %2 (%3)."},
+    {Texte::coachEnCours, "Cartes ouvertes : recherche du pli où le contrat s'est joué...",
+     "With every card open: looking for the trick where the contract was decided..."},
+    {Texte::coachAucunPli, "Cartes ouvertes : le temps n'a permis d'établir aucun pli.",
+     "With every card open: no trick could be settled in the time."},
+    {Texte::coachBilanCartes, "Vos cartes : %1 erreur(s), %2 malchance(s) ; %3 cartes jugées sur %4.",
+     "Your cards: %1 error(s), %2 bad luck; %3 of %4 cards judged."},
+    {Texte::coachColJugement, "Jugement", "Verdict"},
+    {Texte::coachErreur, "erreur", "error"},
+    {Texte::coachMalchance, "malchance", "bad luck"},
+    {Texte::coachExpliqueErreur,
+     "Erreur : cartes ouvertes, %1 faisait mieux que %2, et d'après ce que vous pouviez savoir aussi : sur %3 "
+     "donnes possibles, %4 réussissait %5 fois, votre carte %6 fois seulement.",
+     "Error: with every card open, %1 did better than %2, and it did on what you could know too: on %3 possible "
+     "deals, %4 worked %5 times, your card only %6 times."},
+    {Texte::coachExpliqueMalchance,
+     "Malchance, pas une erreur : cartes ouvertes, %1 faisait mieux que %2, mais vous ne pouviez pas le savoir : "
+     "sur %3 donnes possibles d'après ce que vous saviez, votre carte réussissait %4 fois, la meilleure %5 fois.",
+     "Bad luck, not an error: with every card open, %1 did better than %2, but you could not know it: on %3 "
+     "deals that agreed with what you knew, your card worked %4 times, the best one %5 times."},
+    {Texte::coachExpliqueBonne, "Cartes ouvertes, aucune autre carte ne faisait mieux pour le contrat.",
+     "With every card open, no other card did better for the contract."},
+    {Texte::coachJoue, "Ce qui a été joué", "What was played"},
+    {Texte::coachMeilleureLigne, "La meilleure ligne", "The best line"},
+    {Texte::coachSuiteEnCalcul, "Calcul de la meilleure ligne...", "Working out the best line..."},
+    {Texte::coachSuiteIncomplete, "Le temps n'a pas permis d'aller plus loin.", "The time did not allow more."},
+    {Texte::coachColonneVerdict, "Cartes ouvertes", "Open cards"},
+    {Texte::coachHistRealisable, "réalisable", "makeable"},
+    {Texte::coachHistIrrealisable, "irréalisable", "not makeable"},
+    {Texte::coachHistNonEtabli, "non établi", "not settled"},
+    {Texte::coachHistPerdu, ", perdu au pli %1", ", lost at trick %1"},
+    {Texte::coachHistSauve, ", sauvé au pli %1", ", saved at trick %1"},
+    {Texte::coachHistErreurs, ", erreurs : %1", ", errors: %1"},
+    {Texte::coachBoutonAnalyser, "Analyser...", "Analyse..."},
+    {Texte::coachNonJuge, "Le temps n'a pas permis de juger cette carte.", "The time did not allow judging this card."},
 };
 
 struct Index {

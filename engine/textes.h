@@ -89,6 +89,12 @@ enum class Texte {
     aideTitre, aideRechercher, aideSommaire, aideIntrouvable, conseilReste,
     // The Expert level.
     menuExpert,
+    // The deal coach: the verdict, the two judges, the continuations, the history's column.
+    coachRealisableDepart, coachIrrealisableDepart, coachRealisableDepuis, coachIrrealisableDepuis, coachPerduPar,
+    coachSauvePar, coachEnCours, coachAucunPli, coachBilanCartes, coachColJugement, coachErreur, coachMalchance,
+    coachExpliqueErreur, coachExpliqueMalchance, coachExpliqueBonne, coachJoue, coachMeilleureLigne,
+    coachSuiteEnCalcul, coachSuiteIncomplete, coachColonneVerdict, coachHistRealisable, coachHistIrrealisable,
+    coachHistNonEtabli, coachHistPerdu, coachHistSauve, coachHistErreurs, coachBoutonAnalyser, coachNonJuge,
 };
 
 // The product title: the main window's caption and the title of its message boxes.
