@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -238,6 +240,37 @@ TEST_F(HistoriqueFenetres, UnHistoriqueAbimeEstMisDeCoteEtLeJoueurPrevenuUneFois
     fenetre->menuHistoriqueClick();
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(fenetre->frmHistorique()->nombreLignes(), 2);
+}
+
+// The history held by another program during three deals: the player is told
+// once, in his language, and the three deals are in it once it is free.
+TEST_F(HistoriqueFenetres, UnHistoriqueTenuAilleursEstSignaleUneFoisSansPerdreDeDonne) {
+    for (const int langue : {FRANCAIS, ANGLAIS}) {
+        base = std::make_unique<BaseHistorique>(QDir(dossier.path()).filePath(QString("tenu%1.sqlite").arg(langue)));
+        ASSERT_TRUE(base->ouvrir());
+        messages.clear();
+        finies.clear();
+        creerFenetre();
+        jeu->options.langue = langue;
+        {
+            QSqlDatabase b = QSqlDatabase::addDatabase("QSQLITE", "tenant");
+            b.setDatabaseName(base->chemin());
+            ASSERT_TRUE(b.open());
+            ASSERT_TRUE(QSqlQuery(b).exec("BEGIN IMMEDIATE"));
+            jouer(3);
+            QSqlQuery(b).exec("ROLLBACK");
+            b.close();
+        }
+        QSqlDatabase::removeDatabase("tenant");
+        ASSERT_EQ(messages.size(), 1u) << langue;
+        EXPECT_EQ(messages[0], texteAvertissementHistorique(static_cast<int>(EtatHistorique::occupee), base->chemin(), langue));
+        EXPECT_TRUE(messages[0].startsWith(langue == FRANCAIS ? "L'historique des donnes" : "The history of deals"));
+        EXPECT_EQ(base->enAttente(), 3u);
+        jouer(1);
+        EXPECT_EQ(base->nombre(), 4);
+        EXPECT_EQ(messages.size(), 1u);
+        fenetre.reset();
+    }
 }
 
 TEST_F(HistoriqueFenetres, SansHistoriqueLeJeuJoueCommeAvantEtLesArticlesSontInactifs) {

@@ -43,6 +43,7 @@ QString texteAvertissementHistorique(int etat, const QString& chemin, int langue
     switch (static_cast<EtatHistorique>(etat)) {
     case EtatHistorique::miseDeCote: return qs(Texte::historiqueMisDeCote, langue).arg(chemin);
     case EtatHistorique::tropRecente: return qs(Texte::historiqueTropRecent, langue).arg(chemin);
+    case EtatHistorique::occupee: return qs(Texte::historiqueOccupe, langue).arg(chemin);
     default: return qs(Texte::historiqueIndisponible, langue).arg(chemin);
     }
 }
