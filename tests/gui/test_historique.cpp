@@ -9,6 +9,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
@@ -17,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <iostream>
 #include <memory>
 #include <vector>
 
@@ -270,6 +274,37 @@ TEST_F(HistoriqueFenetres, UnHistoriqueTenuAilleursEstSignaleUneFoisSansPerdreDe
         EXPECT_EQ(base->nombre(), 4);
         EXPECT_EQ(messages.size(), 1u);
         fenetre.reset();
+    }
+}
+
+// The deal axis of the chart reads whole numbers, each once, after one deal
+// as after many (after one deal it read "0 0 0 0 0 1").
+TEST_F(HistoriqueFenetres, LAxeDesDonnesNeMontreQueDesNombresEntiers) {
+    creerFenetre();
+    int jouees = 0;
+    for (const int n : {1, 2, 3, 7}) {
+        jouer(n - jouees);
+        jouees = n;
+        fenetre->menuStatistiquesClick();
+        TfrmStatistiques* st = fenetre->frmStatistiques();
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the axes of the last showing
+        const QRectF zone = st->graphique()->plotArea();
+        std::vector<int> etiquettes;
+        for (QGraphicsItem* i : st->graphique()->scene()->items()) {
+            auto* t = dynamic_cast<QGraphicsTextItem*>(i);
+            if (!t || !t->isVisible() || t->sceneBoundingRect().top() < zone.bottom()) continue;
+            // Below the plot: the deal axis' labels, its title and the legend's names.
+            bool entier = false;
+            const int v = t->toPlainText().toInt(&entier);
+            if (entier) etiquettes.push_back(v);
+        }
+        std::sort(etiquettes.begin(), etiquettes.end());
+        EXPECT_GE(etiquettes.size(), 2u) << n;
+        EXPECT_EQ(std::adjacent_find(etiquettes.begin(), etiquettes.end()), etiquettes.end()) << n;
+        EXPECT_EQ(etiquettes.front(), 0) << n;
+        EXPECT_GE(etiquettes.back(), n) << n;
+        st->hide();
     }
 }
 

@@ -228,7 +228,10 @@ void TfrmStatistiques::remplir() {
     // The four totals after each deal that counted, from 0 before the first.
     QChart* g = graphique();
     g->removeAllSeries();
-    for (QAbstractAxis* a : g->axes()) g->removeAxis(a);
+    for (QAbstractAxis* a : g->axes()) {
+        g->removeAxis(a);
+        a->deleteLater();
+    }
     g->setTitle(qs(Texte::statEvolution, lg));
     QFont titre = font();
     titre.setBold(true);
@@ -261,8 +264,15 @@ void TfrmStatistiques::remplir() {
     auto* axeX = new QValueAxis(g);
     axeX->setTitleText(qs(Texte::statAxeDonnes, lg));
     axeX->setLabelFormat("%d");
-    axeX->setRange(0, std::max(1, n));
-    axeX->applyNiceNumbers();
+    // Whole deals only: a tick every 1, 2 or 5 times a power of ten, about five in all.
+    int pasAxe = 1;
+    for (int p = 1; pasAxe * 5 < n; p *= 10)
+        for (const int k : {1, 2, 5})
+            if (pasAxe * 5 < n) pasAxe = k * p;
+    axeX->setRange(0, (std::max(1, n) + pasAxe - 1) / pasAxe * pasAxe);
+    axeX->setTickType(QValueAxis::TicksDynamic);
+    axeX->setTickAnchor(0);
+    axeX->setTickInterval(pasAxe);
     auto* axeY = new QValueAxis(g);
     axeY->setTitleText(qs(Texte::statAxeScore, lg));
     axeY->setLabelFormat("%d");
