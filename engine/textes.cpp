@@ -385,11 +385,6 @@ const Entree catalogue[] = {
     {Texte::historiqueOccupe,
      "L'historique des donnes\n%1\nest utilisé par un autre programme : les donnes qui n'ont pas pu y être écrites sont gardées à côté et y seront écrites dès qu'il sera libre.",
      "The history of deals\n%1\nis in use by another program: the deals that could not be written to it are kept beside it and will be written as soon as it is free."},
-    // The four-colour deck.
-    {Texte::menuQuatreCouleurs, "Jeu à &quatre couleurs", "&Four-colour deck"},
-    // What a screen reader announces of the play.
-    {Texte::annonceCarteJouee, "%1 joue %2", "%1 plays %2"},
-    {Texte::annonceVotreTour, "À vous de jouer", "Your turn"},
 };
 
 struct Index {

@@ -91,10 +91,6 @@ enum class Texte {
     menuExpert,
     // The history held by another program: the deals wait beside it.
     historiqueOccupe,
-    // The four-colour deck.
-    menuQuatreCouleurs,
-    // What a screen reader announces of the play.
-    annonceCarteJouee, annonceVotreTour,
 };
 
 // The product title: the main window's caption and the title of its message boxes.
