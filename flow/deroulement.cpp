@@ -131,6 +131,8 @@ void nouvelleDonne(Jeu& jeu, int mode) {
 
 void effacerTable(Jeu& jeu) {
     jeu.vue->effacerTable();
+    jeu.vue->cacherPoigneesSieges();
+    jeu.vue->montrerOffreChelem(false);
     jeu.vue->activerPliPrecedent(false);
     jeu.scores.scoresGlobauxVisibles = true;
     basculerScoresGlobaux(jeu);
