@@ -78,6 +78,7 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     creerBarreOutils();
     creerMenus();
     creerHistorique();
+    creerReglesOfficielles();
     creerMinuteurs();
     // The menus' texts first: the menu bar's height depends on them.
     ecrireTextes(jeu_.options.langue);
