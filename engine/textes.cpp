@@ -401,7 +401,7 @@ const Entree catalogue[] = {
      "You announced a chelem: the Fool is played in the last trick."},
     {Texte::colonneChelem, "Chelem", "Chelem"},
     {Texte::colonnePoignees, "Poignées", "Handfuls"},
-    {Texte::statChelems, "Chelems", "Chelems"},
+    {Texte::statChelems, "Chelems : %1 réussis, %2 annoncés", "Chelems: %1 made, %2 announced"},
 };
 
 struct Index {

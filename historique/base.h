@@ -66,6 +66,11 @@ private:
     QString misDeCote_;
     EtatHistorique etat_ = EtatHistorique::fermee;
     bool ecritureEchouee_ = false;
+    // The official rules' columns (chelem, the computers' handfuls): added
+    // to a file without them, written with each deal, read back with it.
+    bool ajouterColonnesRegles();
+    bool ecrireRegles(long long id, const DonneArchivee& a);
+    bool lireRegles(DonneArchivee& a);
     bool averti_ = false;
 };
 

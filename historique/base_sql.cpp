@@ -79,7 +79,8 @@ const char* const schema[] = {
 };
 
 constexpr const char* colonnesResume =
-    "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif";
+    "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif,"
+    " contrat_rempli, chelem_realise, chelem_annonce";
 
 ResumeDonne lireResume(const QSqlQuery& q) {
     ResumeDonne r;
@@ -94,6 +95,9 @@ ResumeDonne lireResume(const QSqlQuery& q) {
     for (int s = 1; s <= 4; ++s) r.totaux[s] = q.value(7 + s).toInt();
     r.niveau = q.value(12).toInt();
     r.adaptatif = q.value(13).toInt();
+    r.contratRempli = q.value(14).toInt() != 0;
+    r.chelemRealise = q.value(15).toInt();
+    r.chelemAnnonce = q.value(16).toInt();
     return r;
 }
 
@@ -208,6 +212,7 @@ bool BaseHistorique::ouvrir() {
     ok = q.exec("PRAGMA journal_mode = WAL") && q.next() && q.value(0).toString() == "wal";
     ok = ok && q.exec("PRAGMA synchronous = NORMAL") && q.exec("PRAGMA foreign_keys = ON");
     if (ok && version.isEmpty()) ok = creerSchema();
+    ok = ok && ajouterColonnesRegles();
     if (!ok) {
         fermer();
         etat_ = EtatHistorique::indisponible;
@@ -277,12 +282,61 @@ bool BaseHistorique::ajouter(DonneArchivee& a) {
         q.addBindValue(cartes);
         ok = q.execBatch();
     }
+    ok = ok && ecrireRegles(id, a);
     if (!ok || !b.commit()) {
         b.rollback();
         ecritureEchouee_ = true;
         return false;
     }
     a.id = id;
+    return true;
+}
+
+// The official rules: columns added to the deal table when missing, so that
+// older files open as they are and their deals read as the game's own rules.
+namespace {
+constexpr const char* colonnesRegles[] = {"regles_chelem", "chelem_annonce", "chelem_realise", "poignee2",
+                                          "poignee3", "poignee4", "plis_preneur"};
+}
+
+bool BaseHistorique::ajouterColonnesRegles() {
+    QSqlQuery q(base());
+    if (!q.exec("PRAGMA table_info(donne)")) return false;
+    QStringList presentes;
+    while (q.next()) presentes << q.value(1).toString();
+    for (const char* c : colonnesRegles)
+        if (!presentes.contains(c) &&
+            !q.exec(QString("ALTER TABLE donne ADD COLUMN %1 INTEGER NOT NULL DEFAULT 0").arg(c)))
+            return false;
+    return true;
+}
+
+bool BaseHistorique::ecrireRegles(long long id, const DonneArchivee& a) {
+    QSqlQuery q(base());
+    bool ok = q.prepare(
+        "UPDATE donne SET regles_chelem = ?, chelem_annonce = ?, chelem_realise = ?, poignee2 = ?, poignee3 = ?,"
+        " poignee4 = ?, plis_preneur = ? WHERE id = ?");
+    q.addBindValue(a.reglesChelem);
+    q.addBindValue(a.chelemAnnonce);
+    q.addBindValue(a.chelemRealise);
+    for (int s = 2; s <= 4; ++s) q.addBindValue(a.poigneeOrdinateur[s]);
+    q.addBindValue(a.plisPreneur);
+    q.addBindValue(id);
+    return ok && q.exec();
+}
+
+bool BaseHistorique::lireRegles(DonneArchivee& a) {
+    QSqlQuery q(base());
+    q.prepare(
+        "SELECT regles_chelem, chelem_annonce, chelem_realise, poignee2, poignee3, poignee4, plis_preneur"
+        " FROM donne WHERE id = ?");
+    q.addBindValue(a.id);
+    if (!q.exec() || !q.next()) return false;
+    a.reglesChelem = q.value(0).toInt();
+    a.chelemAnnonce = q.value(1).toInt();
+    a.chelemRealise = q.value(2).toInt();
+    for (int s = 2; s <= 4; ++s) a.poigneeOrdinateur[s] = q.value(s + 1).toInt();
+    a.plisPreneur = q.value(6).toInt();
     return true;
 }
 
@@ -352,7 +406,7 @@ std::optional<DonneArchivee> BaseHistorique::lire(long long id) {
         a.sieges[rang] = q.value(1).toInt();
         a.cartes[rang] = q.value(2).toInt();
     }
-    if (n != 72) return std::nullopt;
+    if (n != 72 || !lireRegles(a)) return std::nullopt;
     return a;
 }
 

@@ -592,6 +592,7 @@ TEST(Statistiques, ParContratEnDefenseParNiveauEtAuFilDesDonnes) {
         r.preneur = preneur;
         r.contrat = contrat;
         r.score = score;
+        r.contratRempli = score > 0;
         r.gainHumain = preneur == 1 ? score : -score / 3;
         r.niveau = niveau;
         r.rejouee = rejouee;
@@ -639,6 +640,7 @@ TEST(Statistiques, FiltreDeLHistoriqueEtExportCsv) {
     prise.preneur = 1;
     prise.contrat = PRISE;
     prise.score = 75;
+    prise.contratRempli = true;
     ResumeDonne garde;
     garde.id = 1;
     garde.preneur = 3;
@@ -734,4 +736,51 @@ TEST_F(HistoriqueSurDisque, LOutilSignaleUnHistoriqueQuIlNePeutPasEcrireOuQuIlMe
     const char* sansChemin[] = {"belvane-autoplay", "--deals", "3", "--history"};
     EXPECT_FALSE(analyserArguments(4, sansChemin, p, erreur));
     EXPECT_EQ(erreur, "--history takes a file path");
+}
+
+// The official rules' columns: written and read back with the deal; a file
+// without them (an older game's) gets them added, its deals reading as the
+// game's own rules.
+TEST_F(HistoriqueSurDisque, LesColonnesDesReglesOfficiellesSAjoutentAuxAnciensFichiers) {
+    Partie partie(77);
+    partie.jouer();
+    DonneArchivee a = archiverDonne(partie.jeu, "2026-12-08T10:00:00Z");
+    a.reglesChelem = 1;
+    a.chelemAnnonce = EST;
+    a.chelemRealise = 1;
+    a.poigneeOrdinateur[NORD] = 2;
+    long long id = 0;
+    {
+        BaseHistorique base(chemin());
+        ASSERT_TRUE(base.ajouter(a));
+        id = a.id;
+        const auto relue = base.lire(id);
+        ASSERT_TRUE(relue.has_value());
+        EXPECT_EQ(*relue, a);
+        const auto resumes = base.resumes();
+        ASSERT_EQ(resumes.size(), 1u);
+        EXPECT_EQ(resumes[0].chelemRealise, 1);
+        EXPECT_EQ(resumes[0].chelemAnnonce, EST);
+        EXPECT_EQ(resumes[0].contratRempli, a.contratRempli());
+    }
+    {
+        QSqlDatabase b = QSqlDatabase::addDatabase("QSQLITE", "ancien-fichier");
+        b.setDatabaseName(chemin());
+        ASSERT_TRUE(b.open());
+        QSqlQuery q(b);
+        for (const char* c : {"regles_chelem", "chelem_annonce", "chelem_realise", "poignee2", "poignee3",
+                              "poignee4", "plis_preneur"})
+            ASSERT_TRUE(q.exec(QString("ALTER TABLE donne DROP COLUMN %1").arg(c))) << c;
+        b.close();
+    }
+    QSqlDatabase::removeDatabase("ancien-fichier");
+    BaseHistorique ancienne(chemin());
+    const auto relue = ancienne.lire(id);
+    ASSERT_TRUE(relue.has_value());
+    EXPECT_EQ(relue->reglesChelem, 0);
+    EXPECT_EQ(relue->chelemAnnonce, 0);
+    EXPECT_EQ(relue->poigneeOrdinateur[NORD], 0);
+    EXPECT_EQ(relue->code, a.code);
+    DonneArchivee suivante = a;
+    EXPECT_TRUE(ancienne.ajouter(suivante)) << "the columns are back";
 }
