@@ -13,6 +13,8 @@
 #include "engine/annonces.h"
 #include "engine/jeu.h"
 #include "engine/pli.h"
+#include "expert/chelem.h"
+#include "expert/savoir.h"
 #include "scoring/feuille_score.h"
 #include "scoring/score.h"
 #include "tests/aides.h"
@@ -333,4 +335,69 @@ TEST(ReglesOfficielles, LesReglesDuJeuDonnentLesMemesRecits) {
     // The official rules play every deal through, checked after every card.
     EXPECT_NE(autoplay({"--deals", "200", "--seed", "11", "--rules", "official", "--check"}),
               "checksum: 1701655bcabe6bb1\n");
+}
+
+namespace {
+
+// A whole open deal: the taker's (East's) hand as given, the other cards
+// dealt in pack order to South, North, West, then the dog.
+Position positionOuverte(const Main& preneur) {
+    Position p;
+    p.preneur = p.entameur = p.joueur = EST;
+    p.contrat = GARDE;
+    p.mains[EST] = preneur;
+    p.nbCartes.remplir(0);
+    p.nbCartes[EST] = 18;
+    Table<bool, 0, 77> pris;
+    for (int i = 1; i <= 18; ++i) pris[numeroCarte(preneur[i])] = true;
+    const int autres[] = {SUD, NORD, OUEST};
+    int k = 0, chien = 0;
+    for (int n = 0; n < NB_CARTES; ++n) {
+        if (pris[n]) continue;
+        if (k < 54) {
+            const int s = autres[k / 18];
+            p.mains[s][++p.nbCartes[s]] = carteNumero(n);
+            ++k;
+        } else {
+            p.chien[++chien] = carteNumero(n);
+        }
+    }
+    return p;
+}
+
+}  // namespace
+
+TEST(ReglesOfficielles, ChelemCartesOuvertesDeLExpert) {
+    struct Cas {
+        const char* quoi;
+        Main main;
+        long long noeuds;
+        int attendu;
+    };
+    const Cas cas[] = {
+        {"quinze atouts du 21 au 7 et trois rois: tous les plis",
+         mainDe({atout(21), atout(20), atout(19), atout(18), atout(17), atout(16), atout(15), atout(14), atout(13),
+                 atout(12), atout(11), atout(10), atout(9), atout(8), atout(7), pique(14), coeur(14), trefle(14)}),
+         100000, 1},
+        {"l'Excuse gardée pour la fin gagne le dernier pli",
+         mainDe({atout(21), atout(20), atout(19), atout(18), atout(17), atout(16), atout(15), atout(14), atout(13),
+                 atout(12), atout(11), atout(10), atout(9), atout(8), atout(EXCUSE), pique(14), pique(13), coeur(14)}),
+         100000, 1},
+        {"le 21 d'un défenseur prend un pli",
+         mainDe({atout(20), atout(19), atout(18), atout(17), atout(16), atout(15), atout(14), atout(13), atout(12),
+                 atout(11), atout(10), atout(9), atout(8), atout(7), atout(6), pique(14), coeur(14), trefle(14)}),
+         100000, 0},
+        // Proving that every line of the taker fails takes more than this
+        // budget: unsettled, which the Expert counts as a failure.
+        {"une dame de coeur sous le roi d'un défenseur: pas établi",
+         mainDe({atout(21), atout(20), atout(19), atout(18), atout(17), atout(16), atout(15), atout(14), atout(13),
+                 atout(12), atout(11), atout(10), atout(9), atout(8), atout(7), pique(14), coeur(13), trefle(14)}),
+         20000, -1},
+    };
+    for (const Cas& c : cas) {
+        const Position p = positionOuverte(c.main);
+        std::string erreur;
+        ASSERT_TRUE(verifierPosition(p, &erreur)) << c.quoi << ": " << erreur;
+        EXPECT_EQ(chelemOuvert(p, c.noeuds), c.attendu) << c.quoi;
+    }
 }
