@@ -435,6 +435,7 @@ private:
     QPushButton* PanelAnnoncerChelem = nullptr;
     QPushButton* PanelSansChelem = nullptr;
     Panneau* PanelPoigneesMontrees = nullptr;
+    Panneau* PanelChelemAnnonce = nullptr;
     QString textePoigneesMontrees_;
 
     QTimer TimerEnchere;

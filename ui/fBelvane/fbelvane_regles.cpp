@@ -36,6 +36,13 @@ void TfrmBelvane::creerReglesOfficielles() {
     connect(PanelAnnoncerChelem, &QPushButton::clicked, this, [this] { repondreChelem(jeu_, true); });
     connect(PanelSansChelem, &QPushButton::clicked, this, [this] { repondreChelem(jeu_, false); });
 
+    // Under the contract, for the whole deal.
+    PanelChelemAnnonce = new Panneau(tapis_, ivoire);
+    PanelChelemAnnonce->setObjectName("PanelChelemAnnonce");
+    placer(PanelChelemAnnonce, QRect(596, 30, 130, 20));
+    policeDessin(PanelChelemAnnonce, 9, true);
+    PanelChelemAnnonce->hide();
+
     // On the right of the round table, below the points of the deal.
     PanelPoigneesMontrees = new Panneau(tapis_, ivoire);
     PanelPoigneesMontrees->setObjectName("PanelPoigneesMontrees");
@@ -72,11 +79,19 @@ void TfrmBelvane::cacherPoigneesSieges() {
 }
 
 void TfrmBelvane::montrerOffreChelem(bool visible) {
+    // Hidden with the table at each new deal, the announcement with it.
+    if (!visible && jeu_.donne.chelemAnnonce == 0) PanelChelemAnnonce->hide();
     PanelChelem->setVisible(visible);
     if (visible) PanelChelem->raise();
 }
 
-void TfrmBelvane::montrerChelemAnnonce(int /*siege*/) {
-    const QString chelem = qs(texte(Texte::colonneChelem, jeu_.options.langue));
-    if (!PanelEnchere->text().endsWith(chelem)) PanelEnchere->setText(PanelEnchere->text() + " + " + chelem);
+void TfrmBelvane::montrerChelemAnnonce(int siege) {
+    if (siege < 1 || siege > 4) {
+        PanelChelemAnnonce->hide();
+        return;
+    }
+    const int langue = jeu_.options.langue;
+    const char* deuxPoints = langue == ANGLAIS ? ": " : " : ";
+    PanelChelemAnnonce->setText(qs(texte(Texte::colonneChelem, langue) + deuxPoints + nomJoueur(siege, langue)));
+    PanelChelemAnnonce->show();
 }
