@@ -12,7 +12,9 @@
 
 #include "engine/annonces.h"
 #include "engine/jeu.h"
+#include "engine/connaissances.h"
 #include "engine/pli.h"
+#include "flow/deroulement.h"
 #include "expert/chelem.h"
 #include "expert/savoir.h"
 #include "scoring/feuille_score.h"
@@ -400,4 +402,51 @@ TEST(ReglesOfficielles, ChelemCartesOuvertesDeLExpert) {
         ASSERT_TRUE(verifierPosition(p, &erreur)) << c.quoi << ": " << erreur;
         EXPECT_EQ(chelemOuvert(p, c.noeuds), c.attendu) << c.quoi;
     }
+}
+
+// A whole deal through the game's flow: a computer taker sure of every trick
+// announces, leads, keeps the Excuse for the last trick, where it wins, and
+// scores the announced chelem.
+TEST(ReglesOfficielles, UnChelemAnnonceJoueJusquAuBout) {
+    auto jeu = std::make_unique<Jeu>();
+    Jeu& j = *jeu;
+    j.finDeDonne = finDeDonne;
+    j.options.optionProposePoignee = 0;
+    Donne& d = j.donne;
+    d.mainJoueur[EST] = mainDe({atout(21), atout(20), atout(19), atout(18), atout(17), atout(16), atout(15), atout(14),
+                                atout(13), atout(12), atout(11), atout(10), atout(9), atout(8), atout(EXCUSE),
+                                pique(14), pique(13), coeur(14)});
+    const Position p = positionOuverte(d.mainJoueur[EST]);
+    for (int s : {SUD, NORD, OUEST})
+        for (int i = 1; i <= 18; ++i) d.mainJoueur[s][i] = p.mains[s][i];
+    for (int i = 1; i <= 6; ++i) d.chien[i] = d.chienInitial[i] = p.chien[i];
+    trierMains(d);
+    d.preneur = EST;
+    d.enchere.remplir(PASSE);
+    d.enchere[EST] = d.contrat = GARDE_SANS;
+    d.reglesChelem = 1;
+    d.numeroPli = 1;
+    d.premierJoueur = d.joueurEntame = d.joueurCourant = SUD;
+    initialiserConnaissances(j);
+    for (int pas = 0; pas < 400 && d.numeroPli != 19; ++pas) {
+        if (d.etatAttente == 1) {
+            continuer(j);
+        } else if (d.humainPeutJouer && d.joueurCourant == SUD) {
+            d.humainPeutJouer = false;
+            jouerCarteOrdinateur(j, SUD);
+            apresCarte(j);
+        } else {
+            TimerEntreCarteTimer(j);
+        }
+    }
+    ASSERT_EQ(d.numeroPli, 19);
+    EXPECT_EQ(d.chelemAnnonce, EST);
+    EXPECT_EQ(d.entameurPli[1], EST) << "the announcer leads";
+    EXPECT_EQ(d.plisPreneur, 18);
+    EXPECT_EQ(d.mainJoueur[EST][d.carteJouee[EST][18]].valeur, EXCUSE) << "the Excuse kept for the end";
+    EXPECT_EQ(d.pointsPreneur, 182) << "every card, the dog of a Garde Sans included";
+    EXPECT_NE(d.petitAuBout, 2);
+    // 91 points with three oudlers: (91 - 36 + 25) x 4 = 320 (with the Petit
+    // at the end, had it fallen in the 17th trick, 360), and the 400.
+    EXPECT_EQ(calculerScoreDonne(j), 3 * ((d.petitAuBout == 1 ? 360 : 320) + 400));
 }
