@@ -83,7 +83,8 @@ const char* const schema[] = {
 };
 
 constexpr const char* colonnesResume =
-    "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif";
+    "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif,"
+    " contrat_rempli, chelem_realise, chelem_annonce";
 
 ResumeDonne lireResume(const QSqlQuery& q) {
     ResumeDonne r;
@@ -98,6 +99,9 @@ ResumeDonne lireResume(const QSqlQuery& q) {
     for (int s = 1; s <= 4; ++s) r.totaux[s] = q.value(7 + s).toInt();
     r.niveau = q.value(12).toInt();
     r.adaptatif = q.value(13).toInt();
+    r.contratRempli = q.value(14).toInt() != 0;
+    r.chelemRealise = q.value(15).toInt();
+    r.chelemAnnonce = q.value(16).toInt();
     return r;
 }
 
@@ -131,6 +135,11 @@ QJsonObject enJson(const DonneArchivee& a) {
     o["totaux"] = enTexte(a.totaux);
     o["niveau"] = a.niveau;
     o["adaptatif"] = a.adaptatif;
+    o["regles_chelem"] = a.reglesChelem;
+    o["chelem_annonce"] = a.chelemAnnonce;
+    o["chelem_realise"] = a.chelemRealise;
+    o["poignee_ordinateur"] = enTexte(a.poigneeOrdinateur);
+    o["plis_preneur"] = a.plisPreneur;
     return o;
 }
 
@@ -151,6 +160,13 @@ std::optional<DonneArchivee> depuisJson(const QJsonObject& o) {
     a.gainHumain = o["gain_humain"].toInt();
     a.niveau = o["niveau"].toInt();
     a.adaptatif = o["adaptatif"].toInt();
+    a.reglesChelem = o["regles_chelem"].toInt();
+    a.chelemAnnonce = o["chelem_annonce"].toInt();
+    a.chelemRealise = o["chelem_realise"].toInt();
+    a.plisPreneur = o["plis_preneur"].toInt();
+    // A file written before the official rules has no handfuls of the computers.
+    if (o.contains("poignee_ordinateur") && !lireTexte(o["poignee_ordinateur"].toString(), a.poigneeOrdinateur))
+        return std::nullopt;
     const bool tables = lireTexte(o["paquet_sauve"].toString(), a.paquetSauve) &&
                         lireTexte(o["niveau_main"].toString(), a.niveauMain) &&
                         lireTexte(o["enchere"].toString(), a.enchere) && lireTexte(o["chien"].toString(), a.chien) &&
@@ -284,6 +300,7 @@ bool BaseHistorique::ouvrir() {
     ok = q.exec("PRAGMA journal_mode = WAL") && q.next() && q.value(0).toString() == "wal";
     ok = ok && q.exec("PRAGMA synchronous = NORMAL") && q.exec("PRAGMA foreign_keys = ON");
     if (ok && version.isEmpty()) ok = creerSchema();
+    ok = ok && ajouterColonnesRegles();
     if (!ok) {
         fermer();
         etat_ = EtatHistorique::indisponible;
@@ -426,8 +443,57 @@ bool BaseHistorique::inserer(DonneArchivee& a) {
         q.addBindValue(cartes);
         ok = q.execBatch();
     }
+    ok = ok && ecrireRegles(id, a);
     if (ok) a.id = id;
     return ok;
+}
+
+// The official rules: columns added to the deal table when missing, so that
+// older files open as they are and their deals read as the game's own rules.
+namespace {
+constexpr const char* colonnesRegles[] = {"regles_chelem", "chelem_annonce", "chelem_realise", "poignee2",
+                                          "poignee3", "poignee4", "plis_preneur"};
+}
+
+bool BaseHistorique::ajouterColonnesRegles() {
+    QSqlQuery q(base());
+    if (!q.exec("PRAGMA table_info(donne)")) return false;
+    QStringList presentes;
+    while (q.next()) presentes << q.value(1).toString();
+    for (const char* c : colonnesRegles)
+        if (!presentes.contains(c) &&
+            !q.exec(QString("ALTER TABLE donne ADD COLUMN %1 INTEGER NOT NULL DEFAULT 0").arg(c)))
+            return false;
+    return true;
+}
+
+bool BaseHistorique::ecrireRegles(long long id, const DonneArchivee& a) {
+    QSqlQuery q(base());
+    bool ok = q.prepare(
+        "UPDATE donne SET regles_chelem = ?, chelem_annonce = ?, chelem_realise = ?, poignee2 = ?, poignee3 = ?,"
+        " poignee4 = ?, plis_preneur = ? WHERE id = ?");
+    q.addBindValue(a.reglesChelem);
+    q.addBindValue(a.chelemAnnonce);
+    q.addBindValue(a.chelemRealise);
+    for (int s = 2; s <= 4; ++s) q.addBindValue(a.poigneeOrdinateur[s]);
+    q.addBindValue(a.plisPreneur);
+    q.addBindValue(id);
+    return ok && q.exec();
+}
+
+bool BaseHistorique::lireRegles(DonneArchivee& a) {
+    QSqlQuery q(base());
+    q.prepare(
+        "SELECT regles_chelem, chelem_annonce, chelem_realise, poignee2, poignee3, poignee4, plis_preneur"
+        " FROM donne WHERE id = ?");
+    q.addBindValue(a.id);
+    if (!q.exec() || !q.next()) return false;
+    a.reglesChelem = q.value(0).toInt();
+    a.chelemAnnonce = q.value(1).toInt();
+    a.chelemRealise = q.value(2).toInt();
+    for (int s = 2; s <= 4; ++s) a.poigneeOrdinateur[s] = q.value(s + 1).toInt();
+    a.plisPreneur = q.value(6).toInt();
+    return true;
 }
 
 std::vector<ResumeDonne> BaseHistorique::resumes() {
@@ -496,7 +562,7 @@ std::optional<DonneArchivee> BaseHistorique::lire(long long id) {
         a.sieges[rang] = q.value(1).toInt();
         a.cartes[rang] = q.value(2).toInt();
     }
-    if (n != 72) return std::nullopt;
+    if (n != 72 || !lireRegles(a)) return std::nullopt;
     return a;
 }
 

@@ -594,6 +594,7 @@ TEST(Statistiques, ParContratEnDefenseParNiveauEtAuFilDesDonnes) {
         r.preneur = preneur;
         r.contrat = contrat;
         r.score = score;
+        r.contratRempli = score > 0;
         r.gainHumain = preneur == 1 ? score : -score / 3;
         r.niveau = niveau;
         r.rejouee = rejouee;
@@ -641,6 +642,7 @@ TEST(Statistiques, FiltreDeLHistoriqueEtExportCsv) {
     prise.preneur = 1;
     prise.contrat = PRISE;
     prise.score = 75;
+    prise.contratRempli = true;
     ResumeDonne garde;
     garde.id = 1;
     garde.preneur = 3;
@@ -783,6 +785,10 @@ TEST_F(HistoriqueSurDisque, UnHistoriqueTenuParUnAutreProgrammeNePerdAucuneDonne
         p.jouer();
         donnes.push_back(archiverDonne(p.jeu, "2026-12-0" + std::to_string(i + 1) + "T10:00:00Z"));
     }
+    // The deal that waits in the file carries the official rules' columns too.
+    donnes[3].reglesChelem = 1;
+    donnes[3].chelemAnnonce = OUEST;
+    donnes[3].poigneeOrdinateur[NORD] = 3;
     const QString attente = chemin() + ".en-attente";
     {
         BaseHistorique base(chemin());
@@ -866,4 +872,51 @@ TEST_F(HistoriqueSurDisque, LOutilNAttendPasUnHistoriqueTenuEtNePerdAucuneDonne)
     for (const ResumeDonne& r : liste) codes.insert(r.code);
     EXPECT_EQ(codes.size(), 10u);
     EXPECT_FALSE(QFile::exists(chemin() + ".en-attente"));
+}
+
+// The official rules' columns: written and read back with the deal; a file
+// without them (an older game's) gets them added, its deals reading as the
+// game's own rules.
+TEST_F(HistoriqueSurDisque, LesColonnesDesReglesOfficiellesSAjoutentAuxAnciensFichiers) {
+    Partie partie(77);
+    partie.jouer();
+    DonneArchivee a = archiverDonne(partie.jeu, "2026-12-08T10:00:00Z");
+    a.reglesChelem = 1;
+    a.chelemAnnonce = EST;
+    a.chelemRealise = 1;
+    a.poigneeOrdinateur[NORD] = 2;
+    long long id = 0;
+    {
+        BaseHistorique base(chemin());
+        ASSERT_TRUE(base.ajouter(a));
+        id = a.id;
+        const auto relue = base.lire(id);
+        ASSERT_TRUE(relue.has_value());
+        EXPECT_EQ(*relue, a);
+        const auto resumes = base.resumes();
+        ASSERT_EQ(resumes.size(), 1u);
+        EXPECT_EQ(resumes[0].chelemRealise, 1);
+        EXPECT_EQ(resumes[0].chelemAnnonce, EST);
+        EXPECT_EQ(resumes[0].contratRempli, a.contratRempli());
+    }
+    {
+        QSqlDatabase b = QSqlDatabase::addDatabase("QSQLITE", "ancien-fichier");
+        b.setDatabaseName(chemin());
+        ASSERT_TRUE(b.open());
+        QSqlQuery q(b);
+        for (const char* c : {"regles_chelem", "chelem_annonce", "chelem_realise", "poignee2", "poignee3",
+                              "poignee4", "plis_preneur"})
+            ASSERT_TRUE(q.exec(QString("ALTER TABLE donne DROP COLUMN %1").arg(c))) << c;
+        b.close();
+    }
+    QSqlDatabase::removeDatabase("ancien-fichier");
+    BaseHistorique ancienne(chemin());
+    const auto relue = ancienne.lire(id);
+    ASSERT_TRUE(relue.has_value());
+    EXPECT_EQ(relue->reglesChelem, 0);
+    EXPECT_EQ(relue->chelemAnnonce, 0);
+    EXPECT_EQ(relue->poigneeOrdinateur[NORD], 0);
+    EXPECT_EQ(relue->code, a.code);
+    DonneArchivee suivante = a;
+    EXPECT_TRUE(ancienne.ajouter(suivante)) << "the columns are back";
 }

@@ -236,7 +236,7 @@ void TfrmHistorique::remplirListe() {
     liste->setRowCount(nombreLignes());
     for (int i = 0; i < nombreLignes(); ++i) {
         const ResumeDonne& r = ligne(i);
-        const bool fait = r.score > 0;
+        const bool fait = r.contratRempli;
         auto cellule = [this, i](int col, const QString& t, Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter) {
             auto* item = new QTableWidgetItem(t);
             item->setTextAlignment(a);

@@ -213,7 +213,11 @@ void TfrmStatistiques::remplir() {
     }
     defense->setText(
         qs(Texte::statDefenses, lg).arg(s.defenses).arg(s.contratsChutes).arg(
-            s.defenses ? QString::number(std::lround(100.0 * s.contratsChutes / s.defenses)) : QStringLiteral("0")));
+            s.defenses ? QString::number(std::lround(100.0 * s.contratsChutes / s.defenses)) : QStringLiteral("0")) +
+        // The official rules: shown once a chelem has been announced or made.
+        (s.chelemsRealises + s.chelemsAnnonces > 0
+             ? "\n" + qs(Texte::statChelems, lg).arg(s.chelemsRealises).arg(s.chelemsAnnonces)
+             : QString()));
     for (int n = 1; n <= 4; ++n) {
         const LigneNiveau& l = s.parNiveau[n];
         ecrireCellule(tableNiveau, n - 1, 0, QString::number(l.donnes));
