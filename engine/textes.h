@@ -89,6 +89,9 @@ enum class Texte {
     aideTitre, aideRechercher, aideSommaire, aideIntrouvable, conseilReste,
     // The Expert level.
     menuExpert,
+    // The deal in progress kept through a close, taking back a card, practising a deal.
+    repriseQuestion, repriseMiseDeCote, repriseImpossible, menuReprendreCarte, entrainementDepuis,
+    entrainementPli, entrainementImpossible, donneEntrainement, statEntrainements,
 };
 
 // The product title: the main window's caption and the title of its message boxes.

@@ -72,6 +72,7 @@ void nouvelleDonne(Jeu& jeu, int mode) {
 
     d.poigneeHumain = 0;
     d.siegePoignee = 0;
+    d.entrainement = 0;
     d.poigneeEnCours = 0;
     d.preneur = 0;
     d.contrat = 0;

@@ -79,7 +79,8 @@ const char* const schema[] = {
 };
 
 constexpr const char* colonnesResume =
-    "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif";
+    "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif,"
+    " entrainement";
 
 ResumeDonne lireResume(const QSqlQuery& q) {
     ResumeDonne r;
@@ -94,7 +95,28 @@ ResumeDonne lireResume(const QSqlQuery& q) {
     for (int s = 1; s <= 4; ++s) r.totaux[s] = q.value(7 + s).toInt();
     r.niveau = q.value(12).toInt();
     r.adaptatif = q.value(13).toInt();
+    r.entrainement = q.value(14).toInt() != 0;
     return r;
+}
+
+// Columns added after the first schema, each with the value an older row
+// stands for: a file written before them gains them as it opens.
+bool ajouterColonnesManquantes(const QSqlDatabase& b) {
+    struct Colonne {
+        const char* nom;
+        const char* definition;
+    };
+    static constexpr Colonne ajoutees[] = {
+        {"entrainement", "entrainement INTEGER NOT NULL DEFAULT 0"},  // 1 a practice deal
+    };
+    QSqlQuery q(b);
+    if (!q.exec("PRAGMA table_info(donne)")) return false;
+    QStringList presentes;
+    while (q.next()) presentes << q.value(1).toString();
+    for (const Colonne& c : ajoutees)
+        if (!presentes.contains(c.nom) && !q.exec(QString("ALTER TABLE donne ADD COLUMN %1").arg(c.definition)))
+            return false;
+    return true;
 }
 
 }  // namespace
@@ -208,6 +230,7 @@ bool BaseHistorique::ouvrir() {
     ok = q.exec("PRAGMA journal_mode = WAL") && q.next() && q.value(0).toString() == "wal";
     ok = ok && q.exec("PRAGMA synchronous = NORMAL") && q.exec("PRAGMA foreign_keys = ON");
     if (ok && version.isEmpty()) ok = creerSchema();
+    ok = ok && ajouterColonnesManquantes(base());
     if (!ok) {
         fermer();
         etat_ = EtatHistorique::indisponible;
@@ -230,8 +253,8 @@ bool BaseHistorique::ajouter(DonneArchivee& a) {
         " niveau_main1, niveau_main2, niveau_main3, niveau_main4, enchere1, enchere2, enchere3, enchere4,"
         " preneur, contrat, chien, ecart, origine_ecart, points_preneur, bouts_preneur, points_a_faire,"
         " petit_au_bout, poignee, score, contrat_rempli, gain_humain, total1, total2, total3, total4,"
-        " niveau, adaptatif) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
-        " ?, ?, ?, ?, ?, ?)");
+        " niveau, adaptatif, entrainement) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
+        " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     if (ok) {
         q.addBindValue(QString::fromStdString(a.date));
         q.addBindValue(a.rejouee ? 1 : 0);
@@ -256,6 +279,7 @@ bool BaseHistorique::ajouter(DonneArchivee& a) {
         for (int s = 1; s <= 4; ++s) q.addBindValue(a.totaux[s]);
         q.addBindValue(a.niveau);
         q.addBindValue(a.adaptatif);
+        q.addBindValue(a.entrainement ? 1 : 0);
         ok = q.exec();
     }
     const long long id = ok ? q.lastInsertId().toLongLong() : 0;
@@ -310,8 +334,8 @@ std::optional<DonneArchivee> BaseHistorique::lire(long long id) {
         "SELECT date, rejouee, code, paquet_sauve, premier_joueur,"
         " niveau_main1, niveau_main2, niveau_main3, niveau_main4, enchere1, enchere2, enchere3, enchere4,"
         " preneur, contrat, chien, ecart, origine_ecart, points_preneur, bouts_preneur, points_a_faire,"
-        " petit_au_bout, poignee, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif"
-        " FROM donne WHERE id = ?");
+        " petit_au_bout, poignee, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif,"
+        " entrainement FROM donne WHERE id = ?");
     q.addBindValue(id);
     if (!q.exec() || !q.next()) return std::nullopt;
     DonneArchivee a;
@@ -340,6 +364,7 @@ std::optional<DonneArchivee> BaseHistorique::lire(long long id) {
     for (int s = 1; s <= 4; ++s) a.totaux[s] = entier();
     a.niveau = entier();
     a.adaptatif = entier();
+    a.entrainement = entier() != 0;
 
     q.prepare("SELECT rang, siege, carte FROM carte_jouee WHERE donne = ? ORDER BY rang");
     q.addBindValue(id);

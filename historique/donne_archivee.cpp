@@ -38,6 +38,7 @@ DonneArchivee archiverDonne(const Jeu& jeu, const std::string& date) {
     a.totaux = jeu.scores.scoreTotal;
     a.niveau = jeu.options.niveau;
     a.adaptatif = jeu.options.optionNiveauAdaptatif;
+    a.entrainement = d.entrainement != 0;
     return a;
 }
 
@@ -92,5 +93,6 @@ bool restaurerDonne(const DonneArchivee& a, const Paquet& paquet, Donne& d) {
     d.modeRejouer = a.rejouee ? 1 : 0;
     d.numeroPli = 19;
     d.paquetSauve = a.paquetSauve;
+    d.entrainement = a.entrainement ? 1 : 0;
     return true;
 }

@@ -34,6 +34,8 @@ struct DonneArchivee {
     Table<int, 1, 4> totaux;  // the global scores after the deal
     int niveau = 0;
     int adaptatif = 0;
+    // A practice deal (a card taken back, or played on from one of its tricks).
+    bool entrainement = false;
 
     bool contratRempli() const { return score > 0; }
     bool operator==(const DonneArchivee&) const = default;

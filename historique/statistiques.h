@@ -19,6 +19,7 @@ struct ResumeDonne {
     Table<int, 1, 4> totaux;
     int niveau = 0;
     int adaptatif = 0;
+    bool entrainement = false;  // a practice deal
     bool operator==(const ResumeDonne&) const = default;
 };
 
@@ -49,6 +50,8 @@ struct Statistiques {
     // The four global scores after each deal that counted (replays leave them
     // as they were), oldest first.
     std::vector<Table<int, 1, 4>> evolution;
+    // Practice deals, counted apart: none of the figures above includes them.
+    int entrainements = 0;
 };
 
 // `donnes` in any order; the evolution follows their ids.
