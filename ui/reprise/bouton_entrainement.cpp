@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSizePolicy>
 #include <QSpinBox>
 
 #include "engine/textes.h"
@@ -13,6 +14,9 @@ BoutonEntrainement::BoutonEntrainement(std::function<int()> langue, QWidget* par
     setObjectName("BoutonEntrainement");
     auto* ligne = new QHBoxLayout(this);
     ligne->setContentsMargins(0, 0, 0, 0);
+    // Given more room than it needs, it keeps to the right.
+    ligne->addStretch();
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     label_ = new QLabel(this);
     pli_ = new QSpinBox(this);
     pli_->setObjectName("entrainementPli");

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "engine/jeu.h"
 #include "engine/textes.h"
@@ -30,6 +31,22 @@ std::string txt(Texte t, const Jeu& jeu) { return texte(t, jeu.options.langue); 
 int pliDuReplay(const TfrmTousPlis& w) {
     const int etape = w.etat().etapePlis;
     return etape >= 2 && etape <= 72 ? (etape - 2) / 4 + 1 : 0;
+}
+
+// The 18-tricks window has no room left in its row of buttons: one more row
+// under it, the control at the right under OK, wide enough for either language.
+void placerSousLesBoutons(QWidget* plis, BoutonEntrainement* b) {
+    const auto* ok = plis->findChild<QPushButton*>("PanelPlisOk");
+    if (!ok) return;
+    int largeur = 0;
+    for (int langue : {FRANCAIS, ANGLAIS}) {
+        b->ecrireTextes(langue);
+        largeur = std::max(largeur, b->sizeHint().width());
+    }
+    const int ecart = ok->height() / 3;
+    const int haut = ok->geometry().bottom() + 1 + ecart;
+    b->setGeometry(ok->geometry().right() + 1 - largeur, haut, largeur, ok->height());
+    plis->setFixedSize(plis->width(), haut + ok->height() + ecart);
 }
 
 // The row of buttons of a window laid out by boxes: the one that holds `voisin`.
@@ -84,11 +101,7 @@ void GardienReprise::ajouterBoutons() {
     if (TfrmTousPlis* plis = fenetre_.frmTousPlis()) {
         auto* b = new BoutonEntrainement(langue, plis);
         b->pliPropose = [plis] { return pliDuReplay(*plis); };
-        if (auto* voisin = plis->findChild<QPushButton*>("buttonAnalysePlis")) {
-            b->adjustSize();
-            const int largeur = b->sizeHint().width();
-            b->setGeometry(voisin->x() - largeur - voisin->height() / 3, voisin->y(), largeur, voisin->height());
-        }
+        placerSousLesBoutons(plis, b);
         connect(b, &BoutonEntrainement::demande, this, &GardienReprise::entrainerDonneJouee);
     }
     // The analysis of the deal just played: the trick it shows.
@@ -109,11 +122,7 @@ void GardienReprise::ajouterBoutons() {
     if (TfrmTousPlis* plis = h->frmTousPlis()) {
         auto* bp = new BoutonEntrainement(langue, plis);
         bp->pliPropose = [plis] { return pliDuReplay(*plis); };
-        if (auto* voisin = plis->findChild<QPushButton*>("buttonAnalysePlis")) {
-            bp->adjustSize();
-            const int largeur = bp->sizeHint().width();
-            bp->setGeometry(voisin->x() - largeur - voisin->height() / 3, voisin->y(), largeur, voisin->height());
-        }
+        placerSousLesBoutons(plis, bp);
         connect(bp, &BoutonEntrainement::demande, this, &GardienReprise::entrainerDonneHistorique);
     }
 }
