@@ -177,17 +177,19 @@ void GardienReprise::proposer() {
         return;
     }
     MinuteursArmes m;
-    if (!reprise_.reprendre(jeu_, m)) return;
-    reafficherDonne(jeu_);
-    armerMinuteurs(jeu_, m);
-    noter();
+    if (reprise_.reprendre(jeu_, m)) montrer(m);
 }
 
 void GardienReprise::reprendreCarte() {
     MinuteursArmes m;
-    if (!reprise_.reprendreCarte(jeu_, m)) return;
+    if (reprise_.reprendreCarte(jeu_, m)) montrer(m);
+}
+
+void GardienReprise::montrer(const MinuteursArmes& m) {
     reafficherDonne(jeu_);
     armerMinuteurs(jeu_, m);
+    // The seat to play, the playable cards, the hint: as the restored deal says.
+    if (fenetre_.aides()) fenetre_.aides()->mettreAJour();
     noter();
 }
 
@@ -204,6 +206,7 @@ void GardienReprise::entrainer(const DonneArchivee& a, int pli) {
     if (fenetre_.frmHistorique()) fenetre_.frmHistorique()->fermerRevues();
     fenetre_.raise();
     fenetre_.activateWindow();
+    if (fenetre_.aides()) fenetre_.aides()->mettreAJour();
     noter();
 }
 

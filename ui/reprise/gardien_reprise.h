@@ -39,6 +39,8 @@ protected:
 
 private:
     void planifier();
+    // The restored state on the table, its pending step armed, then saved.
+    void montrer(const MinuteursArmes& m);
     void ajouterBoutons();
     void entrainerDonneJouee(int pli);
     void entrainerDonneHistorique(int pli);
