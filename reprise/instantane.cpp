@@ -11,7 +11,8 @@
 namespace {
 
 // What the file holds, in the order it holds it. A field added to the game's
-// state is added here, once: writing and reading both follow this list.
+// state is added here, once (writing and reading both follow this list), and
+// versionInstantane goes up by one.
 template <typename D, typename K, typename R, typename P, typename G, typename M, typename F>
 void champs(D& d, K& k, R& r, P& p, G& graine, M& m, F&& f) {
     // The deal: hands, dog, deck.

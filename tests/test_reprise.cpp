@@ -414,3 +414,13 @@ TEST_F(RepriseSurDisque, LHistoriqueGardeLaMarqueDEntrainement) {
     EXPECT_EQ(base.lire(comptee.id), comptee);
     EXPECT_EQ(calculerStatistiques(r).donnes, 1);
 }
+
+// A field added to the deal's state must be added to the snapshot's list of
+// fields (reprise/instantane.cpp, champs), or a resumed deal would lose it:
+// these sizes change with any field, and tell which list to look at.
+TEST(Reprise, ChaqueChampDeLEtatEstDansLInstantane) {
+    EXPECT_EQ(sizeof(Donne), 4536u) << "a field of Donne: add it to champs, then set the size here";
+    EXPECT_EQ(sizeof(Connaissances), 9304u) << "a field of Connaissances: add it to champs, then set the size here";
+    EXPECT_EQ(sizeof(EtatRegles), 1512u) << "a field of EtatRegles: add it to champs, then set the size here";
+    EXPECT_EQ(sizeof(SelectionPoignee), 36u) << "a field of SelectionPoignee: add it to champs, then set the size here";
+}
