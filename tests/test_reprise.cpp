@@ -218,7 +218,7 @@ TEST_F(RepriseSurDisque, UnProcessusTueAuHasardLaisseUnEtatEntier) {
         ASSERT_TRUE(WIFSIGNALED(etat));
 
         const QByteArray octets = lireFichier(fichier());
-        // Nothing but the file itself: no temporary left beside it to be taken for it.
+        // Killed between two deals (or before the first save): no file, nothing to resume.
         if (!QFile::exists(fichier())) continue;
         ++trouves;
         ASSERT_TRUE(possibles.count(octets)) << "try " << essai << ": not a state of the deals played";
