@@ -114,6 +114,11 @@ struct Donne {
     int nbDonnesSansPreneur = 0;
     int tentatives = 0;  // attempts of donner the last deal took
 
+    // A practice deal: a card was taken back, or it was dealt again to be
+    // played on from one of its tricks. It moves no global score and no rule
+    // weight, and the history keeps it apart.
+    int entrainement = 0;
+
     Donne() {
         for (int s = 1; s <= 4; ++s) pliEnCours[s] = Carte{};
         enchere.remplir(PAS_ENCORE_PARLE);

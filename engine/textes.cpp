@@ -406,6 +406,22 @@ const Entree catalogue[] = {
     {Texte::colonneChelem, "Chelem", "Chelem"},
     {Texte::colonnePoignees, "Poignées", "Handfuls"},
     {Texte::statChelems, "Chelems : %1 réussis, %2 annoncés", "Chelems: %1 made, %2 announced"},
+    // The deal in progress kept through a close, taking back a card, practising a deal.
+    {Texte::repriseQuestion,
+     "Une donne était en cours quand le jeu s'est fermé. Voulez-vous la reprendre là où elle en était ?",
+     "A deal was in progress when the game closed. Do you want to resume it where it was?"},
+    {Texte::repriseMiseDeCote,
+     "Le fichier de la donne en cours était illisible : il a été mis de côté, la donne est perdue.\n",
+     "The file of the deal in progress could not be read: it has been put aside and the deal is lost.\n"},
+    {Texte::repriseImpossible, "La donne en cours ne peut pas être enregistrée : ",
+     "The deal in progress cannot be saved: "},
+    {Texte::menuReprendreCarte, "&Reprendre ma dernière carte", "&Take back my last card"},
+    {Texte::entrainementDepuis, "S'entraîner d'ici", "Practise from here"},
+    {Texte::entrainementPli, "Pli", "Trick"},
+    {Texte::entrainementImpossible, "Cette donne ne peut pas être rejouée jusqu'à ce pli.",
+     "This deal cannot be played again up to that trick."},
+    {Texte::donneEntrainement, " (entraînement)", " (practice)"},
+    {Texte::statEntrainements, "Donnes d'entraînement, hors statistiques : %1", "Practice deals, not counted: %1"},
 };
 
 struct Index {

@@ -96,6 +96,9 @@ enum class Texte {
     poigneeSimpleMontree, poigneeDoubleMontree, poigneeTripleMontree, chelemAnnonce, offreChelem,
     boutonAnnoncerChelem, boutonSansChelem, panelDefPrimeChelem, raisonExcuseChelem, colonneChelem,
     colonnePoignees, statChelems,
+    // The deal in progress kept through a close, taking back a card, practising a deal.
+    repriseQuestion, repriseMiseDeCote, repriseImpossible, menuReprendreCarte, entrainementDepuis,
+    entrainementPli, entrainementImpossible, donneEntrainement, statEntrainements,
 };
 
 // The product title: the main window's caption and the title of its message boxes.

@@ -96,6 +96,7 @@ void nouvelleDonne(Jeu& jeu, int mode) {
     d.chelemAnnonce = d.chelemPropose = d.chelemEnCours = 0;
     d.plisPreneur = d.plisDefense = 0;
     d.petitPliAvantDernier = 0;
+    d.entrainement = 0;
     d.poigneeEnCours = 0;
     d.preneur = 0;
     d.contrat = 0;

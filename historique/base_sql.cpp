@@ -84,7 +84,7 @@ const char* const schema[] = {
 
 constexpr const char* colonnesResume =
     "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif,"
-    " contrat_rempli, chelem_realise, chelem_annonce";
+    " contrat_rempli, chelem_realise, chelem_annonce, entrainement";
 
 ResumeDonne lireResume(const QSqlQuery& q) {
     ResumeDonne r;
@@ -102,6 +102,7 @@ ResumeDonne lireResume(const QSqlQuery& q) {
     r.contratRempli = q.value(14).toInt() != 0;
     r.chelemRealise = q.value(15).toInt();
     r.chelemAnnonce = q.value(16).toInt();
+    r.entrainement = q.value(17).toInt() != 0;
     return r;
 }
 
@@ -140,6 +141,7 @@ QJsonObject enJson(const DonneArchivee& a) {
     o["chelem_realise"] = a.chelemRealise;
     o["poignee_ordinateur"] = enTexte(a.poigneeOrdinateur);
     o["plis_preneur"] = a.plisPreneur;
+    o["entrainement"] = a.entrainement;
     return o;
 }
 
@@ -164,6 +166,7 @@ std::optional<DonneArchivee> depuisJson(const QJsonObject& o) {
     a.chelemAnnonce = o["chelem_annonce"].toInt();
     a.chelemRealise = o["chelem_realise"].toInt();
     a.plisPreneur = o["plis_preneur"].toInt();
+    a.entrainement = o["entrainement"].toBool();
     // A file written before the official rules has no handfuls of the computers.
     if (o.contains("poignee_ordinateur") && !lireTexte(o["poignee_ordinateur"].toString(), a.poigneeOrdinateur))
         return std::nullopt;
@@ -176,6 +179,34 @@ std::optional<DonneArchivee> depuisJson(const QJsonObject& o) {
                         lireTexte(o["totaux"].toString(), a.totaux);
     if (!tables || a.date.empty() || a.code.empty()) return std::nullopt;
     return a;
+}
+
+// Columns added after the first schema, each with the value an older row
+// stands for: a file written before them gains them as it opens.
+bool ajouterColonnesManquantes(const QSqlDatabase& b) {
+    struct Colonne {
+        const char* nom;
+        const char* definition;
+    };
+    static constexpr Colonne ajoutees[] = {
+        {"entrainement", "entrainement INTEGER NOT NULL DEFAULT 0"},  // 1 a practice deal
+        // The official rules: 0 in an older row, the game's own rules.
+        {"regles_chelem", "regles_chelem INTEGER NOT NULL DEFAULT 0"},
+        {"chelem_annonce", "chelem_annonce INTEGER NOT NULL DEFAULT 0"},
+        {"chelem_realise", "chelem_realise INTEGER NOT NULL DEFAULT 0"},
+        {"poignee2", "poignee2 INTEGER NOT NULL DEFAULT 0"},
+        {"poignee3", "poignee3 INTEGER NOT NULL DEFAULT 0"},
+        {"poignee4", "poignee4 INTEGER NOT NULL DEFAULT 0"},
+        {"plis_preneur", "plis_preneur INTEGER NOT NULL DEFAULT 0"},
+    };
+    QSqlQuery q(b);
+    if (!q.exec("PRAGMA table_info(donne)")) return false;
+    QStringList presentes;
+    while (q.next()) presentes << q.value(1).toString();
+    for (const Colonne& c : ajoutees)
+        if (!presentes.contains(c.nom) && !q.exec(QString("ALTER TABLE donne ADD COLUMN %1").arg(c.definition)))
+            return false;
+    return true;
 }
 
 }  // namespace
@@ -300,7 +331,7 @@ bool BaseHistorique::ouvrir() {
     ok = q.exec("PRAGMA journal_mode = WAL") && q.next() && q.value(0).toString() == "wal";
     ok = ok && q.exec("PRAGMA synchronous = NORMAL") && q.exec("PRAGMA foreign_keys = ON");
     if (ok && version.isEmpty()) ok = creerSchema();
-    ok = ok && ajouterColonnesRegles();
+    ok = ok && ajouterColonnesManquantes(base());
     if (!ok) {
         fermer();
         etat_ = EtatHistorique::indisponible;
@@ -360,11 +391,12 @@ bool BaseHistorique::ecrireEnAttente(int attente) {
 // game stopped after writing it and before removing that file.
 bool BaseHistorique::dejaEcrite(const DonneArchivee& a) {
     QSqlQuery q(base());
-    q.prepare("SELECT id FROM donne WHERE date = ? AND code = ? AND rejouee = ? AND score = ?"
+    q.prepare("SELECT id FROM donne WHERE date = ? AND code = ? AND rejouee = ? AND entrainement = ? AND score = ?"
               " AND total1 = ? AND total2 = ? AND total3 = ? AND total4 = ?");
     q.addBindValue(qs(a.date));
     q.addBindValue(qs(a.code));
     q.addBindValue(a.rejouee ? 1 : 0);
+    q.addBindValue(a.entrainement ? 1 : 0);
     q.addBindValue(a.score);
     for (int s = 1; s <= 4; ++s) q.addBindValue(a.totaux[s]);
     return q.exec() && q.next();
@@ -396,8 +428,8 @@ bool BaseHistorique::inserer(DonneArchivee& a) {
         " niveau_main1, niveau_main2, niveau_main3, niveau_main4, enchere1, enchere2, enchere3, enchere4,"
         " preneur, contrat, chien, ecart, origine_ecart, points_preneur, bouts_preneur, points_a_faire,"
         " petit_au_bout, poignee, score, contrat_rempli, gain_humain, total1, total2, total3, total4,"
-        " niveau, adaptatif) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
-        " ?, ?, ?, ?, ?, ?)");
+        " niveau, adaptatif, entrainement) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
+        " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     if (ok) {
         q.addBindValue(QString::fromStdString(a.date));
         q.addBindValue(a.rejouee ? 1 : 0);
@@ -422,6 +454,7 @@ bool BaseHistorique::inserer(DonneArchivee& a) {
         for (int s = 1; s <= 4; ++s) q.addBindValue(a.totaux[s]);
         q.addBindValue(a.niveau);
         q.addBindValue(a.adaptatif);
+        q.addBindValue(a.entrainement ? 1 : 0);
         ok = q.exec();
     }
     const long long id = ok ? q.lastInsertId().toLongLong() : 0;
@@ -446,25 +479,6 @@ bool BaseHistorique::inserer(DonneArchivee& a) {
     ok = ok && ecrireRegles(id, a);
     if (ok) a.id = id;
     return ok;
-}
-
-// The official rules: columns added to the deal table when missing, so that
-// older files open as they are and their deals read as the game's own rules.
-namespace {
-constexpr const char* colonnesRegles[] = {"regles_chelem", "chelem_annonce", "chelem_realise", "poignee2",
-                                          "poignee3", "poignee4", "plis_preneur"};
-}
-
-bool BaseHistorique::ajouterColonnesRegles() {
-    QSqlQuery q(base());
-    if (!q.exec("PRAGMA table_info(donne)")) return false;
-    QStringList presentes;
-    while (q.next()) presentes << q.value(1).toString();
-    for (const char* c : colonnesRegles)
-        if (!presentes.contains(c) &&
-            !q.exec(QString("ALTER TABLE donne ADD COLUMN %1 INTEGER NOT NULL DEFAULT 0").arg(c)))
-            return false;
-    return true;
 }
 
 bool BaseHistorique::ecrireRegles(long long id, const DonneArchivee& a) {
@@ -520,8 +534,8 @@ std::optional<DonneArchivee> BaseHistorique::lire(long long id) {
         "SELECT date, rejouee, code, paquet_sauve, premier_joueur,"
         " niveau_main1, niveau_main2, niveau_main3, niveau_main4, enchere1, enchere2, enchere3, enchere4,"
         " preneur, contrat, chien, ecart, origine_ecart, points_preneur, bouts_preneur, points_a_faire,"
-        " petit_au_bout, poignee, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif"
-        " FROM donne WHERE id = ?");
+        " petit_au_bout, poignee, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif,"
+        " entrainement FROM donne WHERE id = ?");
     q.addBindValue(id);
     if (!q.exec() || !q.next()) return std::nullopt;
     DonneArchivee a;
@@ -550,6 +564,7 @@ std::optional<DonneArchivee> BaseHistorique::lire(long long id) {
     for (int s = 1; s <= 4; ++s) a.totaux[s] = entier();
     a.niveau = entier();
     a.adaptatif = entier();
+    a.entrainement = entier() != 0;
 
     q.prepare("SELECT rang, siege, carte FROM carte_jouee WHERE donne = ? ORDER BY rang");
     q.addBindValue(id);

@@ -45,6 +45,7 @@ DonneArchivee archiverDonne(const Jeu& jeu, const std::string& date) {
     a.chelemRealise = chelemRealise(d);
     a.poigneeOrdinateur = d.poigneeOrdinateur;
     a.plisPreneur = d.plisPreneur;
+    a.entrainement = d.entrainement != 0;
     return a;
 }
 
@@ -104,5 +105,6 @@ bool restaurerDonne(const DonneArchivee& a, const Paquet& paquet, Donne& d) {
     d.plisDefense = a.chelemRealise == 2 ? 18 : 18 - a.plisPreneur;
     d.numeroPli = 19;
     d.paquetSauve = a.paquetSauve;
+    d.entrainement = a.entrainement ? 1 : 0;
     return true;
 }

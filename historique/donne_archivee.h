@@ -43,6 +43,8 @@ struct DonneArchivee {
     int chelemRealise = 0;
     Table<int, 1, 4> poigneeOrdinateur;
     int plisPreneur = 0;
+    // A practice deal (a card taken back, or played on from one of its tricks).
+    bool entrainement = false;
 
     // From the points, since a chelem premium may outweigh the contract's.
     bool contratRempli() const;

@@ -25,6 +25,7 @@ struct ResumeDonne {
     bool contratRempli = false;
     int chelemRealise = 0;
     int chelemAnnonce = 0;
+    bool entrainement = false;  // a practice deal
     bool operator==(const ResumeDonne&) const = default;
 };
 
@@ -57,6 +58,8 @@ struct Statistiques {
     // The four global scores after each deal that counted (replays leave them
     // as they were), oldest first.
     std::vector<Table<int, 1, 4>> evolution;
+    // Practice deals, counted apart: none of the figures above includes them.
+    int entrainements = 0;
 };
 
 // `donnes` in any order; the evolution follows their ids.

@@ -97,7 +97,8 @@ void finDeDonne(Jeu& jeu) {
     const int gainHumain = humainPreneur ? scorePreneur : -scoreParDefenseur;
     const bool humainGagne = gainHumain > 0;
 
-    if (d.modeRejouer == 0) {
+    // A replay or a practice deal leaves the totals as they were.
+    if (d.modeRejouer == 0 && d.entrainement == 0) {
         for (int s = 1; s <= 4; ++s) totaux[s] = ajouter(totaux[s], s == d.preneur ? scorePreneur : -scoreParDefenseur);
     } else {
         jeu.vue->message(titreProgramme, texte(Texte::pointsNonComptabilises, langue));
@@ -118,7 +119,9 @@ void finDeDonne(Jeu& jeu) {
     jeu.vue->montrerResultat(resultat);
 
     EtatRegles& r = jeu.regles;
-    for (int k = 1; k <= r.nbReglesUtilisees; ++k) {
+    // A practice deal teaches the computers nothing.
+    const int nbReglesApprises = d.entrainement ? 0 : r.nbReglesUtilisees;
+    for (int k = 1; k <= nbReglesApprises; ++k) {
         int& w = r.poidsRegle[r.regleUtilisee[k]];
         const bool duCamp = r.joueurRegleUtilisee[k] == d.preneur;
         // The human's win rewards the taker's rules, his loss the defence's.

@@ -677,7 +677,7 @@ TEST(Statistiques, FiltreDeLHistoriqueEtExportCsv) {
     ASSERT_EQ(l.size(), 3u);
     EXPECT_EQ(l[0].rfind("id,date,rejouee,code,preneur,contrat,contrat_rempli,score,gain_humain,", 0), 0u);
     // Oldest first.
-    EXPECT_EQ(l[1], "1,2026-12-08T10:00:00Z,0,ABCDE,3,2,0,-150,50,50,0,-150,0,4,1\r");
+    EXPECT_EQ(l[1], "1,2026-12-08T10:00:00Z,0,ABCDE,3,2,0,-150,50,50,0,-150,0,4,1,0\r");  // the last column: not a practice deal
     EXPECT_EQ(l[2].rfind("2,,0,,1,1,1,75,0,", 0), 0u);
 }
 

@@ -265,7 +265,9 @@ TEST(ReglesOfficielles, AtoutsMontresParUnePoignee) {
         }
         EXPECT_EQ(excuse, c.excuseMontree) << c.quoi;
         // The lowest trumps are shown: the highest one shown is the size's.
-        if (c.montrees == 10 && !c.excuseMontree) EXPECT_EQ(plusHaut, 21 - c.atouts + 10) << c.quoi;
+        if (c.montrees == 10 && !c.excuseMontree) {
+            EXPECT_EQ(plusHaut, 21 - c.atouts + 10) << c.quoi;
+        }
     }
     EXPECT_EQ(poigneePossible(9), 0);
     EXPECT_EQ(poigneePossible(10), 1);
@@ -308,7 +310,9 @@ TEST(ReglesOfficielles, LaPoigneeDUnOrdinateurEntreDansLesDeductions) {
             }
         }
         EXPECT_EQ(montrees, regles == 1 ? d.nbCartesPoignee[EST] : 0);
-        if (regles == 1) EXPECT_GE(montrees, 10);
+        if (regles == 1) {
+            EXPECT_GE(montrees, 10);
+        }
     }
 }
 

@@ -249,6 +249,7 @@ void TfrmHistorique::remplirListe() {
         cellule(colContrat, qs(nomEnchere(r.contrat, lg)));
         QString resultat = qs(fait ? Texte::contratFait : Texte::contratChute, lg);
         if (r.rejouee) resultat += qs(Texte::donneRejouee, lg);
+        if (r.entrainement) resultat += qs(Texte::donneEntrainement, lg);
         cellule(colResultat, resultat);
         QTableWidgetItem* gain = cellule(colPourVous, QString::asprintf("%+d", r.gainHumain), Qt::AlignRight | Qt::AlignVCenter);
         gain->setForeground(r.gainHumain > 0 ? vertGain : rougePerte);

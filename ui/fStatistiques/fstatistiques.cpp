@@ -194,6 +194,8 @@ void TfrmStatistiques::remplir() {
     const int lg = langue();
     const Statistiques& s = stats_;
     resume->setText(qs(Texte::statDonnesJouees, lg).arg(s.donnes).arg(s.rejouees));
+    // Practice deals are in none of the figures: only their number, apart.
+    if (s.entrainements > 0) resume->setText(resume->text() + "  " + qs(Texte::statEntrainements, lg).arg(s.entrainements));
 
     LignePreneur total;
     for (int c = PRISE; c <= GARDE_CONTRE; ++c) {
