@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/niveaux.h"
+#include "expert/ecart_expert.h"
 #include "expert/savoir.h"
 #include "solveur/solveur.h"
 
@@ -24,8 +25,14 @@ struct ReglagesExpert {
     // Sampling from the trick at which this many tricks are left, this one included.
     int plisRestants = 5;
     int echantillons = 20;
+    // The solver's cards the whole card's thinking may try; 0: no limit.
+    // A limit rather than the clock keeps a run reproducible.
+    long long noeuds = 0;
     // The whole card's thinking stops at this time; one second at most.
     double secondes = 0.8;
+    // The taker's discard by imagined deals; false: the game's own.
+    bool ecartParSimulation = true;
+    ReglagesEcartExpert ecart;
 };
 
 struct ChoixExpert {
@@ -58,6 +65,11 @@ struct Expert {
 // The card choice of an Expert seat, on the calling thread: the Pro rules
 // (at the seat's adaptive mode in force), or the sampled choice.
 void choisirCarteExpert(Jeu& jeu, int siege, Expert& expert);
+
+// The Expert taker's discard made again, by imagined deals, from his hand
+// and the dog as dealt (Prise and Garde; nothing otherwise). The knowledge is
+// built anew.
+void refaireEcartExpert(Jeu& jeu, Expert& expert);
 
 // Seats `niveaux` at the table as installerNiveauxSieges does, level 5
 // included: its seats play as `expert`.

@@ -59,6 +59,7 @@ Partie jouerLigne(const Jeu& prepare, const MinuteursManuels& minuteursPrepares,
     NiveauxSieges niveaux;
     for (int s = 1; s <= 4; ++s) niveaux[s] = s == jeu.donne.preneur ? preneur : defense;
     installerNiveauxSiegesExpert(jeu, niveaux, expert);
+    if (preneur.niveau == NIVEAU_EXPERT) refaireEcartExpert(jeu, *expert);
     Controleur sansControle;
     Partie p;
     p.jouee = jouerDonneAutomatique(jeu, minuteurs, sansControle) == IssueDonne::Jouee;
@@ -105,7 +106,8 @@ std::string ligneContrats(const std::string& qui, const Contrats& c) {
 
 std::string usageDuel() {
     return "usage: belvane-duel --a X --b Y --deals N [--seed S] [--adaptive-a on|off] [--adaptive-b on|off]\n"
-           "                    [--warmup N] [--jsonl]\n"
+           "                    [--warmup N] [--jsonl] [--expert-tricks N] [--expert-samples N]\n"
+           "                    [--expert-nodes N] [--expert-discard on|off]\n"
            "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
            std::to_string(NIVEAU_EXPERT) + " Expert\n"
            "                         (random plays a uniformly random legal card)\n"
@@ -116,6 +118,13 @@ std::string usageDuel() {
            "  --warmup N             first play N ordinary deals, every seat at level A, to tune the\n"
            "                         adaptive weights; the measured deals then keep those weights\n"
            "  --jsonl                print one JSON record per deal\n"
+           "  --expert-tricks N      the Expert samples from N tricks left (default " +
+           std::to_string(ReglagesExpert{}.plisRestants) + ")\n"
+           "  --expert-samples N     sampled deals a card (default " + std::to_string(ReglagesExpert{}.echantillons) +
+           ")\n"
+           "  --expert-nodes N       the solver's cards a card's thinking may try, 0 no limit (default " +
+           std::to_string(ReglagesExpert{}.noeuds) + ")\n"
+           "  --expert-discard on|off  the Expert taker discards by imagined deals (default on)\n"
            "Each deal is dealt, bid and discarded once, then played twice from the same state:\n"
            "A's taker against B's three defenders, and B's taker against A's defenders.\n"
            "The first line of results gives A's mean gain a deal over its two plays (the global-score\n"
@@ -168,6 +177,33 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
             }
             p.warmup = v;
             ++i;
+        } else if (arg == "--expert-tricks") {
+            if (!lireEntier(suivant, 1, 18, v)) {
+                erreur = "--expert-tricks takes a number from 1 to 18";
+                return false;
+            }
+            p.expert.plisRestants = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--expert-samples") {
+            if (!lireEntier(suivant, 1, 1000, v)) {
+                erreur = "--expert-samples takes a number from 1 to 1000";
+                return false;
+            }
+            p.expert.echantillons = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--expert-nodes") {
+            if (!lireEntier(suivant, 0, INT64_MAX, v)) {
+                erreur = "--expert-nodes takes a whole number of 0 or more";
+                return false;
+            }
+            p.expert.noeuds = v;
+            ++i;
+        } else if (arg == "--expert-discard") {
+            if (!lireMode(suivant, p.expert.ecartParSimulation)) {
+                erreur = "--expert-discard takes on or off";
+                return false;
+            }
+            ++i;
         } else if (arg == "--jsonl") {
             p.jsonl = true;
         } else {
@@ -199,7 +235,7 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     optionsParDefaut(jeu);  // in memory only: nothing is saved
 
     // The Expert seats' own generator follows the seed too.
-    auto expert = std::make_shared<Expert>(p.seed ? *p.seed : std::random_device{}());
+    auto expert = std::make_shared<Expert>(p.seed ? *p.seed : std::random_device{}(), p.expert);
     const NiveauSiege a{p.a, p.adaptatifA};
     const NiveauSiege b{p.b, p.adaptatifB};
 
