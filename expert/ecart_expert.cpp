@@ -127,7 +127,7 @@ std::vector<double> juger(const Jeu& jeu, const std::vector<Ecart>& ecarts, int 
     std::vector<double> somme(ecarts.size(), 0.0);
     for (int k = 0; k < n; ++k) {
         Jeu imagine = copieImaginaire(jeu, generateur);
-        distribuerCachees(imagine, generateur);
+        distribuerCachees(imagine, generateur, jeu.donne.preneur, true);
         const std::uint32_t graine = imagine.hasard.graine;
         for (std::size_t i = 0; i < ecarts.size(); ++i) {
             Jeu j = imagine;

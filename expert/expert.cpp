@@ -133,4 +133,12 @@ void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::s
         if (estExpert[siege] && imposerChoixEchantillonne(j, siege, *expert)) return;
         regles(j, siege);
     };
+    jeu.enchereOrdinateur = nullptr;
+    bool unExpert = false;
+    for (int s = 1; s <= 4; ++s) unExpert = unExpert || estExpert[s];
+    if (!unExpert || !expert->reglages.enchereParSimulation) return;
+    jeu.enchereOrdinateur = [estExpert, expert](const Jeu& j, int siege) {
+        if (!estExpert[siege]) return j.donne.niveauMain[siege];
+        return choisirEnchereExpert(j, siege, expert->reglages.enchere, expert->generateur);
+    };
 }

@@ -14,6 +14,7 @@
 
 #include "engine/niveaux.h"
 #include "expert/ecart_expert.h"
+#include "expert/enchere_expert.h"
 #include "expert/savoir.h"
 #include "solveur/solveur.h"
 
@@ -33,6 +34,9 @@ struct ReglagesExpert {
     // The taker's discard by imagined deals; false: the game's own.
     bool ecartParSimulation = true;
     ReglagesEcartExpert ecart;
+    // The bids by imagined deals; false: the hand's rating, as every level.
+    bool enchereParSimulation = true;
+    ReglagesEnchereExpert enchere;
 };
 
 struct ChoixExpert {
@@ -72,5 +76,5 @@ void choisirCarteExpert(Jeu& jeu, int siege, Expert& expert);
 void refaireEcartExpert(Jeu& jeu, Expert& expert);
 
 // Seats `niveaux` at the table as installerNiveauxSieges does, level 5
-// included: its seats play as `expert`.
+// included: its seats play as `expert`, and bid as it does.
 void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::shared_ptr<Expert> expert);

@@ -141,7 +141,7 @@ TEST(ExpertEcart, LesMainsImagineesAccordentLEnchere) {
     for (int k = 0; k < 40; ++k) {
         for (int essais : {200, 1}) {
             Jeu j = copieImaginaire(jeu, g);
-            distribuerCachees(j, g, essais);
+            distribuerCachees(j, g, j.donne.preneur, true, essais);
             const Donne& d = j.donne;
             std::set<int> toutes;
             for (int s = 1; s <= 4; ++s)
@@ -172,7 +172,7 @@ TEST(ExpertEcart, UneDonneImagineeSeJoueJusquAuBoutAuScoreDuJeu) {
         ++donnes;
         std::mt19937_64 g(n);
         Jeu j = copieImaginaire(jeu, g);
-        distribuerCachees(j, g);
+        distribuerCachees(j, g, j.donne.preneur, true);
         ecartOrdinateur(j);
         const int score = jouerJusquAuBout(j);
         EXPECT_EQ(j.donne.numeroPli, 19);
@@ -180,6 +180,40 @@ TEST(ExpertEcart, UneDonneImagineeSeJoueJusquAuBoutAuScoreDuJeu) {
             for (int i = 1; i <= 18; ++i) EXPECT_FALSE(j.donne.mainJoueur[s][i].enMain);
         EXPECT_EQ(score, calculerScoreDonne(j)) << "deal " << n;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The Expert's bid is a lawful one (a pass or above the best bid), the same
+// for the same stream, and it draws nothing from the game's generator.
+TEST(ExpertEnchere, UneEnchereLicite) {
+    int donnes = 0;
+    for (std::uint64_t n = 0; donnes < 6 && n < 100; ++n) {
+        Jeu jeu;
+        jeu.hasard.horloge = horlogeDeterministe(n + 301);
+        distribuer(jeu, 0);
+        Donne& d = jeu.donne;
+        d.enchere.remplir(PAS_ENCORE_PARLE);
+        // The first seat has bid its rating; the second speaks.
+        const int premier = d.premierJoueur;
+        d.enchere[premier] = d.niveauMain[premier];
+        d.meilleureEnchere = d.niveauMain[premier];
+        if (d.meilleureEnchere >= GARDE_CONTRE) continue;
+        ++donnes;
+        const int siege = siegeSuivant(premier);
+        ReglagesEnchereExpert r;
+        r.echantillons = 6;
+        r.echantillonsFinale = 6;
+        const std::uint32_t graineJeu = jeu.hasard.graine;
+        std::mt19937_64 g1(n), g2(n);
+        const int e = choisirEnchereExpert(jeu, siege, r, g1);
+        EXPECT_EQ(choisirEnchereExpert(jeu, siege, r, g2), e) << "deal " << n;
+        EXPECT_EQ(jeu.hasard.graine, graineJeu);
+        EXPECT_TRUE(e == PASSE || (e > d.meilleureEnchere && e <= GARDE_CONTRE)) << "deal " << n << ": " << e;
+    }
+    EXPECT_EQ(donnes, 6);
 }
 
 }  // namespace

@@ -23,6 +23,9 @@ struct ParametresDuel {
     long long warmup = 0;  // ordinary deals that tune the adaptive weights first
     bool jsonl = false;
     bool aide = false;
+    // One seat at A and three at B, each seat in turn, against all four at B,
+    // every play from the auction on (so that the bids of A count).
+    bool parSiege = false;
     // How the Expert seats think (level 5 only); the defaults are the game's.
     ReglagesExpert expert;
 };
