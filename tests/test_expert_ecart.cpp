@@ -14,6 +14,7 @@
 #include "expert/expert.h"
 #include "expert/simulation.h"
 #include "scoring/score.h"
+#include "tools/duel/duel.h"
 
 namespace {
 
@@ -214,6 +215,30 @@ TEST(ExpertEnchere, UneEnchereLicite) {
         EXPECT_TRUE(e == PASSE || (e > d.meilleureEnchere && e <= GARDE_CONTRE)) << "deal " << n << ": " << e;
     }
     EXPECT_EQ(donnes, 6);
+}
+
+}  // namespace
+
+namespace {
+
+// A small duel kept in the suite: the Expert (sampling its last five tricks,
+// so that it runs in a second, with its bids counted seat by seat and its
+// discard) must beat Pro on these deals. Both generators follow the seed, so
+// the result is fixed unless the Expert's play changes.
+TEST(ExpertForce, ExpertBatProSurUnPetitDuel) {
+    ParametresDuel p;
+    std::string erreur;
+    const char* const args[] = {"belvane-duel", "--a", "5", "--b", "4", "--deals", "40", "--seed", "22",
+                                "--expert-tricks", "5", "--expert-nodes", "0"};
+    ASSERT_TRUE(analyserArgumentsDuel(13, args, p, erreur)) << erreur;
+    const ResultatDuel equipe = jouerDuel(p, nullptr);
+    ASSERT_EQ(equipe.erreur, "");
+    EXPECT_GT(equipe.ecart.moyenne(), 0.0) << rapportDuel(p, equipe);
+    p.parSiege = true;
+    p.deals = 20;
+    const ResultatDuel siege = jouerDuel(p, nullptr);
+    ASSERT_EQ(siege.erreur, "");
+    EXPECT_GT(siege.ecart.moyenne(), 0.0) << rapportDuel(p, siege);
 }
 
 }  // namespace
