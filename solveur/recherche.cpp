@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <emmintrin.h>
 #include <sys/mman.h>
 
 #include "solveur/bornes.h"
@@ -280,6 +281,29 @@ struct Entree {
 
 static_assert(sizeof(Entree) == 64, "one entry per cache line");
 
+// The table's entries go by buckets of PLACES. A bucket's marks, one cache
+// line, say for each entry part of its key, its age and its tricks left,
+// so that a probe reads one line to find the one entry it must read whole,
+// and a new entry finds the place to take without reading the others.
+constexpr std::size_t PLACES = 16;
+struct alignas(64) Etiquettes {
+    std::uint16_t marque[PLACES]{};
+    std::uint8_t age[PLACES]{};
+    std::uint8_t restants[PLACES]{};
+};
+static_assert(sizeof(Etiquettes) == 64, "one bucket's marks per cache line");
+
+inline std::uint16_t marqueDe(std::uint64_t cle) { return static_cast<std::uint16_t>(cle >> 48); }
+
+// The entries of a bucket whose mark and age match, a bit each.
+inline unsigned candidats(const Etiquettes& t, std::uint16_t marque, std::uint8_t age) {
+    const __m128i m = _mm_set1_epi16(static_cast<short>(marque));
+    const __m128i bas = _mm_cmpeq_epi16(_mm_load_si128(reinterpret_cast<const __m128i*>(t.marque)), m);
+    const __m128i haut = _mm_cmpeq_epi16(_mm_load_si128(reinterpret_cast<const __m128i*>(t.marque + 8)), m);
+    const __m128i ages = _mm_cmpeq_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(t.age)), _mm_set1_epi8(static_cast<char>(age)));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_packs_epi16(bas, haut), ages)));
+}
+
 // The table's memory. The probes land anywhere in it, so on the system's
 // small pages nearly each one also misses the processor's cache of address
 // translations; a table of large pages (2 MB) keeps its few translations
@@ -291,6 +315,7 @@ public:
     explicit Memoire(std::size_t nb) : nb_(nb) {}
     void preparer() {
         if (debut_) return;
+        etiquettes_.reset(new Etiquettes[nb_ / PLACES]);
         const std::size_t nb = nb_;
         constexpr std::size_t GRANDE_PAGE = std::size_t{2} << 20;
         const std::size_t octets = nb * sizeof(Entree);  // a power of two
@@ -301,14 +326,20 @@ public:
         std::uninitialized_fill_n(debut_.get(), nb, Entree{});
     }
     Entree& operator[](std::size_t i) { return debut_.get()[i]; }
-    Entree* begin() { return debut_.get(); }
-    Entree* end() { return debut_ ? debut_.get() + nb_ : nullptr; }
+    Etiquettes& etiquettes(std::size_t seau) { return etiquettes_[seau]; }
+    // Empties every entry.
+    void vider() {
+        if (!debut_) return;
+        std::fill(debut_.get(), debut_.get() + nb_, Entree{});
+        std::fill(etiquettes_.get(), etiquettes_.get() + nb_ / PLACES, Etiquettes{});
+    }
 
 private:
     struct Liberer {
         void operator()(Entree* p) const { std::free(p); }
     };
     std::unique_ptr<Entree, Liberer> debut_;
+    std::unique_ptr<Etiquettes[]> etiquettes_;
     std::size_t nb_ = 0;
 };
 
@@ -332,10 +363,9 @@ struct Reste {
 // depend on how many points were won before, so the table keeps it for every
 // way of reaching the same cards.
 struct Solveur::Impl {
-    static constexpr std::size_t PLACES = 4;
     std::uint8_t age = 1;
     Memoire table;
-    std::uint64_t masque = 0;
+    std::uint64_t masque = 0;  // the buckets, less one
     Contexte ctx;
     int gamma = 0;
     int seuil[4][3]{};
@@ -361,7 +391,7 @@ struct Solveur::Impl {
     // weighted by the tricks left below them: a lead that worked in one line
     // tends to work in its neighbours. Kept until the table is emptied.
     int entamesReussies[5][32]{};
-    explicit Impl(int megaOctets) : table(nbEntrees(megaOctets)), masque(nbEntrees(megaOctets) - PLACES) {}
+    explicit Impl(int megaOctets) : table(nbEntrees(megaOctets)), masque(nbEntrees(megaOctets) / PLACES - 1) {}
     // The table's size: a power of two, buckets of PLACES entries.
     static std::size_t nbEntrees(int megaOctets) {
         std::size_t n = 2;
@@ -460,13 +490,14 @@ struct Solveur::Impl {
         return true;
     }
 
-    Entree* seau(std::uint64_t cle) { return &table[(cle >> 7) & masque]; }
-    Entree* seau(const Motif& m) { return seau(m.cle); }
+    std::size_t seau(std::uint64_t cle) const { return (cle >> 7) & masque; }
 
-    Entree* chercherEntree(const Motif& m) {
-        Entree* b = seau(m);
-        for (std::size_t i = 0; i < PLACES; ++i)
-            if (concorde(b[i], m)) return &b[i];
+    // The entry of the position `m`, in its bucket `b`.
+    Entree* chercherEntree(const Motif& m, std::size_t b) {
+        for (unsigned c = candidats(table.etiquettes(b), marqueDe(m.cle), age); c; c &= c - 1) {
+            Entree& t = table[b * PLACES + static_cast<std::size_t>(__builtin_ctz(c))];
+            if (concorde(t, m)) return &t;
+        }
         return nullptr;
     }
 
@@ -488,21 +519,25 @@ struct Solveur::Impl {
         std::uint8_t pertinents[5];
         for (int c = 0; c <= 4; ++c)
             pertinents[c] = static_cast<std::uint8_t>(nombreDeCartes(m.enJeu(c) & ~((1u << pert.a(c)) - 1)));
-        Entree* b = seau(m);
-        Entree* e = nullptr;
-        for (std::size_t i = 0; i < PLACES && !e; ++i)
-            if (concorde(b[i], m)) e = &b[i];
+        const std::size_t b = seau(m.cle);
+        Etiquettes& marques = table.etiquettes(b);
+        Entree* e = chercherEntree(m, b);
         if (e) {
             // The bounds already there hold for this position: keep them, and
             // ask for the holders the new ones depend on as well.
             for (int c = 0; c <= 4; ++c) pertinents[c] = std::max(pertinents[c], e->pertinents[c]);
         } else {
             // Replace the cheapest position of the bucket.
-            e = &b[0];
-            for (std::size_t i = 1; i < PLACES; ++i)
-                if (b[i].age != age || (e->age == age && b[i].restants < e->restants)) e = &b[i];
+            std::size_t j = 0;
+            for (std::size_t i = 1; i < PLACES && marques.age[j] == age; ++i)
+                if (marques.age[i] != age || marques.restants[i] < marques.restants[j]) j = i;
+            e = &table[b * PLACES + j];
             *e = Entree{};
         }
+        const std::size_t place = static_cast<std::size_t>(e - &table[b * PLACES]);
+        marques.marque[place] = marqueDe(m.cle);
+        marques.age[place] = age;
+        marques.restants[place] = static_cast<std::uint8_t>(restants);
         e->cle = m.cle;
         e->age = age;
         e->couleursLues = 0;
@@ -1006,7 +1041,8 @@ struct Solveur::Impl {
         Motif motifPli;
         motifPli.cle = cleDe(e);
         motifPli.etat = &e;
-        __builtin_prefetch(seau(motifPli.cle));
+        const std::size_t seauPli = seau(motifPli.cle);
+        __builtin_prefetch(&table.etiquettes(seauPli));
         // What each side can make sure of bounds the margin: the cheapest
         // first, each only when the previous did not settle the question.
         // The one that does says which cards' ranks it read.
@@ -1035,7 +1071,7 @@ struct Solveur::Impl {
         int decalage = 0;
         if (regle) decalage = seuil[std::clamp(b + static_cast<int>((e.main[ctx.preneur][ATOUT] >> 21) & 1u), 0, 3)][0];
         Coup conseil{-1, 0};
-        if (const Entree* t = chercherEntree(motifPli)) {
+        if (const Entree* t = chercherEntree(motifPli, seauPli)) {
             const int tb = t->basse > -INFINI ? basseDe(*t, regle) : -INFINI;
             const int th = t->haute < INFINI ? hauteDe(*t, regle) : INFINI;
             if (tb + base - decalage >= beta || th + base - decalage <= alpha) {
@@ -1144,7 +1180,7 @@ void Solveur::oublier() {
     // Entries of an earlier age are free; a full sweep only when the age wraps.
     std::memset(impl_->entamesReussies, 0, sizeof impl_->entamesReussies);
     if (++impl_->age == 0) {
-        std::fill(impl_->table.begin(), impl_->table.end(), Entree{});
+        impl_->table.vider();
         impl_->age = 1;
     }
 }
