@@ -404,6 +404,12 @@ struct Solveur::Impl {
     // `sondeEpuisee` is the budget, the clock or the stop flag.
     long long limiteSonde = 0;
     bool sondeEpuisee = false;
+    // The same for one whole question: a node count and a time (0 and
+    // `avecFinQuestion` false: none), and whether it ran out.
+    long long limiteQuestion = 0;
+    Horloge::time_point finQuestion;
+    bool avecFinQuestion = false;
+    bool questionEpuisee = false;
 
     // The clock and the stop flag every thousand cards or so; the ends of the
     // node budget and of a root card's share are among those checks, so each
@@ -413,16 +419,19 @@ struct Solveur::Impl {
 
     [[gnu::noinline]] bool controlerBudget() {
         if (limiteSonde > 0 && noeuds >= limiteSonde) abandon = sondeEpuisee = true;
-        if (limiteNoeuds > 0 && noeuds >= limiteNoeuds) {
-            abandon = true;
+        const auto maintenant = avecFin || avecFinQuestion ? Horloge::now() : Horloge::time_point{};
+        if ((limiteQuestion > 0 && noeuds >= limiteQuestion) || (avecFinQuestion && maintenant >= finQuestion)) {
+            abandon = questionEpuisee = true;
             sondeEpuisee = false;
         }
         prochainControle = noeuds + 1024;
         if (limiteNoeuds > 0) prochainControle = std::min(prochainControle, limiteNoeuds);
         if (limiteSonde > 0) prochainControle = std::min(prochainControle, limiteSonde);
-        if ((arret && arret->load(std::memory_order_relaxed)) || (avecFin && Horloge::now() >= fin)) {
+        if (limiteQuestion > 0) prochainControle = std::min(prochainControle, limiteQuestion);
+        if ((limiteNoeuds > 0 && noeuds >= limiteNoeuds) || (arret && arret->load(std::memory_order_relaxed)) ||
+            (avecFin && maintenant >= fin)) {
             abandon = true;
-            sondeEpuisee = false;
+            sondeEpuisee = questionEpuisee = false;
         }
         return abandon;
     }
@@ -1348,6 +1357,9 @@ void Solveur::Impl::commencer(const Budget& budget, Horloge::time_point debut) {
     abandon = false;
     sondeEpuisee = false;
     limiteSonde = 0;
+    limiteQuestion = 0;
+    avecFinQuestion = false;
+    questionEpuisee = false;
     prochainControle = 0;
     limiteNoeuds = budget.noeuds;
     arret = budget.arret;
@@ -1380,23 +1392,45 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     // less than one answered yes, and the first yes is the value. A test
     // answered yes below the value would cost as much as the one at the value
     // and leave it still to find.
-    // The root move that settled the last test on the side of the player to
-    // move is a best card.
     // A likely value goes first: a no just above it and a yes at it settle
     // the value in two tests.
+    // That way finds the value soonest, but a budget that runs out on the
+    // way leaves an upper bound alone. So it has half the budget: past that
+    // the test under way is given up, and with the other half the search
+    // asks whether the contract is made, then halves the interval left,
+    // which leaves bounds on both sides.
+    // The root move that settled the last test on the side of the player to
+    // move is a best card.
     int questionsProbables[2] = {INFINI, INFINI};
     if (probable && *probable % mult == 0) {
         questionsProbables[0] = *probable / mult + 1;
         questionsProbables[1] = *probable / mult;
     }
+    if (budget.noeuds > 0) s.limiteQuestion = budget.noeuds / 2;
+    if (budget.secondes > 0) {
+        s.avecFinQuestion = true;
+        s.finQuestion = debut + std::chrono::duration_cast<Horloge::duration>(std::chrono::duration<double>(budget.secondes / 2));
+    }
     int meilleurCoup = -1;
+    bool enDescente = true;
     for (int q = 0; basse < haute; ++q) {
         int gamma = haute;
-        if (q < 2 && questionsProbables[q] > basse && questionsProbables[q] < haute) gamma = questionsProbables[q];
+        if (enDescente && q < 2 && questionsProbables[q] > basse && questionsProbables[q] < haute) gamma = questionsProbables[q];
+        if (!enDescente) gamma = basse < 1 && haute >= 1 ? 1 : basse + (haute - basse + 1) / 2;
         int coup = -1;
-        if (!racine.question(gamma, coup)) break;
+        if (!racine.question(gamma, coup)) {
+            if (!s.questionEpuisee) break;
+            s.abandon = s.questionEpuisee = false;
+            s.limiteQuestion = 0;
+            s.avecFinQuestion = false;
+            s.prochainControle = s.noeuds;  // the budget's end is checked again at the next card
+            enDescente = false;
+            continue;
+        }
         if (coup >= 0) meilleurCoup = coup;
     }
+    s.limiteQuestion = 0;
+    s.avecFinQuestion = false;
     r.budgetEpuise = s.abandon;
     r.exact = basse >= haute;
     r.borneBasse = basse * mult;

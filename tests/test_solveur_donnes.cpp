@@ -245,3 +245,47 @@ TEST(SolveurDonnes, LeContratRealisableEstLeSigneDeLaValeurExacte) {
 }
 
 }  // namespace
+
+namespace {
+
+// A budget too small for the value still settles whether the contract is
+// made when that one question fits in it: past half the budget the search
+// asks it, then halves the interval left. The bounds hold either way.
+TEST(SolveurDonnes, UnBudgetTropCourtPourLaValeurDitSiLeContratEstFait) {
+    const std::vector<DonneLue> donnes = donnesAutoplay(1, 40);
+    ASSERT_GE(donnes.size(), 30u);
+    Solveur solveur(16);
+    int coupees = 0, signes = 0;
+    for (std::size_t n = 0; n < 30; ++n) {
+        const DonneLue& d = donnes[n];
+        Position p = d.depart;
+        for (int k = 0; k < 36; ++k) jouerCarte(p, d.cartes[static_cast<std::size_t>(k)]);
+        const std::string ou = "deal " + std::to_string(d.numero);
+        solveur.oublier();
+        const Resultat exact = solveur.resoudre(p, Budget{0, 0, nullptr}, Recherche::Valeur);
+        solveur.oublier();
+        const Resultat question = solveur.realisable(p, Budget{0, 0, nullptr});
+        ASSERT_TRUE(exact.exact) << ou;
+        // Room for the question twice over, but not for the value.
+        const long long budget = 4 * question.noeuds + 2000;
+        if (budget >= exact.noeuds) continue;
+        solveur.oublier();
+        const Resultat r = solveur.resoudre(p, Budget{0, budget, nullptr}, Recherche::Valeur);
+        EXPECT_LE(r.noeuds, budget + 8) << ou;
+        EXPECT_LE(r.borneBasse, exact.valeur) << ou;
+        EXPECT_GE(r.borneHaute, exact.valeur) << ou;
+        if (r.exact) {
+            EXPECT_EQ(r.valeur, exact.valeur) << ou;
+            continue;
+        }
+        ++coupees;
+        if (r.contratRealisable != -1) {
+            EXPECT_EQ(r.contratRealisable, exact.valeur > 0 ? 1 : 0) << ou;
+            ++signes;
+        }
+    }
+    EXPECT_GE(coupees, 5);
+    EXPECT_GE(signes * 10, coupees * 8);
+}
+
+}  // namespace
