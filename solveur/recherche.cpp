@@ -12,6 +12,7 @@
 #include <new>
 #include <emmintrin.h>
 #include <sys/mman.h>
+#include <thread>
 
 #include "solveur/bornes.h"
 #include "solveur/solveur.h"
@@ -391,7 +392,30 @@ struct Solveur::Impl {
     // weighted by the tricks left below them: a lead that worked in one line
     // tends to work in its neighbours. Kept until the table is emptied.
     int entamesReussies[5][32]{};
-    explicit Impl(int megaOctets) : table(nbEntrees(megaOctets)), masque(nbEntrees(megaOctets) / PLACES - 1) {}
+    explicit Impl(int megaOctets)
+        : table(nbEntrees(megaOctets)), masque(nbEntrees(megaOctets) / PLACES - 1), taille(megaOctets) {}
+    int taille = 0;  // the table's size in megabytes
+    // With a second thread, the root's cards are shared between this search
+    // and a second one with its own table, made at its first use.
+    int fils = 1;
+    std::unique_ptr<Impl> aide;
+    Impl& aideDe() {
+        if (!aide) aide = std::make_unique<Impl>(taille);
+        aide->table.preparer();
+        return *aide;
+    }
+    // Set by the other thread when its card settled the question or its
+    // budget ran out: this one gives up the card it is on.
+    const std::atomic<bool>* arretPartenaire = nullptr;
+    // Entries of an earlier age are free; a full sweep only when the age wraps.
+    void oublier() {
+        std::memset(entamesReussies, 0, sizeof entamesReussies);
+        if (++age == 0) {
+            table.vider();
+            age = 1;
+        }
+        if (aide) aide->oublier();
+    }
     // The table's size: a power of two, buckets of PLACES entries.
     static std::size_t nbEntrees(int megaOctets) {
         std::size_t n = 2;
@@ -419,6 +443,7 @@ struct Solveur::Impl {
 
     [[gnu::noinline]] bool controlerBudget() {
         if (limiteSonde > 0 && noeuds >= limiteSonde) abandon = sondeEpuisee = true;
+        if (arretPartenaire && arretPartenaire->load(std::memory_order_relaxed)) abandon = sondeEpuisee = true;
         const auto maintenant = avecFin || avecFinQuestion ? Horloge::now() : Horloge::time_point{};
         if ((limiteQuestion > 0 && noeuds >= limiteQuestion) || (avecFinQuestion && maintenant >= finQuestion)) {
             abandon = questionEpuisee = true;
@@ -1185,14 +1210,7 @@ Solveur::Solveur(int megaOctets) : impl_(std::make_unique<Impl>(megaOctets)) {}
 
 Solveur::~Solveur() = default;
 
-void Solveur::oublier() {
-    // Entries of an earlier age are free; a full sweep only when the age wraps.
-    std::memset(impl_->entamesReussies, 0, sizeof impl_->entamesReussies);
-    if (++impl_->age == 0) {
-        impl_->table.vider();
-        impl_->age = 1;
-    }
-}
+void Solveur::oublier() { impl_->oublier(); }
 
 namespace {
 
@@ -1288,12 +1306,14 @@ struct Racine {
     // The taker's margin after root move i in the test of `gamma`: 0 or
     // more when that card reaches a score of gamma; fail-soft, so its size
     // bounds the score further.
-    int marge(int i, int gamma) {
-        s.fixerGamma(gamma);
-        ++s.noeuds;
-        if (s.budgetEpuise()) return 0;
+    int marge(int i, int gamma) { return marge(s, i, gamma); }
+    // The same searched by `t`, this search or the second thread's.
+    int marge(Solveur::Impl& t, int i, int gamma) const {
+        t.fixerGamma(gamma);
+        ++t.noeuds;
+        if (t.budgetEpuise()) return 0;
         Pertinence pert;
-        return fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0, pert);
+        return fin[i] ? t.marge(finale[i]) : t.chercher(apres[i], -1, 0, pert);
     }
     bool atteint(int i, int gamma) { return marge(i, gamma) >= 0; }
 
@@ -1308,6 +1328,7 @@ struct Racine {
     // test. A search cut short stores nothing in the table: what the shares
     // leave there stays exact, and the next round starts from it.
     int tester(int gamma, int& coup) {
+        if (s.fils >= 2 && nb >= 2) return testerADeux(gamma, coup);
         coup = -1;
         int meilleur = max ? -INFINI : INFINI;
         bool fait[18]{};
@@ -1337,6 +1358,112 @@ struct Racine {
         return meilleur;
     }
 
+    // The same with two threads: in each round the cards not yet answered
+    // go one by one to whichever thread is free, each with its own table.
+    // The first card that settles the test stops the other thread, whose
+    // card, cut short, stores nothing; so does a budget that runs out, the
+    // node budgets being split between the two for the round.
+    int testerADeux(int gamma, int& coup) {
+        Solveur::Impl& a = s.aideDe();
+        coup = -1;
+        int meilleur = max ? -INFINI : INFINI;
+        bool fait[18]{};
+        int restants = nb;
+        for (long long part = max ? 0 : 100'000; restants > 0; part *= 8) {
+            int liste[18];
+            int k = 0;
+            for (int i = 0; i < nb; ++i)
+                if (!fait[i]) liste[k++] = i;
+            std::atomic<int> suivant{0};
+            std::atomic<bool> arret{false};
+            std::atomic<int> trouve{-1};
+            int valeurs[18]{};
+            bool finis[18]{};
+            // The second search takes the first's rules and half of what is left of each node budget.
+            const long long limiteNoeuds = s.limiteNoeuds, limiteQuestion = s.limiteQuestion;
+            const long long depart = a.noeuds;
+            a.ctx = s.ctx;
+            a.arret = s.arret;
+            a.avecFin = s.avecFin;
+            a.fin = s.fin;
+            a.avecFinQuestion = s.avecFinQuestion;
+            a.finQuestion = s.finQuestion;
+            a.limiteNoeuds = a.limiteQuestion = 0;
+            if (limiteNoeuds > 0) {
+                const long long reste = std::max(0LL, limiteNoeuds - s.noeuds);
+                a.limiteNoeuds = a.noeuds + std::max(1LL, reste / 2);
+                s.limiteNoeuds = s.noeuds + std::max(1LL, reste - reste / 2);
+            }
+            if (limiteQuestion > 0) {
+                const long long reste = std::max(0LL, limiteQuestion - s.noeuds);
+                a.limiteQuestion = a.noeuds + std::max(1LL, reste / 2);
+                s.limiteQuestion = s.noeuds + std::max(1LL, reste - reste / 2);
+            }
+            a.abandon = a.sondeEpuisee = a.questionEpuisee = false;
+            a.prochainControle = a.noeuds;
+            s.prochainControle = s.noeuds;
+            s.arretPartenaire = a.arretPartenaire = &arret;
+            const auto travailler = [&](Solveur::Impl& t) {
+                for (;;) {
+                    const int j = suivant.fetch_add(1);
+                    if (j >= k || arret.load()) return;
+                    const int i = liste[j];
+                    t.limiteSonde = part > 0 && restants > 1 ? t.noeuds + part : 0;
+                    if (t.limiteSonde > 0) t.prochainControle = std::min(t.prochainControle, t.limiteSonde);
+                    const int v = marge(t, i, gamma);
+                    t.limiteSonde = 0;
+                    if (t.sondeEpuisee) {
+                        // Its share ran out, or the other thread stopped it.
+                        t.abandon = t.sondeEpuisee = false;
+                        t.prochainControle = t.noeuds;
+                        continue;
+                    }
+                    if (t.abandon) {
+                        arret = true;
+                        return;
+                    }
+                    valeurs[i] = v;
+                    finis[i] = true;
+                    if ((v >= 0) == max) {
+                        int aucun = -1;
+                        trouve.compare_exchange_strong(aucun, i);
+                        arret = true;
+                        return;
+                    }
+                }
+            };
+            std::thread second([&] { travailler(a); });
+            travailler(s);
+            second.join();
+            s.arretPartenaire = a.arretPartenaire = nullptr;
+            s.noeuds += a.noeuds - depart;
+            s.limiteNoeuds = limiteNoeuds;
+            s.limiteQuestion = limiteQuestion;
+            s.prochainControle = s.noeuds;
+            if (trouve >= 0) {
+                // A card that settled the test holds even if the other thread's budget ran out.
+                s.abandon = s.sondeEpuisee = s.questionEpuisee = false;
+                coup = trouve;
+                return valeurs[coup];
+            }
+            if (s.abandon || a.abandon) {
+                // The budget's end or the stop flag, or the end of the question's share only.
+                const bool fin = (s.abandon && !s.questionEpuisee) || (a.abandon && !a.questionEpuisee);
+                s.abandon = true;
+                s.sondeEpuisee = false;
+                s.questionEpuisee = !fin;
+                return 0;
+            }
+            for (int i = 0; i < nb; ++i)
+                if (finis[i]) {
+                    fait[i] = true;
+                    --restants;
+                    if (max ? valeurs[i] > meilleur : valeurs[i] < meilleur) meilleur = valeurs[i];
+                }
+        }
+        return meilleur;
+    }
+
     // Asks whether the value is gamma or more and narrows the bounds by the
     // answer. Answers false when the budget ran out first; `coup` is the root
     // move that settled the test on the side of the player to move, -1 none.
@@ -1360,6 +1487,7 @@ void Solveur::Impl::commencer(const Budget& budget, Horloge::time_point debut) {
     limiteQuestion = 0;
     avecFinQuestion = false;
     questionEpuisee = false;
+    fils = std::max(1, budget.fils);
     prochainControle = 0;
     limiteNoeuds = budget.noeuds;
     arret = budget.arret;
