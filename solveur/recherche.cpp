@@ -1365,6 +1365,9 @@ struct Racine {
     // node budgets being split between the two for the round.
     int testerADeux(int gamma, int& coup) {
         Solveur::Impl& a = s.aideDe();
+        // The bounds read this search's half-points asked, even when the
+        // second thread takes every card.
+        s.fixerGamma(gamma);
         coup = -1;
         int meilleur = max ? -INFINI : INFINI;
         bool fait[18]{};
