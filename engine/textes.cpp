@@ -381,6 +381,31 @@ const Entree catalogue[] = {
      "Hint: the rules set aside every other card you could play."},
     // The Expert level.
     {Texte::menuExpert, "&Expert", "&Expert"},
+    // The history held by another program: the deals wait beside it.
+    {Texte::historiqueOccupe,
+     "L'historique des donnes\n%1\nest utilisé par un autre programme : les donnes qui n'ont pas pu y être écrites sont gardées à côté et y seront écrites dès qu'il sera libre.",
+     "The history of deals\n%1\nis in use by another program: the deals that could not be written to it are kept beside it and will be written as soon as it is free."},
+    // The official rules: the rules menu, the handfuls shown by every seat, the chelem.
+    {Texte::menuRegles, "&Règles", "&Rules"},
+    {Texte::menuReglesBelvane, "Règles &Belvane", "&Belvane rules"},
+    {Texte::menuReglesOfficielles, "Règles &officielles", "&Official rules"},
+    {Texte::menuOptionChelem, "&Chelem : annonce, prime, Excuse en dernier", "&Chelem: announced, premium, Excuse last"},
+    {Texte::menuOptionPoigneesOrdinateurs, "&Poignées déclarées par les ordinateurs",
+     "Handfuls declared by the &computers"},
+    {Texte::poigneeSimpleMontree, "%1 montre une poignée simple", "%1 shows a single handful"},
+    {Texte::poigneeDoubleMontree, "%1 montre une poignée double", "%1 shows a double handful"},
+    {Texte::poigneeTripleMontree, "%1 montre une poignée triple", "%1 shows a triple handful"},
+    {Texte::chelemAnnonce, "%1 annonce le chelem et entame !", "%1 announces a chelem and leads!"},
+    {Texte::offreChelem, "Annoncez-vous le chelem ? Vous entamerez le premier pli.",
+     "Do you announce a chelem? You will lead the first trick."},
+    {Texte::boutonAnnoncerChelem, "ANNONCER LE CHELEM", "ANNOUNCE A CHELEM"},
+    {Texte::boutonSansChelem, "PAS DE CHELEM", "NO CHELEM"},
+    {Texte::panelDefPrimeChelem, "Prime de chelem (hors multiplicateur)", "Chelem premium (not multiplied)"},
+    {Texte::raisonExcuseChelem, "Vous avez annoncé le chelem : l'Excuse se joue au dernier pli.",
+     "You announced a chelem: the Fool is played in the last trick."},
+    {Texte::colonneChelem, "Chelem", "Chelem"},
+    {Texte::colonnePoignees, "Poignées", "Handfuls"},
+    {Texte::statChelems, "Chelems : %1 réussis, %2 annoncés", "Chelems: %1 made, %2 announced"},
 };
 
 struct Index {

@@ -89,6 +89,13 @@ enum class Texte {
     aideTitre, aideRechercher, aideSommaire, aideIntrouvable, conseilReste,
     // The Expert level.
     menuExpert,
+    // The history held by another program: the deals wait beside it.
+    historiqueOccupe,
+    // The official rules: the rules menu, the handfuls shown by every seat, the chelem.
+    menuRegles, menuReglesBelvane, menuReglesOfficielles, menuOptionChelem, menuOptionPoigneesOrdinateurs,
+    poigneeSimpleMontree, poigneeDoubleMontree, poigneeTripleMontree, chelemAnnonce, offreChelem,
+    boutonAnnoncerChelem, boutonSansChelem, panelDefPrimeChelem, raisonExcuseChelem, colonneChelem,
+    colonnePoignees, statChelems,
 };
 
 // The product title: the main window's caption and the title of its message boxes.

@@ -10,7 +10,9 @@ Statistiques calculerStatistiques(std::vector<ResumeDonne> donnes) {
         ++s.donnes;
         if (r.rejouee) ++s.rejouees;
         else s.evolution.push_back(r.totaux);
-        const bool fait = r.score > 0;
+        const bool fait = r.contratRempli;
+        s.chelemsRealises += r.chelemRealise != 0;
+        s.chelemsAnnonces += r.chelemAnnonce != 0;
         const bool humainPreneur = r.preneur == 1;
         const bool niveauConnu = r.niveau >= 1 && r.niveau <= 4;
         LigneNiveau* n = niveauConnu ? &s.parNiveau[r.niveau] : nullptr;
@@ -56,7 +58,7 @@ std::string exporterCsv(const std::vector<ResumeDonne>& donnes) {
          "niveau,adaptatif\r\n";
     for (const ResumeDonne& r : v) {
         o << r.id << ',' << r.date << ',' << (r.rejouee ? 1 : 0) << ',' << r.code << ',' << r.preneur << ','
-          << r.contrat << ',' << (r.score > 0 ? 1 : 0) << ',' << r.score << ',' << r.gainHumain;
+          << r.contrat << ',' << (r.contratRempli ? 1 : 0) << ',' << r.score << ',' << r.gainHumain;
         for (int s = 1; s <= 4; ++s) o << ',' << r.totaux[s];
         o << ',' << r.niveau << ',' << r.adaptatif << "\r\n";
     }

@@ -19,6 +19,12 @@ struct ResumeDonne {
     Table<int, 1, 4> totaux;
     int niveau = 0;
     int adaptatif = 0;
+    // Columns of the official rules, 0 in older files: the contract made by
+    // its points (a chelem premium may outweigh it), the side that made a
+    // chelem (1 taker, 2 defence), its announcer.
+    bool contratRempli = false;
+    int chelemRealise = 0;
+    int chelemAnnonce = 0;
     bool operator==(const ResumeDonne&) const = default;
 };
 
@@ -46,6 +52,8 @@ struct Statistiques {
     int defenses = 0;                      // deals the human defended
     int contratsChutes = 0;                // of which the taker failed
     Table<LigneNiveau, 1, 4> parNiveau;    // Débutant .. Pro
+    int chelemsRealises = 0;               // deals won by one side in all 18 tricks
+    int chelemsAnnonces = 0;
     // The four global scores after each deal that counted (replays leave them
     // as they were), oldest first.
     std::vector<Table<int, 1, 4>> evolution;
