@@ -397,6 +397,9 @@ struct Solveur::Impl {
         return abandon;
     }
 
+    // Gets ready for one call: the table's memory, the counts, the budget.
+    void commencer(const Budget& budget, Horloge::time_point debut);
+
     // Each root card tests the same score in turn: the half-points asked are
     // worked out once for it.
     void fixerGamma(int g) {
@@ -1159,6 +1162,83 @@ struct Racine {
     Etat apres[18]{};  // the position after each of them
     bool fin[18]{};    // that card ends the deal
     Fin finale[18]{};
+    // What is proven of the value, in scores (the value divided by `mult`).
+    int basse = 0;
+    int haute = 0;
+    int mult = 1;
+    // What the deal can still end on: the taker's oudlers so far (the
+    // set-aside ones included), the 21 he holds, the Petit and Excuse still
+    // free to go either way, and whether the petit au bout may still happen.
+    int b0 = 0;
+    int oudlersSurs = 0;
+    int oudlersLibres = 0;
+    bool petit = false;
+
+    explicit Racine(Solveur::Impl& impl) : s(impl) {}
+
+    // Reads the position (not a finished deal) and the bounds the cards in
+    // play give before any test.
+    void preparer(const Position& p) {
+        mult = 3 * multiplicateur(p.contrat);
+        s.ctx = contexteDe(p);
+        Coup pli[4];
+        int nbPli = 0;
+        versEtat(p, etat, pli, nbPli);
+        // What is still in play bounds the value from the start.
+        const Reste reste = s.reste(etat, nbPli == 0);
+        const int p0 = etat.pointsPreneur + s.ctx.pointsChien;
+        b0 = etat.boutsPreneur + s.ctx.boutsChien;
+        petit = reste.petit;
+        basse = scoreBrut(p0 + reste.pointsMin, b0 + reste.boutsMin, reste.petit ? 2 : 0);
+        haute = scoreBrut(p0 + reste.pointsMax, b0 + reste.boutsMax, reste.petit ? 1 : 0);
+        // The oudlers still in play (those on the table included): the 21 the
+        // taker holds is his for sure, the Petit and the Excuse may go either way.
+        for (int t = 0; t < 4; ++t) {
+            const std::uint32_t a = etat.main[t][ATOUT];
+            if (a & (1u << 21)) oudlersSurs += t == s.ctx.preneur;
+            oudlersLibres += static_cast<int>(((a >> PETIT) & 1u) + (a & EXCUSE_BIT));
+        }
+        for (int k = 0; k < nbPli; ++k) {
+            Fin f;
+            s.jouer(etat, pli[k], f);
+        }
+        max = etat.joueur == s.ctx.preneur;
+        nb = s.coups(etat, coups);
+        s.ordonner(etat, coups, nb);
+        for (int i = 0; i < nb; ++i) {
+            apres[i] = etat;
+            fin[i] = s.jouer(apres[i], coups[i], finale[i]);
+        }
+    }
+
+    // The scores the deal can still end on, however either side plays: a
+    // test of gamma answered yes proves the lowest of them at gamma or above,
+    // answered no the highest below gamma. Not only the ends of good play:
+    // the line that proves a margin may be one where the taker keeps his
+    // Excuse to the last trick and loses it, or wins the defence's there.
+    // Only the 21 always stays with its holder's side.
+    template <class F>
+    void fins(F&& f) const {
+        for (int b = b0 + oudlersSurs; b <= b0 + oudlersSurs + oudlersLibres; ++b)
+            for (int pab = 0; pab <= (petit ? 2 : 0); ++pab) f(std::clamp(b, 0, 3), pab);
+    }
+    // A margin m in a test proves that every way the deal can end gives the
+    // taker at least (m >= 0), or at most (m < 0), the half-points asked plus m.
+    int auMoins(int m) const {
+        int v = INFINI;
+        fins([&](int b, int pab) {
+            if (s.seuil[b][pab] != IMPOSSIBLE) v = std::min(v, scoreBrut(std::min(s.seuil[b][pab] + m, 200), b, pab));
+        });
+        return v;
+    }
+    int auPlus(int m) const {
+        int v = -INFINI;
+        fins([&](int b, int pab) {
+            const int p = s.seuil[b][pab] == IMPOSSIBLE ? 200 : s.seuil[b][pab] + m;
+            if (p >= 0) v = std::max(v, scoreBrut(std::min(p, 200), b, pab));
+        });
+        return v;
+    }
 
     // The taker's margin after root move i in the test of `gamma`: 0 or
     // more when that card reaches a score of gamma; fail-soft, so its size
@@ -1211,24 +1291,39 @@ struct Racine {
         }
         return meilleur;
     }
+
+    // Asks whether the value is gamma or more and narrows the bounds by the
+    // answer. Answers false when the budget ran out first; `coup` is the root
+    // move that settled the test on the side of the player to move, -1 none.
+    bool question(int gamma, int& coup) {
+        const int m = tester(gamma, coup);
+        if (s.abandon) return false;
+        if (m >= 0) basse = std::max(basse, std::min(std::max(auMoins(m), gamma), haute));
+        else haute = std::min(haute, std::max(std::min(auPlus(m), gamma - 1), basse));
+        return true;
+    }
 };
 
 }  // namespace
 
+void Solveur::Impl::commencer(const Budget& budget, Horloge::time_point debut) {
+    table.preparer();
+    noeuds = 0;
+    abandon = false;
+    sondeEpuisee = false;
+    limiteSonde = 0;
+    prochainControle = 0;
+    limiteNoeuds = budget.noeuds;
+    arret = budget.arret;
+    avecFin = budget.secondes > 0;
+    if (avecFin) fin = debut + std::chrono::duration_cast<Horloge::duration>(std::chrono::duration<double>(budget.secondes));
+}
+
 Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche quoi, std::optional<int> probable) {
     const auto debut = Horloge::now();
     Impl& s = *impl_;
-    s.table.preparer();
+    s.commencer(budget, debut);
     Resultat r;
-    s.noeuds = 0;
-    s.abandon = false;
-    s.prochainControle = 0;
-    s.limiteNoeuds = budget.noeuds;
-    s.arret = budget.arret;
-    s.avecFin = budget.secondes > 0;
-    if (s.avecFin)
-        s.fin = debut + std::chrono::duration_cast<Horloge::duration>(std::chrono::duration<double>(budget.secondes));
-    const int mult = 3 * multiplicateur(p.contrat);
 
     if (donneFinie(p)) {
         r.exact = true;
@@ -1236,66 +1331,11 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         r.contratRealisable = r.valeur > 0;
         return r;
     }
-    s.ctx = contexteDe(p);
     Racine racine{s};
-    Coup pli[4];
-    int nbPli = 0;
-    versEtat(p, racine.etat, pli, nbPli);
-    // What is still in play bounds the value from the start.
-    const Reste reste = s.reste(racine.etat, nbPli == 0);
-    const int p0 = racine.etat.pointsPreneur + s.ctx.pointsChien, b0 = racine.etat.boutsPreneur + s.ctx.boutsChien;
-    int basse = scoreBrut(p0 + reste.pointsMin, b0 + reste.boutsMin, reste.petit ? 2 : 0);
-    int haute = scoreBrut(p0 + reste.pointsMax, b0 + reste.boutsMax, reste.petit ? 1 : 0);
-    // The oudlers still in play (those on the table included): the 21 the
-    // taker holds is his for sure, the Petit and the Excuse may go either way.
-    struct {
-        int sur = 0;
-        int libres = 0;
-    } oudlers;
-    for (int t = 0; t < 4; ++t) {
-        const std::uint32_t a = racine.etat.main[t][ATOUT];
-        if (a & (1u << 21)) oudlers.sur += t == s.ctx.preneur;
-        oudlers.libres += ((a >> PETIT) & 1u) + (a & EXCUSE_BIT);
-    }
-    for (int k = 0; k < nbPli; ++k) {
-        Fin f;
-        s.jouer(racine.etat, pli[k], f);
-    }
-    racine.max = racine.etat.joueur == s.ctx.preneur;
-    racine.nb = s.coups(racine.etat, racine.coups);
-    s.ordonner(racine.etat, racine.coups, racine.nb);
-    for (int i = 0; i < racine.nb; ++i) {
-        racine.apres[i] = racine.etat;
-        racine.fin[i] = s.jouer(racine.apres[i], racine.coups[i], racine.finale[i]);
-    }
-
-    // The scores the deal can still end on, however either side plays: a
-    // test of gamma answered yes proves the lowest of them at gamma or above,
-    // answered no the highest below gamma. Not only the ends of good play:
-    // the line that proves a margin may be one where the taker keeps his
-    // Excuse to the last trick and loses it, or wins the defence's there.
-    // Only the 21 always stays with its holder's side.
-    const auto fins = [&](auto&& f) {
-        for (int b = b0 + oudlers.sur; b <= b0 + oudlers.sur + oudlers.libres; ++b)
-            for (int pab = 0; pab <= (reste.petit ? 2 : 0); ++pab) f(std::clamp(b, 0, 3), pab);
-    };
-    // A margin m in a test proves that every way the deal can end gives the
-    // taker at least (m >= 0), or at most (m < 0), the half-points asked plus m.
-    const auto auMoins = [&](int m) {
-        int v = INFINI;
-        fins([&](int b, int pab) {
-            if (s.seuil[b][pab] != IMPOSSIBLE) v = std::min(v, scoreBrut(std::min(s.seuil[b][pab] + m, 200), b, pab));
-        });
-        return v;
-    };
-    const auto auPlus = [&](int m) {
-        int v = -INFINI;
-        fins([&](int b, int pab) {
-            const int p = s.seuil[b][pab] == IMPOSSIBLE ? 200 : s.seuil[b][pab] + m;
-            if (p >= 0) v = std::max(v, scoreBrut(std::min(p, 200), b, pab));
-        });
-        return v;
-    };
+    racine.preparer(p);
+    const int mult = racine.mult;
+    int& basse = racine.basse;
+    int& haute = racine.haute;
 
     // Each test asks whether the value is gamma or more, at the highest value
     // not yet ruled out. Far above the value a test is cheap (the bounds of
@@ -1318,10 +1358,7 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         int gamma = haute;
         if (q < 2 && questionsProbables[q] > basse && questionsProbables[q] < haute) gamma = questionsProbables[q];
         int coup = -1;
-        const int m = racine.tester(gamma, coup);
-        if (s.abandon) break;
-        if (m >= 0) basse = std::max(basse, std::min(std::max(auMoins(m), gamma), haute));
-        else haute = std::min(haute, std::max(std::min(auPlus(m), gamma - 1), basse));
+        if (!racine.question(gamma, coup)) break;
         if (coup >= 0) meilleurCoup = coup;
     }
     r.budgetEpuise = s.abandon;
@@ -1370,6 +1407,42 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
         r.meilleures = tous;
     }
     r.budgetEpuise = r.budgetEpuise || s.abandon;
+    r.noeuds = s.noeuds;
+    r.secondes = std::chrono::duration<double>(Horloge::now() - debut).count();
+    return r;
+}
+
+Resultat Solveur::realisable(const Position& p, const Budget& budget) {
+    const auto debut = Horloge::now();
+    Impl& s = *impl_;
+    s.commencer(budget, debut);
+    Resultat r;
+    if (donneFinie(p)) {
+        r.exact = true;
+        r.valeur = r.borneBasse = r.borneHaute = scoreFinal(p);
+        r.contratRealisable = r.valeur > 0;
+        return r;
+    }
+    Racine racine{s};
+    racine.preparer(p);
+    // A value is never 0: made is a value of 1 or more, one question.
+    int coup = -1;
+    if (racine.basse < 1 && racine.haute >= 1) racine.question(1, coup);
+    const int fait = racine.basse >= 1 ? 1 : racine.haute < 1 ? 0 : -1;
+    // The card that settles it for the side to play: the one the test
+    // found, or, when the bounds of the cards in play settled it before any
+    // test, the first that keeps the answer.
+    if (fait == (racine.max ? 1 : 0) && coup < 0 && !s.abandon) {
+        for (int i = 0; i < racine.nb && coup < 0 && !s.abandon; ++i)
+            if (racine.atteint(i, 1) == racine.max && !s.abandon) coup = i;
+    }
+    if (fait == (racine.max ? 1 : 0) && coup >= 0 && !s.abandon) r.meilleures.cartes[static_cast<std::size_t>(r.meilleures.nb++)] = carteDe(racine.coups[coup]);
+    r.contratRealisable = fait;
+    r.exact = racine.basse >= racine.haute;
+    r.borneBasse = racine.basse * racine.mult;
+    r.borneHaute = racine.haute * racine.mult;
+    if (r.exact) r.valeur = r.borneBasse;
+    r.budgetEpuise = s.abandon;
     r.noeuds = s.noeuds;
     r.secondes = std::chrono::duration<double>(Horloge::now() - debut).count();
     return r;

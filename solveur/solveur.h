@@ -89,6 +89,8 @@ struct Budget {
     // Set from another thread to stop the search at once (for instance when
     // the window that asked is closed); may be null.
     const std::atomic<bool>* arret = nullptr;
+    // How many threads the search may use (1: the calling thread alone).
+    int fils = 1;
 };
 
 enum class Recherche {
@@ -145,6 +147,14 @@ public:
     // gives the same result.
     Resultat resoudre(const Position& p, const Budget& budget = {}, Recherche quoi = Recherche::ValeurEtMeilleures,
                       std::optional<int> probable = std::nullopt);
+    // Whether the taker can still make his contract (a value of 1 or more):
+    // one question, far cheaper than the value. `contratRealisable` is 1, 0,
+    // or -1 when the budget ran out first; `borneBasse` and `borneHaute` say
+    // what was proven of the value (`exact` when they meet). `meilleures`
+    // holds one card that keeps the contract when it can be made and the
+    // taker is to play, or one that defeats it when it cannot and a defender
+    // is to play; otherwise it is empty. Shares the table with `resoudre`.
+    Resultat realisable(const Position& p, const Budget& budget = {});
     // The value after each card the side to play may play, in hand order; the
     // budget covers the whole call.
     ValeursCartes evaluerCartes(const Position& p, const Budget& budget = {});

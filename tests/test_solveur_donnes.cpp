@@ -177,3 +177,71 @@ TEST(SolveurDonnes, LesPartsDesCartesDeLaRacineGardentValeurEtBudget) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whether the contract can be made, on the endings of real deals: it agrees
+// with the sign of the exact value (asked of the same solver before or
+// after, and of a fresh one), the card it gives keeps its answer, and a
+// budget that runs out leaves bounds that hold and an answer never wrong.
+TEST(SolveurDonnes, LeContratRealisableEstLeSigneDeLaValeurExacte) {
+    const std::vector<DonneLue> donnes = donnesAutoplay(1, 40);
+    ASSERT_GE(donnes.size(), 24u);
+    Solveur solveur(16), seul(16);
+    int positions = 0, coupees = 0;
+    for (std::size_t n = 0; n < 24; ++n) {
+        const DonneLue& d = donnes[n];
+        Position p = d.depart;
+        for (int k = 0; k < 72; ++k) {
+            // From 8 tricks left down to 2, one position in three.
+            if (k >= 40 && k < 64 && (k + static_cast<int>(n)) % 3 == 0) {
+                const std::string ou = "deal " + std::to_string(d.numero) + ", card " + std::to_string(k + 1);
+                const bool valeurAvant = k % 2 == 0;
+                Resultat v;
+                if (valeurAvant) v = solveur.resoudre(p, Budget{0, 0, nullptr}, Recherche::Valeur);
+                const Resultat r = solveur.realisable(p, Budget{0, 0, nullptr});
+                if (!valeurAvant) v = solveur.resoudre(p, Budget{0, 0, nullptr}, Recherche::Valeur);
+                seul.oublier();
+                const Resultat f = seul.realisable(p, Budget{0, 0, nullptr});
+                ASSERT_TRUE(v.exact) << ou;
+                EXPECT_EQ(r.contratRealisable, v.valeur > 0 ? 1 : 0) << ou;
+                EXPECT_EQ(f.contratRealisable, v.valeur > 0 ? 1 : 0) << ou;
+                EXPECT_LE(r.borneBasse, v.valeur) << ou;
+                EXPECT_GE(r.borneHaute, v.valeur) << ou;
+                EXPECT_LE(f.borneBasse, v.valeur) << ou;
+                EXPECT_GE(f.borneHaute, v.valeur) << ou;
+                const bool preneur = p.joueur == p.preneur;
+                if (preneur == (v.valeur > 0)) {
+                    ASSERT_EQ(f.meilleures.nb, 1) << ou;
+                    Position apres = p;
+                    ASSERT_TRUE(jouerCarte(apres, f.meilleures.cartes[0])) << ou;
+                    const Resultat w = seul.resoudre(apres, Budget{0, 0, nullptr}, Recherche::Valeur);
+                    EXPECT_EQ(w.valeur > 0, v.valeur > 0) << ou;
+                } else {
+                    EXPECT_EQ(f.meilleures.nb, 0) << ou;
+                }
+                // Cut short: bounds that hold, and an answer given only when right.
+                for (long long noeuds : {30LL, 300LL, 3000LL}) {
+                    seul.oublier();
+                    const Resultat c = seul.realisable(p, Budget{0, noeuds, nullptr});
+                    EXPECT_LE(c.noeuds, noeuds + 8) << ou;
+                    EXPECT_LE(c.borneBasse, v.valeur) << ou << ", " << noeuds << " cards";
+                    EXPECT_GE(c.borneHaute, v.valeur) << ou << ", " << noeuds << " cards";
+                    if (c.contratRealisable != -1) {
+                        EXPECT_EQ(c.contratRealisable, v.valeur > 0 ? 1 : 0) << ou << ", " << noeuds << " cards";
+                    } else {
+                        EXPECT_TRUE(c.budgetEpuise) << ou;
+                        ++coupees;
+                    }
+                }
+                ++positions;
+            }
+            jouerCarte(p, d.cartes[static_cast<std::size_t>(k)]);
+        }
+        if (::testing::Test::HasFailure()) return;
+    }
+    EXPECT_GT(positions, 150);
+    EXPECT_GT(coupees, 20);
+}
+
+}  // namespace

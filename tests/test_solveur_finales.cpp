@@ -252,3 +252,55 @@ TEST(SolveurFinales, LesPositionsDUneMemeFinaleEnChaine) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whether the contract can be made, as its own question: the sign of the
+// plain minimax's value on thousands of random endings, bounds that hold,
+// and the card it gives keeps the contract (the taker to play) or defeats
+// it (a defender to play). One table serves the question and the values in
+// turn, in either order.
+TEST(SolveurFinales, LeContratRealisableEstLeSigneDuMinimax) {
+    std::mt19937 g(31031);
+    Solveur solveur(4);
+    int oui = 0, non = 0, cartes = 0;
+    for (int plis = 1; plis <= 4; ++plis)
+        for (int n = 0; n < (plis == 4 ? 500 : 800); ++n) {
+            const Position p = finaleAuHasard(g, plis, n % 5 == 0 ? 2 : 4);
+            const int attendu = minimax(p);
+            if (n % 3 == 0) solveur.oublier();
+            const bool valeurAvant = n % 2 == 0;
+            if (valeurAvant) {
+                ASSERT_EQ(solveur.resoudre(p, {}, Recherche::Valeur).valeur, attendu) << decrire(p);
+            }
+            const Resultat r = solveur.realisable(p);
+            ASSERT_EQ(r.contratRealisable, attendu > 0 ? 1 : 0) << decrire(p);
+            EXPECT_FALSE(r.budgetEpuise);
+            EXPECT_LE(r.borneBasse, attendu) << decrire(p);
+            EXPECT_GE(r.borneHaute, attendu) << decrire(p);
+            EXPECT_EQ(r.exact, r.borneBasse == r.borneHaute);
+            if (r.exact) {
+                EXPECT_EQ(r.valeur, attendu) << decrire(p);
+            }
+            (attendu > 0 ? oui : non) += 1;
+            const bool preneur = p.joueur == p.preneur;
+            if (preneur == (attendu > 0)) {
+                ASSERT_EQ(r.meilleures.nb, 1) << decrire(p);
+                Position f = p;
+                ASSERT_TRUE(jouerCarte(f, r.meilleures.cartes[0])) << decrire(p);
+                EXPECT_EQ(minimax(f) > 0, attendu > 0) << decrire(p);
+                ++cartes;
+            } else {
+                EXPECT_EQ(r.meilleures.nb, 0) << decrire(p);
+            }
+            if (!valeurAvant) {
+                ASSERT_EQ(solveur.resoudre(p, {}, Recherche::Valeur).valeur, attendu) << decrire(p);
+            }
+            if (::testing::Test::HasFailure()) return;
+        }
+    EXPECT_GT(oui, 300);
+    EXPECT_GT(non, 300);
+    EXPECT_GT(cartes, 300);
+}
+
+}  // namespace
