@@ -142,6 +142,43 @@ TEST(CodeDonne, PremiereEtDerniereRepartitions) {
     EXPECT_EQ(lireCode(codeDonne(premiere)).repartition, premiere);
 }
 
+// Codes already stored in histories or passed between players must keep
+// naming the same deals: each row's code was written by an earlier build.
+TEST(CodeDonne, UnCodeDejaDonneNommeToujoursLaMemeDonne) {
+    auto tiree = [](std::uint64_t graine, int premier) {
+        Jeu jeu;
+        jeu.hasard.horloge = horlogeDeterministe(graine);
+        optionsParDefaut(jeu);
+        jeu.donne.premierJoueur = premier;
+        distribuer(jeu, 0);
+        return repartitionDonne(jeu.donne);
+    };
+    Repartition derniere;
+    for (int id = 1; id <= 78; ++id) derniere.place[id] = id <= 6 ? DANS_LE_CHIEN : 4 - (id - 7) / 18;
+    derniere.premierJoueur = 4;
+    // Cards dealt round the table one by one, the dog taking every 13th.
+    Repartition tour;
+    for (int id = 1, s = 0; id <= 78; ++id) tour.place[id] = id % 13 == 0 ? DANS_LE_CHIEN : (s++ % 4) + 1;
+    tour.premierJoueur = 2;
+    const struct {
+        const char* nom;
+        Repartition repartition;
+        const char* code;
+    } lignes[] = {
+        {"the last repartition, West opening", derniere, "SKTKP-JKCZN-VS9RC-DSJXF-M3T3Y-ZKBSM-YQZU"},
+        {"cards dealt round the table", tour, "24WBT-TEECA-BTEFR-JAY5V-JV690-VY40S-759R"},
+        {"a shuffled deal, South opening", tiree(1, 1), "NYR95-NAWES-Z8YF4-3SBRX-SKN6G-7G07B-WB90"},
+        {"a shuffled deal, East opening", tiree(2, 3), "HJFBN-Q25CM-3FGYA-2RXR8-V6ZEJ-356CB-RVV3"},
+        {"a shuffled deal, West opening", tiree(3, 4), "EA50R-Z3HR9-W6WZ2-TVCS6-0XZXZ-RG16R-GD4T"},
+    };
+    for (const auto& l : lignes) {
+        EXPECT_EQ(codeDonne(l.repartition), l.code) << l.nom;
+        const LectureCode lu = lireCode(l.code);
+        EXPECT_EQ(lu.erreur, ErreurCode::aucune) << l.nom;
+        EXPECT_EQ(lu.repartition, l.repartition) << l.nom;
+    }
+}
+
 TEST(CodeDonne, UnCodeMalRecopieEstRefuse) {
     Jeu jeu;
     jeu.hasard.horloge = horlogeDeterministe(77);
