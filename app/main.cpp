@@ -11,12 +11,14 @@
 #include "engine/jeu.h"
 #include "flow/deroulement.h"
 #include "historique/base.h"
+#include "reprise/reprise.h"
 #include "scoring/score.h"
 #include "settings/magasin_qsettings.h"
 #include "settings/options.h"
 #include "ui/fBelvane/fbelvane.h"
 #include "ui/fPoignee/fpoignee.h"
 #include "ui/fSplash/fsplash.h"
+#include "ui/reprise/gardien_reprise.h"
 #include "ui/langue.h"
 
 int main(int argc, char** argv) {
@@ -69,6 +71,10 @@ int main(int argc, char** argv) {
     // The history of the deals, in the user's data folder; opened at its first use.
     BaseHistorique historique(cheminHistoriqueParDefaut());
     frmBelvane.attacherHistorique(&historique);
+    // The deal in progress, saved after every step beside the history; the
+    // start offers to resume it once the language is chosen.
+    Reprise reprise(cheminRepriseParDefaut());
+    GardienReprise gardien(jeu, frmBelvane, reprise, &historique);
     chargerOptions(jeu);
     initialiserPartie(jeu);
     appliquerLangue(jeu);

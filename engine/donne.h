@@ -75,6 +75,27 @@ struct Donne {
     int poigneeHumain = 0;
     int siegePoignee = 0;  // the seat recorded for a declared handful
 
+    // The official rules, as the options were when the deal began
+    // (optionChelem, optionPoigneesOrdinateurs): 1 in force this deal.
+    int reglesChelem = 0;
+    int reglesPoignees = 0;
+    // Handfuls shown by the computer seats, 0..3 as poigneeHumain (the
+    // human's own stays there), and the trumps each seat showed, the
+    // human's included: nbCartesPoignee of them in cartesPoignee.
+    Table<int, 1, 4> poigneeOrdinateur;
+    Table<Table<Carte, 1, 15>, 1, 4> cartesPoignee;
+    Table<int, 1, 4> nbCartesPoignee;
+    // The chelem: the seat that announced it (0 none), whether the question
+    // was put this deal, the human's offer open, the tricks won by each side,
+    // and the petit au bout of the 17th trick (0 none, 1 taker, 2 defence),
+    // which counts when the Excuse wins the 18th for a side making a chelem.
+    int chelemAnnonce = 0;
+    int chelemPropose = 0;
+    int chelemEnCours = 0;
+    int plisPreneur = 0;
+    int plisDefense = 0;
+    int petitPliAvantDernier = 0;
+
     // The human's discard screen: display positions 1..24.
     Table<int, 1, 24> marqueEcart;
     Table<int, 1, 24> positionEcart;
@@ -92,6 +113,11 @@ struct Donne {
     int modeRejouer = 0;
     int nbDonnesSansPreneur = 0;
     int tentatives = 0;  // attempts of donner the last deal took
+
+    // A practice deal: a card was taken back, or it was dealt again to be
+    // played on from one of its tricks. It moves no global score and no rule
+    // weight, and the history keeps it apart.
+    int entrainement = 0;
 
     Donne() {
         for (int s = 1; s <= 4; ++s) pliEnCours[s] = Carte{};

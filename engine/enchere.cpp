@@ -34,7 +34,7 @@ void tourEnchere(Jeu& jeu, int siege) {
 
     // A computer bids its rating when that beats the best bid; for the human the
     // same figure is only the advice, and the best bid moves when he clicks.
-    d.enchere[siege] = d.niveauMain[siege];
+    d.enchere[siege] = jeu.enchereOrdinateur ? jeu.enchereOrdinateur(jeu, siege) : d.niveauMain[siege];
     if (d.enchere[siege] <= d.meilleureEnchere)
         d.enchere[siege] = PASSE;
     else if (siege != d.joueurHumain)

@@ -46,6 +46,13 @@ struct Jeu {
     // among them; none: the rule list at the game's level (choisirCarte).
     // The headless tools seat players of different levels through it.
     std::function<void(Jeu&, int siege)> choixOrdinateur;
+    // Whether a computer taker announces the chelem (official rules); none:
+    // the simple rule chelemAssure. The Expert seats decide by sampling.
+    std::function<bool(const Jeu&, int siege)> annonceChelem;
+    // The bid of a seat at its turn (the advice for the human's seat); none:
+    // its hand's rating, niveauMain. The headless tools seat the Expert's
+    // bidding through it.
+    std::function<int(const Jeu&, int siege)> enchereOrdinateur;
     // Told of every finished deal once it is scored and saved (the history
     // keeps it); nothing by default.
     std::function<void(const Jeu&)> donneTerminee;

@@ -70,6 +70,11 @@ struct Options {
     std::int32_t optionTempsAnalyse = 1;   // time per deal: 1 = 10 s, 2 = 30 s, 3 = 2 min
     std::uint8_t optionBoutonAnalyse = 1;  // the result panel shows its Analysis button
 
+    // The official rules beside the game's own, stored after the others; a
+    // store without them keeps the game's rules (both 0).
+    std::uint8_t optionChelem = 0;               // the chelem: announced, scored, the Excuse last
+    std::uint8_t optionPoigneesOrdinateurs = 0;  // the computers declare handfuls, shown to all
+
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;
     // Intervals in force of the card and transition timers, set from the

@@ -58,6 +58,13 @@ void transferer(Donne& d, int points, int bouts) {
 
 }  // namespace
 
+bool excuseGagneDernierPli(const Donne& d) {
+    if (!d.reglesChelem || d.numeroPli != 18 || d.nbCartesPli != 4) return false;
+    if (!estExcuse(d.pliEnCours[d.joueurEntame])) return false;
+    const int plisDuCamp = estPreneur(d, d.joueurEntame) ? d.plisPreneur : d.plisDefense;
+    return plisDuCamp == 17;
+}
+
 void calculerJouables(Jeu& jeu, int siege) {
     Donne& d = jeu.donne;
     const Main& main = d.mainJoueur[siege];
@@ -117,9 +124,11 @@ void calculerJouables(Jeu& jeu, int siege) {
         }
     }
 
+    // With a chelem announced, the announcer keeps the Excuse for the last trick.
+    const bool excuseGardee = d.reglesChelem && siege == d.chelemAnnonce && d.numeroPli < 18;
     for (int i = 1; i <= 18; ++i)
         if (main[i].enMain && estExcuse(main[i])) {
-            jouable[i] = 1;
+            jouable[i] = excuseGardee ? 0 : 1;
             contrainte[i].code = -1;
         }
 
@@ -223,6 +232,9 @@ void finirPli(Jeu& jeu) {
         if (estAtout(c) && pli[w].couleur != ATOUT) w = n;
         if (estExcuse(pli[w])) w = n;
     }
+    // The Excuse led in the last trick by a side that has won the 17 others wins it.
+    const bool excuseMaitresse = excuseGagneDernierPli(d);
+    if (excuseMaitresse) w = d.joueurEntame;
     d.joueurEntame = d.joueurCourant = w;
     const bool gagnantPreneur = estPreneur(d, w);
 
@@ -233,6 +245,9 @@ void finirPli(Jeu& jeu) {
     d.plusFortAtout = 0;
     d.etatAttente = 1;
 
+    if (gagnantPreneur) d.plisPreneur += 1;
+    else d.plisDefense += 1;
+
     int points = 0;
     for (int s = 1; s <= 4; ++s) points += pointsCarte(pli[s]);
     crediter(d, gagnantPreneur, points, 0);
@@ -242,7 +257,7 @@ void finirPli(Jeu& jeu) {
     int joueurExcuse = 0;
     for (int s = 1; s <= 4; ++s)
         if (estExcuse(pli[s])) joueurExcuse = s;
-    if (joueurExcuse != 0) {
+    if (joueurExcuse != 0 && !excuseMaitresse) {
         const bool excusePreneur = estPreneur(d, joueurExcuse);
         if (excusePreneur) transferer(d, 8, 0);
         else if (gagnantPreneur) transferer(d, -8, 0);
@@ -273,10 +288,14 @@ void finirPli(Jeu& jeu) {
         else if (c.valeur == EXCUSE) crediter(d, estPreneur(d, s), 0, 1);
     }
 
+    int petitDuPli = 0;
+    for (int s = 1; s <= 4; ++s)
+        if (pli[s].couleur == ATOUT && pli[s].valeur == PETIT) petitDuPli = gagnantPreneur ? 1 : 2;
+    if (d.numeroPli == 18) d.petitPliAvantDernier = petitDuPli;
     if (dernier) {
-        d.petitAuBout = 0;
-        for (int s = 1; s <= 4; ++s)
-            if (pli[s].couleur == ATOUT && pli[s].valeur == PETIT) d.petitAuBout = gagnantPreneur ? 1 : 2;
+        d.petitAuBout = petitDuPli;
+        // The Excuse kept for the end of a chelem: the Petit counts au bout in the 17th trick.
+        if (excuseMaitresse && petitDuPli == 0) d.petitAuBout = d.petitPliAvantDernier;
     }
 
     jeu.vue->afficherBouts(d.boutsPreneur, d.boutsDefense);

@@ -12,5 +12,10 @@ void jouerCarteOrdinateur(Jeu& jeu, int siege);
 void suivrePli(Jeu& jeu, int siege, const Carte& c);
 void apresCarte(Jeu& jeu);
 void finirPli(Jeu& jeu);
+// With the chelem in force: the four cards of the 18th trick are down, the
+// Excuse led it and the leader's side has won the 17 tricks before, so the
+// Excuse wins the trick.
+struct Donne;
+bool excuseGagneDernierPli(const Donne& d);
 // Arms the card timer with the interval of the card-speed option.
 void armerTimerCarte(Jeu& jeu);

@@ -83,6 +83,7 @@ std::string raisonInjouable(const Jeu& jeu, int slot, int langue) {
     if (d.jouable[h][slot] == 1) return {};
 
     const Carte& c = d.mainJoueur[h][slot];
+    if (estExcuse(c) && d.reglesChelem && d.chelemAnnonce == h) return texte(Texte::raisonExcuseChelem, langue);
     const std::string couleur = nomCouleur(d.couleurDemandee, langue);
     const std::string aBattre = std::to_string(atoutABattre(d));
     switch (codeDesJouables(d)) {

@@ -95,6 +95,16 @@ enum class Texte {
     coachExpliqueErreur, coachExpliqueMalchance, coachExpliqueBonne, coachJoue, coachMeilleureLigne,
     coachSuiteEnCalcul, coachSuiteIncomplete, coachColonneVerdict, coachHistRealisable, coachHistIrrealisable,
     coachHistNonEtabli, coachHistPerdu, coachHistSauve, coachHistErreurs, coachBoutonAnalyser, coachNonJuge,
+    // The history held by another program: the deals wait beside it.
+    historiqueOccupe,
+    // The official rules: the rules menu, the handfuls shown by every seat, the chelem.
+    menuRegles, menuReglesBelvane, menuReglesOfficielles, menuOptionChelem, menuOptionPoigneesOrdinateurs,
+    poigneeSimpleMontree, poigneeDoubleMontree, poigneeTripleMontree, chelemAnnonce, offreChelem,
+    boutonAnnoncerChelem, boutonSansChelem, panelDefPrimeChelem, raisonExcuseChelem, colonneChelem,
+    colonnePoignees, statChelems,
+    // The deal in progress kept through a close, taking back a card, practising a deal.
+    repriseQuestion, repriseMiseDeCote, repriseImpossible, menuReprendreCarte, entrainementDepuis,
+    entrainementPli, entrainementImpossible, donneEntrainement, statEntrainements,
 };
 
 // The product title: the main window's caption and the title of its message boxes.

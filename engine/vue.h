@@ -8,6 +8,7 @@
 #include "engine/carte.h"
 #include "engine/deductions.h"
 #include "engine/options.h"
+#include "engine/table.h"
 
 enum class Minuteur { TimerEnchere, TimerEntreCarte, TimerTransition, timerTousPlis };
 
@@ -34,6 +35,8 @@ enum class MenuOption {
     menuAnalyseDixSecondes, menuAnalyseTrenteSecondes, menuAnalyseDeuxMinutes, menuBoutonAnalyse,
     // The Expert level.
     menuExpert,
+    // The official rules: the two rule sets (radio items) and each difference.
+    menuReglesBelvane, menuReglesOfficielles, menuOptionChelem, menuOptionPoigneesOrdinateurs,
 };
 // The parts of the main window that the options show or hide.
 enum class PanneauOption { evMaMain, PanneauScores, PanelDeductions, PanelBarreOutils, panelBarreInfo, boutonAnalyse };
@@ -153,6 +156,17 @@ public:
     virtual void montrerCarteMain(int /*k*/, bool) {}
     virtual void activerFenetrePrincipale(bool) {}
     virtual void premierPlanPrincipale() {}
+
+    // The official rules. A handful shown to the table by a seat: the
+    // announcement and the `nb` trumps, kept on show until the first trick
+    // is gathered; and taken off the table.
+    virtual void montrerPoigneeSiege(int /*siege*/, const std::string& /*annonce*/, const Table<Carte, 1, 15>& /*cartes*/,
+                                     int /*nb*/) {}
+    virtual void cacherPoigneesSieges() {}
+    // The human taker's chelem offer before the first card; and a seat's
+    // chelem announced, marked by its place for the whole deal.
+    virtual void montrerOffreChelem(bool) {}
+    virtual void montrerChelemAnnonce(int /*siege*/) {}
 };
 
 // Shows nothing: headless play, tools and tests that do not look at the table.

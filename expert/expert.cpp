@@ -27,16 +27,26 @@ ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpe
     std::array<double, NB_CARTES> somme{};
     std::array<bool, NB_CARTES> jouable{};
     const double signe = savoir.siege == savoir.preneur ? 1.0 : -1.0;
+    long long noeuds = 0;
     for (int k = 0; k < reglages.echantillons; ++k) {
         if (arret && arret->load()) return {};
         const double reste = reglages.secondes - ecoule();
         if (reste <= 0) break;
+        // Each sample has its share of the cards; one that needs more is left
+        // out and the next is drawn, within the number of samples.
+        long long part = 0;
+        if (reglages.noeuds > 0) {
+            part = reglages.noeuds / reglages.echantillons;
+            if (reglages.noeuds - noeuds < part) break;
+        }
         Position p;
         if (!tirerDonne(savoir, generateur, p)) break;
-        const ValeursCartes v = solveur.evaluerCartes(p, Budget{reste, 0, arret});
+        const ValeursCartes v = solveur.evaluerCartes(p, Budget{reste, part, arret});
+        noeuds += v.noeuds;
         if (arret && arret->load()) return {};
         bool complet = v.nb > 0;
         for (int i = 0; i < v.nb; ++i) complet = complet && v.cartes[static_cast<std::size_t>(i)].exact;
+        if (!complet && part > 0 && reglages.secondes - ecoule() > 0) continue;
         if (!complet) break;  // out of time: the samples solved so far decide
         for (int i = 0; i < v.nb; ++i) {
             const ValeurCarte& c = v.cartes[static_cast<std::size_t>(i)];
@@ -100,6 +110,16 @@ void choisirCarteExpert(Jeu& jeu, int siege, Expert& expert) {
     if (!imposerChoixEchantillonne(jeu, siege, expert)) choisirCarte(jeu, siege);
 }
 
+void refaireEcartExpert(Jeu& jeu, Expert& expert) {
+    Donne& d = jeu.donne;
+    if (!expert.reglages.ecartParSimulation || d.preneur < 1 || d.preneur > 4) return;
+    if (d.enchere[d.preneur] != PRISE && d.enchere[d.preneur] != GARDE) return;
+    d.mainJoueur[d.preneur] = d.mainInitiale[d.preneur];
+    for (int i = 1; i <= 18; ++i) d.mainJoueur[d.preneur][i].enMain = true;
+    d.chien = d.chienInitial;
+    appliquerEcart(jeu, choisirEcartExpert(jeu, expert.reglages.ecart, expert.generateur));
+}
+
 void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::shared_ptr<Expert> expert) {
     NiveauxSieges pro = niveaux;
     Table<bool, 1, 4> estExpert;
@@ -112,5 +132,13 @@ void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::s
     jeu.choixOrdinateur = [regles, estExpert, expert](Jeu& j, int siege) {
         if (estExpert[siege] && imposerChoixEchantillonne(j, siege, *expert)) return;
         regles(j, siege);
+    };
+    jeu.enchereOrdinateur = nullptr;
+    bool unExpert = false;
+    for (int s = 1; s <= 4; ++s) unExpert = unExpert || estExpert[s];
+    if (!unExpert || !expert->reglages.enchereParSimulation) return;
+    jeu.enchereOrdinateur = [estExpert, expert](const Jeu& j, int siege) {
+        if (!estExpert[siege]) return j.donne.niveauMain[siege];
+        return choisirEnchereExpert(j, siege, expert->reglages.enchere, expert->generateur);
     };
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The Expert level: the Pro rules while many tricks remain, then, for each
+// The Expert level: bids and the taker's discard judged on imagined deals
+// played out by the Pro rules (expert/enchere_expert.h, expert/ecart_expert.h);
+// the Pro rules while many tricks remain, then, for each
 // card, deals the cards the seat cannot see at random consistently with what
 // it knows, solves each sampled deal open and plays the card that does best on
-// average for its own side. Its bids and discard are the game's.
+// average for its own side.
 //
 // An Expert owns its random generator (never the game's, so the game's draws
 // stay as they are) and its solver; it serves one thread at a time.
@@ -13,6 +15,8 @@
 #include <vector>
 
 #include "engine/niveaux.h"
+#include "expert/ecart_expert.h"
+#include "expert/enchere_expert.h"
 #include "expert/savoir.h"
 #include "solveur/solveur.h"
 
@@ -22,10 +26,19 @@ constexpr int NIVEAU_EXPERT = 5;
 
 struct ReglagesExpert {
     // Sampling from the trick at which this many tricks are left, this one included.
-    int plisRestants = 5;
+    int plisRestants = 8;
     int echantillons = 20;
+    // The solver's cards the whole card's thinking may try; 0: no limit.
+    // A limit rather than the clock keeps a run reproducible.
+    long long noeuds = 1'000'000;
     // The whole card's thinking stops at this time; one second at most.
     double secondes = 0.8;
+    // The taker's discard by imagined deals; false: the game's own.
+    bool ecartParSimulation = true;
+    ReglagesEcartExpert ecart;
+    // The bids by imagined deals; false: the hand's rating, as every level.
+    bool enchereParSimulation = true;
+    ReglagesEnchereExpert enchere;
 };
 
 struct ChoixExpert {
@@ -59,6 +72,11 @@ struct Expert {
 // (at the seat's adaptive mode in force), or the sampled choice.
 void choisirCarteExpert(Jeu& jeu, int siege, Expert& expert);
 
+// The Expert taker's discard made again, by imagined deals, from his hand
+// and the dog as dealt (Prise and Garde; nothing otherwise). The knowledge is
+// built anew.
+void refaireEcartExpert(Jeu& jeu, Expert& expert);
+
 // Seats `niveaux` at the table as installerNiveauxSieges does, level 5
-// included: its seats play as `expert`.
+// included: its seats play as `expert`, and bid as it does.
 void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::shared_ptr<Expert> expert);

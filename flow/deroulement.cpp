@@ -1,5 +1,6 @@
 #include "flow/deroulement.h"
 
+#include "engine/annonces.h"
 #include "engine/chien.h"
 #include "engine/disposition.h"
 #include "engine/distribution.h"
@@ -27,6 +28,21 @@ void proposerPoignee(Jeu& jeu) {
         return;
     }
     jeu.vue->montrerOffrePoignee(cartesAtout >= 13, cartesAtout >= 15);
+}
+
+// The chelem question, put once before the first card: the human taker is
+// offered the announcement; a computer taker decides at once.
+void proposerChelem(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    d.chelemPropose = 1;
+    if (d.preneur == d.joueurHumain) {
+        d.chelemEnCours = 1;
+        jeu.vue->ecrireInfo(texte(Texte::offreChelem, jeu.options.langue));
+        jeu.vue->montrerOffreChelem(true);
+        return;
+    }
+    const bool annonce = jeu.annonceChelem ? jeu.annonceChelem(jeu, d.preneur) : chelemAssure(d, d.preneur);
+    if (annonce) annoncerChelem(jeu, d.preneur);
 }
 
 // The auction is over: name the taker, or deal again when everybody passed.
@@ -72,6 +88,15 @@ void nouvelleDonne(Jeu& jeu, int mode) {
 
     d.poigneeHumain = 0;
     d.siegePoignee = 0;
+    // The official rules in force for the whole of this deal.
+    d.reglesChelem = jeu.options.optionChelem != 0;
+    d.reglesPoignees = jeu.options.optionPoigneesOrdinateurs != 0;
+    d.poigneeOrdinateur.remplir(0);
+    d.nbCartesPoignee.remplir(0);
+    d.chelemAnnonce = d.chelemPropose = d.chelemEnCours = 0;
+    d.plisPreneur = d.plisDefense = 0;
+    d.petitPliAvantDernier = 0;
+    d.entrainement = 0;
     d.poigneeEnCours = 0;
     d.preneur = 0;
     d.contrat = 0;
@@ -107,6 +132,8 @@ void nouvelleDonne(Jeu& jeu, int mode) {
 
 void effacerTable(Jeu& jeu) {
     jeu.vue->effacerTable();
+    jeu.vue->cacherPoigneesSieges();
+    jeu.vue->montrerOffreChelem(false);
     jeu.vue->activerPliPrecedent(false);
     jeu.scores.scoresGlobauxVisibles = true;
     basculerScoresGlobaux(jeu);
@@ -123,6 +150,7 @@ void continuer(Jeu& jeu) {
     if (d.pliAffiche == 1) {
         d.pliAffiche = 0;
         if (d.numeroPli != 19) jeu.vue->cacherCartesTable();
+        if (d.numeroPli == 2) jeu.vue->cacherPoigneesSieges();
         viderPli(d);
     }
 
@@ -151,9 +179,14 @@ void TimerEntreCarteTimer(Jeu& jeu) {
     Donne& d = jeu.donne;
     jeu.minuteurs->arreter(Minuteur::TimerEntreCarte);
     if (d.numeroPli > 18) return;
+    if (d.reglesChelem && d.numeroPli == 1 && d.nbCartesPli == 0 && !d.chelemPropose) {
+        proposerChelem(jeu);
+        if (d.chelemEnCours) return;  // the human taker answers first
+    }
     calculerJouables(jeu, d.joueurCourant);
     if (d.joueurCourant != d.joueurHumain) {
         d.humainPeutJouer = false;
+        if (d.numeroPli == 1) declarerPoigneeOrdinateur(jeu, d.joueurCourant);
         jouerCarteOrdinateur(jeu, d.joueurCourant);
         apresCarte(jeu);
         return;
@@ -179,6 +212,16 @@ void declencherMinuteur(Jeu& jeu, Minuteur m) {
 
 void CarteChienClick(Jeu& jeu) {
     if (jeu.donne.chienAffiche == 1 && jeu.donne.etatAttente == 2) continuer(jeu);
+}
+
+void repondreChelem(Jeu& jeu, bool annonce) {
+    Donne& d = jeu.donne;
+    if (!d.chelemEnCours) return;
+    d.chelemEnCours = 0;
+    jeu.vue->montrerOffreChelem(false);
+    jeu.vue->ecrireInfo("");
+    if (annonce) annoncerChelem(jeu, d.joueurHumain);
+    armerTimerCarte(jeu);
 }
 
 void PanelPoigneeAucuneClick(Jeu& jeu) {

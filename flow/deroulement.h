@@ -18,5 +18,7 @@ void TimerTransitionTimer(Jeu& jeu);
 void declencherMinuteur(Jeu& jeu, Minuteur m);
 // A click on one of the six dog images.
 void CarteChienClick(Jeu& jeu);
+// The human taker's answer to the chelem offer: announced or not; play starts.
+void repondreChelem(Jeu& jeu, bool annonce);
 // The human declines the handful offer.
 void PanelPoigneeAucuneClick(Jeu& jeu);

@@ -1,5 +1,6 @@
 #include "flow/poignee.h"
 
+#include "engine/annonces.h"
 #include "engine/arrondi.h"
 #include "engine/jeu.h"
 #include "engine/textes.h"
@@ -92,6 +93,16 @@ void PanelBoutonParesseuxClick(Jeu& jeu) {
 
 void PanelOkPoigneeClick(Jeu& jeu) {
     if (!jeu.poignee.ouverte || jeu.poignee.poigneeNbCartes != jeu.poignee.taillePoignee) return;
+    // Under the official rules the trumps shown are seen by every seat.
+    Donne& d = jeu.donne;
+    if (d.reglesPoignees) {
+        const int h = d.joueurHumain;
+        int n = 0;
+        for (int k = 1; k <= 18 && n < 15; ++k)
+            if (jeu.poignee.poigneeSelection[k]) d.cartesPoignee[h][++n] = carteMainHumain(jeu, k);
+        d.nbCartesPoignee[h] = n;
+        noterPoigneeMontree(jeu, h);
+    }
     fermerPoignee(jeu);
 }
 

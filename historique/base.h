@@ -20,6 +20,7 @@ enum class EtatHistorique {
     miseDeCote,    // the old file could not be read: renamed, a fresh one started
     indisponible,  // no file can be written where the history lives
     tropRecente,   // written by a later version of the game: left as it is, not written to
+    occupee,       // held by another program: the deals wait beside it until it is free
 };
 
 class BaseHistorique {
@@ -41,9 +42,23 @@ public:
     // Where the unreadable file was put aside, when it was.
     const QString& cheminMisDeCote() const { return misDeCote_; }
 
-    // Writes the deal in one transaction and gives it its id. False when the
-    // history is off or the write failed (nothing of the deal is then kept).
+    // Writes the deal, after every deal still waiting, in one transaction, and
+    // gives it its id. When the file is held by another program (or the write
+    // fails), waits at most `attenteMs`, then keeps the deal waiting, in memory
+    // and in cheminEnAttente(), for the next deal, the closing or the next
+    // opening to write. False when the deal is not in the file yet; it is lost
+    // only when the history is off.
     bool ajouter(DonneArchivee& a);
+    // The deals kept, not in the file yet, oldest first.
+    std::size_t enAttente() const { return enAttente_.size(); }
+    QString cheminEnAttente() const { return chemin_ + ".en-attente"; }
+    // The closing: writes the deals waiting, waiting at most attenteFermetureMs
+    // for the file, and closes it. True when none is left waiting. Done by the
+    // destructor when not done before.
+    bool terminer();
+    // The longest wait for a file held by another program, on a deal and at closing.
+    static constexpr int attenteMs = 250;
+    static constexpr int attenteFermetureMs = 1000;
     // Every deal, newest first (the columns the list needs).
     std::vector<ResumeDonne> resumes();
     std::optional<DonneArchivee> lire(long long id);
@@ -63,12 +78,26 @@ private:
     void fermer();
     bool mettreDeCote();
     QSqlDatabase base() const;
+    // Writes the deals waiting, waiting at most `attente` ms for the file. True when none is left.
+    bool ecrireEnAttente(int attente);
+    bool inserer(DonneArchivee& a);
+    bool dejaEcrite(const DonneArchivee& a);
+    void chargerEnAttente();
+    void sauverEnAttente();
 
     QString chemin_;
     QString connexion_;
     QString misDeCote_;
     EtatHistorique etat_ = EtatHistorique::fermee;
     bool ecritureEchouee_ = false;
+    bool occupee_ = false;
+    std::vector<DonneArchivee> enAttente_;
+    long long dernierId_ = 0;
+    bool termine_ = false;
+    // The official rules' columns (chelem, the computers' handfuls): added
+    // to a file without them, written with each deal, read back with it.
+    bool ecrireRegles(long long id, const DonneArchivee& a);
+    bool lireRegles(DonneArchivee& a);
     bool averti_ = false;
 };
 

@@ -2,6 +2,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -79,7 +83,8 @@ const char* const schema[] = {
 };
 
 constexpr const char* colonnesResume =
-    "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif";
+    "id, date, rejouee, code, preneur, contrat, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif,"
+    " contrat_rempli, chelem_realise, chelem_annonce, entrainement";
 
 // The coach's verdict, one row per deal analysed: added to any file that
 // lacks it, read beside the deal's summary.
@@ -94,7 +99,7 @@ constexpr const char* tableVerdict =
 constexpr const char* colonnesVerdict =
     "v.donne, v.realisable_depart, v.depuis_pli, v.pli_tournant, v.carte_tournant, v.siege_tournant, v.perdu,"
     " v.erreurs, v.malchances";
-constexpr int premiereColonneVerdict = 14;
+constexpr int premiereColonneVerdict = 18;  // after the summary's columns
 
 VerdictArchive lireVerdict(const QSqlQuery& q) {
     VerdictArchive v;
@@ -125,7 +130,114 @@ ResumeDonne lireResume(const QSqlQuery& q) {
     for (int s = 1; s <= 4; ++s) r.totaux[s] = q.value(7 + s).toInt();
     r.niveau = q.value(12).toInt();
     r.adaptatif = q.value(13).toInt();
+    r.contratRempli = q.value(14).toInt() != 0;
+    r.chelemRealise = q.value(15).toInt();
+    r.chelemAnnonce = q.value(16).toInt();
+    r.entrainement = q.value(17).toInt() != 0;
     return r;
+}
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// A deal waiting to be written, as its file beside the history keeps it: the
+// columns of its row, the tables as the same texts of card ids.
+QJsonObject enJson(const DonneArchivee& a) {
+    QJsonObject o;
+    o["date"] = qs(a.date);
+    o["rejouee"] = a.rejouee;
+    o["code"] = qs(a.code);
+    o["paquet_sauve"] = enTexte(a.paquetSauve);
+    o["premier_joueur"] = a.premierJoueur;
+    o["niveau_main"] = enTexte(a.niveauMain);
+    o["enchere"] = enTexte(a.enchere);
+    o["preneur"] = a.preneur;
+    o["contrat"] = a.contrat;
+    o["chien"] = enTexte(a.chien);
+    o["ecart"] = enTexte(a.ecart);
+    o["origine_ecart"] = enTexte(a.origineEcart);
+    o["cartes"] = enTexte(a.cartes);
+    o["sieges"] = enTexte(a.sieges);
+    o["points_preneur"] = a.pointsPreneur;
+    o["bouts_preneur"] = a.boutsPreneur;
+    o["points_a_faire"] = a.pointsAFaire;
+    o["petit_au_bout"] = a.petitAuBout;
+    o["poignee"] = a.poignee;
+    o["score"] = a.score;
+    o["gain_humain"] = a.gainHumain;
+    o["totaux"] = enTexte(a.totaux);
+    o["niveau"] = a.niveau;
+    o["adaptatif"] = a.adaptatif;
+    o["regles_chelem"] = a.reglesChelem;
+    o["chelem_annonce"] = a.chelemAnnonce;
+    o["chelem_realise"] = a.chelemRealise;
+    o["poignee_ordinateur"] = enTexte(a.poigneeOrdinateur);
+    o["plis_preneur"] = a.plisPreneur;
+    o["entrainement"] = a.entrainement;
+    return o;
+}
+
+std::optional<DonneArchivee> depuisJson(const QJsonObject& o) {
+    DonneArchivee a;
+    a.date = o["date"].toString().toStdString();
+    a.rejouee = o["rejouee"].toBool();
+    a.code = o["code"].toString().toStdString();
+    a.premierJoueur = o["premier_joueur"].toInt();
+    a.preneur = o["preneur"].toInt();
+    a.contrat = o["contrat"].toInt();
+    a.pointsPreneur = o["points_preneur"].toInt();
+    a.boutsPreneur = o["bouts_preneur"].toInt();
+    a.pointsAFaire = o["points_a_faire"].toInt();
+    a.petitAuBout = o["petit_au_bout"].toInt();
+    a.poignee = o["poignee"].toInt();
+    a.score = o["score"].toInt();
+    a.gainHumain = o["gain_humain"].toInt();
+    a.niveau = o["niveau"].toInt();
+    a.adaptatif = o["adaptatif"].toInt();
+    a.reglesChelem = o["regles_chelem"].toInt();
+    a.chelemAnnonce = o["chelem_annonce"].toInt();
+    a.chelemRealise = o["chelem_realise"].toInt();
+    a.plisPreneur = o["plis_preneur"].toInt();
+    a.entrainement = o["entrainement"].toBool();
+    // A file written before the official rules has no handfuls of the computers.
+    if (o.contains("poignee_ordinateur") && !lireTexte(o["poignee_ordinateur"].toString(), a.poigneeOrdinateur))
+        return std::nullopt;
+    const bool tables = lireTexte(o["paquet_sauve"].toString(), a.paquetSauve) &&
+                        lireTexte(o["niveau_main"].toString(), a.niveauMain) &&
+                        lireTexte(o["enchere"].toString(), a.enchere) && lireTexte(o["chien"].toString(), a.chien) &&
+                        lireTexte(o["ecart"].toString(), a.ecart) &&
+                        lireTexte(o["origine_ecart"].toString(), a.origineEcart) &&
+                        lireTexte(o["cartes"].toString(), a.cartes) && lireTexte(o["sieges"].toString(), a.sieges) &&
+                        lireTexte(o["totaux"].toString(), a.totaux);
+    if (!tables || a.date.empty() || a.code.empty()) return std::nullopt;
+    return a;
+}
+
+// Columns added after the first schema, each with the value an older row
+// stands for: a file written before them gains them as it opens.
+bool ajouterColonnesManquantes(const QSqlDatabase& b) {
+    struct Colonne {
+        const char* nom;
+        const char* definition;
+    };
+    static constexpr Colonne ajoutees[] = {
+        {"entrainement", "entrainement INTEGER NOT NULL DEFAULT 0"},  // 1 a practice deal
+        // The official rules: 0 in an older row, the game's own rules.
+        {"regles_chelem", "regles_chelem INTEGER NOT NULL DEFAULT 0"},
+        {"chelem_annonce", "chelem_annonce INTEGER NOT NULL DEFAULT 0"},
+        {"chelem_realise", "chelem_realise INTEGER NOT NULL DEFAULT 0"},
+        {"poignee2", "poignee2 INTEGER NOT NULL DEFAULT 0"},
+        {"poignee3", "poignee3 INTEGER NOT NULL DEFAULT 0"},
+        {"poignee4", "poignee4 INTEGER NOT NULL DEFAULT 0"},
+        {"plis_preneur", "plis_preneur INTEGER NOT NULL DEFAULT 0"},
+    };
+    QSqlQuery q(b);
+    if (!q.exec("PRAGMA table_info(donne)")) return false;
+    QStringList presentes;
+    while (q.next()) presentes << q.value(1).toString();
+    for (const Colonne& c : ajoutees)
+        if (!presentes.contains(c.nom) && !q.exec(QString("ALTER TABLE donne ADD COLUMN %1").arg(c.definition)))
+            return false;
+    return true;
 }
 
 }  // namespace
@@ -135,7 +247,18 @@ BaseHistorique::BaseHistorique(QString chemin) : chemin_(std::move(chemin)) {
     connexion_ = QString("historique-%1").arg(++compteur);
 }
 
-BaseHistorique::~BaseHistorique() { fermer(); }
+BaseHistorique::~BaseHistorique() {
+    if (!termine_) terminer();
+}
+
+bool BaseHistorique::terminer() {
+    termine_ = true;
+    const bool ouverte = etat_ == EtatHistorique::ouverte || etat_ == EtatHistorique::miseDeCote;
+    const bool tout = !ouverte || ecrireEnAttente(attenteFermetureMs);
+    fermer();
+    etat_ = EtatHistorique::fermee;  // a later use opens it again
+    return tout && enAttente_.empty();
+}
 
 QSqlDatabase BaseHistorique::base() const { return QSqlDatabase::database(connexion_, false); }
 
@@ -264,31 +387,105 @@ bool BaseHistorique::ouvrir() {
     ok = q.exec("PRAGMA journal_mode = WAL") && q.next() && q.value(0).toString() == "wal";
     ok = ok && q.exec("PRAGMA synchronous = NORMAL") && q.exec("PRAGMA foreign_keys = ON");
     if (ok && version.isEmpty()) ok = creerSchema();
-    ok = ok && creerTablesAjoutees();
+    ok = ok && ajouterColonnesManquantes(base()) && creerTablesAjoutees();
     if (!ok) {
         fermer();
         etat_ = EtatHistorique::indisponible;
         return false;
     }
     if (etat_ != EtatHistorique::miseDeCote) etat_ = EtatHistorique::ouverte;
+    termine_ = false;
+    // Deals left waiting by an earlier run go in first.
+    chargerEnAttente();
+    ecrireEnAttente(attenteMs);
     return true;
 }
 
 bool BaseHistorique::ajouter(DonneArchivee& a) {
     if (!ouvrir()) return false;
+    // Deals already waiting: the file was held a moment ago; try it without waiting again.
+    const int attente = enAttente_.empty() ? attenteMs : 0;
+    enAttente_.push_back(a);
+    if (!ecrireEnAttente(attente)) return false;
+    a.id = dernierId_;
+    return true;
+}
+
+bool BaseHistorique::ecrireEnAttente(int attente) {
+    if (enAttente_.empty()) return true;
+    if (!ouvrir()) return false;
     QSqlDatabase b = base();
-    if (!b.transaction()) {
-        ecritureEchouee_ = true;
+    QSqlQuery q(b);
+    q.exec(QString("PRAGMA busy_timeout = %1").arg(attente));
+    // The write lock from the start, so that a held file costs one wait, not one per statement.
+    bool ok = q.exec("BEGIN IMMEDIATE");
+    if (!ok) {
+        const QString code = q.lastError().nativeErrorCode();
+        // SQLITE_BUSY, SQLITE_LOCKED: another program is writing.
+        if (code == "5" || code == "6") occupee_ = true;
+        else ecritureEchouee_ = true;
+        sauverEnAttente();
         return false;
     }
-    QSqlQuery q(b);
+    for (DonneArchivee& d : enAttente_) {
+        ok = dejaEcrite(d) || inserer(d);
+        if (!ok) break;
+    }
+    if (!ok || !q.exec("COMMIT")) {
+        q.exec("ROLLBACK");
+        ecritureEchouee_ = true;
+        sauverEnAttente();
+        return false;
+    }
+    dernierId_ = enAttente_.back().id;
+    enAttente_.clear();
+    QFile::remove(cheminEnAttente());
+    return true;
+}
+
+// A deal of the file of deals waiting that is in the history already: the
+// game stopped after writing it and before removing that file.
+bool BaseHistorique::dejaEcrite(const DonneArchivee& a) {
+    QSqlQuery q(base());
+    q.prepare("SELECT id FROM donne WHERE date = ? AND code = ? AND rejouee = ? AND entrainement = ? AND score = ?"
+              " AND total1 = ? AND total2 = ? AND total3 = ? AND total4 = ?");
+    q.addBindValue(qs(a.date));
+    q.addBindValue(qs(a.code));
+    q.addBindValue(a.rejouee ? 1 : 0);
+    q.addBindValue(a.entrainement ? 1 : 0);
+    q.addBindValue(a.score);
+    for (int s = 1; s <= 4; ++s) q.addBindValue(a.totaux[s]);
+    return q.exec() && q.next();
+}
+
+void BaseHistorique::sauverEnAttente() {
+    QJsonArray donnes;
+    for (const DonneArchivee& a : enAttente_) donnes.append(enJson(a));
+    QSaveFile f(cheminEnAttente());
+    // When even this cannot be written the deals stay in memory, tried again at every deal.
+    if (!f.open(QIODevice::WriteOnly)) return;
+    f.write(QJsonDocument(donnes).toJson(QJsonDocument::Indented));
+    f.commit();
+}
+
+void BaseHistorique::chargerEnAttente() {
+    QFile f(cheminEnAttente());
+    if (!f.open(QIODevice::ReadOnly)) return;
+    std::vector<DonneArchivee> lues;
+    for (const QJsonValue v : QJsonDocument::fromJson(f.readAll()).array())
+        if (std::optional<DonneArchivee> a = depuisJson(v.toObject())) lues.push_back(*a);
+    enAttente_.insert(enAttente_.begin(), lues.begin(), lues.end());
+}
+
+bool BaseHistorique::inserer(DonneArchivee& a) {
+    QSqlQuery q(base());
     bool ok = q.prepare(
         "INSERT INTO donne (date, rejouee, code, paquet_sauve, premier_joueur,"
         " niveau_main1, niveau_main2, niveau_main3, niveau_main4, enchere1, enchere2, enchere3, enchere4,"
         " preneur, contrat, chien, ecart, origine_ecart, points_preneur, bouts_preneur, points_a_faire,"
         " petit_au_bout, poignee, score, contrat_rempli, gain_humain, total1, total2, total3, total4,"
-        " niveau, adaptatif) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
-        " ?, ?, ?, ?, ?, ?)");
+        " niveau, adaptatif, entrainement) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
+        " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     if (ok) {
         q.addBindValue(QString::fromStdString(a.date));
         q.addBindValue(a.rejouee ? 1 : 0);
@@ -313,6 +510,7 @@ bool BaseHistorique::ajouter(DonneArchivee& a) {
         for (int s = 1; s <= 4; ++s) q.addBindValue(a.totaux[s]);
         q.addBindValue(a.niveau);
         q.addBindValue(a.adaptatif);
+        q.addBindValue(a.entrainement ? 1 : 0);
         ok = q.exec();
     }
     const long long id = ok ? q.lastInsertId().toLongLong() : 0;
@@ -334,12 +532,37 @@ bool BaseHistorique::ajouter(DonneArchivee& a) {
         q.addBindValue(cartes);
         ok = q.execBatch();
     }
-    if (!ok || !b.commit()) {
-        b.rollback();
-        ecritureEchouee_ = true;
-        return false;
-    }
-    a.id = id;
+    ok = ok && ecrireRegles(id, a);
+    if (ok) a.id = id;
+    return ok;
+}
+
+bool BaseHistorique::ecrireRegles(long long id, const DonneArchivee& a) {
+    QSqlQuery q(base());
+    bool ok = q.prepare(
+        "UPDATE donne SET regles_chelem = ?, chelem_annonce = ?, chelem_realise = ?, poignee2 = ?, poignee3 = ?,"
+        " poignee4 = ?, plis_preneur = ? WHERE id = ?");
+    q.addBindValue(a.reglesChelem);
+    q.addBindValue(a.chelemAnnonce);
+    q.addBindValue(a.chelemRealise);
+    for (int s = 2; s <= 4; ++s) q.addBindValue(a.poigneeOrdinateur[s]);
+    q.addBindValue(a.plisPreneur);
+    q.addBindValue(id);
+    return ok && q.exec();
+}
+
+bool BaseHistorique::lireRegles(DonneArchivee& a) {
+    QSqlQuery q(base());
+    q.prepare(
+        "SELECT regles_chelem, chelem_annonce, chelem_realise, poignee2, poignee3, poignee4, plis_preneur"
+        " FROM donne WHERE id = ?");
+    q.addBindValue(a.id);
+    if (!q.exec() || !q.next()) return false;
+    a.reglesChelem = q.value(0).toInt();
+    a.chelemAnnonce = q.value(1).toInt();
+    a.chelemRealise = q.value(2).toInt();
+    for (int s = 2; s <= 4; ++s) a.poigneeOrdinateur[s] = q.value(s + 1).toInt();
+    a.plisPreneur = q.value(6).toInt();
     return true;
 }
 
@@ -372,8 +595,8 @@ std::optional<DonneArchivee> BaseHistorique::lire(long long id) {
         "SELECT date, rejouee, code, paquet_sauve, premier_joueur,"
         " niveau_main1, niveau_main2, niveau_main3, niveau_main4, enchere1, enchere2, enchere3, enchere4,"
         " preneur, contrat, chien, ecart, origine_ecart, points_preneur, bouts_preneur, points_a_faire,"
-        " petit_au_bout, poignee, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif"
-        " FROM donne WHERE id = ?");
+        " petit_au_bout, poignee, score, gain_humain, total1, total2, total3, total4, niveau, adaptatif,"
+        " entrainement FROM donne WHERE id = ?");
     q.addBindValue(id);
     if (!q.exec() || !q.next()) return std::nullopt;
     DonneArchivee a;
@@ -402,6 +625,7 @@ std::optional<DonneArchivee> BaseHistorique::lire(long long id) {
     for (int s = 1; s <= 4; ++s) a.totaux[s] = entier();
     a.niveau = entier();
     a.adaptatif = entier();
+    a.entrainement = entier() != 0;
 
     q.prepare("SELECT rang, siege, carte FROM carte_jouee WHERE donne = ? ORDER BY rang");
     q.addBindValue(id);
@@ -414,13 +638,14 @@ std::optional<DonneArchivee> BaseHistorique::lire(long long id) {
         a.sieges[rang] = q.value(1).toInt();
         a.cartes[rang] = q.value(2).toInt();
     }
-    if (n != 72) return std::nullopt;
+    if (n != 72 || !lireRegles(a)) return std::nullopt;
     return a;
 }
 
 std::optional<EtatHistorique> BaseHistorique::avertissement() {
     if (averti_) return std::nullopt;
     EtatHistorique e = etat_;
+    if (e == EtatHistorique::ouverte && occupee_) e = EtatHistorique::occupee;
     if (e == EtatHistorique::ouverte && ecritureEchouee_) e = EtatHistorique::indisponible;
     if (e == EtatHistorique::ouverte || e == EtatHistorique::fermee) return std::nullopt;
     averti_ = true;

@@ -4,6 +4,8 @@
 #include "historique/code_donne.h"
 #include "scoring/score.h"
 
+bool DonneArchivee::contratRempli() const { return arrondiPair(pointsPreneur, 2) >= pointsAFaire; }
+
 DonneArchivee archiverDonne(const Jeu& jeu, const std::string& date) {
     const Donne& d = jeu.donne;
     DonneArchivee a;
@@ -38,6 +40,12 @@ DonneArchivee archiverDonne(const Jeu& jeu, const std::string& date) {
     a.totaux = jeu.scores.scoreTotal;
     a.niveau = jeu.options.niveau;
     a.adaptatif = jeu.options.optionNiveauAdaptatif;
+    a.reglesChelem = d.reglesChelem;
+    a.chelemAnnonce = d.chelemAnnonce;
+    a.chelemRealise = chelemRealise(d);
+    a.poigneeOrdinateur = d.poigneeOrdinateur;
+    a.plisPreneur = d.plisPreneur;
+    a.entrainement = d.entrainement != 0;
     return a;
 }
 
@@ -90,7 +98,13 @@ bool restaurerDonne(const DonneArchivee& a, const Paquet& paquet, Donne& d) {
     d.petitAuBout = a.petitAuBout;
     d.poigneeHumain = a.poignee;
     d.modeRejouer = a.rejouee ? 1 : 0;
+    d.reglesChelem = a.reglesChelem;
+    d.chelemAnnonce = a.chelemAnnonce;
+    d.poigneeOrdinateur = a.poigneeOrdinateur;
+    d.plisPreneur = a.plisPreneur;
+    d.plisDefense = a.chelemRealise == 2 ? 18 : 18 - a.plisPreneur;
     d.numeroPli = 19;
     d.paquetSauve = a.paquetSauve;
+    d.entrainement = a.entrainement ? 1 : 0;
     return true;
 }

@@ -34,8 +34,20 @@ struct DonneArchivee {
     Table<int, 1, 4> totaux;  // the global scores after the deal
     int niveau = 0;
     int adaptatif = 0;
+    // The official rules, stored in columns added to older files (0 there):
+    // whether the chelem was in force, who announced it (0 none), which side
+    // made it (1 taker, 2 defence, 0 none), the handfuls of the computers
+    // (the human's is `poignee`), and the 18 tricks won by the taker.
+    int reglesChelem = 0;
+    int chelemAnnonce = 0;
+    int chelemRealise = 0;
+    Table<int, 1, 4> poigneeOrdinateur;
+    int plisPreneur = 0;
+    // A practice deal (a card taken back, or played on from one of its tricks).
+    bool entrainement = false;
 
-    bool contratRempli() const { return score > 0; }
+    // From the points, since a chelem premium may outweigh the contract's.
+    bool contratRempli() const;
     bool operator==(const DonneArchivee&) const = default;
 };
 

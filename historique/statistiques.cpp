@@ -7,10 +7,16 @@ Statistiques calculerStatistiques(std::vector<ResumeDonne> donnes) {
     std::sort(donnes.begin(), donnes.end(), [](const ResumeDonne& a, const ResumeDonne& b) { return a.id < b.id; });
     Statistiques s;
     for (const ResumeDonne& r : donnes) {
+        if (r.entrainement) {
+            ++s.entrainements;
+            continue;
+        }
         ++s.donnes;
         if (r.rejouee) ++s.rejouees;
         else s.evolution.push_back(r.totaux);
-        const bool fait = r.score > 0;
+        const bool fait = r.contratRempli;
+        s.chelemsRealises += r.chelemRealise != 0;
+        s.chelemsAnnonces += r.chelemAnnonce != 0;
         const bool humainPreneur = r.preneur == 1;
         const bool niveauConnu = r.niveau >= 1 && r.niveau <= 4;
         LigneNiveau* n = niveauConnu ? &s.parNiveau[r.niveau] : nullptr;
@@ -53,12 +59,12 @@ std::string exporterCsv(const std::vector<ResumeDonne>& donnes) {
     std::sort(v.begin(), v.end(), [](const ResumeDonne& a, const ResumeDonne& b) { return a.id < b.id; });
     std::ostringstream o;
     o << "id,date,rejouee,code,preneur,contrat,contrat_rempli,score,gain_humain,total1,total2,total3,total4,"
-         "niveau,adaptatif\r\n";
+         "niveau,adaptatif,entrainement\r\n";
     for (const ResumeDonne& r : v) {
         o << r.id << ',' << r.date << ',' << (r.rejouee ? 1 : 0) << ',' << r.code << ',' << r.preneur << ','
-          << r.contrat << ',' << (r.score > 0 ? 1 : 0) << ',' << r.score << ',' << r.gainHumain;
+          << r.contrat << ',' << (r.contratRempli ? 1 : 0) << ',' << r.score << ',' << r.gainHumain;
         for (int s = 1; s <= 4; ++s) o << ',' << r.totaux[s];
-        o << ',' << r.niveau << ',' << r.adaptatif << "\r\n";
+        o << ',' << r.niveau << ',' << r.adaptatif << ',' << (r.entrainement ? 1 : 0) << "\r\n";
     }
     return o.str();
 }

@@ -22,6 +22,13 @@ struct ResumeDonne {
     int adaptatif = 0;
     // The coach's verdict, when the deal was analysed.
     VerdictArchive verdict;
+    // Columns of the official rules, 0 in older files: the contract made by
+    // its points (a chelem premium may outweigh it), the side that made a
+    // chelem (1 taker, 2 defence), its announcer.
+    bool contratRempli = false;
+    int chelemRealise = 0;
+    int chelemAnnonce = 0;
+    bool entrainement = false;  // a practice deal
     bool operator==(const ResumeDonne&) const = default;
 };
 
@@ -49,9 +56,13 @@ struct Statistiques {
     int defenses = 0;                      // deals the human defended
     int contratsChutes = 0;                // of which the taker failed
     Table<LigneNiveau, 1, 4> parNiveau;    // Débutant .. Pro
+    int chelemsRealises = 0;               // deals won by one side in all 18 tricks
+    int chelemsAnnonces = 0;
     // The four global scores after each deal that counted (replays leave them
     // as they were), oldest first.
     std::vector<Table<int, 1, 4>> evolution;
+    // Practice deals, counted apart: none of the figures above includes them.
+    int entrainements = 0;
 };
 
 // `donnes` in any order; the evolution follows their ids.

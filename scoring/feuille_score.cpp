@@ -31,12 +31,21 @@ FeuilleScore calculerFeuilleScore(const Donne& d) {
     v *= f.coefficientEnchere;
     f.scoreApresEnchere = v;
 
-    if (d.poigneeHumain != 0) {
+    if (primePoignees(d) != 0) {
         f.lignesPoignee = true;
-        f.valeurPoignee = 10 * (d.poigneeHumain + 1);
+        f.valeurPoignee = primePoignees(d);
         f.signePoignee = chute ? "-" : "+";
         v += chute ? -f.valeurPoignee : f.valeurPoignee;
         f.scoreApresPoignee = v;
+    }
+
+    const int prime = primeChelem(d);
+    if (prime != 0) {
+        f.lignesChelem = true;
+        f.valeurChelem = prime < 0 ? -prime : prime;
+        f.signeChelem = prime < 0 ? "-" : "+";
+        v += prime;
+        f.scoreApresChelem = v;
     }
 
     f.scoreFinalPreneur = 3 * v;

@@ -30,6 +30,11 @@ struct FeuilleScore {
     int valeurPoignee = 0;
     int scoreApresPoignee = 0;
 
+    bool lignesChelem = false;  // shown only with a chelem announced or made
+    std::string signeChelem;
+    int valeurChelem = 0;       // the premium, without its sign
+    int scoreApresChelem = 0;
+
     int scoreFinalPreneur = 0;  // three times what each defender pays
 };
 

@@ -48,12 +48,41 @@ int calculerScoreDonne(const Jeu& jeu) {
     if (d.petitAuBout == 1) s += 10;
     if (d.petitAuBout == 2) s -= 10;
     s *= multiplicateur(d.enchere[d.preneur]);
-    // The handful goes to the side that wins the deal, whoever showed it, and is never multiplied.
-    if (d.poigneeHumain != 0) {
-        const int prime = 10 * (d.poigneeHumain + 1);
-        s += contratRempli ? prime : -prime;
-    }
+    // The handfuls go to the side that wins the deal, whoever showed them, and are never multiplied.
+    const int prime = primePoignees(d);
+    s += contratRempli ? prime : -prime;
+    s += primeChelem(d);
     return 3 * s;
+}
+
+int primePoignees(const Donne& d) {
+    int prime = d.poigneeHumain != 0 ? 10 * (d.poigneeHumain + 1) : 0;
+    for (int s = 1; s <= 4; ++s)
+        if (s != d.joueurHumain && d.poigneeOrdinateur[s] != 0) prime += 10 * (d.poigneeOrdinateur[s] + 1);
+    return prime;
+}
+
+int camp(const Donne& d, int siege) {
+    if (siege < 1 || siege > 4) return 0;
+    return siege == d.preneur ? 1 : 2;
+}
+
+int chelemRealise(const Donne& d) {
+    if (d.plisPreneur == 18) return 1;
+    if (d.plisDefense == 18) return 2;
+    return 0;
+}
+
+int primeChelem(const Donne& d) {
+    if (!d.reglesChelem) return 0;
+    const int annonce = camp(d, d.chelemAnnonce);
+    const int realise = chelemRealise(d);
+    // Each side's premium, then seen from the taker's side.
+    const auto pourLeCamp = [&](int c) {
+        if (annonce == c) return realise == c ? 400 : -200;
+        return realise == c ? 200 : 0;
+    };
+    return pourLeCamp(1) - pourLeCamp(2);
 }
 
 void finDeDonne(Jeu& jeu) {
@@ -68,7 +97,8 @@ void finDeDonne(Jeu& jeu) {
     const int gainHumain = humainPreneur ? scorePreneur : -scoreParDefenseur;
     const bool humainGagne = gainHumain > 0;
 
-    if (d.modeRejouer == 0) {
+    // A replay or a practice deal leaves the totals as they were.
+    if (d.modeRejouer == 0 && d.entrainement == 0) {
         for (int s = 1; s <= 4; ++s) totaux[s] = ajouter(totaux[s], s == d.preneur ? scorePreneur : -scoreParDefenseur);
     } else {
         jeu.vue->message(titreProgramme, texte(Texte::pointsNonComptabilises, langue));
@@ -89,7 +119,9 @@ void finDeDonne(Jeu& jeu) {
     jeu.vue->montrerResultat(resultat);
 
     EtatRegles& r = jeu.regles;
-    for (int k = 1; k <= r.nbReglesUtilisees; ++k) {
+    // A practice deal teaches the computers nothing.
+    const int nbReglesApprises = d.entrainement ? 0 : r.nbReglesUtilisees;
+    for (int k = 1; k <= nbReglesApprises; ++k) {
         int& w = r.poidsRegle[r.regleUtilisee[k]];
         const bool duCamp = r.joueurRegleUtilisee[k] == d.preneur;
         // The human's win rewards the taker's rules, his loss the defence's.

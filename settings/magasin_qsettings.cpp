@@ -10,10 +10,14 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -68,6 +72,52 @@ std::string raisonEcriture(const fs::path& fichier) {
     ::close(fd);
     ::unlink(modele.c_str());
     return raison;
+}
+
+// A process killed between making a lock file and writing its name into it
+// leaves an empty lock, which QLockFile takes only once it is 30 s old (the
+// game's own lock, never stale by age, never). A live holder keeps its lock
+// under flock from the moment it makes it: an empty lock that no one holds is
+// removed at once.
+void leverVerrouVide(const std::string& verrou) {
+    const int fd = ::open(verrou.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat avant {};
+    if (::fstat(fd, &avant) == 0 && avant.st_size == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        // A live holder is without its flock only for the microseconds between
+        // making the file and locking it; one caught there has written its name by now.
+        ::usleep(10000);
+        struct stat apres {}, parSonNom {};
+        if (::fstat(fd, &apres) == 0 && apres.st_size == 0 && ::stat(verrou.c_str(), &parSonNom) == 0 &&
+            parSonNom.st_ino == apres.st_ino)
+            ::unlink(verrou.c_str());
+    }
+    ::close(fd);
+}
+
+void leverVerrousVides(const std::string& verrou) {
+    leverVerrouVide(verrou);
+    leverVerrouVide(verrou + ".rmlock");  // QLockFile's own lock while it removes a stale one
+}
+
+// QSettings writes a save into "<file>.XXXXXX" and renames it over the file; a
+// save killed on its way leaves that temporary behind. Each save holds
+// "<file>.lock" from before making its temporary until after renaming it:
+// while we hold that lock, every such temporary is abandoned.
+void enleverTemporaires(const std::string& fichier) {
+    QLockFile verrou(QString::fromStdString(fichier + ".lock"));
+    if (!verrou.tryLock(0)) return;  // a save is under way: a later one cleans
+    const fs::path f(fichier);
+    const std::string prefixe = f.filename().string() + ".";
+    std::error_code e;
+    for (const auto& entree : fs::directory_iterator(f.parent_path(), e)) {
+        const std::string nom = entree.path().filename().string();
+        if (nom.size() != prefixe.size() + 6 || nom.compare(0, prefixe.size(), prefixe) != 0) continue;
+        const std::string suite = nom.substr(prefixe.size());
+        if (suite == "partie") continue;
+        if (!std::all_of(suite.begin(), suite.end(), [](unsigned char c) { return std::isalnum(c) != 0; })) continue;
+        if (entree.symlink_status(e).type() == fs::file_type::regular) fs::remove(entree.path(), e);
+    }
 }
 
 }  // namespace
@@ -169,6 +219,8 @@ void MagasinQSettings::ecrireTexte(std::string_view nom, std::string_view texte)
 
 bool MagasinQSettings::valider() {
     if (!reglages_) return echouer("the store was never opened");
+    leverVerrousVides(fichier_ + ".lock");
+    enleverTemporaires(fichier_);
     reglages_->sync();
     QSettings::Status etat = reglages_->status();
     if (etat == QSettings::FormatError) {
@@ -201,6 +253,7 @@ bool MagasinQSettings::verrouiller() {
     verrou_->setStaleLockTime(0);
     std::error_code e;
     fs::create_directories(fs::path(fichier_).parent_path(), e);
+    leverVerrousVides(fichier_ + ".partie.lock");
     if (verrou_->tryLock(0)) return true;
     return verrou_->error() != QLockFile::LockFailedError;
 }

@@ -88,7 +88,10 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
            visiter("optionConfirmerAbandon", o.optionConfirmerAbandon) &&
            visiter("optionReglesDuJeu", o.optionReglesDuJeu) &&
            // The Expert level.
-           visiter("optionNiveauExpert", o.optionNiveauExpert);
+           visiter("optionNiveauExpert", o.optionNiveauExpert) &&
+           // The official rules: the chelem, the handfuls of the computers.
+           visiter("optionChelem", o.optionChelem) &&
+           visiter("optionPoigneesOrdinateurs", o.optionPoigneesOrdinateurs);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -374,6 +377,8 @@ void optionsParDefaut(Jeu& jeu) {
     o.fenetreEtat = neuves.fenetreEtat;
     o.optionTempsAnalyse = 1;
     o.optionBoutonAnalyse = 1;
+    o.optionChelem = 0;
+    o.optionPoigneesOrdinateurs = 0;
     sauverOptions(jeu);
 }
 
@@ -433,6 +438,19 @@ void appliquerOptions(Jeu& jeu) {
     const bool analyse = o.optionBoutonAnalyse != 0;
     vue.cocherMenu(menuBoutonAnalyse, analyse);
     vue.montrerPanneau(PanneauOption::boutonAnalyse, analyse);
+
+    // The rules: the game's own with both differences off, the official ones with both on.
+    vue.cocherMenu(menuOptionChelem, o.optionChelem != 0);
+    vue.cocherMenu(menuOptionPoigneesOrdinateurs, o.optionPoigneesOrdinateurs != 0);
+    vue.cocherMenu(menuReglesBelvane, !o.optionChelem && !o.optionPoigneesOrdinateurs);
+    vue.cocherMenu(menuReglesOfficielles, o.optionChelem && o.optionPoigneesOrdinateurs);
+}
+
+void choisirRegles(Jeu& jeu, bool officielles) {
+    jeu.options.optionChelem = officielles ? 1 : 0;
+    jeu.options.optionPoigneesOrdinateurs = officielles ? 1 : 0;
+    appliquerOptions(jeu);
+    sauverOptions(jeu);
 }
 
 void changerNiveau(Jeu& jeu, int n) {

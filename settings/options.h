@@ -25,5 +25,9 @@ void appliquerOptions(Jeu& jeu);
 // The level menu items (1 Débutant .. 4 Pro, 5 Expert); refused while a trick is played.
 constexpr int NIVEAU_MENU_EXPERT = 5;
 void changerNiveau(Jeu& jeu, int n);
+// The rules menu: the game's own rules (both differences off) or the official
+// ones (the chelem and the computers' handfuls on). Each difference has its
+// own check item as well. Taken by the next deal.
+void choisirRegles(Jeu& jeu, bool officielles);
 // The deductions menu item and tool button.
 void basculerDeductions(Jeu& jeu);

@@ -10,7 +10,9 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <emmintrin.h>
 #include <sys/mman.h>
+#include <thread>
 
 #include "solveur/bornes.h"
 #include "solveur/solveur.h"
@@ -280,6 +282,29 @@ struct Entree {
 
 static_assert(sizeof(Entree) == 64, "one entry per cache line");
 
+// The table's entries go by buckets of PLACES. A bucket's marks, one cache
+// line, say for each entry part of its key, its age and its tricks left,
+// so that a probe reads one line to find the one entry it must read whole,
+// and a new entry finds the place to take without reading the others.
+constexpr std::size_t PLACES = 16;
+struct alignas(64) Etiquettes {
+    std::uint16_t marque[PLACES]{};
+    std::uint8_t age[PLACES]{};
+    std::uint8_t restants[PLACES]{};
+};
+static_assert(sizeof(Etiquettes) == 64, "one bucket's marks per cache line");
+
+inline std::uint16_t marqueDe(std::uint64_t cle) { return static_cast<std::uint16_t>(cle >> 48); }
+
+// The entries of a bucket whose mark and age match, a bit each.
+inline unsigned candidats(const Etiquettes& t, std::uint16_t marque, std::uint8_t age) {
+    const __m128i m = _mm_set1_epi16(static_cast<short>(marque));
+    const __m128i bas = _mm_cmpeq_epi16(_mm_load_si128(reinterpret_cast<const __m128i*>(t.marque)), m);
+    const __m128i haut = _mm_cmpeq_epi16(_mm_load_si128(reinterpret_cast<const __m128i*>(t.marque + 8)), m);
+    const __m128i ages = _mm_cmpeq_epi8(_mm_load_si128(reinterpret_cast<const __m128i*>(t.age)), _mm_set1_epi8(static_cast<char>(age)));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_packs_epi16(bas, haut), ages)));
+}
+
 // The table's memory. The probes land anywhere in it, so on the system's
 // small pages nearly each one also misses the processor's cache of address
 // translations; a table of large pages (2 MB) keeps its few translations
@@ -291,6 +316,7 @@ public:
     explicit Memoire(std::size_t nb) : nb_(nb) {}
     void preparer() {
         if (debut_) return;
+        etiquettes_.reset(new Etiquettes[nb_ / PLACES]);
         const std::size_t nb = nb_;
         constexpr std::size_t GRANDE_PAGE = std::size_t{2} << 20;
         const std::size_t octets = nb * sizeof(Entree);  // a power of two
@@ -301,14 +327,20 @@ public:
         std::uninitialized_fill_n(debut_.get(), nb, Entree{});
     }
     Entree& operator[](std::size_t i) { return debut_.get()[i]; }
-    Entree* begin() { return debut_.get(); }
-    Entree* end() { return debut_ ? debut_.get() + nb_ : nullptr; }
+    Etiquettes& etiquettes(std::size_t seau) { return etiquettes_[seau]; }
+    // Empties every entry.
+    void vider() {
+        if (!debut_) return;
+        std::fill(debut_.get(), debut_.get() + nb_, Entree{});
+        std::fill(etiquettes_.get(), etiquettes_.get() + nb_ / PLACES, Etiquettes{});
+    }
 
 private:
     struct Liberer {
         void operator()(Entree* p) const { std::free(p); }
     };
     std::unique_ptr<Entree, Liberer> debut_;
+    std::unique_ptr<Etiquettes[]> etiquettes_;
     std::size_t nb_ = 0;
 };
 
@@ -332,10 +364,9 @@ struct Reste {
 // depend on how many points were won before, so the table keeps it for every
 // way of reaching the same cards.
 struct Solveur::Impl {
-    static constexpr std::size_t PLACES = 4;
     std::uint8_t age = 1;
     Memoire table;
-    std::uint64_t masque = 0;
+    std::uint64_t masque = 0;  // the buckets, less one
     Contexte ctx;
     int gamma = 0;
     int seuil[4][3]{};
@@ -361,7 +392,30 @@ struct Solveur::Impl {
     // weighted by the tricks left below them: a lead that worked in one line
     // tends to work in its neighbours. Kept until the table is emptied.
     int entamesReussies[5][32]{};
-    explicit Impl(int megaOctets) : table(nbEntrees(megaOctets)), masque(nbEntrees(megaOctets) - PLACES) {}
+    explicit Impl(int megaOctets)
+        : table(nbEntrees(megaOctets)), masque(nbEntrees(megaOctets) / PLACES - 1), taille(megaOctets) {}
+    int taille = 0;  // the table's size in megabytes
+    // With a second thread, the root's cards are shared between this search
+    // and a second one with its own table, made at its first use.
+    int fils = 1;
+    std::unique_ptr<Impl> aide;
+    Impl& aideDe() {
+        if (!aide) aide = std::make_unique<Impl>(taille);
+        aide->table.preparer();
+        return *aide;
+    }
+    // Set by the other thread when its card settled the question or its
+    // budget ran out: this one gives up the card it is on.
+    const std::atomic<bool>* arretPartenaire = nullptr;
+    // Entries of an earlier age are free; a full sweep only when the age wraps.
+    void oublier() {
+        std::memset(entamesReussies, 0, sizeof entamesReussies);
+        if (++age == 0) {
+            table.vider();
+            age = 1;
+        }
+        if (aide) aide->oublier();
+    }
     // The table's size: a power of two, buckets of PLACES entries.
     static std::size_t nbEntrees(int megaOctets) {
         std::size_t n = 2;
@@ -374,6 +428,12 @@ struct Solveur::Impl {
     // `sondeEpuisee` is the budget, the clock or the stop flag.
     long long limiteSonde = 0;
     bool sondeEpuisee = false;
+    // The same for one whole question: a node count and a time (0 and
+    // `avecFinQuestion` false: none), and whether it ran out.
+    long long limiteQuestion = 0;
+    Horloge::time_point finQuestion;
+    bool avecFinQuestion = false;
+    bool questionEpuisee = false;
 
     // The clock and the stop flag every thousand cards or so; the ends of the
     // node budget and of a root card's share are among those checks, so each
@@ -383,16 +443,20 @@ struct Solveur::Impl {
 
     [[gnu::noinline]] bool controlerBudget() {
         if (limiteSonde > 0 && noeuds >= limiteSonde) abandon = sondeEpuisee = true;
-        if (limiteNoeuds > 0 && noeuds >= limiteNoeuds) {
-            abandon = true;
+        if (arretPartenaire && arretPartenaire->load(std::memory_order_relaxed)) abandon = sondeEpuisee = true;
+        const auto maintenant = avecFin || avecFinQuestion ? Horloge::now() : Horloge::time_point{};
+        if ((limiteQuestion > 0 && noeuds >= limiteQuestion) || (avecFinQuestion && maintenant >= finQuestion)) {
+            abandon = questionEpuisee = true;
             sondeEpuisee = false;
         }
         prochainControle = noeuds + 1024;
         if (limiteNoeuds > 0) prochainControle = std::min(prochainControle, limiteNoeuds);
         if (limiteSonde > 0) prochainControle = std::min(prochainControle, limiteSonde);
-        if ((arret && arret->load(std::memory_order_relaxed)) || (avecFin && Horloge::now() >= fin)) {
+        if (limiteQuestion > 0) prochainControle = std::min(prochainControle, limiteQuestion);
+        if ((limiteNoeuds > 0 && noeuds >= limiteNoeuds) || (arret && arret->load(std::memory_order_relaxed)) ||
+            (avecFin && maintenant >= fin)) {
             abandon = true;
-            sondeEpuisee = false;
+            sondeEpuisee = questionEpuisee = false;
         }
         return abandon;
     }
@@ -460,13 +524,14 @@ struct Solveur::Impl {
         return true;
     }
 
-    Entree* seau(std::uint64_t cle) { return &table[(cle >> 7) & masque]; }
-    Entree* seau(const Motif& m) { return seau(m.cle); }
+    std::size_t seau(std::uint64_t cle) const { return (cle >> 7) & masque; }
 
-    Entree* chercherEntree(const Motif& m) {
-        Entree* b = seau(m);
-        for (std::size_t i = 0; i < PLACES; ++i)
-            if (concorde(b[i], m)) return &b[i];
+    // The entry of the position `m`, in its bucket `b`.
+    Entree* chercherEntree(const Motif& m, std::size_t b) {
+        for (unsigned c = candidats(table.etiquettes(b), marqueDe(m.cle), age); c; c &= c - 1) {
+            Entree& t = table[b * PLACES + static_cast<std::size_t>(__builtin_ctz(c))];
+            if (concorde(t, m)) return &t;
+        }
         return nullptr;
     }
 
@@ -488,21 +553,25 @@ struct Solveur::Impl {
         std::uint8_t pertinents[5];
         for (int c = 0; c <= 4; ++c)
             pertinents[c] = static_cast<std::uint8_t>(nombreDeCartes(m.enJeu(c) & ~((1u << pert.a(c)) - 1)));
-        Entree* b = seau(m);
-        Entree* e = nullptr;
-        for (std::size_t i = 0; i < PLACES && !e; ++i)
-            if (concorde(b[i], m)) e = &b[i];
+        const std::size_t b = seau(m.cle);
+        Etiquettes& marques = table.etiquettes(b);
+        Entree* e = chercherEntree(m, b);
         if (e) {
             // The bounds already there hold for this position: keep them, and
             // ask for the holders the new ones depend on as well.
             for (int c = 0; c <= 4; ++c) pertinents[c] = std::max(pertinents[c], e->pertinents[c]);
         } else {
             // Replace the cheapest position of the bucket.
-            e = &b[0];
-            for (std::size_t i = 1; i < PLACES; ++i)
-                if (b[i].age != age || (e->age == age && b[i].restants < e->restants)) e = &b[i];
+            std::size_t j = 0;
+            for (std::size_t i = 1; i < PLACES && marques.age[j] == age; ++i)
+                if (marques.age[i] != age || marques.restants[i] < marques.restants[j]) j = i;
+            e = &table[b * PLACES + j];
             *e = Entree{};
         }
+        const std::size_t place = static_cast<std::size_t>(e - &table[b * PLACES]);
+        marques.marque[place] = marqueDe(m.cle);
+        marques.age[place] = age;
+        marques.restants[place] = static_cast<std::uint8_t>(restants);
         e->cle = m.cle;
         e->age = age;
         e->couleursLues = 0;
@@ -1006,7 +1075,8 @@ struct Solveur::Impl {
         Motif motifPli;
         motifPli.cle = cleDe(e);
         motifPli.etat = &e;
-        __builtin_prefetch(seau(motifPli.cle));
+        const std::size_t seauPli = seau(motifPli.cle);
+        __builtin_prefetch(&table.etiquettes(seauPli));
         // What each side can make sure of bounds the margin: the cheapest
         // first, each only when the previous did not settle the question.
         // The one that does says which cards' ranks it read.
@@ -1035,7 +1105,7 @@ struct Solveur::Impl {
         int decalage = 0;
         if (regle) decalage = seuil[std::clamp(b + static_cast<int>((e.main[ctx.preneur][ATOUT] >> 21) & 1u), 0, 3)][0];
         Coup conseil{-1, 0};
-        if (const Entree* t = chercherEntree(motifPli)) {
+        if (const Entree* t = chercherEntree(motifPli, seauPli)) {
             const int tb = t->basse > -INFINI ? basseDe(*t, regle) : -INFINI;
             const int th = t->haute < INFINI ? hauteDe(*t, regle) : INFINI;
             if (tb + base - decalage >= beta || th + base - decalage <= alpha) {
@@ -1140,14 +1210,7 @@ Solveur::Solveur(int megaOctets) : impl_(std::make_unique<Impl>(megaOctets)) {}
 
 Solveur::~Solveur() = default;
 
-void Solveur::oublier() {
-    // Entries of an earlier age are free; a full sweep only when the age wraps.
-    std::memset(impl_->entamesReussies, 0, sizeof impl_->entamesReussies);
-    if (++impl_->age == 0) {
-        std::fill(impl_->table.begin(), impl_->table.end(), Entree{});
-        impl_->age = 1;
-    }
-}
+void Solveur::oublier() { impl_->oublier(); }
 
 namespace {
 
@@ -1243,12 +1306,14 @@ struct Racine {
     // The taker's margin after root move i in the test of `gamma`: 0 or
     // more when that card reaches a score of gamma; fail-soft, so its size
     // bounds the score further.
-    int marge(int i, int gamma) {
-        s.fixerGamma(gamma);
-        ++s.noeuds;
-        if (s.budgetEpuise()) return 0;
+    int marge(int i, int gamma) { return marge(s, i, gamma); }
+    // The same searched by `t`, this search or the second thread's.
+    int marge(Solveur::Impl& t, int i, int gamma) const {
+        t.fixerGamma(gamma);
+        ++t.noeuds;
+        if (t.budgetEpuise()) return 0;
         Pertinence pert;
-        return fin[i] ? s.marge(finale[i]) : s.chercher(apres[i], -1, 0, pert);
+        return fin[i] ? t.marge(finale[i]) : t.chercher(apres[i], -1, 0, pert);
     }
     bool atteint(int i, int gamma) { return marge(i, gamma) >= 0; }
 
@@ -1263,6 +1328,7 @@ struct Racine {
     // test. A search cut short stores nothing in the table: what the shares
     // leave there stays exact, and the next round starts from it.
     int tester(int gamma, int& coup) {
+        if (s.fils >= 2 && nb >= 2) return testerADeux(gamma, coup);
         coup = -1;
         int meilleur = max ? -INFINI : INFINI;
         bool fait[18]{};
@@ -1292,6 +1358,115 @@ struct Racine {
         return meilleur;
     }
 
+    // The same with two threads: in each round the cards not yet answered
+    // go one by one to whichever thread is free, each with its own table.
+    // The first card that settles the test stops the other thread, whose
+    // card, cut short, stores nothing; so does a budget that runs out, the
+    // node budgets being split between the two for the round.
+    int testerADeux(int gamma, int& coup) {
+        Solveur::Impl& a = s.aideDe();
+        // The bounds read this search's half-points asked, even when the
+        // second thread takes every card.
+        s.fixerGamma(gamma);
+        coup = -1;
+        int meilleur = max ? -INFINI : INFINI;
+        bool fait[18]{};
+        int restants = nb;
+        for (long long part = max ? 0 : 100'000; restants > 0; part *= 8) {
+            int liste[18];
+            int k = 0;
+            for (int i = 0; i < nb; ++i)
+                if (!fait[i]) liste[k++] = i;
+            std::atomic<int> suivant{0};
+            std::atomic<bool> arret{false};
+            std::atomic<int> trouve{-1};
+            int valeurs[18]{};
+            bool finis[18]{};
+            // The second search takes the first's rules and half of what is left of each node budget.
+            const long long limiteNoeuds = s.limiteNoeuds, limiteQuestion = s.limiteQuestion;
+            const long long depart = a.noeuds;
+            a.ctx = s.ctx;
+            a.arret = s.arret;
+            a.avecFin = s.avecFin;
+            a.fin = s.fin;
+            a.avecFinQuestion = s.avecFinQuestion;
+            a.finQuestion = s.finQuestion;
+            a.limiteNoeuds = a.limiteQuestion = 0;
+            if (limiteNoeuds > 0) {
+                const long long reste = std::max(0LL, limiteNoeuds - s.noeuds);
+                a.limiteNoeuds = a.noeuds + std::max(1LL, reste / 2);
+                s.limiteNoeuds = s.noeuds + std::max(1LL, reste - reste / 2);
+            }
+            if (limiteQuestion > 0) {
+                const long long reste = std::max(0LL, limiteQuestion - s.noeuds);
+                a.limiteQuestion = a.noeuds + std::max(1LL, reste / 2);
+                s.limiteQuestion = s.noeuds + std::max(1LL, reste - reste / 2);
+            }
+            a.abandon = a.sondeEpuisee = a.questionEpuisee = false;
+            a.prochainControle = a.noeuds;
+            s.prochainControle = s.noeuds;
+            s.arretPartenaire = a.arretPartenaire = &arret;
+            const auto travailler = [&](Solveur::Impl& t) {
+                for (;;) {
+                    const int j = suivant.fetch_add(1);
+                    if (j >= k || arret.load()) return;
+                    const int i = liste[j];
+                    t.limiteSonde = part > 0 && restants > 1 ? t.noeuds + part : 0;
+                    if (t.limiteSonde > 0) t.prochainControle = std::min(t.prochainControle, t.limiteSonde);
+                    const int v = marge(t, i, gamma);
+                    t.limiteSonde = 0;
+                    if (t.sondeEpuisee) {
+                        // Its share ran out, or the other thread stopped it.
+                        t.abandon = t.sondeEpuisee = false;
+                        t.prochainControle = t.noeuds;
+                        continue;
+                    }
+                    if (t.abandon) {
+                        arret = true;
+                        return;
+                    }
+                    valeurs[i] = v;
+                    finis[i] = true;
+                    if ((v >= 0) == max) {
+                        int aucun = -1;
+                        trouve.compare_exchange_strong(aucun, i);
+                        arret = true;
+                        return;
+                    }
+                }
+            };
+            std::thread second([&] { travailler(a); });
+            travailler(s);
+            second.join();
+            s.arretPartenaire = a.arretPartenaire = nullptr;
+            s.noeuds += a.noeuds - depart;
+            s.limiteNoeuds = limiteNoeuds;
+            s.limiteQuestion = limiteQuestion;
+            s.prochainControle = s.noeuds;
+            if (trouve >= 0) {
+                // A card that settled the test holds even if the other thread's budget ran out.
+                s.abandon = s.sondeEpuisee = s.questionEpuisee = false;
+                coup = trouve;
+                return valeurs[coup];
+            }
+            if (s.abandon || a.abandon) {
+                // The budget's end or the stop flag, or the end of the question's share only.
+                const bool fin = (s.abandon && !s.questionEpuisee) || (a.abandon && !a.questionEpuisee);
+                s.abandon = true;
+                s.sondeEpuisee = false;
+                s.questionEpuisee = !fin;
+                return 0;
+            }
+            for (int i = 0; i < nb; ++i)
+                if (finis[i]) {
+                    fait[i] = true;
+                    --restants;
+                    if (max ? valeurs[i] > meilleur : valeurs[i] < meilleur) meilleur = valeurs[i];
+                }
+        }
+        return meilleur;
+    }
+
     // Asks whether the value is gamma or more and narrows the bounds by the
     // answer. Answers false when the budget ran out first; `coup` is the root
     // move that settled the test on the side of the player to move, -1 none.
@@ -1312,6 +1487,10 @@ void Solveur::Impl::commencer(const Budget& budget, Horloge::time_point debut) {
     abandon = false;
     sondeEpuisee = false;
     limiteSonde = 0;
+    limiteQuestion = 0;
+    avecFinQuestion = false;
+    questionEpuisee = false;
+    fils = std::max(1, budget.fils);
     prochainControle = 0;
     limiteNoeuds = budget.noeuds;
     arret = budget.arret;
@@ -1344,23 +1523,45 @@ Resultat Solveur::resoudre(const Position& p, const Budget& budget, Recherche qu
     // less than one answered yes, and the first yes is the value. A test
     // answered yes below the value would cost as much as the one at the value
     // and leave it still to find.
-    // The root move that settled the last test on the side of the player to
-    // move is a best card.
     // A likely value goes first: a no just above it and a yes at it settle
     // the value in two tests.
+    // That way finds the value soonest, but a budget that runs out on the
+    // way leaves an upper bound alone. So it has half the budget: past that
+    // the test under way is given up, and with the other half the search
+    // asks whether the contract is made, then halves the interval left,
+    // which leaves bounds on both sides.
+    // The root move that settled the last test on the side of the player to
+    // move is a best card.
     int questionsProbables[2] = {INFINI, INFINI};
     if (probable && *probable % mult == 0) {
         questionsProbables[0] = *probable / mult + 1;
         questionsProbables[1] = *probable / mult;
     }
+    if (budget.noeuds > 0) s.limiteQuestion = budget.noeuds / 2;
+    if (budget.secondes > 0) {
+        s.avecFinQuestion = true;
+        s.finQuestion = debut + std::chrono::duration_cast<Horloge::duration>(std::chrono::duration<double>(budget.secondes / 2));
+    }
     int meilleurCoup = -1;
+    bool enDescente = true;
     for (int q = 0; basse < haute; ++q) {
         int gamma = haute;
-        if (q < 2 && questionsProbables[q] > basse && questionsProbables[q] < haute) gamma = questionsProbables[q];
+        if (enDescente && q < 2 && questionsProbables[q] > basse && questionsProbables[q] < haute) gamma = questionsProbables[q];
+        if (!enDescente) gamma = basse < 1 && haute >= 1 ? 1 : basse + (haute - basse + 1) / 2;
         int coup = -1;
-        if (!racine.question(gamma, coup)) break;
+        if (!racine.question(gamma, coup)) {
+            if (!s.questionEpuisee) break;
+            s.abandon = s.questionEpuisee = false;
+            s.limiteQuestion = 0;
+            s.avecFinQuestion = false;
+            s.prochainControle = s.noeuds;  // the budget's end is checked again at the next card
+            enDescente = false;
+            continue;
+        }
         if (coup >= 0) meilleurCoup = coup;
     }
+    s.limiteQuestion = 0;
+    s.avecFinQuestion = false;
     r.budgetEpuise = s.abandon;
     r.exact = basse >= haute;
     r.borneBasse = basse * mult;

@@ -48,6 +48,9 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
         v.push_back({nom, 1});
     // The Expert level.
     v.push_back({"optionNiveauExpert", 1});
+    // The official rules.
+    v.push_back({"optionChelem", 1});
+    v.push_back({"optionPoigneesOrdinateurs", 1});
     return v;
 }
 
@@ -111,6 +114,8 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     o.optionConfirmerAbandon = octet();
     o.optionReglesDuJeu = octet();
     o.optionNiveauExpert = octet();
+    o.optionChelem = octet();
+    o.optionPoigneesOrdinateurs = octet();
 }
 
 // The first stored variable that differs between the two games, or "".
@@ -158,6 +163,8 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.optionConfirmerAbandon != y.optionConfirmerAbandon) return "optionConfirmerAbandon";
     if (x.optionReglesDuJeu != y.optionReglesDuJeu) return "optionReglesDuJeu";
     if (x.optionNiveauExpert != y.optionNiveauExpert) return "optionNiveauExpert";
+    if (x.optionChelem != y.optionChelem) return "optionChelem";
+    if (x.optionPoigneesOrdinateurs != y.optionPoigneesOrdinateurs) return "optionPoigneesOrdinateurs";
     return "";
 }
 

@@ -1,6 +1,6 @@
 // belvane-analyse on records of belvane-autoplay: one object per deal with a
-// taker, values that only move the way the side that played allows, bad
-// records named and skipped.
+// taker, values and makeability that only move the way the side that played
+// allows, bad records named and skipped, the same values with two threads.
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
@@ -32,6 +32,11 @@ TEST(Analyse, Arguments) {
         {"budget zero", {"--budget", "0"}},
         {"budget negative", {"--budget", "-1"}},
         {"budget not a number", {"--budget", "2s"}},
+        {"threads missing their number", {"--threads"}},
+        {"no thread", {"--threads", "0"}},
+        {"threads negative", {"--threads", "-2"}},
+        {"threads not a whole number", {"--threads", "1.5"}},
+        {"threads beyond any machine", {"--threads", "100000"}},
     };
     for (const auto& c : refuses) {
         ParametresAnalyse p;
@@ -42,15 +47,18 @@ TEST(Analyse, Arguments) {
     }
     ParametresAnalyse p;
     std::string erreur;
-    ASSERT_TRUE(analyser({"--budget", "2.5"}, p, erreur));
+    ASSERT_TRUE(analyser({"--budget", "2.5", "--threads", "2"}, p, erreur));
     EXPECT_DOUBLE_EQ(p.budget, 2.5);
+    EXPECT_EQ(p.fils, 2);
     EXPECT_FALSE(p.aide);
     ParametresAnalyse parDefaut;
     ASSERT_TRUE(analyser({}, parDefaut, erreur));
     EXPECT_DOUBLE_EQ(parDefaut.budget, 10);
+    EXPECT_EQ(parDefaut.fils, 1);
     ASSERT_TRUE(analyser({"--help"}, p, erreur));
     EXPECT_TRUE(p.aide);
-    EXPECT_NE(usageAnalyse().find("--budget"), std::string::npos);
+    for (const char* mot : {"--budget", "--threads", "\"make\""})
+        EXPECT_NE(usageAnalyse().find(mot), std::string::npos) << mot;
 }
 
 TEST(Analyse, UnObjetParDonneAvecPreneur) {
@@ -66,7 +74,9 @@ TEST(Analyse, UnObjetParDonneAvecPreneur) {
     }
     entree += "deals: 3, attempts: 9, seconds: 0.010, deals/s: 300, checksum: 0123456789abcdef\n";
     ParametresAnalyse p;
-    p.budget = 0.05;
+    // The value and, where it leaves the contract open, its makeability each
+    // get this much.
+    p.budget = 0.03;
     std::istringstream in(entree);
     std::ostringstream sortie, erreurs;
     EXPECT_EQ(executerAnalyse(p, in, sortie, erreurs), 0);
@@ -102,7 +112,25 @@ TEST(Analyse, UnObjetParDonneAvecPreneur) {
         }
         for (int k = 0; k < 72; ++k) EXPECT_EQ(apres[k].isNull(), ouverte[static_cast<std::size_t>(k)]);
         EXPECT_EQ(o["start"].isNull(), o.contains("start_bounds"));
-        // A card can only lose value for the side that played it.
+        // Makeability before the first card and after each card: the sign
+        // of the value where it is known, within the bounds where it is not.
+        const QJsonArray fait = o["make"].toArray();
+        ASSERT_EQ(fait.size(), 73);
+        for (int k = 0; k <= 72; ++k) {
+            const QJsonValue v = k == 0 ? o["start"] : apres[k - 1];
+            const QJsonValue m = fait[k];
+            ASSERT_TRUE(m.isNull() || m.toInt(-1) == 0 || m.toInt(-1) == 1) << "position " << k;
+            if (!v.isNull()) { EXPECT_EQ(m.toInt(-1), v.toInt() > 0 ? 1 : 0) << "position " << k; }
+        }
+        for (const QJsonValue& b : o["after_bounds"].toArray()) {
+            const QJsonArray x = b.toArray();
+            const QJsonValue m = fait[x[0].toInt()];
+            if (m.toInt(-1) == 1) { EXPECT_GT(x[2].toInt(), 0) << "after card " << x[0].toInt(); }
+            if (m.toInt(-1) == 0) { EXPECT_LE(x[1].toInt(), 0) << "after card " << x[0].toInt(); }
+            if (x[1].toInt() > 0) { EXPECT_EQ(m.toInt(-1), 1) << "after card " << x[0].toInt(); }
+            if (x[2].toInt() <= 0) { EXPECT_EQ(m.toInt(-1), 0) << "after card " << x[0].toInt(); }
+        }
+        // A card can only lose value, and the contract, for the side that played it.
         Position q = d.depart;
         QJsonValue avant = o["start"];
         for (int k = 0; k < 72; ++k) {
@@ -113,9 +141,43 @@ TEST(Analyse, UnObjetParDonneAvecPreneur) {
                 else { EXPECT_LE(avant.toInt(), apres[k].toInt()) << "card " << k + 1; }
             }
             avant = apres[k];
+            if (!fait[k].isNull() && !fait[k + 1].isNull()) {
+                if (preneur) { EXPECT_GE(fait[k].toInt(), fait[k + 1].toInt()) << "card " << k + 1; }
+                else { EXPECT_LE(fait[k].toInt(), fait[k + 1].toInt()) << "card " << k + 1; }
+            }
         }
     }
     EXPECT_EQ(n, donnes.size());
+}
+
+// More threads may settle more, never something else: wherever both runs
+// settled a value or the contract's fate, they agree.
+TEST(Analyse, DeuxFilsDonnentLesMemesValeurs) {
+    std::string bon;
+    for (const std::string& l : enregistrementsAutoplay(5, 2))
+        if (objet(l)["taker"].toInt() != 0) bon = l;
+    ASSERT_FALSE(bon.empty());
+    QJsonObject sorties[2];
+    for (int fils = 1; fils <= 2; ++fils) {
+        ParametresAnalyse p;
+        p.budget = 0.01;
+        p.fils = fils;
+        std::istringstream in(bon + "\n");
+        std::ostringstream sortie, erreurs;
+        EXPECT_EQ(executerAnalyse(p, in, sortie, erreurs), 0) << erreurs.str();
+        sorties[fils - 1] = objet(sortie.str());
+        ASSERT_EQ(sorties[fils - 1]["after"].toArray().size(), 72) << fils;
+        ASSERT_EQ(sorties[fils - 1]["make"].toArray().size(), 73) << fils;
+    }
+    const auto memes = [](const QJsonArray& a, const QJsonArray& b, const char* quoi) {
+        for (int k = 0; k < a.size(); ++k)
+            if (!a[k].isNull() && !b[k].isNull()) { EXPECT_EQ(a[k].toInt(), b[k].toInt()) << quoi << " " << k; }
+    };
+    memes(sorties[0]["after"].toArray(), sorties[1]["after"].toArray(), "after");
+    memes(sorties[0]["make"].toArray(), sorties[1]["make"].toArray(), "make");
+    // The last trick's cards are forced: both runs settle them.
+    EXPECT_FALSE(sorties[1]["after"].toArray()[71].isNull());
+    EXPECT_EQ(sorties[0]["score"].toInt(), sorties[1]["score"].toInt());
 }
 
 TEST(Analyse, LesEnregistrementsFautifsSontNommesEtSautes) {

@@ -150,3 +150,21 @@ TEST(Duel, LaMiseEnRouteAccordeLesPoids) {
     EXPECT_EQ(avec.ecart.n(), 100);
     EXPECT_NE(sans.ecart.moyenne(), avec.ecart.moyenne());
 }
+
+// Seat by seat, Pro against Pro gains exactly nothing on every deal: the five
+// plays of a deal start from the same auction and the same generator.
+TEST(DuelParSiege, ProContreProNeGagneRien) {
+    ParametresDuel p;
+    std::string erreur;
+    const char* const args[] = {"belvane-duel", "--a", "4", "--b", "4", "--deals", "40", "--seed", "5", "--seats"};
+    ASSERT_TRUE(analyserArgumentsDuel(10, args, p, erreur)) << erreur;
+    EXPECT_TRUE(p.parSiege);
+    const ResultatDuel r = jouerDuel(p, nullptr);
+    ASSERT_EQ(r.erreur, "");
+    EXPECT_EQ(r.ecart.n(), 40);
+    EXPECT_EQ(r.ecart.moyenne(), 0.0);
+    EXPECT_EQ(r.ecart.demiLargeur(), 0.0);
+    long long pris = 0;
+    for (int c = 1; c <= 4; ++c) pris += r.contratsB.joues[c];
+    EXPECT_GT(pris, 10) << "many deals have a taker";
+}

@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <algorithm>
+#include <chrono>
 #include <map>
 #include <set>
 #include <sstream>
@@ -138,6 +140,43 @@ TEST(CodeDonne, PremiereEtDerniereRepartitions) {
     ASSERT_EQ(lu.erreur, ErreurCode::aucune) << code;
     EXPECT_EQ(lu.repartition, derniere);
     EXPECT_EQ(lireCode(codeDonne(premiere)).repartition, premiere);
+}
+
+// Codes already stored in histories or passed between players must keep
+// naming the same deals: each row's code was written by an earlier build.
+TEST(CodeDonne, UnCodeDejaDonneNommeToujoursLaMemeDonne) {
+    auto tiree = [](std::uint64_t graine, int premier) {
+        Jeu jeu;
+        jeu.hasard.horloge = horlogeDeterministe(graine);
+        optionsParDefaut(jeu);
+        jeu.donne.premierJoueur = premier;
+        distribuer(jeu, 0);
+        return repartitionDonne(jeu.donne);
+    };
+    Repartition derniere;
+    for (int id = 1; id <= 78; ++id) derniere.place[id] = id <= 6 ? DANS_LE_CHIEN : 4 - (id - 7) / 18;
+    derniere.premierJoueur = 4;
+    // Cards dealt round the table one by one, the dog taking every 13th.
+    Repartition tour;
+    for (int id = 1, s = 0; id <= 78; ++id) tour.place[id] = id % 13 == 0 ? DANS_LE_CHIEN : (s++ % 4) + 1;
+    tour.premierJoueur = 2;
+    const struct {
+        const char* nom;
+        Repartition repartition;
+        const char* code;
+    } lignes[] = {
+        {"the last repartition, West opening", derniere, "SKTKP-JKCZN-VS9RC-DSJXF-M3T3Y-ZKBSM-YQZU"},
+        {"cards dealt round the table", tour, "24WBT-TEECA-BTEFR-JAY5V-JV690-VY40S-759R"},
+        {"a shuffled deal, South opening", tiree(1, 1), "NYR95-NAWES-Z8YF4-3SBRX-SKN6G-7G07B-WB90"},
+        {"a shuffled deal, East opening", tiree(2, 3), "HJFBN-Q25CM-3FGYA-2RXR8-V6ZEJ-356CB-RVV3"},
+        {"a shuffled deal, West opening", tiree(3, 4), "EA50R-Z3HR9-W6WZ2-TVCS6-0XZXZ-RG16R-GD4T"},
+    };
+    for (const auto& l : lignes) {
+        EXPECT_EQ(codeDonne(l.repartition), l.code) << l.nom;
+        const LectureCode lu = lireCode(l.code);
+        EXPECT_EQ(lu.erreur, ErreurCode::aucune) << l.nom;
+        EXPECT_EQ(lu.repartition, l.repartition) << l.nom;
+    }
 }
 
 TEST(CodeDonne, UnCodeMalRecopieEstRefuse) {
@@ -592,6 +631,7 @@ TEST(Statistiques, ParContratEnDefenseParNiveauEtAuFilDesDonnes) {
         r.preneur = preneur;
         r.contrat = contrat;
         r.score = score;
+        r.contratRempli = score > 0;
         r.gainHumain = preneur == 1 ? score : -score / 3;
         r.niveau = niveau;
         r.rejouee = rejouee;
@@ -639,6 +679,7 @@ TEST(Statistiques, FiltreDeLHistoriqueEtExportCsv) {
     prise.preneur = 1;
     prise.contrat = PRISE;
     prise.score = 75;
+    prise.contratRempli = true;
     ResumeDonne garde;
     garde.id = 1;
     garde.preneur = 3;
@@ -673,7 +714,7 @@ TEST(Statistiques, FiltreDeLHistoriqueEtExportCsv) {
     ASSERT_EQ(l.size(), 3u);
     EXPECT_EQ(l[0].rfind("id,date,rejouee,code,preneur,contrat,contrat_rempli,score,gain_humain,", 0), 0u);
     // Oldest first.
-    EXPECT_EQ(l[1], "1,2026-12-08T10:00:00Z,0,ABCDE,3,2,0,-150,50,50,0,-150,0,4,1\r");
+    EXPECT_EQ(l[1], "1,2026-12-08T10:00:00Z,0,ABCDE,3,2,0,-150,50,50,0,-150,0,4,1,0\r");  // the last column: not a practice deal
     EXPECT_EQ(l[2].rfind("2,,0,,1,1,1,75,0,", 0), 0u);
 }
 
@@ -780,4 +821,185 @@ TEST_F(HistoriqueSurDisque, LeVerdictDuCoachSeGardeAvecLaDonneEtUnAncienFichierL
         EXPECT_EQ(r[0].verdict, c.v) << c.nom;  // written over the earlier one
         EXPECT_EQ(r[0].id, premiere) << c.nom;
     }
+}
+
+namespace {
+
+// Another program holding a write transaction on the history, as long as it lives.
+class TenantHistorique {
+public:
+    explicit TenantHistorique(const QString& chemin) {
+        QSqlDatabase b = QSqlDatabase::addDatabase("QSQLITE", "tenant");
+        b.setDatabaseName(chemin);
+        tient_ = b.open() && QSqlQuery(b).exec("BEGIN IMMEDIATE");
+    }
+    ~TenantHistorique() { liberer(); }
+    bool tient() const { return tient_; }
+    void liberer() {
+        if (!QSqlDatabase::contains("tenant")) return;
+        {
+            QSqlDatabase b = QSqlDatabase::database("tenant");
+            QSqlQuery(b).exec("ROLLBACK");
+            b.close();
+        }
+        QSqlDatabase::removeDatabase("tenant");
+    }
+
+private:
+    bool tient_ = false;
+};
+
+std::vector<std::string> codesDe(BaseHistorique& base) {
+    std::vector<std::string> codes;
+    for (const ResumeDonne& r : base.resumes()) codes.push_back(r.code);
+    std::reverse(codes.begin(), codes.end());
+    return codes;
+}
+
+}  // namespace
+
+// The history held by another program: a deal that cannot be written is kept,
+// in memory and in a file beside the history, and written at the next deal, at
+// closing or at the next opening, once the file is free: in order, each once.
+TEST_F(HistoriqueSurDisque, UnHistoriqueTenuParUnAutreProgrammeNePerdAucuneDonne) {
+    std::vector<DonneArchivee> donnes;
+    Partie p(5);
+    for (int i = 0; i < 4; ++i) {
+        p.jouer();
+        donnes.push_back(archiverDonne(p.jeu, "2026-12-0" + std::to_string(i + 1) + "T10:00:00Z"));
+    }
+    // The deal that waits in the file carries the official rules' columns too.
+    donnes[3].reglesChelem = 1;
+    donnes[3].chelemAnnonce = OUEST;
+    donnes[3].poigneeOrdinateur[NORD] = 3;
+    const QString attente = chemin() + ".en-attente";
+    {
+        BaseHistorique base(chemin());
+        ASSERT_TRUE(base.ouvrir());
+        TenantHistorique tenant(chemin());
+        ASSERT_TRUE(tenant.tient());
+        EXPECT_FALSE(base.ajouter(donnes[0]));
+        EXPECT_FALSE(base.ajouter(donnes[1]));
+        EXPECT_EQ(base.enAttente(), 2u);
+        EXPECT_TRUE(QFile::exists(attente));
+        EXPECT_EQ(base.avertissement(), EtatHistorique::occupee);
+        EXPECT_EQ(base.avertissement(), std::nullopt);  // told once
+        tenant.liberer();
+        // The next deal brings the two before it.
+        EXPECT_TRUE(base.ajouter(donnes[2]));
+        EXPECT_GT(donnes[2].id, 0);
+        EXPECT_EQ(base.enAttente(), 0u);
+        EXPECT_FALSE(QFile::exists(attente));
+        EXPECT_EQ(codesDe(base), (std::vector<std::string>{donnes[0].code, donnes[1].code, donnes[2].code}));
+    }
+    {
+        // Held until after the game closed: the deal waits in its file.
+        TenantHistorique tenant(chemin());
+        {
+            BaseHistorique base(chemin());
+            ASSERT_TRUE(base.ouvrir());
+            EXPECT_FALSE(base.ajouter(donnes[3]));
+        }
+        EXPECT_TRUE(QFile::exists(attente));
+    }
+    // A copy of the file of deals waiting that outlived their writing (the
+    // game stopped between the two) brings no deal twice.
+    ASSERT_TRUE(QFile::copy(attente, attente + ".copie"));
+    {
+        BaseHistorique base(chemin());
+        ASSERT_TRUE(base.ouvrir());
+        EXPECT_EQ(base.nombre(), 4);
+        EXPECT_FALSE(QFile::exists(attente));
+        EXPECT_EQ(base.avertissement(), std::nullopt);
+    }
+    ASSERT_TRUE(QFile::rename(attente + ".copie", attente));
+    BaseHistorique base(chemin());
+    EXPECT_EQ(codesDe(base), (std::vector<std::string>{donnes[0].code, donnes[1].code, donnes[2].code, donnes[3].code}));
+    const std::optional<DonneArchivee> relue = base.lire(base.resumes().front().id);
+    ASSERT_TRUE(relue);
+    DonneArchivee attendue = donnes[3];
+    attendue.id = relue->id;
+    EXPECT_EQ(*relue, attendue);
+}
+
+// The tool with its history held by another program for the whole run: it
+// plays on without waiting on every deal, says so once, and every deal reaches
+// the history once the file is free.
+TEST_F(HistoriqueSurDisque, LOutilNAttendPasUnHistoriqueTenuEtNePerdAucuneDonne) {
+    { BaseHistorique base(chemin()); ASSERT_TRUE(base.ouvrir()); }
+    const std::string fichier = chemin().toStdString();
+    const char* args[] = {"belvane-autoplay", "--deals", "10", "--seed", "3", "--history", fichier.c_str()};
+    ParametresAutoplay p;
+    std::string erreur;
+    ASSERT_TRUE(analyserArguments(7, args, p, erreur)) << erreur;
+    std::ostringstream sortie, erreurs;
+    const auto debut = std::chrono::steady_clock::now();
+    {
+        TenantHistorique tenant(chemin());
+        ASSERT_TRUE(tenant.tient());
+        ASSERT_EQ(executerAutoplay(p, sortie, erreurs), 0) << erreurs.str();
+    }
+    // A bound against waiting on every deal (10 deals waited 50 s), not a measure of speed.
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(20));
+    const std::string dit = erreurs.str();
+    EXPECT_EQ(dit.find("could not be added"), std::string::npos) << dit;
+    const std::string occupe = "belvane-autoplay: the history " + fichier + " is in use by another program";
+    ASSERT_NE(dit.find(occupe), std::string::npos) << dit;
+    EXPECT_EQ(dit.find(occupe, dit.find(occupe) + 1), std::string::npos) << dit;  // once
+    EXPECT_NE(dit.find("10 deals wait in " + fichier + ".en-attente"), std::string::npos) << dit;
+
+    BaseHistorique base(chemin());
+    const std::vector<ResumeDonne> liste = base.resumes();
+    ASSERT_EQ(liste.size(), 10u);
+    std::set<std::string> codes;
+    for (const ResumeDonne& r : liste) codes.insert(r.code);
+    EXPECT_EQ(codes.size(), 10u);
+    EXPECT_FALSE(QFile::exists(chemin() + ".en-attente"));
+}
+
+// The official rules' columns: written and read back with the deal; a file
+// without them (an older game's) gets them added, its deals reading as the
+// game's own rules.
+TEST_F(HistoriqueSurDisque, LesColonnesDesReglesOfficiellesSAjoutentAuxAnciensFichiers) {
+    Partie partie(77);
+    partie.jouer();
+    DonneArchivee a = archiverDonne(partie.jeu, "2026-12-08T10:00:00Z");
+    a.reglesChelem = 1;
+    a.chelemAnnonce = EST;
+    a.chelemRealise = 1;
+    a.poigneeOrdinateur[NORD] = 2;
+    long long id = 0;
+    {
+        BaseHistorique base(chemin());
+        ASSERT_TRUE(base.ajouter(a));
+        id = a.id;
+        const auto relue = base.lire(id);
+        ASSERT_TRUE(relue.has_value());
+        EXPECT_EQ(*relue, a);
+        const auto resumes = base.resumes();
+        ASSERT_EQ(resumes.size(), 1u);
+        EXPECT_EQ(resumes[0].chelemRealise, 1);
+        EXPECT_EQ(resumes[0].chelemAnnonce, EST);
+        EXPECT_EQ(resumes[0].contratRempli, a.contratRempli());
+    }
+    {
+        QSqlDatabase b = QSqlDatabase::addDatabase("QSQLITE", "ancien-fichier");
+        b.setDatabaseName(chemin());
+        ASSERT_TRUE(b.open());
+        QSqlQuery q(b);
+        for (const char* c : {"regles_chelem", "chelem_annonce", "chelem_realise", "poignee2", "poignee3",
+                              "poignee4", "plis_preneur"})
+            ASSERT_TRUE(q.exec(QString("ALTER TABLE donne DROP COLUMN %1").arg(c))) << c;
+        b.close();
+    }
+    QSqlDatabase::removeDatabase("ancien-fichier");
+    BaseHistorique ancienne(chemin());
+    const auto relue = ancienne.lire(id);
+    ASSERT_TRUE(relue.has_value());
+    EXPECT_EQ(relue->reglesChelem, 0);
+    EXPECT_EQ(relue->chelemAnnonce, 0);
+    EXPECT_EQ(relue->poigneeOrdinateur[NORD], 0);
+    EXPECT_EQ(relue->code, a.code);
+    DonneArchivee suivante = a;
+    EXPECT_TRUE(ancienne.ajouter(suivante)) << "the columns are back";
 }

@@ -16,10 +16,12 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <chrono>
 #include <spawn.h>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -283,8 +285,11 @@ TEST_F(MagasinSurDisque, UnProcessusTueEnPleineSauvegardeLaisseUnMagasinEntier) 
         auto attendu = std::make_unique<Jeu>();
         remplirGeneration(*attendu, generation);
         EXPECT_EQ(premiereDifference(*jeu, *attendu), "") << "try " << essai << ", generation " << generation;
-        // The lock of the killed writer does not stop the next save.
+        // The lock of the killed writer does not stop the next save, which
+        // leaves nothing of the killed one beside the store.
         EXPECT_TRUE(sauverOptions(*jeu)) << essai;
+        for (const auto& e : fs::directory_iterator(fichierDe(xdg).parent_path()))
+            EXPECT_EQ(e.path().filename(), "BELVANE 2010.conf") << essai;
     }
     EXPECT_EQ(interrompus, 25);
 }
@@ -567,6 +572,92 @@ TEST_F(MagasinSurDisque, UneSeulePartieParMagasin) {
     EXPECT_TRUE(suivant.verrouiller());
     MagasinQSettings encoreUn(f.string());
     EXPECT_FALSE(encoreUn.verrouiller());  // within one process too
+}
+
+// A save or a game killed at the wrong moment leaves its lock empty, or naming
+// a process that is gone: the next save, or the next game, takes it at once
+// (an empty save lock made QSettings wait 30 s; an empty game lock refused
+// every game after it).
+TEST_F(MagasinSurDisque, UnVerrouAbandonneEstPrisAussitot) {
+    const pid_t disparu = lancer({}, dossier);  // exits at once: its pid names no process
+    ASSERT_EQ(attendre(disparu), 2);
+    char hote[256] = {};
+    gethostname(hote, sizeof hote - 1);
+    const std::string auNomDuDisparu = std::to_string(disparu) + "\nbelvane_aide_magasin\n" + hote + "\n";
+    struct Cas {
+        const char* quoi;
+        std::vector<std::pair<std::string, std::string>> laisses;  // suffix of the file, its content
+        bool partie;  // the game's lock, else the save's
+    };
+    const Cas cas[] = {
+        {"une sauvegarde tuee apres avoir fait son verrou, avant d'y ecrire", {{".lock", ""}}, false},
+        {"tuee aussi en enlevant un verrou abandonne", {{".lock", ""}, {".lock.rmlock", ""}}, false},
+        {"un verrou de sauvegarde au nom d'un processus disparu", {{".lock", auNomDuDisparu}}, false},
+        {"une partie tuee avant d'ecrire son verrou", {{".partie.lock", ""}}, true},
+        {"une partie disparue", {{".partie.lock", auNomDuDisparu}}, true},
+    };
+    int i = 0;
+    for (const Cas& c : cas) {
+        const fs::path f = dossier / ("cas" + std::to_string(i++)) / "BELVANE 2010.conf";
+        MagasinQSettings magasin(f.string());
+        auto jeu = std::make_unique<Jeu>();
+        jeu->magasin = &magasin;
+        chargerOptions(*jeu);
+        for (const auto& [suffixe, contenu] : c.laisses) ecrireFichier(f.string() + suffixe, contenu);
+        const auto debut = std::chrono::steady_clock::now();
+        if (c.partie) {
+            EXPECT_TRUE(magasin.verrouiller()) << c.quoi;
+        } else {
+            jeu->scores.scoreTotal[2] = 7;
+            EXPECT_TRUE(sauverOptions(*jeu)) << c.quoi;
+            EXPECT_FALSE(fs::exists(f.string() + ".lock")) << c.quoi;
+        }
+        // Not a measure of speed: the lock was taken without waiting for it to grow old.
+        const auto attente = std::chrono::steady_clock::now() - debut;
+        EXPECT_LT(attente, std::chrono::seconds(5)) << c.quoi;
+    }
+}
+
+// A save killed on its way leaves its temporary "<file>.XXXXXX" beside the
+// store: the next save removes it, but never the temporary of a save that
+// another process is writing, nor anything else beside the store.
+TEST_F(MagasinSurDisque, LesTemporairesDesSauvegardesTueesSontEnleves) {
+    const fs::path xdg = dossier / "temporaires";
+    const fs::path f = fichierDe(xdg);
+    MagasinQSettings magasin(f.string());
+    auto jeu = std::make_unique<Jeu>();
+    jeu->magasin = &magasin;
+    chargerOptions(*jeu);
+    const std::string base = f.string();
+    const std::vector<std::string> gardes = {base + ".endommage-20240101-120000", base + ".abc", base + ".partie",
+                                             (xdg / "Oskaveri" / "autre.conf.Ab12Cd").string()};
+    for (const auto& g : gardes) ecrireFichier(g, "x");
+    ecrireFichier(base + ".Ab12Cd", "[General]\n");
+    ecrireFichier(base + ".x9Y8z7", "");
+    ASSERT_TRUE(sauverOptions(*jeu));
+    EXPECT_FALSE(fs::exists(base + ".Ab12Cd"));
+    EXPECT_FALSE(fs::exists(base + ".x9Y8z7"));
+    for (const auto& g : gardes) EXPECT_TRUE(fs::exists(g)) << g;
+
+    // Another process in the middle of its save: its temporary stays while it
+    // holds the lock; once it is gone (killed), the next save removes it.
+    const pid_t pid = lancer({"sauvegarder"}, xdg);
+    ASSERT_GT(pid, 0);
+    const fs::path enCours = base + ".EnCour";
+    for (int i = 0; i < 10000 && !fs::exists(enCours); ++i) usleep(1000);
+    ASSERT_TRUE(fs::exists(enCours));
+    std::thread tueur([pid] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        kill(pid, SIGKILL);
+    });
+    jeu->scores.scoreTotal[1] = 11;
+    EXPECT_TRUE(sauverOptions(*jeu));  // waits for the lock of the other save
+    tueur.join();
+    EXPECT_EQ(attendre(pid), 128 + SIGKILL);
+    EXPECT_TRUE(fs::exists(enCours));
+    jeu->scores.scoreTotal[1] = 12;
+    EXPECT_TRUE(sauverOptions(*jeu));
+    EXPECT_FALSE(fs::exists(enCours));
 }
 
 }  // namespace

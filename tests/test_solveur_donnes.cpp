@@ -245,3 +245,92 @@ TEST(SolveurDonnes, LeContratRealisableEstLeSigneDeLaValeurExacte) {
 }
 
 }  // namespace
+
+namespace {
+
+// A budget too small for the value still settles whether the contract is
+// made when that one question fits in it: past half the budget the search
+// asks it, then halves the interval left. The bounds hold either way.
+TEST(SolveurDonnes, UnBudgetTropCourtPourLaValeurDitSiLeContratEstFait) {
+    const std::vector<DonneLue> donnes = donnesAutoplay(1, 40);
+    ASSERT_GE(donnes.size(), 30u);
+    Solveur solveur(16);
+    int coupees = 0, signes = 0;
+    for (std::size_t n = 0; n < 30; ++n) {
+        const DonneLue& d = donnes[n];
+        Position p = d.depart;
+        for (int k = 0; k < 36; ++k) jouerCarte(p, d.cartes[static_cast<std::size_t>(k)]);
+        const std::string ou = "deal " + std::to_string(d.numero);
+        solveur.oublier();
+        const Resultat exact = solveur.resoudre(p, Budget{0, 0, nullptr}, Recherche::Valeur);
+        solveur.oublier();
+        const Resultat question = solveur.realisable(p, Budget{0, 0, nullptr});
+        ASSERT_TRUE(exact.exact) << ou;
+        // Room for the question twice over, but not for the value.
+        const long long budget = 4 * question.noeuds + 2000;
+        if (budget >= exact.noeuds) continue;
+        solveur.oublier();
+        const Resultat r = solveur.resoudre(p, Budget{0, budget, nullptr}, Recherche::Valeur);
+        EXPECT_LE(r.noeuds, budget + 8) << ou;
+        EXPECT_LE(r.borneBasse, exact.valeur) << ou;
+        EXPECT_GE(r.borneHaute, exact.valeur) << ou;
+        if (r.exact) {
+            EXPECT_EQ(r.valeur, exact.valeur) << ou;
+            continue;
+        }
+        ++coupees;
+        if (r.contratRealisable != -1) {
+            EXPECT_EQ(r.contratRealisable, exact.valeur > 0 ? 1 : 0) << ou;
+            ++signes;
+        }
+    }
+    EXPECT_GE(coupees, 5);
+    EXPECT_GE(signes * 10, coupees * 8);
+}
+
+}  // namespace
+
+namespace {
+
+// Two threads on real positions large enough for both to work: the same
+// values and answers as one thread, a best card that keeps the value, and
+// a node budget cut short still honoured with bounds that hold.
+TEST(SolveurDonnes, DeuxFilsDonnentLesValeursDUnSeul) {
+    const std::vector<DonneLue> donnes = donnesAutoplay(1, 30);
+    ASSERT_GE(donnes.size(), 16u);
+    Solveur un(16), deux(16);
+    Budget deuxFils{0, 0, nullptr};
+    deuxFils.fils = 2;
+    for (std::size_t n = 0; n < 16; ++n) {
+        const DonneLue& d = donnes[n];
+        Position p = d.depart;
+        for (int k = 0; k < 36 + static_cast<int>(n % 4) * 3; ++k) jouerCarte(p, d.cartes[static_cast<std::size_t>(k)]);
+        const std::string ou = "deal " + std::to_string(d.numero);
+        un.oublier();
+        deux.oublier();
+        const Resultat a = un.resoudre(p, Budget{0, 0, nullptr}, Recherche::Valeur);
+        const Resultat b = deux.resoudre(p, deuxFils, Recherche::Valeur);
+        ASSERT_TRUE(a.exact && b.exact) << ou;
+        EXPECT_EQ(b.valeur, a.valeur) << ou;
+        ASSERT_EQ(b.meilleures.nb, 1) << ou;
+        Position apres = p;
+        ASSERT_TRUE(jouerCarte(apres, b.meilleures.cartes[0])) << ou;
+        EXPECT_EQ(un.resoudre(apres, Budget{0, 0, nullptr}, Recherche::Valeur).valeur, a.valeur) << ou;
+        deux.oublier();
+        EXPECT_EQ(deux.realisable(p, deuxFils).contratRealisable, a.valeur > 0 ? 1 : 0) << ou;
+        for (long long noeuds : {5'000LL, 60'000LL}) {
+            Budget court = deuxFils;
+            court.noeuds = noeuds;
+            deux.oublier();
+            const Resultat c = deux.resoudre(p, court, Recherche::Valeur);
+            EXPECT_LE(c.noeuds, noeuds + 16) << ou << ", " << noeuds << " cards";
+            EXPECT_LE(c.borneBasse, a.valeur) << ou << ", " << noeuds << " cards";
+            EXPECT_GE(c.borneHaute, a.valeur) << ou << ", " << noeuds << " cards";
+            if (c.contratRealisable != -1) {
+                EXPECT_EQ(c.contratRealisable, a.valeur > 0 ? 1 : 0) << ou;
+            }
+        }
+    }
+}
+
+}  // namespace

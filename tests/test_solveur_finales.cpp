@@ -304,3 +304,34 @@ TEST(SolveurFinales, LeContratRealisableEstLeSigneDuMinimax) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two threads share the root's cards: the value, every best card and the
+// contract's answer stay those of the full minimax.
+TEST(SolveurFinales, DeuxFilsDonnentLesValeursDuMinimax) {
+    std::mt19937 g(2222);
+    Solveur solveur(2);
+    Budget deux;
+    deux.secondes = 0;
+    deux.fils = 2;
+    for (int n = 0; n < 400; ++n) {
+        const Position p = finaleAuHasard(g, 2 + n % 3, n % 4 == 0 ? 2 : 4);
+        const int attendu = minimax(p);
+        if (n % 5 == 0) solveur.oublier();
+        const Resultat r = solveur.resoudre(p, deux);
+        ASSERT_TRUE(r.exact) << decrire(p);
+        ASSERT_EQ(r.valeur, attendu) << decrire(p);
+        const ListeCartes l = cartesJouables(p);
+        for (int i = 0; i < l.nb; ++i) {
+            Position f = p;
+            jouerCarte(f, l.cartes[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(contientCarte(r.meilleures, l.cartes[static_cast<std::size_t>(i)]), minimax(f) == attendu) << decrire(p);
+        }
+        const Resultat c = solveur.realisable(p, deux);
+        EXPECT_EQ(c.contratRealisable, attendu > 0 ? 1 : 0) << decrire(p);
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+}  // namespace

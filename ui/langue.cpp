@@ -144,6 +144,15 @@ const Place places[] = {
     {"frmBelvane", "menuAnalyseDeuxMinutes", Ou::Legende, Texte::menuAnalyseDeuxMinutes},
     {"frmBelvane", "menuBoutonAnalyse", Ou::Legende, Texte::menuBoutonAnalyse},
     {"frmTousPlis", "buttonAnalysePlis", Ou::Legende, Texte::boutonAnalyse},
+    // The official rules.
+    {"frmBelvane", "menuRegles", Ou::Legende, Texte::menuRegles},
+    {"frmBelvane", "menuReglesBelvane", Ou::Legende, Texte::menuReglesBelvane},
+    {"frmBelvane", "menuReglesOfficielles", Ou::Legende, Texte::menuReglesOfficielles},
+    {"frmBelvane", "menuOptionChelem", Ou::Legende, Texte::menuOptionChelem},
+    {"frmBelvane", "menuOptionPoigneesOrdinateurs", Ou::Legende, Texte::menuOptionPoigneesOrdinateurs},
+    {"frmBelvane", "PanelAnnoncerChelem", Ou::Legende, Texte::boutonAnnoncerChelem},
+    {"frmBelvane", "PanelSansChelem", Ou::Legende, Texte::boutonSansChelem},
+    {"frmScoreDetaille", "panelDefPrimeChelem", Ou::Legende, Texte::panelDefPrimeChelem},
     // Step 7: the bid buttons read nomEnchere[0..4].
     {"frmBelvane", "ButtonPasse", Ou::Legende, Texte::encherePasse},
     {"frmBelvane", "ButtonPrise", Ou::Legende, Texte::encherePrise},

@@ -4,9 +4,15 @@
 //   verifier G  exits 0 when the store holds exactly the values of seed G
 //   boucle      saves generation 1, 2, 3... until it is killed
 //   verrouiller takes the store's game lock, says "pret" and waits to be killed
+//   sauvegarder takes the lock of a save, writes a temporary beside the store
+//               as a save does, says "pret" and waits to be killed
+#include <QLockFile>
+#include <QString>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <unistd.h>
 
@@ -32,6 +38,14 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "verrouiller") == 0) {
         if (!magasin.verrouiller()) return 4;
+        std::puts("pret");
+        std::fflush(stdout);
+        for (;;) pause();
+    }
+    if (std::strcmp(argv[1], "sauvegarder") == 0) {
+        QLockFile verrou(QString::fromStdString(magasin.fichier() + ".lock"));
+        if (!verrou.tryLock(0)) return 4;
+        std::ofstream(magasin.fichier() + ".EnCour") << "[General]\n";
         std::puts("pret");
         std::fflush(stdout);
         for (;;) pause();

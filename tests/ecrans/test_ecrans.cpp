@@ -20,7 +20,7 @@
 #include "flow/poignee.h"
 #include "scoring/score.h"
 #include "settings/options.h"
-#include "tools/genererCartes/dessin.h"
+#include "peintre/dessin.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
 #include "ui/fMains/fmains.h"

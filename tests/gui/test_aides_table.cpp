@@ -588,15 +588,15 @@ TEST(AidesTable, LesReglesSOuvrentACoteDeLaTable) {
     EXPECT_FALSE(aide->isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(aide->windowTitle(), "The rules of French Tarot as Belvane plays them");
-    EXPECT_EQ(aide->sommaire()->count(), 10);
+    EXPECT_EQ(aide->sommaire()->count(), 11);  // the last: the game's rules and the official ones
     const QString texte = aide->texte()->toPlainText();
     for (const char* mot : {"oudlers", "Guard Against", "discard", "handful", "overtrump", "Fool", "Petit au bout",
-                            "45 − 41 = 4", "Adaptative", "Keyboard play"})
+                            "45 − 41 = 4", "Adaptative", "Keyboard play", "chelem", "official rules"})
         EXPECT_TRUE(texte.contains(QString::fromUtf8(mot))) << mot;
     EXPECT_TRUE(aide->rechercher("Petit au bout"));
     EXPECT_EQ(aide->texte()->textCursor().selectedText(), "Petit au bout");
-    EXPECT_FALSE(aide->rechercher("chelem"));
-    EXPECT_EQ(aide->findChild<QLabel*>("introuvableAide")->text(), "Not found: chelem");
+    EXPECT_FALSE(aide->rechercher("misère"));
+    EXPECT_EQ(aide->findChild<QLabel*>("introuvableAide")->text(), QString::fromUtf8("Not found: misère"));
     // The table goes on while the rules are open.
     QTest::mouseClick(t.controle("PanelLancement"), Qt::LeftButton);
     EXPECT_TRUE(aide->isVisible());

@@ -9,12 +9,18 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <iostream>
 #include <memory>
 #include <vector>
 
@@ -238,6 +244,68 @@ TEST_F(HistoriqueFenetres, UnHistoriqueAbimeEstMisDeCoteEtLeJoueurPrevenuUneFois
     fenetre->menuHistoriqueClick();
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(fenetre->frmHistorique()->nombreLignes(), 2);
+}
+
+// The history held by another program during three deals: the player is told
+// once, in his language, and the three deals are in it once it is free.
+TEST_F(HistoriqueFenetres, UnHistoriqueTenuAilleursEstSignaleUneFoisSansPerdreDeDonne) {
+    for (const int langue : {FRANCAIS, ANGLAIS}) {
+        base = std::make_unique<BaseHistorique>(QDir(dossier.path()).filePath(QString("tenu%1.sqlite").arg(langue)));
+        ASSERT_TRUE(base->ouvrir());
+        messages.clear();
+        finies.clear();
+        creerFenetre();
+        jeu->options.langue = langue;
+        {
+            QSqlDatabase b = QSqlDatabase::addDatabase("QSQLITE", "tenant");
+            b.setDatabaseName(base->chemin());
+            ASSERT_TRUE(b.open());
+            ASSERT_TRUE(QSqlQuery(b).exec("BEGIN IMMEDIATE"));
+            jouer(3);
+            QSqlQuery(b).exec("ROLLBACK");
+            b.close();
+        }
+        QSqlDatabase::removeDatabase("tenant");
+        ASSERT_EQ(messages.size(), 1u) << langue;
+        EXPECT_EQ(messages[0], texteAvertissementHistorique(static_cast<int>(EtatHistorique::occupee), base->chemin(), langue));
+        EXPECT_TRUE(messages[0].startsWith(langue == FRANCAIS ? "L'historique des donnes" : "The history of deals"));
+        EXPECT_EQ(base->enAttente(), 3u);
+        jouer(1);
+        EXPECT_EQ(base->nombre(), 4);
+        EXPECT_EQ(messages.size(), 1u);
+        fenetre.reset();
+    }
+}
+
+// The deal axis of the chart reads whole numbers, each once, after one deal
+// as after many (after one deal it read "0 0 0 0 0 1").
+TEST_F(HistoriqueFenetres, LAxeDesDonnesNeMontreQueDesNombresEntiers) {
+    creerFenetre();
+    int jouees = 0;
+    for (const int n : {1, 2, 3, 7}) {
+        jouer(n - jouees);
+        jouees = n;
+        fenetre->menuStatistiquesClick();
+        TfrmStatistiques* st = fenetre->frmStatistiques();
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the axes of the last showing
+        const QRectF zone = st->graphique()->plotArea();
+        std::vector<int> etiquettes;
+        for (QGraphicsItem* i : st->graphique()->scene()->items()) {
+            auto* t = dynamic_cast<QGraphicsTextItem*>(i);
+            if (!t || !t->isVisible() || t->sceneBoundingRect().top() < zone.bottom()) continue;
+            // Below the plot: the deal axis' labels, its title and the legend's names.
+            bool entier = false;
+            const int v = t->toPlainText().toInt(&entier);
+            if (entier) etiquettes.push_back(v);
+        }
+        std::sort(etiquettes.begin(), etiquettes.end());
+        EXPECT_GE(etiquettes.size(), 2u) << n;
+        EXPECT_EQ(std::adjacent_find(etiquettes.begin(), etiquettes.end()), etiquettes.end()) << n;
+        EXPECT_EQ(etiquettes.front(), 0) << n;
+        EXPECT_GE(etiquettes.back(), n) << n;
+        st->hide();
+    }
 }
 
 TEST_F(HistoriqueFenetres, SansHistoriqueLeJeuJoueCommeAvantEtLesArticlesSontInactifs) {

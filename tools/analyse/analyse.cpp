@@ -63,19 +63,50 @@ char* ecrireValeur(char* t, std::size_t n, const Resultat& r) {
     return t;
 }
 
+// The value is positive exactly when the contract is made.
+int realisableDesBornes(const Resultat& r) {
+    if (r.exact) return r.valeur > 0 ? 1 : 0;
+    return r.borneBasse > 0 ? 1 : r.borneHaute <= 0 ? 0 : -1;
+}
+
+// When the value search left the contract's fate open, the one question
+// "can it be made?" within a budget of its own; its bounds narrow the
+// value's. Answers 1, 0 or -1 (still open).
+int realisable(Solveur& solveur, const Position& p, const Budget& budget, Resultat& r) {
+    const int connu = realisableDesBornes(r);
+    if (connu >= 0) return connu;
+    const Resultat q = solveur.realisable(p, budget);
+    r.noeuds += q.noeuds;
+    r.borneBasse = std::max(r.borneBasse, q.borneBasse);
+    r.borneHaute = std::min(r.borneHaute, q.borneHaute);
+    if (r.borneBasse >= r.borneHaute) {
+        r.exact = true;
+        r.valeur = r.borneBasse;
+    }
+    return q.contratRealisable >= 0 ? q.contratRealisable : realisableDesBornes(r);
+}
+
+const char* ecrireRealisable(int fait) { return fait == 1 ? "1" : fait == 0 ? "0" : "null"; }
+
 }  // namespace
 
 std::string usageAnalyse() {
-    return "usage: belvane-analyse [--budget SECONDS] < records.jsonl\n"
+    return "usage: belvane-analyse [--budget SECONDS] [--threads N] < records.jsonl\n"
            "  Reads the records of belvane-autoplay --jsonl on standard input and prints, for\n"
            "  every deal with a taker, the open-cards value of the deal (the taker's score when\n"
            "  all four seats play perfectly with every card known, without handful):\n"
-           "  {\"deal\":i,\"start\":V0,\"after\":[V1,...,V72],\"score\":S,\"seconds_start\":T0,\"seconds\":T,\"nodes\":N}\n"
-           "  V0 before the first card, Vk after the k-th card, S the score the deal got, T0 the\n"
-           "  seconds V0 took, T those of the whole deal, N the cards tried by the search.\n"
+           "  {\"deal\":i,\"start\":V0,\"after\":[V1,...,V72],\"make\":[M0,...,M72],\"score\":S,\n"
+           "   \"seconds_start\":T0,\"seconds\":T,\"nodes\":N}\n"
+           "  V0 before the first card, Vk after the k-th card, Mk whether the contract could\n"
+           "  still be made there (1 yes, 0 no), S the score the deal got, T0 the seconds V0 and\n"
+           "  M0 took, T those of the whole deal, N the cards tried by the search.\n"
            "  A value the budget could not settle is null; \"start_bounds\":[low,high] and\n"
-           "  \"after_bounds\":[[k,low,high],...] then give what was proven.\n"
-           "  --budget SECONDS   time allowed for each position (default 10)\n"
+           "  \"after_bounds\":[[k,low,high],...] then give what was proven. Where the value\n"
+           "  leaves the contract open, the question \"can it be made?\" alone, far cheaper,\n"
+           "  gets a budget of its own; Mk is null when that too ran out.\n"
+           "  --budget SECONDS   time allowed for each position's value, and as much again for\n"
+           "                     its makeability when needed (default 10)\n"
+           "  --threads N        threads each search may use (default 1)\n"
            "  A record that cannot be analysed is named on standard error and skipped; the\n"
            "  exit status is then 1.\n";
 }
@@ -94,6 +125,16 @@ bool analyserArgumentsAnalyse(int argc, const char* const* argv, ParametresAnaly
                 return false;
             }
             p.budget = b;
+            ++i;
+        } else if (arg == "--threads") {
+            const char* v = i + 1 < argc ? argv[i + 1] : nullptr;
+            char* fin = nullptr;
+            const long n = v ? std::strtol(v, &fin, 10) : 0;
+            if (v == nullptr || *v == '\0' || *fin != '\0' || n < 1 || n > 256) {
+                erreur = "--threads takes a whole number from 1 to 256";
+                return false;
+            }
+            p.fils = static_cast<int>(n);
             ++i;
         } else {
             erreur = "unknown argument: " + arg;
@@ -246,6 +287,7 @@ int executerAnalyse(const ParametresAnalyse& p, std::istream& entree, std::ostre
     Solveur solveur;
     Budget budget;
     budget.secondes = p.budget;
+    budget.fils = p.fils;
     int statut = 0;
     std::string ligne;
     long long numeroLigne = 0;
@@ -271,7 +313,9 @@ int executerAnalyse(const ParametresAnalyse& p, std::istream& entree, std::ostre
         solveur.oublier();
         // The game's analysis window walks the deal the same way.
         const AnalyseDonne analyse(DonneJouee{d.depart, d.cartes});
-        const Resultat depart = analyse.resoudre(solveur, 0, budget);
+        Resultat depart = analyse.resoudre(solveur, 0, budget);
+        std::vector<int> fait(static_cast<std::size_t>(analyse.nbCartes() + 1));
+        fait[0] = realisable(solveur, analyse.position(0), budget, depart);
         const double secondesDepart = std::chrono::duration<double>(Horloge::now() - debut).count();
         noeuds += depart.noeuds;
         // The positions after each card, solved from the last one back: each
@@ -279,8 +323,10 @@ int executerAnalyse(const ParametresAnalyse& p, std::istream& entree, std::ostre
         std::vector<Resultat> apres(static_cast<std::size_t>(analyse.nbCartes()));
         for (int k = analyse.nbCartes(); k >= 1; --k) {
             const Resultat* suivant = k < analyse.nbCartes() ? &apres[static_cast<std::size_t>(k)] : nullptr;
-            apres[static_cast<std::size_t>(k - 1)] = analyse.resoudre(solveur, k, budget, suivant);
-            noeuds += apres[static_cast<std::size_t>(k - 1)].noeuds;
+            Resultat& r = apres[static_cast<std::size_t>(k - 1)];
+            r = analyse.resoudre(solveur, k, budget, suivant);
+            fait[static_cast<std::size_t>(k)] = realisable(solveur, analyse.position(k), budget, r);
+            noeuds += r.noeuds;
         }
         const Position& q = analyse.position(analyse.nbCartes());
         const double secondes = std::chrono::duration<double>(Horloge::now() - debut).count();
@@ -293,6 +339,11 @@ int executerAnalyse(const ParametresAnalyse& p, std::istream& entree, std::ostre
         for (std::size_t k = 0; k < apres.size(); ++k) {
             if (k) texte += ',';
             texte += ecrireValeur(t, sizeof t, apres[k]);
+        }
+        texte += "],\"make\":[";
+        for (std::size_t k = 0; k < fait.size(); ++k) {
+            if (k) texte += ',';
+            texte += ecrireRealisable(fait[k]);
         }
         texte += "],\"score\":" + std::to_string(scoreFinal(q));
         std::snprintf(t, sizeof t, ",\"seconds_start\":%.6f,\"seconds\":%.6f", secondesDepart, secondes);

@@ -1,7 +1,8 @@
 #pragma once
 // belvane-analyse: reads the deals recorded by belvane-autoplay --jsonl and
 // prints, for each deal with a taker, the open-cards value of the deal before
-// its first card and after each of its 72 cards.
+// its first card and after each of its 72 cards, and whether the contract
+// could still be made at each of them.
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -9,7 +10,8 @@
 #include "solveur/solveur.h"
 
 struct ParametresAnalyse {
-    double budget = 10;  // seconds per position
+    double budget = 10;  // seconds per position, for the value and as much again for the makeability
+    int fils = 1;        // threads each search may use
     bool aide = false;
 };
 

@@ -163,6 +163,14 @@ void enregistrer(Json& j, const Jeu& jeu, long long numero, bool jouee, const Ni
         j.cle("points_to_make").entier(d.pointsAFaire);
         j.cle("petit_au_bout").entier(d.petitAuBout);
         j.cle("score_taker").entier(calculerScoreDonne(jeu));
+        // Only with the official rules, so that the game's own records stay as they were.
+        if (d.reglesChelem || d.reglesPoignees) {
+            j.cle("chelem").entier(d.chelemAnnonce);
+            j.cle("chelem_made").entier(chelemRealise(d));
+            j.cle("handfuls").debutListe();
+            for (int s = 1; s <= 4; ++s) j.entier(s == d.joueurHumain ? d.poigneeHumain : d.poigneeOrdinateur[s]);
+            j.finListe();
+        }
     }
     j.cle("scores").debutListe();
     for (int s = 1; s <= 4; ++s) j.entier(jeu.scores.scoreTotal[s]);
@@ -187,7 +195,7 @@ private:
 std::string usageAutoplay() {
     return "usage: belvane-autoplay --deals N [--seed S] [--force 1..6] [--at-least-one-taker]\n"
            "                        [--level 0..4 | --levels L1,L2,L3,L4] [--adaptive on|off | --adaptive-seats A1,A2,A3,A4]\n"
-           "                        [--store PATH] [--history PATH] [--jsonl] [--check]\n"
+           "                        [--rules belvane|official] [--store PATH] [--history PATH] [--jsonl] [--check]\n"
            "  --deals N              deals to play out (1 or more); deals everybody passed come on top\n"
            "  --seed S               reproducible run: the clock behind each reseed follows S\n"
            "  --force 1..6           strength of seat 1's hand, as the game's hand-strength menu (default 2)\n"
@@ -200,6 +208,11 @@ std::string usageAutoplay() {
            "  --adaptive-seats A1,A2,A3,A4  the adaptive weights per seat, on or off\n"
            "                         (with --levels or --adaptive-seats, or --level 0, each record gives\n"
            "                         the seats' \"levels\" and \"adaptive\")\n"
+           "  --rules belvane|official  the game's own rules (default), or the official ones: the\n"
+           "                         chelem (announced, scored, the Excuse last) and the handfuls\n"
+           "                         of every seat, shown to all; each record then gives \"chelem\"\n"
+           "                         (the announcer, 0 none), \"chelem_made\" (1 taker, 2 defence)\n"
+           "                         and \"handfuls\" (0..3 per seat)\n"
            "  --store PATH           read the options, weights and scores from this store file\n"
            "                         and save them after every deal, as the game does; a store\n"
            "                         in use by a running game is refused (exit 2), and a store\n"
@@ -287,6 +300,14 @@ bool analyserArguments(int argc, const char* const* argv, ParametresAutoplay& p,
             }
             p.history = suivant;
             ++i;
+        } else if (arg == "--rules") {
+            const std::string valeur = suivant ? suivant : "";
+            if (valeur != "belvane" && valeur != "official") {
+                erreur = "--rules takes belvane or official";
+                return false;
+            }
+            p.reglesOfficielles = valeur == "official";
+            ++i;
         } else if (arg == "--at-least-one-taker") {
             p.auMoinsUnPreneur = true;
         } else if (arg == "--jsonl") {
@@ -345,6 +366,7 @@ int executerAutoplay(const ParametresAutoplay& p, std::ostream& sortie, std::ost
     // anything else seats each computer player by itself.
     if (p.niveau && *p.niveau >= 1) o.niveau = *p.niveau;
     if (p.adaptatif) o.optionNiveauAdaptatif = *p.adaptatif ? 1 : 0;
+    if (p.reglesOfficielles) o.optionChelem = o.optionPoigneesOrdinateurs = *p.reglesOfficielles ? 1 : 0;
     NiveauxSieges niveaux;
     const bool parSiege = p.niveaux || p.adaptatifs || (p.niveau && *p.niveau == NIVEAU_HASARD);
     for (int s = 1; s <= 4; ++s) {

@@ -20,6 +20,7 @@ struct ParametresAutoplay {
     std::optional<std::array<bool, 4>> adaptatifs;
     std::optional<std::string> store;  // a store file, read at start and saved after every deal
     std::optional<std::string> history;  // an SQLite history that every finished deal is added to
+    std::optional<bool> reglesOfficielles;  // --rules official|belvane
     bool jsonl = false;
     bool verifier = false;  // --check
     bool aide = false;

@@ -23,7 +23,12 @@ void applicationQt() {
 HistoriqueAutoplay::HistoriqueAutoplay(const std::string& chemin, Jeu& jeu, std::ostream& erreurs)
     : base_(QString::fromStdString(chemin)), jeu_(jeu), erreurs_(erreurs) {}
 
-HistoriqueAutoplay::~HistoriqueAutoplay() { jeu_.donneTerminee = nullptr; }
+HistoriqueAutoplay::~HistoriqueAutoplay() {
+    jeu_.donneTerminee = nullptr;
+    if (base_.terminer()) return;
+    erreurs_ << "belvane-autoplay: " << base_.enAttente() << " deals wait in "
+             << base_.cheminEnAttente().toStdString() << "; the next use of the history writes them\n";
+}
 
 std::unique_ptr<HistoriqueAutoplay> HistoriqueAutoplay::ouvrir(const std::string& chemin, Jeu& jeu,
                                                              std::ostream& erreurs) {
@@ -50,7 +55,13 @@ std::unique_ptr<HistoriqueAutoplay> HistoriqueAutoplay::ouvrir(const std::string
         DonneArchivee a = archiverDonne(j, QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
         if (p->base_.ajouter(a) || p->echecSignale_) return;
         p->echecSignale_ = true;
-        p->erreurs_ << "belvane-autoplay: a deal could not be added to the history\n";
+        if (p->base_.enAttente() == 0) {
+            p->erreurs_ << "belvane-autoplay: a deal could not be added to the history\n";
+            return;
+        }
+        p->erreurs_ << "belvane-autoplay: the history " << p->base_.chemin().toStdString()
+                    << " is in use by another program: the deals wait in "
+                    << p->base_.cheminEnAttente().toStdString() << " until it is free\n";
     };
     return h;
 }

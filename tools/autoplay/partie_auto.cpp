@@ -1,5 +1,6 @@
 #include "tools/autoplay/partie_auto.h"
 
+#include "engine/annonces.h"
 #include "engine/chien.h"
 #include "engine/enchere.h"
 #include "engine/jeu.h"
@@ -20,6 +21,19 @@ void jouerALaPlaceDuHumain(Jeu& jeu) {
     d.humainPeutJouer = false;
     jouerCarteOrdinateur(jeu, d.joueurHumain);
     apresCarte(jeu);
+}
+
+// Seat 1's handful under the official rules, chosen as the computers choose theirs.
+void declarerPoigneeSiegeUn(Jeu& jeu) {
+    Donne& d = jeu.donne;
+    const int h = d.joueurHumain;
+    int nbAtouts = 0;
+    for (int i = 1; i <= 18; ++i) nbAtouts += d.mainJoueur[h][i].enMain && d.mainJoueur[h][i].couleur == ATOUT;
+    const int t = poigneePossible(nbAtouts);
+    if (t == 0 || choisirCartesPoignee(d, h, t) == 0) return;
+    d.poigneeHumain = t;
+    d.siegePoignee = h;
+    noterPoigneeMontree(jeu, h);
 }
 
 void ecarterALaPlaceDuHumain(Jeu& jeu) {
@@ -52,8 +66,15 @@ IssueDonne derouler(Jeu& jeu, MinuteursManuels& minuteurs, Controleur& controleu
             annoncerEnchere(jeu, d.enchere[d.joueurHumain]);  // the advised bid
         } else if (d.numeroPli == 0 && d.etatAttente == 1 && toutLeMondeAPasse(d)) {
             return IssueDonne::SansPreneur;
+        } else if (d.chelemEnCours != 0) {
+            // Seat 1 answers the chelem offer as a computer taker would.
+            repondreChelem(jeu, jeu.annonceChelem ? jeu.annonceChelem(jeu, d.joueurHumain)
+                                                  : chelemAssure(d, d.joueurHumain));
         } else if (d.poigneeEnCours != 0) {
-            PanelPoigneeAucuneClick(jeu);  // the computers never declare a handful
+            // Under the game's own rules the computers never declare a handful;
+            // under the official ones seat 1 declares as they do.
+            if (d.reglesPoignees) declarerPoigneeSiegeUn(jeu);
+            PanelPoigneeAucuneClick(jeu);
         } else if (d.modeEcart == 1) {
             ecarterALaPlaceDuHumain(jeu);
         } else if (d.humainPeutJouer && d.joueurCourant == d.joueurHumain && d.poigneeEnCours == 0) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "engine/enchere.h"
 #include "engine/jeu.h"
 #include "engine/niveaux.h"
 #include "expert/expert.h"
@@ -59,12 +60,59 @@ Partie jouerLigne(const Jeu& prepare, const MinuteursManuels& minuteursPrepares,
     NiveauxSieges niveaux;
     for (int s = 1; s <= 4; ++s) niveaux[s] = s == jeu.donne.preneur ? preneur : defense;
     installerNiveauxSiegesExpert(jeu, niveaux, expert);
+    if (preneur.niveau == NIVEAU_EXPERT) refaireEcartExpert(jeu, *expert);
     Controleur sansControle;
     Partie p;
     p.jouee = jouerDonneAutomatique(jeu, minuteurs, sansControle) == IssueDonne::Jouee;
     if (!p.jouee) return p;
     p.scorePreneur = calculerScoreDonne(jeu);
     p.contrat = jeu.donne.contrat;
+    return p;
+}
+
+// The deal just dealt in `donne`, played from its auction with seat `siegeA`
+// at level A and the others at B (every seat at B when siegeA is 0).
+struct PartieSiege {
+    int preneur = 0;  // 0: everybody passed
+    int contrat = 0;
+    int scorePreneur = 0;
+    bool jouee = false;
+    // What the play brings a seat: the taker's score, or minus a third of it.
+    int gain(int siege) const {
+        if (preneur == 0) return 0;
+        return siege == preneur ? scorePreneur : -scorePreneur / 3;
+    }
+};
+
+PartieSiege jouerSiege(const Jeu& donne, const MinuteursManuels& minuteursDonne, int siegeA, NiveauSiege a,
+                       NiveauSiege b, const std::shared_ptr<Expert>& expert) {
+    Jeu jeu = donne;
+    MinuteursManuels minuteurs = minuteursDonne;
+    jeu.minuteurs = &minuteurs;
+    NiveauxSieges niveaux;
+    for (int s = 1; s <= 4; ++s) niveaux[s] = s == siegeA ? a : b;
+    installerNiveauxSiegesExpert(jeu, niveaux, expert);
+    // The auction again from its first bid, with the seats' own ways of bidding.
+    Donne& d = jeu.donne;
+    minuteurs.arreter(Minuteur::TimerEnchere);
+    d.enchere.remplir(PAS_ENCORE_PARLE);
+    d.meilleureEnchere = 0;
+    d.nbEncheres = 0;
+    tourEnchere(jeu, d.premierJoueur);
+    PartieSiege p;
+    const IssueDonne issue = preparerDonneAutomatique(jeu, minuteurs);
+    if (issue == IssueDonne::SansPreneur) {
+        p.jouee = true;
+        return p;
+    }
+    if (issue != IssueDonne::Prete) return p;
+    if (siegeA == d.preneur && a.niveau == NIVEAU_EXPERT) refaireEcartExpert(jeu, *expert);
+    Controleur sansControle;
+    p.jouee = jouerDonneAutomatique(jeu, minuteurs, sansControle) == IssueDonne::Jouee;
+    if (!p.jouee) return p;
+    p.preneur = d.preneur;
+    p.contrat = d.contrat;
+    p.scorePreneur = calculerScoreDonne(jeu);
     return p;
 }
 
@@ -105,7 +153,8 @@ std::string ligneContrats(const std::string& qui, const Contrats& c) {
 
 std::string usageDuel() {
     return "usage: belvane-duel --a X --b Y --deals N [--seed S] [--adaptive-a on|off] [--adaptive-b on|off]\n"
-           "                    [--warmup N] [--jsonl]\n"
+           "                    [--warmup N] [--jsonl] [--expert-tricks N] [--expert-samples N]\n"
+           "                    [--expert-nodes N] [--expert-discard on|off] [--expert-bids on|off] [--seats]\n"
            "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
            std::to_string(NIVEAU_EXPERT) + " Expert\n"
            "                         (random plays a uniformly random legal card)\n"
@@ -116,6 +165,19 @@ std::string usageDuel() {
            "  --warmup N             first play N ordinary deals, every seat at level A, to tune the\n"
            "                         adaptive weights; the measured deals then keep those weights\n"
            "  --jsonl                print one JSON record per deal\n"
+           "  --expert-tricks N      the Expert samples from N tricks left (default " +
+           std::to_string(ReglagesExpert{}.plisRestants) + ")\n"
+           "  --expert-samples N     sampled deals a card (default " + std::to_string(ReglagesExpert{}.echantillons) +
+           ")\n"
+           "  --expert-nodes N       the solver's cards a card's thinking may try, 0 no limit (default " +
+           std::to_string(ReglagesExpert{}.noeuds) + ")\n"
+           "  --expert-discard on|off  the Expert taker discards by imagined deals (default on)\n"
+           "  --expert-bids on|off   the Expert bids by imagined deals (default on; counts with --seats)\n"
+           "  --seats                each deal is played five times from its auction: one seat at A and\n"
+           "                         the three others at B, for each seat, and all four at B; A's gain is\n"
+           "                         what its seat makes over the same seat at B, summed over the four\n"
+           "                         seats (as taker: the plays where A's seat took); every deal dealt\n"
+           "                         counts, also when everybody passed\n"
            "Each deal is dealt, bid and discarded once, then played twice from the same state:\n"
            "A's taker against B's three defenders, and B's taker against A's defenders.\n"
            "The first line of results gives A's mean gain a deal over its two plays (the global-score\n"
@@ -168,6 +230,41 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
             }
             p.warmup = v;
             ++i;
+        } else if (arg == "--expert-tricks") {
+            if (!lireEntier(suivant, 1, 18, v)) {
+                erreur = "--expert-tricks takes a number from 1 to 18";
+                return false;
+            }
+            p.expert.plisRestants = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--expert-samples") {
+            if (!lireEntier(suivant, 1, 1000, v)) {
+                erreur = "--expert-samples takes a number from 1 to 1000";
+                return false;
+            }
+            p.expert.echantillons = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--expert-nodes") {
+            if (!lireEntier(suivant, 0, INT64_MAX, v)) {
+                erreur = "--expert-nodes takes a whole number of 0 or more";
+                return false;
+            }
+            p.expert.noeuds = v;
+            ++i;
+        } else if (arg == "--expert-bids") {
+            if (!lireMode(suivant, p.expert.enchereParSimulation)) {
+                erreur = "--expert-bids takes on or off";
+                return false;
+            }
+            ++i;
+        } else if (arg == "--expert-discard") {
+            if (!lireMode(suivant, p.expert.ecartParSimulation)) {
+                erreur = "--expert-discard takes on or off";
+                return false;
+            }
+            ++i;
+        } else if (arg == "--seats") {
+            p.parSiege = true;
         } else if (arg == "--jsonl") {
             p.jsonl = true;
         } else {
@@ -199,7 +296,7 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     optionsParDefaut(jeu);  // in memory only: nothing is saved
 
     // The Expert seats' own generator follows the seed too.
-    auto expert = std::make_shared<Expert>(p.seed ? *p.seed : std::random_device{}());
+    auto expert = std::make_shared<Expert>(p.seed ? *p.seed : std::random_device{}(), p.expert);
     const NiveauSiege a{p.a, p.adaptatifA};
     const NiveauSiege b{p.b, p.adaptatifB};
 
@@ -218,10 +315,46 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
             if (issue == IssueDonne::Jouee) ++joues;
         }
         jeu.choixOrdinateur = nullptr;
+        jeu.enchereOrdinateur = nullptr;
     }
 
     Json j;
-    for (long long n = 1; r.ecart.n() < p.deals;) {
+    for (long long n = 1; p.parSiege && n <= p.deals; ++n) {
+        nouvelleDonne(jeu, 0);
+        const PartieSiege tousB = jouerSiege(jeu, minuteurs, 0, a, b, expert);
+        double ecart = 0, preneur = 0, defense = 0;
+        bool jouee = tousB.jouee;
+        for (int s = 1; s <= 4 && jouee; ++s) {
+            const PartieSiege unA = jouerSiege(jeu, minuteurs, s, a, b, expert);
+            jouee = unA.jouee;
+            const double gain = unA.gain(s) - tousB.gain(s);
+            ecart += gain;
+            (unA.preneur == s ? preneur : defense) += gain;
+            if (unA.preneur == s) compter(r.contratsA, Partie{unA.scorePreneur, unA.contrat, true});
+        }
+        if (!jouee) {
+            r.erreur = "deal " + std::to_string(n) + " stalled";
+            return r;
+        }
+        if (tousB.preneur != 0) compter(r.contratsB, Partie{tousB.scorePreneur, tousB.contrat, true});
+        r.ecart.ajouter(ecart);
+        r.preneur.ajouter(preneur);
+        r.defense.ajouter(defense);
+        if (jsonl) {
+            j.vider();
+            j.debutObjet();
+            j.cle("deal").entier(n);
+            j.cle("first").entier(jeu.donne.premierJoueur);
+            j.cle("b_taker").entier(tousB.preneur);
+            j.cle("a").entier(static_cast<long long>(ecart));
+            j.cle("a_taking").entier(static_cast<long long>(preneur));
+            j.cle("a_defending").entier(static_cast<long long>(defense));
+            j.finObjet();
+            j.finLigne();
+            *jsonl << j.texte();
+        }
+    }
+    for (long long n = 1; !p.parSiege && r.ecart.n() < p.deals;) {
         // Only the preparation runs on this game: it never plays a card, so the
         // deals that follow do not depend on the levels measured.
         nouvelleDonne(jeu, 0);

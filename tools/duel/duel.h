@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/table.h"
+#include "expert/expert.h"
 
 struct ParametresDuel {
     int a = 4;  // 0 random, 1 Débutant .. 4 Pro, 5 Expert
@@ -22,6 +23,11 @@ struct ParametresDuel {
     long long warmup = 0;  // ordinary deals that tune the adaptive weights first
     bool jsonl = false;
     bool aide = false;
+    // One seat at A and three at B, each seat in turn, against all four at B,
+    // every play from the auction on (so that the bids of A count).
+    bool parSiege = false;
+    // How the Expert seats think (level 5 only); the defaults are the game's.
+    ReglagesExpert expert;
 };
 
 // Mean of a sample and the half-width of its 95 % interval.

@@ -4,7 +4,7 @@
 #include <QHash>
 #include <QImage>
 
-#include "tools/genererCartes/dessin.h"
+#include "peintre/dessin.h"
 
 // The resources live in a library of their own; this also makes the linker
 // keep them, as nothing else refers to them.

@@ -125,6 +125,28 @@ jeu de la carte.</li>
 <li><b>Confirmer l'abandon d'une donne</b>&nbsp;: une nouvelle donne en cours de jeu demande confirmation.</li>
 <li><b>L'aide montre les règles du jeu</b>&nbsp;: F1 ouvre cette fenêtre.</li>
 </ul>
+
+<h2><a name="officielles"></a>Règles Belvane et règles officielles</h2>
+<p>Le menu <b>Options &gt; Règles</b> choisit entre les <b>règles Belvane</b>, décrites plus haut et en vigueur
+par défaut, et les <b>règles officielles</b> de la Fédération, qui ajoutent deux choses. Chacune a aussi son
+interrupteur dans le même menu&nbsp;; le choix vaut à partir de la donne suivante.</p>
+<ul>
+<li><b>Le chelem</b>&nbsp;: avant la première carte, le preneur peut annoncer qu'il fera tous les plis (un bouton
+vous le propose quand vous êtes preneur)&nbsp;; il entame alors le premier pli et garde l'Excuse pour le dernier.
+Chelem annoncé et réussi&nbsp;: 400 points&nbsp;; annoncé et manqué&nbsp;: 200 points de pénalité&nbsp;; réussi
+sans annonce&nbsp;: 200 points. Le chelem de la défense compte de même pour elle. Cette prime, payée par chaque
+défenseur, s'ajoute au score hors du multiplicateur du contrat. Avec le chelem, l'Excuse entamée au dernier pli par
+le camp qui a fait les 17 autres remporte ce pli, et le Petit mené au 17e pli compte alors au bout. Les joueurs de
+l'ordinateur annoncent quand leur main fait tous les plis quoi que tiennent les autres (une suite d'atouts depuis
+le 21 au moins aussi longue que les atouts qui leur manquent, et des couleurs en suites depuis le Roi)&nbsp;; le
+niveau Expert annonce quand presque toutes les donnes qu'il tire au hasard, d'après ce qu'il voit, se gagnent en
+tous les plis.</li>
+<li><b>Les poignées de tous les joueurs</b>&nbsp;: les joueurs de l'ordinateur déclarent aussi leur poignée à leur
+première carte (la plus grande que leur main permet&nbsp;: simple à 10 atouts, double à 13, triple à 15), en
+montrant leurs plus petits atouts, l'Excuse seulement s'il n'y a pas d'autre atout pour atteindre le nombre. Les
+atouts montrés s'affichent sur la table jusqu'à la fin du premier pli et tous les joueurs en tiennent compte. Chaque
+poignée vaut sa prime (20, 30, 40) au camp qui gagne la donne.</li>
+</ul>
 )";
 
 const char* const anglais = R"(
@@ -241,6 +263,27 @@ Against); the space bar goes on.</li>
 <li><b>Confirm abandoning a deal</b>: a new deal during play asks first.</li>
 <li><b>Help shows the rules of the game</b>: F1 opens this window.</li>
 </ul>
+
+<h2><a name="officielles"></a>Belvane rules and official rules</h2>
+<p>The <b>Options &gt; Rules</b> menu chooses between the <b>Belvane rules</b>, described above and in force by
+default, and the <b>official rules</b> of the Federation, which add two things. Each has its own switch in the same
+menu as well; the choice holds from the next deal.</p>
+<ul>
+<li><b>The chelem</b> (slam): before the first card the taker may announce that he will take every trick (a button
+offers it when you are the taker); he then leads the first trick and keeps the Fool for the last. Announced and
+made: 400 points; announced and failed: a 200-point penalty; made without announcement: 200 points. The defence's
+chelem counts likewise for the defence. This premium, paid by each defender, is added to the score outside the
+contract's multiplier. With the chelem, the Fool led to the last trick by the side that took the 17 others wins that
+trick, and the Petit led to the 17th trick then counts as petit au bout. The computer players announce when their
+hand takes every trick whatever the others hold (a run of trumps from the 21 at least as long as the trumps they
+lack, and suits in runs from the King); the Expert level announces when nearly every deal it samples from what it
+sees is won in every trick.</li>
+<li><b>Handfuls by every player</b>: the computer players declare their handful too, at their first card (the
+largest their hand allows: single with 10 trumps, double with 13, triple with 15), showing their lowest trumps, the
+Fool only when no other trump can reach the count. The trumps shown stay on the table until the first trick ends
+and every player takes them into account. Each handful's premium (20, 30, 40) goes to the side that wins the
+deal.</li>
+</ul>
 )";
 
 const std::vector<SectionAide> sectionsFr = {
@@ -249,6 +292,7 @@ const std::vector<SectionAide> sectionsFr = {
     {"poignee", "La poignée"}, {"jouer", "Fournir, couper, monter"},
     {"excuse", "L'Excuse"}, {"petit", "Le Petit au bout"},
     {"score", "Le décompte et le score"}, {"niveaux", "Les niveaux et les options"},
+    {"officielles", "Règles Belvane et règles officielles"},
 };
 
 const std::vector<SectionAide> sectionsEn = {
@@ -257,6 +301,7 @@ const std::vector<SectionAide> sectionsEn = {
     {"poignee", "The handful"}, {"jouer", "Following, trumping, overtrumping"},
     {"excuse", "The Fool"}, {"petit", "Petit au bout"},
     {"score", "Counting and scoring"}, {"niveaux", "Levels and options"},
+    {"officielles", "Belvane rules and official rules"},
 };
 
 }  // namespace

@@ -10,9 +10,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <random>
 
 #include "engine/arrondi.h"
+#include "engine/annonces.h"
 #include "engine/jeu.h"
+#include "expert/chelem.h"
 #include "ui/fBelvane/aides_table.h"
 #include "flow/deroulement.h"
 #include "ui/fBelvane/controles.h"
@@ -48,6 +52,11 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     // When an Expert seat has thought, its card is played as the card timer would have.
     penseur_ = std::make_unique<PenseurExpert>(this, [this] { declencherMinuteur(jeu_, Minuteur::TimerEntreCarte); });
     jeu_.choixOrdinateur = [this](Jeu& j, int siege) { penseur_->choisir(j, siege); };
+    // The official rules: an Expert taker announces the chelem by sampling, the other levels by the simple rule.
+    jeu_.annonceChelem = [generateur = std::make_shared<std::mt19937_64>(std::random_device{}())](const Jeu& j,
+                                                                                             int siege) {
+        return j.options.optionNiveauExpert ? expertAnnonceChelem(j, siege, *generateur) : chelemAssure(j.donne, siege);
+    };
     setWindowTitle("BELVANE 2010");
     cadrage_.echelle = facteur;
     policeDessin(this, 8);
@@ -79,6 +88,7 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     creerBarreOutils();
     creerMenus();
     creerHistorique();
+    creerReglesOfficielles();
     creerMinuteurs();
     // The menus' texts first: the menu bar's height depends on them.
     ecrireTextes(jeu_.options.langue);

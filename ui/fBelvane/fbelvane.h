@@ -421,6 +421,30 @@ private:
     QLabel* PanelCodeDonne = nullptr;
     QPushButton* PanelCopierCode = nullptr;
 
+    // The official rules (fbelvane_regles.cpp): the rules menu, the human
+    // taker's chelem offer, the handfuls shown by the seats.
+public:
+    void montrerPoigneeSiege(int siege, const std::string& annonce, const Table<Carte, 1, 15>& cartes,
+                             int nb) override;
+    void cacherPoigneesSieges() override;
+    void montrerOffreChelem(bool visible) override;
+    void montrerChelemAnnonce(int siege) override;
+
+private:
+    void creerReglesOfficielles();
+    void basculerRegle(std::uint8_t& option);
+    QMenu* menuRegles = nullptr;
+    QAction* menuReglesBelvane = nullptr;
+    QAction* menuReglesOfficielles = nullptr;
+    QAction* menuOptionChelem = nullptr;
+    QAction* menuOptionPoigneesOrdinateurs = nullptr;
+    Panneau* PanelChelem = nullptr;
+    QPushButton* PanelAnnoncerChelem = nullptr;
+    QPushButton* PanelSansChelem = nullptr;
+    Panneau* PanelPoigneesMontrees = nullptr;
+    Panneau* PanelChelemAnnonce = nullptr;
+    QString textePoigneesMontrees_;
+
     QTimer TimerEnchere;
     QTimer TimerEntreCarte;
     QTimer TimerTransition;

@@ -175,6 +175,25 @@ void TfrmBelvane::creerMenus() {
     }
     menuBoutonAnalyse = article(menuOptions, "menuBoutonAnalyse", true);
     connect(menuBoutonAnalyse, &QAction::triggered, this, &TfrmBelvane::menuBoutonAnalyseClick);
+    // The rules: the game's own or the official ones, and each difference.
+    menuOptions->addSeparator();
+    menuRegles = sousMenu(menuOptions, "menuRegles");
+    menuOptions->addMenu(menuRegles);
+    auto* regles = new QActionGroup(this);
+    regles->setObjectName("groupeRegles");
+    regles->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    menuReglesBelvane = article(menuRegles, "menuReglesBelvane", true);
+    menuReglesOfficielles = article(menuRegles, "menuReglesOfficielles", true);
+    regles->addAction(menuReglesBelvane);
+    regles->addAction(menuReglesOfficielles);
+    menuRegles->addSeparator();
+    menuOptionChelem = article(menuRegles, "menuOptionChelem", true);
+    menuOptionPoigneesOrdinateurs = article(menuRegles, "menuOptionPoigneesOrdinateurs", true);
+    connect(menuReglesBelvane, &QAction::triggered, this, [this] { choisirRegles(jeu_, false); });
+    connect(menuReglesOfficielles, &QAction::triggered, this, [this] { choisirRegles(jeu_, true); });
+    connect(menuOptionChelem, &QAction::triggered, this, [this] { basculerRegle(jeu_.options.optionChelem); });
+    connect(menuOptionPoigneesOrdinateurs, &QAction::triggered, this,
+            [this] { basculerRegle(jeu_.options.optionPoigneesOrdinateurs); });
 
     menuAide = sousMenu(this, "menuAide");
     barre->addMenu(menuAide);

@@ -51,6 +51,10 @@ QAction* TfrmBelvane::actionMenu(MenuOption m) const {
         case menuAnalyseDeuxMinutes: return menuTempsAnalyseItems[3];
         case menuBoutonAnalyse: return this->menuBoutonAnalyse;
         case menuExpert: return this->menuExpert;
+        case menuReglesBelvane: return this->menuReglesBelvane;
+        case menuReglesOfficielles: return this->menuReglesOfficielles;
+        case menuOptionChelem: return this->menuOptionChelem;
+        case menuOptionPoigneesOrdinateurs: return this->menuOptionPoigneesOrdinateurs;
     }
     return nullptr;
 }

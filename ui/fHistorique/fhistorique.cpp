@@ -43,6 +43,7 @@ QString texteAvertissementHistorique(int etat, const QString& chemin, int langue
     switch (static_cast<EtatHistorique>(etat)) {
     case EtatHistorique::miseDeCote: return qs(Texte::historiqueMisDeCote, langue).arg(chemin);
     case EtatHistorique::tropRecente: return qs(Texte::historiqueTropRecent, langue).arg(chemin);
+    case EtatHistorique::occupee: return qs(Texte::historiqueOccupe, langue).arg(chemin);
     default: return qs(Texte::historiqueIndisponible, langue).arg(chemin);
     }
 }
@@ -251,7 +252,7 @@ void TfrmHistorique::remplirListe() {
     liste->setRowCount(nombreLignes());
     for (int i = 0; i < nombreLignes(); ++i) {
         const ResumeDonne& r = ligne(i);
-        const bool fait = r.score > 0;
+        const bool fait = r.contratRempli;
         auto cellule = [this, i](int col, const QString& t, Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter) {
             auto* item = new QTableWidgetItem(t);
             item->setTextAlignment(a);
@@ -264,6 +265,7 @@ void TfrmHistorique::remplirListe() {
         cellule(colContrat, qs(nomEnchere(r.contrat, lg)));
         QString resultat = qs(fait ? Texte::contratFait : Texte::contratChute, lg);
         if (r.rejouee) resultat += qs(Texte::donneRejouee, lg);
+        if (r.entrainement) resultat += qs(Texte::donneEntrainement, lg);
         cellule(colResultat, resultat);
         QTableWidgetItem* gain = cellule(colPourVous, QString::asprintf("%+d", r.gainHumain), Qt::AlignRight | Qt::AlignVCenter);
         gain->setForeground(r.gainHumain > 0 ? vertGain : rougePerte);

@@ -71,6 +71,13 @@ TfrmScoreDetaille::TfrmScoreDetaille(Jeu& jeu, double facteur, QWidget* parent)
     panelEgal5 = panneau("panelEgal5", xSigne, 372, lSigne, 31, couleurOperateur, chiffres, "=");
     panelScoreApresPoignee = panneau("panelScoreApresPoignee", xValeur, 372, lValeur, 31, couleurValeur, chiffres);
 
+    panelSensChelem = panneau("panelSensChelem", xSigne, 406, lSigne, 27, couleurOperateur, chiffres);
+    panelValeurChelem = panneau("panelValeurChelem", xValeur, 406, lValeur, 27, couleurPetit, chiffres);
+    panelDefPrimeChelem = panneau("panelDefPrimeChelem", xLegende, 406, lLegende, 61, couleurPetit, legendes);
+    panelDefPrimeChelem->setWordWrap(true);
+    panelEgal6 = panneau("panelEgal6", xSigne, 436, lSigne, 31, couleurOperateur, chiffres, "=");
+    panelScoreApresChelem = panneau("panelScoreApresChelem", xValeur, 436, lValeur, 31, couleurValeur, chiffres);
+
     panelX3 = panneau("panelX3", xOperateur, 406, xSigne + lSigne - xOperateur, 44, couleurOperateur, chiffres,
                       "X 3 =");
     panelScoreFinalPreneur = panneau("panelScoreFinalPreneur", xValeur, 406, lValeur, 44, couleurFinal, chiffres);
@@ -128,6 +135,7 @@ void TfrmScoreDetaille::appliquerLangue(int langue) {
     panelDefPrimePetit->setText(qs(Texte::panelDefPrimePetit, langue));
     panelDefNbBouts->setText(qs(Texte::panelDefNbBouts, langue));
     panelDefPrimePoignee->setText(qs(Texte::panelDefPrimePoignee, langue));
+    panelDefPrimeChelem->setText(qs(Texte::panelDefPrimeChelem, langue));
     buttonImprimer->setText(qs(Texte::boutonImprimer, langue));
     panelFeuilleScore->setText(qs(Texte::PanelOkPoignee, langue));
     SBColor->setToolTip(qs(Texte::bulleSBColor, langue));
@@ -161,6 +169,21 @@ void TfrmScoreDetaille::remplirFeuilleScore() {
     panelSensPoignee->setText(QString::fromStdString(f.signePoignee));
     panelValeurPoignee->setText(f.lignesPoignee ? nombre(f.valeurPoignee) : QString());
     panelScoreApresPoignee->setText(f.lignesPoignee ? nombre(f.scoreApresPoignee) : QString());
+
+    for (Panneau* p : {panelSensChelem, panelValeurChelem, panelEgal6, panelScoreApresChelem, panelDefPrimeChelem})
+        p->setVisible(f.lignesChelem);
+    panelSensChelem->setText(QString::fromStdString(f.signeChelem));
+    panelValeurChelem->setText(f.lignesChelem ? nombre(f.valeurChelem) : QString());
+    panelScoreApresChelem->setText(f.lignesChelem ? nombre(f.scoreApresChelem) : QString());
+    panelDefPrimeChelem->setText(qs(Texte::panelDefPrimeChelem, jeu_.options.langue));
+    // With the chelem row the last line and the buttons move down by its height.
+    const int bas = f.lignesChelem ? 64 : 0;
+    panelX3->move(dessin(xOperateur), dessin(406 + bas));
+    panelScoreFinalPreneur->move(dessin(xValeur), dessin(406 + bas));
+    SBColor->move(dessin(xDroite), dessin(368 + bas));
+    buttonImprimer->move(dessin(xDroite), dessin(410 + bas));
+    panelFeuilleScore->move(dessin(xDroite), dessin(450 + bas));
+    setFixedSize(dessin(642), dessin(492 + bas));
 
     panelScoreFinalPreneur->setText(nombre(f.scoreFinalPreneur));
     colorerFond(this, jeu_.options.optionCouleurFondEcranScores);

@@ -71,6 +71,13 @@ private:
     Panneau* panelDefPrimePoignee = nullptr;
     Panneau* panelEgal5 = nullptr;
     Panneau* panelScoreApresPoignee = nullptr;
+    // The chelem premium, under the official rules only: a row above "X 3 =",
+    // which then moves down with the window's foot.
+    Panneau* panelSensChelem = nullptr;
+    Panneau* panelValeurChelem = nullptr;
+    Panneau* panelDefPrimeChelem = nullptr;
+    Panneau* panelEgal6 = nullptr;
+    Panneau* panelScoreApresChelem = nullptr;
     Panneau* panelX3 = nullptr;
     Panneau* panelScoreFinalPreneur = nullptr;
     Panneau* panelDefNbBouts = nullptr;

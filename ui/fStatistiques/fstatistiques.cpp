@@ -194,6 +194,8 @@ void TfrmStatistiques::remplir() {
     const int lg = langue();
     const Statistiques& s = stats_;
     resume->setText(qs(Texte::statDonnesJouees, lg).arg(s.donnes).arg(s.rejouees));
+    // Practice deals are in none of the figures: only their number, apart.
+    if (s.entrainements > 0) resume->setText(resume->text() + "  " + qs(Texte::statEntrainements, lg).arg(s.entrainements));
 
     LignePreneur total;
     for (int c = PRISE; c <= GARDE_CONTRE; ++c) {
@@ -213,7 +215,11 @@ void TfrmStatistiques::remplir() {
     }
     defense->setText(
         qs(Texte::statDefenses, lg).arg(s.defenses).arg(s.contratsChutes).arg(
-            s.defenses ? QString::number(std::lround(100.0 * s.contratsChutes / s.defenses)) : QStringLiteral("0")));
+            s.defenses ? QString::number(std::lround(100.0 * s.contratsChutes / s.defenses)) : QStringLiteral("0")) +
+        // The official rules: shown once a chelem has been announced or made.
+        (s.chelemsRealises + s.chelemsAnnonces > 0
+             ? "\n" + qs(Texte::statChelems, lg).arg(s.chelemsRealises).arg(s.chelemsAnnonces)
+             : QString()));
     for (int n = 1; n <= 4; ++n) {
         const LigneNiveau& l = s.parNiveau[n];
         ecrireCellule(tableNiveau, n - 1, 0, QString::number(l.donnes));
@@ -228,7 +234,10 @@ void TfrmStatistiques::remplir() {
     // The four totals after each deal that counted, from 0 before the first.
     QChart* g = graphique();
     g->removeAllSeries();
-    for (QAbstractAxis* a : g->axes()) g->removeAxis(a);
+    for (QAbstractAxis* a : g->axes()) {
+        g->removeAxis(a);
+        a->deleteLater();
+    }
     g->setTitle(qs(Texte::statEvolution, lg));
     QFont titre = font();
     titre.setBold(true);
@@ -261,8 +270,15 @@ void TfrmStatistiques::remplir() {
     auto* axeX = new QValueAxis(g);
     axeX->setTitleText(qs(Texte::statAxeDonnes, lg));
     axeX->setLabelFormat("%d");
-    axeX->setRange(0, std::max(1, n));
-    axeX->applyNiceNumbers();
+    // Whole deals only: a tick every 1, 2 or 5 times a power of ten, about five in all.
+    int pasAxe = 1;
+    for (int p = 1; pasAxe * 5 < n; p *= 10)
+        for (const int k : {1, 2, 5})
+            if (pasAxe * 5 < n) pasAxe = k * p;
+    axeX->setRange(0, (std::max(1, n) + pasAxe - 1) / pasAxe * pasAxe);
+    axeX->setTickType(QValueAxis::TicksDynamic);
+    axeX->setTickAnchor(0);
+    axeX->setTickInterval(pasAxe);
     auto* axeY = new QValueAxis(g);
     axeY->setTitleText(qs(Texte::statAxeScore, lg));
     axeY->setLabelFormat("%d");
