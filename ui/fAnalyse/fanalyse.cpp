@@ -9,7 +9,6 @@
 #include <QPromise>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -19,7 +18,6 @@
 #include "engine/jeu.h"
 #include "engine/raisons.h"
 #include "engine/textes.h"
-#include "ui/fAnalyse/analyse_fond.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/revue/controles_revue.h"
 
@@ -63,15 +61,7 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
         return l;
     };
     labelContrat = etiquette("labelContrat", true);
-    // The coach's verdict first: whether the contract could be made, where it turned.
-    labelVerdict = etiquette("labelVerdict", true);
-    QFont titre = labelVerdict->font();
-    titre.setPixelSize(std::max(1, dessin(13)));
-    labelVerdict->setFont(titre);
-    labelTournant = etiquette("labelTournant", true);
-    labelTournant->setStyleSheet("color: rgb(170, 20, 20);");
-    labelBilanCartes = etiquette("labelBilanCartes", false);
-    labelMeilleur = etiquette("labelMeilleur", false);
+    labelMeilleur = etiquette("labelMeilleur", true);
     labelReel = etiquette("labelReel", false);
     labelAvertissement = etiquette("labelAvertissement", false);
     QFont italique = labelAvertissement->font();
@@ -94,7 +84,7 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     centre->setSpacing(dessin(8));
     listeLignes = new QTreeWidget(this);
     listeLignes->setObjectName("listeLignes");
-    listeLignes->setColumnCount(6);
+    listeLignes->setColumnCount(5);
     listeLignes->setFont(policeBoutons(dessin(9)));
     listeLignes->setRootIsDecorated(false);
     listeLignes->setItemsExpandable(false);
@@ -183,48 +173,8 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     invitePli->setWordWrap(true);
     invitePli->setFont(grand);
     droite->addWidget(panneauPli);
-    // The two judges' word on the player's card shown.
-    labelJugement = new QLabel(this);
-    labelJugement->setObjectName("labelJugement");
-    labelJugement->setWordWrap(true);
-    labelJugement->setFixedWidth(largeur);
-    labelJugement->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    droite->addWidget(labelJugement);
     droite->addStretch(1);
     centre->addLayout(droite);
-
-    // Both continuations of the line shown, trick by trick: what was played,
-    // and the solver's best line from the same card.
-    auto* suites = new QVBoxLayout;
-    auto* titres = new QHBoxLayout;
-    titreJoue = new QLabel(this);
-    titreJoue->setObjectName("titreJoue");
-    titreOptimale = new QLabel(this);
-    titreOptimale->setObjectName("titreOptimale");
-    for (QLabel* l : {titreJoue, titreOptimale}) {
-        QFont f = font();
-        f.setBold(true);
-        f.setPixelSize(std::max(1, dessin(10)));
-        l->setFont(f);
-        l->setAlignment(Qt::AlignCenter);
-        titres->addWidget(l, 1);
-    }
-    titres->insertSpacing(0, dessin(34));
-    suites->addLayout(titres);
-    etatSuites = new QLabel(this);
-    etatSuites->setObjectName("etatSuites");
-    etatSuites->setWordWrap(true);
-    suites->addWidget(etatSuites);
-    zoneSuites = new QScrollArea(this);
-    zoneSuites->setObjectName("zoneSuites");
-    zoneSuites->setWidgetResizable(false);
-    zoneSuites->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grilleSuites = new QWidget;
-    grilleSuites->setObjectName("grilleSuites");
-    zoneSuites->setWidget(grilleSuites);
-    zoneSuites->setFixedWidth(dessin(34) + 2 * (4 * dessin(24) + 3 * dessin(2)) + dessin(12) + 20);
-    suites->addWidget(zoneSuites, 1);
-    centre->addLayout(suites);
     pile->addLayout(centre, 1);
 
     auto* bas = new QHBoxLayout;
@@ -238,12 +188,11 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
 
     connect(&veilleur_, &QFutureWatcherBase::resultsReadyAt, this, &TfrmAnalyse::recevoir);
     connect(&veilleur_, &QFutureWatcherBase::finished, this, &TfrmAnalyse::travailFini);
-    connect(&veilleurSuite_, &QFutureWatcherBase::finished, this, &TfrmAnalyse::suitesRecues);
 
     // Room for the list beside the trick, within the screen.
     QRect ecran(0, 0, 1024, 768);
     if (const QScreen* e = QGuiApplication::primaryScreen()) ecran = e->availableGeometry();
-    resize(std::min(dessin(900), ecran.width() - 40), std::min(dessin(470), ecran.height() - 60));
+    resize(std::min(dessin(680), ecran.width() - 40), std::min(dessin(430), ecran.height() - 60));
     viderPli();
     ecrireTextes(jeu_.options.langue);
 }
@@ -253,7 +202,6 @@ TfrmAnalyse::~TfrmAnalyse() {
     // program: stopped, it ends at once.
     arreterTravail();
     travail_.waitForFinished();
-    suite_.waitForFinished();
 }
 
 int TfrmAnalyse::dessin(double unites) const { return arrondi(unites * facteur_); }
@@ -264,9 +212,7 @@ void TfrmAnalyse::ecrireTextes(int langue) {
     setWindowTitle(qs(Texte::frmAnalyse, langue));
     listeLignes->setHeaderLabels({qs(Texte::analyseColPli, langue), qs(Texte::analyseColJoueur, langue),
                                   qs(Texte::analyseColCarte, langue), qs(Texte::analyseColCout, langue),
-                                  qs(Texte::analyseColMeilleure, langue), qs(Texte::coachColJugement, langue)});
-    titreJoue->setText(qs(Texte::coachJoue, langue));
-    titreOptimale->setText(qs(Texte::coachMeilleureLigne, langue));
+                                  qs(Texte::analyseColMeilleure, langue)});
     labelAvertissement->setText(qs(Texte::analyseAvertissement, langue));
     invitePli->setText(qs(Texte::analyseCliquezLigne, langue));
     boutonFermer->setText(qs(Texte::analyseFermer, langue));
@@ -274,16 +220,11 @@ void TfrmAnalyse::ecrireTextes(int langue) {
     rafraichir();
 }
 
-void TfrmAnalyse::analyser(const Donne& d, long long id) {
+void TfrmAnalyse::analyser(const Donne& d) {
     arreterTravail();
     erreur_.clear();
     analyse_.reset();
     lignesAffichees_.clear();
-    bilan_ = BilanEntraineur{};
-    etapesRecues_ = 0;
-    idDonne_ = id;
-    suiteJouee_.clear();
-    suiteOptimale_.clear();
     DonneJouee jouee;
     std::string pourquoi;
     if (donneDesTables(d, jouee, &pourquoi)) analyse_ = std::make_unique<AnalyseDonne>(jouee);
@@ -297,26 +238,14 @@ void TfrmAnalyse::analyser(const Donne& d, long long id) {
         arret_ = arret;
         auto copie = std::make_shared<const AnalyseDonne>(*analyse_);
         const double secondes = budget();
-        const int joueur = d.joueurHumain;
-        nbCartesJoueur_ = nbCartesDuJoueur(*analyse_, joueur);
         enCours_ = true;
         positionEnCours_ = analyse_->nbCartes();
-        travail_ = QtConcurrent::run([arret, copie, secondes, joueur](QPromise<AvancementAnalyse>& promesse) {
-            const auto debut = std::chrono::steady_clock::now();
+        travail_ = QtConcurrent::run([arret, copie, secondes](QPromise<AvancementAnalyse>& promesse) {
             Solveur solveur;
-            // The coach first (the verdict, then the player's cards), then
-            // the exact values with the time left.
-            entrainer(*copie, joueur, solveur, secondes * 0.6, arret.get(), [&](const BilanEntraineur& b) {
-                AvancementAnalyse a;
-                a.position = -1;
-                a.bilan = std::make_shared<const BilanEntraineur>(b);
-                promesse.addResult(a);
-            });
-            const double reste = secondes - std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
             analyserAReculons(
-                *copie, solveur, std::max(reste, 0.05), arret.get(),
-                [&](int k) { promesse.addResult(AvancementAnalyse{k, true, {}, nullptr}); },
-                [&](int k, const Resultat& r) { promesse.addResult(AvancementAnalyse{k, false, r, nullptr}); });
+                *copie, solveur, secondes, arret.get(),
+                [&](int k) { promesse.addResult(AvancementAnalyse{k, true, {}}); },
+                [&](int k, const Resultat& r) { promesse.addResult(AvancementAnalyse{k, false, r}); });
         });
         veilleur_.setFuture(travail_);
     }
@@ -330,8 +259,6 @@ void TfrmAnalyse::analyser(const Donne& d, long long id) {
 void TfrmAnalyse::arreterTravail() {
     if (arret_) arret_->store(true);
     arret_.reset();
-    if (arretSuite_) arretSuite_->store(true);
-    arretSuite_.reset();
     enCours_ = false;
 }
 
@@ -344,11 +271,6 @@ void TfrmAnalyse::recevoir(int debut, int fin) {
     if (!analyse_ || !enCours_) return;
     for (int i = debut; i < fin; ++i) {
         const AvancementAnalyse a = veilleur_.future().resultAt(i);
-        ++etapesRecues_;
-        if (a.bilan) {
-            bilan_ = *a.bilan;
-            continue;
-        }
         if (a.position < 0 || a.position > analyse_->nbCartes()) continue;
         if (a.debut) positionEnCours_ = a.position;
         else analyse_->noterResultat(a.position, a.resultat);
@@ -361,7 +283,6 @@ void TfrmAnalyse::travailFini() {
     enCours_ = false;
     positionEnCours_ = -1;
     rafraichir();
-    if (idDonne_ > 0 && bilan_.verdict.depuisPli <= bilan_.verdict.nbPlis) emit verdictEtabli(idDonne_, archiverVerdict(bilan_));
     emit analyseFinie();
 }
 
@@ -390,7 +311,7 @@ void TfrmAnalyse::ecrireEtat() {
     const int langue = jeu_.options.langue;
     if (!analyse_) {
         labelContrat->setText(erreur_.isEmpty() ? QString() : qs(Texte::analyseImpossible, langue) + erreur_);
-        for (QLabel* l : {labelVerdict, labelTournant, labelBilanCartes, labelMeilleur, labelReel, labelEtat}) l->clear();
+        for (QLabel* l : {labelMeilleur, labelReel, labelEtat}) l->clear();
         barreProgression->setRange(0, 1);
         barreProgression->setValue(0);
         return;
@@ -400,16 +321,15 @@ void TfrmAnalyse::ecrireEtat() {
     labelContrat->setText(qs(Texte::panelPreneur, langue) + (langue == ANGLAIS ? ": " : " : ") + qs(nomJoueur(depart.preneur, langue)) + " \u2014 " +
                           qs(nomEnchere(depart.contrat, langue)));
 
-    ecrireVerdict();
-    // The exact value when the solver settled it; what is proven otherwise
-    // only in the tooltip, never in the text.
     const BilanAnalyse b = a.bilan();
     QString meilleur = qs(Texte::analyseMeilleur, langue);
     if (b.departEtabli) meilleur += qs(Texte::analysePoints, langue).arg(signe(b.valeurDepart));
+    else if (a.resolue(0))
+        meilleur += qs(Texte::analyseNonEtabli, langue) + " (" +
+                    qs(Texte::analyseEntre, langue).arg(signe(b.borneBasse), signe(b.borneHaute)) + ")";
     else meilleur += qs(Texte::analyseNonEtabli, langue);
-    labelMeilleur->setToolTip(!b.departEtabli && a.resolue(0)
-                                  ? qs(Texte::analyseEntre, langue).arg(signe(b.borneBasse), signe(b.borneHaute))
-                                  : QString());
+    if (b.realisable == 1) meilleur += " \u2014 " + qs(Texte::analyseRealisable, langue);
+    if (b.realisable == 0) meilleur += " \u2014 " + qs(Texte::analyseIrrealisable, langue);
     labelMeilleur->setText(meilleur);
     labelReel->setText(qs(Texte::analyseReel, langue) + qs(Texte::analysePoints, langue).arg(signe(b.scoreReel)) +
                        " \u2014 " + qs(b.contratReussi ? Texte::analyseReussi : Texte::analyseChute, langue));
@@ -452,28 +372,7 @@ void TfrmAnalyse::remplirListe() {
     lignesAffichees_.clear();
     ligneMontree_ = -1;
     if (analyse_) {
-        std::vector<LigneAnalyse> toutes = analyse_->lignes();
-        // The coach's cards the values did not list: the turning cards and
-        // the player's cards judged wrong with every card open.
-        const AnalyseDonne& a = *analyse_;
-        sansCout_.clear();
-        const auto ajouter = [&](int numero) {
-            for (const LigneAnalyse& l : toutes)
-                if (l.etablie && l.numero == numero) return;
-            LigneAnalyse l;
-            l.numero = l.numeroFin = numero;
-            l.pli = AnalyseDonne::pliDeCarte(numero);
-            l.siege = a.siege(numero);
-            l.carte = a.carte(numero);
-            l.preneur = l.siege == a.position(0).preneur;
-            toutes.push_back(l);
-            sansCout_.push_back(numero);
-        };
-        for (const Tournant& t : bilan_.verdict.tournants) ajouter(t.numero);
-        for (const JugementCarte& j : bilan_.jugements)
-            if (j.jugement == Jugement::Erreur || j.jugement == Jugement::Malchance) ajouter(j.numero);
-        std::stable_sort(toutes.begin(), toutes.end(),
-                         [](const LigneAnalyse& x, const LigneAnalyse& y) { return x.numero < y.numero; });
+        const std::vector<LigneAnalyse> toutes = analyse_->lignes();
         const int humain = jeu_.donne.joueurHumain;
         // The human's own cards first; a run not settled may hold some of
         // them, so it shows in both lists.
@@ -503,29 +402,16 @@ void TfrmAnalyse::remplirListe() {
                 if (l.siege == humain) joueur = "\u25B6 " + joueur + " (" + qs(Texte::analyseVous, langue) + ")";
                 item->setText(1, joueur);
                 item->setText(2, qs(nomCarte(l.carte, langue)));
-                const bool sansCout = std::find(sansCout_.begin(), sansCout_.end(), l.numero) != sansCout_.end();
-                QString cout = sansCout ? QStringLiteral("\u2014") : qs(Texte::analysePoints, langue).arg(l.cout);
-                if (l.auMoins && !sansCout) cout = qs(Texte::analyseAuMoins, langue).arg(cout);
-                // The coach's turning card, else where the values crossed the line.
-                Bascule bascule = l.bascule;
-                if (const Tournant* t = tournant(l.numero))
-                    bascule = t->perdu ? Bascule::ContratPerdu : Bascule::ContratRealisable;
-                if (bascule == Bascule::ContratPerdu) cout += " \u2014 " + qs(Texte::analyseContratPerdu, langue);
-                if (bascule == Bascule::ContratRealisable)
+                QString cout = qs(Texte::analysePoints, langue).arg(l.cout);
+                if (l.auMoins) cout = qs(Texte::analyseAuMoins, langue).arg(cout);
+                if (l.bascule == Bascule::ContratPerdu) cout += " \u2014 " + qs(Texte::analyseContratPerdu, langue);
+                if (l.bascule == Bascule::ContratRealisable)
                     cout += " \u2014 " + qs(Texte::analyseContratRealisable, langue);
                 item->setText(3, cout);
-                if (bascule != Bascule::Aucune) item->setForeground(3, rouge);
+                if (l.bascule != Bascule::Aucune) item->setForeground(3, rouge);
                 if (l.avecMeilleure) item->setText(4, qs(nomCarte(l.meilleure, langue)));
-                const JugementCarte* j = l.siege == humain ? jugement(l.numero) : nullptr;
-                if (j && (j->jugement == Jugement::Erreur || j->jugement == Jugement::Malchance)) {
-                    const bool erreur = j->jugement == Jugement::Erreur;
-                    item->setText(5, qs(erreur ? Texte::coachErreur : Texte::coachMalchance, langue));
-                    item->setForeground(5, erreur ? rouge : QColor(150, 100, 0));
-                    item->setToolTip(5, texteJugement(*j));
-                    if (!l.avecMeilleure && j->avecMieux) item->setText(4, qs(nomCarte(j->mieux, langue)));
-                }
                 if (l.siege == humain)
-                    for (int c = 0; c < 6; ++c) {
+                    for (int c = 0; c < 5; ++c) {
                         item->setFont(c, gras);
                         item->setBackground(c, QColor(255, 244, 214));
                     }
@@ -562,7 +448,6 @@ void TfrmAnalyse::viderPli() {
     titrePli->setText(QString());
     invitePli->show();
     for (int s = 1; s <= 4; ++s) cartePli[s]->hide();
-    labelJugement->clear();
     for (QWidget* w : std::initializer_list<QWidget*>{cadreEntame, cadreGagnant, carteJouee_, carteMieux_,
                                                       legendeJouee, legendeMieux, legendePli})
         w->hide();
@@ -602,9 +487,6 @@ void TfrmAnalyse::montrerLigne(int i) {
                         qs(Texte::analyseGagnant, langue).arg(qs(nomJoueur(gagnant, langue))));
     legendePli->show();
     if (!l.etablie) return;
-    if (const JugementCarte* j = l.siege == jeu_.donne.joueurHumain ? jugement(l.numero) : nullptr)
-        labelJugement->setText(texteJugement(*j));
-    lancerSuites(l.numero);
 
     carteJouee_->dessiner(l.carte);
     carteJouee_->setToolTip(qs(nomCarte(l.carte, langue)));
@@ -617,137 +499,4 @@ void TfrmAnalyse::montrerLigne(int i) {
         carteMieux_->show();
         legendeMieux->show();
     }
-}
-
-const JugementCarte* TfrmAnalyse::jugement(int numero) const {
-    for (const JugementCarte& j : bilan_.jugements)
-        if (j.numero == numero) return &j;
-    return nullptr;
-}
-
-const Tournant* TfrmAnalyse::tournant(int numero) const {
-    for (const Tournant& t : bilan_.verdict.tournants)
-        if (t.numero == numero) return &t;
-    return nullptr;
-}
-
-QString TfrmAnalyse::texteJugement(const JugementCarte& j) const {
-    const int langue = jeu_.options.langue;
-    const QString jouee = qs(nomCarte(j.carte, langue));
-    const QString mieux = qs(nomCarte(j.mieux, langue));
-    switch (j.jugement) {
-    case Jugement::Bonne: return qs(Texte::coachExpliqueBonne, langue);
-    case Jugement::Erreur:
-        return qs(Texte::coachExpliqueErreur, langue)
-            .arg(mieux, jouee)
-            .arg(j.tirages)
-            .arg(qs(nomCarte(j.meilleureVue, langue)))
-            .arg(j.reussitesMeilleure)
-            .arg(j.reussitesJouee);
-    case Jugement::Malchance:
-        return qs(Texte::coachExpliqueMalchance, langue)
-            .arg(mieux, jouee)
-            .arg(j.tirages)
-            .arg(j.reussitesJouee)
-            .arg(j.reussitesMeilleure);
-    case Jugement::NonJuge: break;
-    }
-    return qs(Texte::coachNonJuge, langue);
-}
-
-void TfrmAnalyse::ecrireVerdict() {
-    const int langue = jeu_.options.langue;
-    const VerdictDonne& v = bilan_.verdict;
-    if (v.depuisPli > v.nbPlis) {
-        labelVerdict->setText(qs(enCours_ ? Texte::coachEnCours : Texte::coachAucunPli, langue));
-    } else if (v.depuisPli == 1) {
-        labelVerdict->setText(qs(v.realisableDepart() == 1 ? Texte::coachRealisableDepart : Texte::coachIrrealisableDepart, langue));
-    } else {
-        const bool realisable = v.realisablePli[v.depuisPli] == 1;
-        labelVerdict->setText(qs(realisable ? Texte::coachRealisableDepuis : Texte::coachIrrealisableDepuis, langue).arg(v.depuisPli));
-    }
-    QStringList tournants;
-    for (const Tournant& t : v.tournants)
-        tournants << qs(t.perdu ? Texte::coachPerduPar : Texte::coachSauvePar, langue)
-                         .arg(t.pli)
-                         .arg(qs(nomCarte(t.carte, langue)), qs(nomJoueur(t.siege, langue)));
-    labelTournant->setText(tournants.join(' '));
-    labelTournant->setVisible(!tournants.isEmpty());
-    int jugees = 0;
-    for (const JugementCarte& j : bilan_.jugements) jugees += j.jugement != Jugement::NonJuge;
-    labelBilanCartes->setText(qs(Texte::coachBilanCartes, langue)
-                                  .arg(bilan_.erreurs())
-                                  .arg(bilan_.malchances())
-                                  .arg(jugees)
-                                  .arg(nbCartesJoueur_));
-}
-
-void TfrmAnalyse::lancerSuites(int numero) {
-    if (!analyse_ || numero < 1 || numero > analyse_->nbCartes()) return;
-    if (arretSuite_) arretSuite_->store(true);
-    suiteJouee_ = ::suiteJouee(*analyse_, numero);
-    suiteOptimale_.clear();
-    auto arret = std::make_shared<std::atomic<bool>>(false);
-    arretSuite_ = arret;
-    auto copie = std::make_shared<const AnalyseDonne>(*analyse_);
-    const double secondes = std::min(budget(), 20.0);
-    suite_ = QtConcurrent::run([copie, numero, arret, secondes] {
-        Solveur solveur(16);
-        Budget b;
-        b.secondes = secondes;
-        b.arret = arret.get();
-        return ::suiteOptimale(*copie, numero, solveur, b);
-    });
-    veilleurSuite_.setFuture(suite_);
-    etatSuites->setText(qs(Texte::coachSuiteEnCalcul, jeu_.options.langue));
-    dessinerSuites();
-}
-
-void TfrmAnalyse::suitesRecues() {
-    if (!arretSuite_ || arretSuite_->load() || suite_.resultCount() == 0) return;
-    suiteOptimale_ = suite_.result();
-    const bool complete = !suiteOptimale_.empty() && suiteOptimale_.back().gagnant != 0 &&
-                          suiteOptimale_.back().pli == suiteJouee_.back().pli;
-    etatSuites->setText(complete ? QString() : qs(Texte::coachSuiteIncomplete, jeu_.options.langue));
-    dessinerSuites();
-}
-
-// One row a trick: its number, then the four seats' cards as played and as
-// the best line plays them, the winner's card framed in gold.
-void TfrmAnalyse::dessinerSuites() {
-    qDeleteAll(grilleSuites->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
-    const int W = dessin(24), H = dessin(40), G = dessin(2), E = dessin(12), N = dessin(34);
-    const int largeurPli = 4 * W + 3 * G;
-    const auto colonne = [&](const std::vector<PliSuite>& suite, std::size_t i, int x0, int y) {
-        if (i >= suite.size()) return;
-        const PliSuite& t = suite[i];
-        for (int s = 1; s <= 4; ++s) {
-            if (t.cartes[s].couleur == SANS_COULEUR) continue;
-            auto* c = new PetiteCarte(grilleSuites);
-            c->setObjectName(QString("suite%1").arg(x0 == N ? "Jouee" : "Optimale"));
-            c->setGeometry(x0 + (s - 1) * (W + G), y, W, H);
-            c->dessiner(t.cartes[s]);
-            c->setToolTip(qs(nomJoueur(s, jeu_.options.langue)) + " : " + qs(nomCarte(t.cartes[s], jeu_.options.langue)));
-            c->show();
-            if (t.gagnant == s) {
-                auto* cadre = new CadreCarte(grilleSuites, or_);
-                cadre->setGeometry(c->geometry().adjusted(-G, -G, G, G));
-                cadre->show();
-            }
-        }
-    };
-    const std::size_t n = std::max(suiteJouee_.size(), suiteOptimale_.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int y = G + static_cast<int>(i) * (H + 3 * G);
-        auto* numero = new QLabel(grilleSuites);
-        const int pli = i < suiteJouee_.size() ? suiteJouee_[i].pli : suiteOptimale_[i].pli;
-        numero->setText(QString::number(pli));
-        numero->setAlignment(Qt::AlignCenter);
-        numero->setGeometry(0, y, N - G, H);
-        numero->show();
-        colonne(suiteJouee_, i, N, y);
-        colonne(suiteOptimale_, i, N + largeurPli + E, y);
-    }
-    grilleSuites->resize(N + 2 * largeurPli + E + G, G + static_cast<int>(n) * (H + 3 * G));
-    colorerFond(grilleSuites, jeu_.options.optionCouleurFondEcranPlis);
 }
