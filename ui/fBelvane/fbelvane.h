@@ -438,6 +438,19 @@ private:
     Panneau* PanelChelemAnnonce = nullptr;
     QString textePoigneesMontrees_;
 
+    // Accessibility (fbelvane_accessibilite.cpp): the four-colour pack, and
+    // the screen reader told each card played, each trick's winner and whose
+    // turn it is, through the accessible label annonceLecteur.
+public:
+    void encresCartes(bool quatreCouleurs) override;
+    void annoncer(const std::string& texte) override;
+    bool litAnnonces() const override { return true; }
+
+private:
+    void creerAccessibilite();
+    QAction* menuQuatreCouleurs = nullptr;
+    QLabel* annonceLecteur = nullptr;
+
     QTimer TimerEnchere;
     QTimer TimerEntreCarte;
     QTimer TimerTransition;
