@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QTest>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -162,7 +163,31 @@ TEST_F(FenetreAccessible, LItemDuMenuRepeintLesCartesEtSauve) {
     EXPECT_TRUE(noire(milieu(carteTable(1))));
     EXPECT_TRUE(rouge(milieu(carteTable(2))));
 
+    // The deductions panel's club: black, then green.
+    auto couleursDuSymbole = [this](const char* nom) {
+        const QImage image = fenetre->findChild<QLabel*>(nom)->pixmap().toImage();
+        int vertes = 0, bleues = 0, noires = 0, rouges = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.alpha() < 250) continue;
+                vertes += verte(c);
+                bleues += bleue(c);
+                noires += noire(c);
+                rouges += rouge(c);
+            }
+        return std::array<int, 4>{noires, rouges, vertes, bleues};
+    };
+    EXPECT_GT(couleursDuSymbole("ImageTrefle")[0], 10);
+    EXPECT_EQ(couleursDuSymbole("ImageTrefle")[2], 0);
+    EXPECT_GT(couleursDuSymbole("ImageCarreau")[1], 10);
+
     item->trigger();
+    EXPECT_EQ(couleursDuSymbole("ImageTrefle")[0], 0);
+    EXPECT_GT(couleursDuSymbole("ImageTrefle")[2], 10);
+    EXPECT_GT(couleursDuSymbole("ImageCarreau")[3], 10);
+    EXPECT_GT(couleursDuSymbole("ImagePique")[0], 10);
+    EXPECT_GT(couleursDuSymbole("ImageCoeur")[1], 0);
     EXPECT_EQ(jeu->options.optionQuatreCouleurs, 1);
     EXPECT_TRUE(item->isChecked());
     EXPECT_EQ(magasin.valeurs.at("optionQuatreCouleurs").octets, std::string(1, '\1'));
@@ -188,9 +213,9 @@ TEST_F(FenetreAccessible, LItemDuMenuRepeintLesCartesEtSauve) {
 // then Qt hands no event to an update handler: Qt's own tests switch it on
 // through QPlatformIntegration::accessibility()->setActive(true). Those are
 // private classes whose headers Debian ships apart (qt6-base-private-dev);
-// the two exported functions are declared here instead. The base
-// accessibility() (a plain QPlatformAccessibility, shared) is the offscreen
-// platform's own.
+// what is used of them, exported by QtGui, is declared here instead. The
+// base accessibility() (a plain QPlatformAccessibility) is the offscreen
+// platform's own; the test checks that it took.
 class QPlatformAccessibility {
 public:
     void setActive(bool active);
@@ -199,13 +224,16 @@ class QPlatformIntegration {
 public:
     QPlatformAccessibility* accessibility() const;
 };
+class QGuiApplicationPrivate {
+public:
+    static QPlatformIntegration* platform_integration;
+};
 
 namespace {
 
 void activerAccessibilite() {
-    if (QAccessible::isActive()) return;
-    const QPlatformIntegration* integration = nullptr;  // the base function reads no member
-    integration->accessibility()->setActive(true);
+    if (QAccessible::isActive() || !QGuiApplicationPrivate::platform_integration) return;
+    QGuiApplicationPrivate::platform_integration->accessibility()->setActive(true);
 }
 
 // What the screen reader is sent: each event on the announcement label, and

@@ -158,7 +158,7 @@ public:
 
     // Vue: handful. The main window's own part; the handful window's part goes
     // to the window attached here (the main routine attaches frmPoignee).
-    void attacherPoignee(Vue* frmPoignee) { frmPoignee_ = frmPoignee; }
+    void attacherPoignee(Vue* frmPoignee);
     void montrerFenetrePoignee(int largeur) override;
     void fermerFenetrePoignee() override;
     void placerCartePoignee(int k, int gauche, int haut, const Carte& c) override;

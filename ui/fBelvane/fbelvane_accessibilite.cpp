@@ -33,16 +33,24 @@ void TfrmBelvane::annoncer(const std::string& texte) {
     QAccessible::updateAccessibility(&alerte);
 }
 
+void TfrmBelvane::attacherPoignee(Vue* frmPoignee) {
+    frmPoignee_ = frmPoignee;
+    // Its cards take the inks in force.
+    if (auto* poignee = dynamic_cast<QWidget*>(frmPoignee_)) fixerEncres(poignee, encresDe(this));
+}
+
 void TfrmBelvane::encresCartes(bool quatreCouleurs) {
     const Encres encres = quatreCouleurs ? Encres::quatreCouleurs : Encres::deuxCouleurs;
+    if (encresDe(this) == encres) return;
     // The handful window is a window of its own; every other one is owned by this one.
     QList<QWidget*> fenetres{this};
     if (auto* poignee = dynamic_cast<QWidget*>(frmPoignee_)) fenetres.push_back(poignee);
     for (QWidget* f : fenetres) {
-        if (encresDe(f) == encres) continue;
         fixerEncres(f, encres);
         // Every card shown is drawn again with the new inks.
         for (QWidget* w : f->findChildren<QWidget*>()) w->update();
         f->update();
     }
+    // The suit symbols of the deductions panel take the same inks.
+    if (construite_) disposerDeductions();
 }
