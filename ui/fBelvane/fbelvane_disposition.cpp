@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
@@ -41,8 +42,19 @@ QPixmap symboleCouleur(int couleur, int cote, double densite, Encres encres) {
     p.setFont(f);
     const bool rouge = couleur == 2 || couleur == 4;
     const bool quatre = encres == Encres::quatreCouleurs && (couleur == 3 || couleur == 4);
-    p.setPen(quatre ? cartes::couleurEncre(couleur, encres) : rouge ? QColor(220, 0, 0) : Qt::black);
-    p.drawText(image.rect(), Qt::AlignCenter, QString(QChar(symboles[couleur])));
+    if (quatre) {
+        // Green and blue on the panel's green: a pale outline keeps them apart from it.
+        QPainterPath symbole;
+        symbole.addText(0, 0, f, QString(QChar(symboles[couleur])));
+        const QRectF boite = symbole.boundingRect();
+        symbole.translate(QRectF(image.rect()).center() - boite.center());
+        p.setPen(QPen(QColor(240, 240, 230), std::max(1.0, pixels / 16.0)));
+        p.setBrush(cartes::couleurEncre(couleur, encres));
+        p.drawPath(symbole);
+    } else {
+        p.setPen(rouge ? QColor(220, 0, 0) : Qt::black);
+        p.drawText(image.rect(), Qt::AlignCenter, QString(QChar(symboles[couleur])));
+    }
     p.end();
     image.setDevicePixelRatio(densite);
     return image;
