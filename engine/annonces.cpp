@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/jeu.h"
+#include "engine/pli.h"
 #include "engine/textes.h"
 
 int poigneePossible(int nbAtouts) {
@@ -43,6 +44,32 @@ void noterPoigneeMontree(Jeu& jeu, int siege) {
     afficherDeductions(jeu);
 }
 
+namespace {
+
+// The seat's announcement and its trumps, on show by its place.
+void montrerPoigneeOrdinateur(Jeu& jeu, int siege) {
+    const Donne& d = jeu.donne;
+    const int t = d.poigneeOrdinateur[siege];
+    if (t < 1 || t > 3) return;
+    const int langue = jeu.options.langue;
+    static constexpr Texte tailles[] = {Texte::poigneeSimpleMontree, Texte::poigneeDoubleMontree,
+                                        Texte::poigneeTripleMontree};
+    const std::string annonce = remplacer(texte(tailles[t - 1], langue), "%1", nomJoueur(siege, langue));
+    jeu.vue->montrerPoigneeSiege(siege, annonce, d.cartesPoignee[siege], d.nbCartesPoignee[siege]);
+}
+
+}  // namespace
+
+void remontrerPoigneesOrdinateurs(Jeu& jeu) {
+    const Donne& d = jeu.donne;
+    const bool montrees = d.numeroPli == 1 || (d.numeroPli == 2 && d.pliAffiche == 1);
+    if (!d.reglesPoignees || !montrees) return;
+    // Each declared at its first card, so in the first trick's order of play.
+    const int entameur = d.entameurPli[1] >= 1 && d.entameurPli[1] <= 4 ? d.entameurPli[1] : d.premierJoueur;
+    for (int i = 0, s = entameur; i < 4; ++i, s = siegeSuivant(s))
+        if (s != d.joueurHumain && d.poigneeOrdinateur[s] != 0) montrerPoigneeOrdinateur(jeu, s);
+}
+
 void declarerPoigneeOrdinateur(Jeu& jeu, int siege) {
     Donne& d = jeu.donne;
     if (!d.reglesPoignees || siege == d.joueurHumain || d.poigneeOrdinateur[siege] != 0) return;
@@ -52,11 +79,7 @@ void declarerPoigneeOrdinateur(Jeu& jeu, int siege) {
     if (t == 0 || choisirCartesPoignee(d, siege, t) == 0) return;
     d.poigneeOrdinateur[siege] = t;
     noterPoigneeMontree(jeu, siege);
-    const int langue = jeu.options.langue;
-    static constexpr Texte tailles[] = {Texte::poigneeSimpleMontree, Texte::poigneeDoubleMontree,
-                                        Texte::poigneeTripleMontree};
-    const std::string annonce = remplacer(texte(tailles[t - 1], langue), "%1", nomJoueur(siege, langue));
-    jeu.vue->montrerPoigneeSiege(siege, annonce, d.cartesPoignee[siege], d.nbCartesPoignee[siege]);
+    montrerPoigneeOrdinateur(jeu, siege);
 }
 
 bool chelemAssure(const Donne& d, int siege) {
@@ -88,6 +111,9 @@ void annoncerChelem(Jeu& jeu, int siege) {
     d.chelemAnnonce = siege;
     d.joueurEntame = d.joueurCourant = siege;
     const int langue = jeu.options.langue;
-    jeu.vue->ecrireInfo(remplacer(texte(Texte::chelemAnnonce, langue), "%1", nomJoueur(siege, langue)));
+    const std::string annonce = remplacer(texte(Texte::chelemAnnonce, langue), "%1", nomJoueur(siege, langue));
+    jeu.vue->ecrireInfo(annonce);
     jeu.vue->montrerChelemAnnonce(siege);
+    // The seat to lead has changed: the screen reader is told who leads now.
+    if (annoncesLues(jeu)) jeu.vue->annoncer(annonce);
 }

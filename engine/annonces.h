@@ -18,6 +18,12 @@ int choisirCartesPoignee(Donne& d, int siege, int t);
 // them. Nothing without the handfuls in force or without 10 trumps.
 void declarerPoigneeOrdinateur(Jeu& jeu, int siege);
 
+// The handfuls the computer seats have shown and that are still on show
+// (they stay until the first trick is gathered), shown to the table again in
+// the order they were declared: the table of a deal put back (a resumed
+// deal, a card taken back) has lost them.
+void remontrerPoigneesOrdinateurs(Jeu& jeu);
+
 // The trumps d.cartesPoignee[siege] shown to all: every other seat places
 // them in that seat's hand and excludes them from the two others.
 void noterPoigneeMontree(Jeu& jeu, int siege);

@@ -75,6 +75,10 @@ struct Options {
     std::uint8_t optionChelem = 0;               // the chelem: announced, scored, the Excuse last
     std::uint8_t optionPoigneesOrdinateurs = 0;  // the computers declare handfuls, shown to all
 
+    // Accessibility, stored after the official rules; a store without it keeps
+    // the usual pack.
+    std::uint8_t optionQuatreCouleurs = 0;  // the four-colour pack: clubs green, diamonds blue
+
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;
     // Intervals in force of the card and transition timers, set from the

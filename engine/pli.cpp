@@ -8,6 +8,7 @@
 #include "engine/chien.h"
 #include "engine/choix.h"
 #include "engine/jeu.h"
+#include "engine/raisons.h"
 #include "engine/textes.h"
 
 namespace {
@@ -158,6 +159,7 @@ void jouerCarteHumain(Jeu& jeu, int slot) {
     c.enMain = false;
     jeu.vue->cacherCarteMain(slot);
     jeu.vue->dessinerCarteTable(h, c);
+    annoncerCarteJouee(jeu, h, c);
     d.pliEnCours[h] = c;
     suivrePli(jeu, h, c);
     apresCarte(jeu);
@@ -187,6 +189,7 @@ void jouerCarteOrdinateur(Jeu& jeu, int siege) {
     Carte& c = d.mainJoueur[siege][slot];
     c.enMain = false;
     jeu.vue->dessinerCarteTable(siege, c);
+    annoncerCarteJouee(jeu, siege, c);
     d.pliEnCours[siege] = c;
     suivrePli(jeu, siege, c);
 }
@@ -213,6 +216,8 @@ void apresCarte(Jeu& jeu) {
         return;
     }
     d.joueurCourant = siegeSuivant(d.joueurCourant);
+    // The human's turn is told when he may play, as the information bar does.
+    if (d.joueurCourant != d.joueurHumain) annoncerTour(jeu, d.joueurCourant);
     armerTimerCarte(jeu);
 }
 
@@ -305,6 +310,9 @@ void finirPli(Jeu& jeu) {
         jeu.vue->afficherContrat(d.pointsAFaire);
     }
 
+    if (annoncesLues(jeu))
+        jeu.vue->annoncer(remplacer(texte(Texte::gagnePli, jeu.options.langue), "%1", nomJoueur(w, jeu.options.langue)));
+
     // After the last trick the result panel speaks; a stale "your turn" must not stay.
     jeu.vue->ecrireInfo(dernier ? std::string() : texte(Texte::messageContinuer, jeu.options.langue));
 
@@ -320,3 +328,21 @@ void finirPli(Jeu& jeu) {
 }
 
 void armerTimerCarte(Jeu& jeu) { jeu.minuteurs->armer(Minuteur::TimerEntreCarte, jeu.options.intervalleTimerEntreCarte); }
+
+bool annoncesLues(const Jeu& jeu) { return jeu.options.optionJeuAuClavier != 0 && jeu.vue->litAnnonces(); }
+
+void annoncerCarteJouee(Jeu& jeu, int siege, const Carte& c) {
+    if (!annoncesLues(jeu)) return;
+    const int langue = jeu.options.langue;
+    jeu.vue->annoncer(
+        remplacer(remplacer(texte(Texte::annonceCarteJouee, langue), "%1", nomJoueur(siege, langue)), "%2",
+                  nomCarte(c, langue)));
+}
+
+void annoncerTour(Jeu& jeu, int siege) {
+    if (!annoncesLues(jeu) || siege < 1 || siege > 4) return;
+    const int langue = jeu.options.langue;
+    jeu.vue->annoncer(siege == jeu.donne.joueurHumain
+                          ? texte(Texte::annonceVotreTour, langue)
+                          : remplacer(texte(Texte::annonceTour, langue), "%1", nomJoueur(siege, langue)));
+}

@@ -19,3 +19,12 @@ struct Donne;
 bool excuseGagneDernierPli(const Donne& d);
 // Arms the card timer with the interval of the card-speed option.
 void armerTimerCarte(Jeu& jeu);
+
+// The screen reader's announcements (Vue::annoncer): only with the keyboard
+// option on and to a table that reads them. They draw nothing at random and
+// change nothing of the game.
+bool annoncesLues(const Jeu& jeu);
+// "<Seat> plays <card>".
+void annoncerCarteJouee(Jeu& jeu, int siege, const Carte& c);
+// "<Seat> to play", or "Your turn to play" for the human.
+void annoncerTour(Jeu& jeu, int siege);

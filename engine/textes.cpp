@@ -385,6 +385,11 @@ const Entree catalogue[] = {
     {Texte::historiqueOccupe,
      "L'historique des donnes\n%1\nest utilisé par un autre programme : les donnes qui n'ont pas pu y être écrites sont gardées à côté et y seront écrites dès qu'il sera libre.",
      "The history of deals\n%1\nis in use by another program: the deals that could not be written to it are kept beside it and will be written as soon as it is free."},
+    // Accessibility: the four-colour pack, and what the screen reader is told.
+    {Texte::menuQuatreCouleurs, "&Jeu de cartes en quatre couleurs", "&Four-colour pack"},
+    {Texte::annonceCarteJouee, "%1 joue %2", "%1 plays %2"},
+    {Texte::annonceTour, "À %1 de jouer", "%1 to play"},
+    {Texte::annonceVotreTour, "À vous de jouer", "Your turn to play"},
     // The official rules: the rules menu, the handfuls shown by every seat, the chelem.
     {Texte::menuRegles, "&Règles", "&Rules"},
     {Texte::menuReglesBelvane, "Règles &Belvane", "&Belvane rules"},

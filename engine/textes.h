@@ -91,6 +91,9 @@ enum class Texte {
     menuExpert,
     // The history held by another program: the deals wait beside it.
     historiqueOccupe,
+    // Accessibility: the four-colour pack, and what the screen reader is told
+    // as the table shows it (a card played, whose turn it is).
+    menuQuatreCouleurs, annonceCarteJouee, annonceTour, annonceVotreTour,
     // The official rules: the rules menu, the handfuls shown by every seat, the chelem.
     menuRegles, menuReglesBelvane, menuReglesOfficielles, menuOptionChelem, menuOptionPoigneesOrdinateurs,
     poigneeSimpleMontree, poigneeDoubleMontree, poigneeTripleMontree, chelemAnnonce, offreChelem,

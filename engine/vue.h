@@ -37,6 +37,8 @@ enum class MenuOption {
     menuExpert,
     // The official rules: the two rule sets (radio items) and each difference.
     menuReglesBelvane, menuReglesOfficielles, menuOptionChelem, menuOptionPoigneesOrdinateurs,
+    // Accessibility: the four-colour pack.
+    menuQuatreCouleurs,
 };
 // The parts of the main window that the options show or hide.
 enum class PanneauOption { evMaMain, PanneauScores, PanelDeductions, PanelBarreOutils, panelBarreInfo, boutonAnalyse };
@@ -99,6 +101,9 @@ public:
     // The main window's background and the fill of the round table.
     virtual void couleurFond(Couleur) {}
     virtual void couleurTableRonde(Couleur) {}
+    // The inks of the suit signs on every card shown, in this window and the
+    // windows it owns: four colours (clubs green, diamonds blue) or the usual two.
+    virtual void encresCartes(bool /*quatreCouleurs*/) {}
     // The result panel, its new-deal button and its text, shown.
     virtual void montrerResultat(const std::string&) {}
     // The text of the seat's global score panel; whether it is shown does not change.
@@ -167,12 +172,20 @@ public:
     // chelem announced, marked by its place for the whole deal.
     virtual void montrerOffreChelem(bool) {}
     virtual void montrerChelemAnnonce(int /*siege*/) {}
+
+    // Accessibility. A sentence for the screen reader, said as the table
+    // shows it: a card played, the trick's winner, whose turn it is. Sent
+    // only with the keyboard option on (optionJeuAuClavier, which also names
+    // the cards for screen readers) and to a table that reads them.
+    virtual void annoncer(const std::string& /*texte*/) {}
+    virtual bool litAnnonces() const { return true; }
 };
 
 // Shows nothing: headless play, tools and tests that do not look at the table.
 class VueNulle : public Vue {
 public:
     bool montreDeductions() const override { return false; }
+    bool litAnnonces() const override { return false; }
 };
 
 // Never fires: the caller drives the game step by step.

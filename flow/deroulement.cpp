@@ -159,6 +159,7 @@ void continuer(Jeu& jeu) {
         if (d.numeroPli != 0) {
             jeu.vue->ecrireInfo("");
             jeu.vue->montrerTableRonde(d.preneur);
+            if (d.numeroPli <= 18 && d.joueurCourant != d.joueurHumain) annoncerTour(jeu, d.joueurCourant);
             armerTimerCarte(jeu);
         } else {
             apresEncheres(jeu);
@@ -192,6 +193,7 @@ void TimerEntreCarteTimer(Jeu& jeu) {
         return;
     }
     jeu.vue->ecrireInfo(texte(Texte::aVousDeJouer, jeu.options.langue));
+    annoncerTour(jeu, d.joueurHumain);
     d.humainPeutJouer = true;
     if (d.numeroPli == 1 && jeu.options.optionProposePoignee) proposerPoignee(jeu);
 }

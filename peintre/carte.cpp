@@ -15,29 +15,31 @@ QString nomCarte(int couleur, int valeur) {
     return QString(prefixes[couleur]) + QString::number(valeur);
 }
 
-QImage peindreCarte(int couleur, int valeur) { return peindreCarte(couleur, valeur, QSize(largeurCarte, hauteurCarte)); }
+QImage peindreCarte(int couleur, int valeur, Encres encres) {
+    return peindreCarte(couleur, valeur, QSize(largeurCarte, hauteurCarte), encres);
+}
 
-QImage peindreCarte(int couleur, int valeur, QSize taille) {
+QImage peindreCarte(int couleur, int valeur, QSize taille, Encres encres) {
     QImage image(taille, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.scale(taille.width() / double(largeurCarte), taille.height() / double(hauteurCarte));
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-    dessinerCarte(p, couleur, valeur);
+    dessinerCarte(p, couleur, valeur, encres);
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-void dessinerCarte(QPainter& p, int couleur, int valeur) {
+void dessinerCarte(QPainter& p, int couleur, int valeur, Encres encres) {
     peindreFond(p);
     if (couleur == atout && valeur == 0)
         peindreExcuse(p);
     else if (couleur == atout)
         peindreAtout(p, valeur);
     else if (valeur <= 10)
-        peindrePoints(p, couleur, valeur);
+        peindrePoints(p, couleur, valeur, encres);
     else
-        peindreFigure(p, couleur, valeur);
+        peindreFigure(p, couleur, valeur, encres);
 }
 
 void chargerPolice() {

@@ -17,13 +17,19 @@ constexpr int hauteurCarte = 150;
 // Suit codes of the game: 0 trump, 1 spade, 2 heart, 3 club, 4 diamond.
 constexpr int atout = 0, pique = 1, coeur = 2, trefle = 3, carreau = 4;
 
+// The inks of the suit signs: the usual two (spades and clubs black, hearts
+// and diamonds red), or four, one per suit (spades black, hearts red, clubs
+// green, diamonds blue) for players who tell colours apart more easily than
+// shapes. Passed down with every drawing; the default paints the pack as ever.
+enum class Encres { deuxCouleurs, quatreCouleurs };
+
 QString nomCarte(int couleur, int valeur);
-QImage peindreCarte(int couleur, int valeur);
+QImage peindreCarte(int couleur, int valeur, Encres encres = Encres::deuxCouleurs);
 // The same picture painted straight at `taille` pixels (the drawing is scaled
 // from card pixels, so it stays sharp at any size).
-QImage peindreCarte(int couleur, int valeur, QSize taille);
+QImage peindreCarte(int couleur, int valeur, QSize taille, Encres encres = Encres::deuxCouleurs);
 // The same card in card pixels on any painter, turned and scaled as it is.
-void dessinerCarte(QPainter& p, int couleur, int valeur);
+void dessinerCarte(QPainter& p, int couleur, int valeur, Encres encres = Encres::deuxCouleurs);
 
 // The application's icon: a fan of the three oudlers, the Excuse in front,
 // in a square of `cote` pixels with a transparent background.
@@ -36,12 +42,13 @@ QPainterPath cheminTexte(const QString& texte, double hauteur, double etroitesse
 
 // A suit symbol about one unit high, centred on the origin.
 QPainterPath cheminSymbole(int couleur);
-QColor couleurEncre(int couleur);
-void peindreSymbole(QPainter& p, int couleur, QPointF centre, double taille, bool renverse = false);
+QColor couleurEncre(int couleur, Encres encres = Encres::deuxCouleurs);
+void peindreSymbole(QPainter& p, int couleur, QPointF centre, double taille, bool renverse = false,
+                    Encres encres = Encres::deuxCouleurs);
 
 // The cream face with its border, and the two corner indices.
 void peindreFond(QPainter& p);
-void peindreIndex(QPainter& p, const QString& texte, int couleur);
+void peindreIndex(QPainter& p, const QString& texte, int couleur, Encres encres = Encres::deuxCouleurs);
 // Draws the same thing upright at top left and upside down at bottom right.
 template <typename Dessin>
 void deuxCoins(QPainter& p, Dessin dessin) {
@@ -53,8 +60,8 @@ void deuxCoins(QPainter& p, Dessin dessin) {
     p.restore();
 }
 
-void peindrePoints(QPainter& p, int couleur, int valeur);
-void peindreFigure(QPainter& p, int couleur, int valeur);
+void peindrePoints(QPainter& p, int couleur, int valeur, Encres encres = Encres::deuxCouleurs);
+void peindreFigure(QPainter& p, int couleur, int valeur, Encres encres = Encres::deuxCouleurs);
 void peindreAtout(QPainter& p, int valeur);
 void peindreExcuse(QPainter& p);
 

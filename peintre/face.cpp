@@ -15,8 +15,8 @@ void peindreFond(QPainter& p) {
     p.drawRoundedRect(bord, 6, 6);
 }
 
-void peindreIndex(QPainter& p, const QString& texte, int couleur) {
-    const QColor encre = couleurEncre(couleur);
+void peindreIndex(QPainter& p, const QString& texte, int couleur, Encres encres) {
+    const QColor encre = couleurEncre(couleur, encres);
     const double etroitesse = texte.size() > 1 ? 0.66 : 1.0;
     deuxCoins(p, [&](QPainter& q) {
         q.save();
@@ -25,7 +25,7 @@ void peindreIndex(QPainter& p, const QString& texte, int couleur) {
         q.setBrush(encre);
         q.drawPath(cheminTexte(texte, 12, etroitesse));
         q.restore();
-        peindreSymbole(q, couleur, QPointF(9.5, 26), 10.5);
+        peindreSymbole(q, couleur, QPointF(9.5, 26), 10.5, false, encres);
     });
 }
 

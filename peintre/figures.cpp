@@ -98,20 +98,20 @@ QPainterPath trace(std::initializer_list<QPointF> points, double epaisseur) {
     return stroker.createStroke(ligne);
 }
 
-void peindreFigure(QPainter& p, int couleur, int valeur) {
+void peindreFigure(QPainter& p, int couleur, int valeur, Encres encres) {
     static const char* const lettres[] = {"V", "C", "D", "R"};
     const Palette pal = paletteFigure(couleur);
     peindreCadreFigure(p, pal);
     p.save();
     p.setClipRect(cadreFigure().adjusted(0.5, 0.5, -0.5, -0.5));
     switch (valeur) {
-    case 11: peindreValet(p, couleur, pal); break;
-    case 12: peindreCavalier(p, couleur, pal); break;
-    case 13: peindreDame(p, couleur, pal); break;
-    default: peindreRoi(p, couleur, pal); break;
+    case 11: peindreValet(p, couleur, pal, encres); break;
+    case 12: peindreCavalier(p, couleur, pal, encres); break;
+    case 13: peindreDame(p, couleur, pal, encres); break;
+    default: peindreRoi(p, couleur, pal, encres); break;
     }
     p.restore();
-    peindreIndex(p, lettres[valeur - 11], couleur);
+    peindreIndex(p, lettres[valeur - 11], couleur, encres);
 }
 
 }  // namespace cartes

@@ -27,9 +27,9 @@ void peindreCadreFigure(QPainter& p, const Palette& pal);
 // A face seen from the front, centred on `centre`.
 void peindreVisage(QPainter& p, QPointF centre, double rx, double ry, const Palette& pal, bool femme);
 
-void peindreRoi(QPainter& p, int couleur, const Palette& pal);
-void peindreDame(QPainter& p, int couleur, const Palette& pal);
-void peindreValet(QPainter& p, int couleur, const Palette& pal);
-void peindreCavalier(QPainter& p, int couleur, const Palette& pal);
+void peindreRoi(QPainter& p, int couleur, const Palette& pal, Encres encres);
+void peindreDame(QPainter& p, int couleur, const Palette& pal, Encres encres);
+void peindreValet(QPainter& p, int couleur, const Palette& pal, Encres encres);
+void peindreCavalier(QPainter& p, int couleur, const Palette& pal, Encres encres);
 
 }  // namespace cartes

@@ -46,9 +46,9 @@ std::vector<Place> places(int valeur) {
     }
 }
 
-void peindreAs(QPainter& p, int couleur) {
+void peindreAs(QPainter& p, int couleur, Encres encres) {
     const QPointF centre(largeurCarte / 2.0, hauteurCarte / 2.0);
-    const QColor encre = couleurEncre(couleur);
+    const QColor encre = couleurEncre(couleur, encres);
     // A pale medallion with a double rim behind the one big pip.
     p.setBrush(melange(encre, QColor(255, 250, 238), 0.9));
     p.setPen(QPen(melange(encre, Qt::white, 0.3), 1.0));
@@ -63,21 +63,21 @@ void peindreAs(QPainter& p, int couleur) {
         p.setBrush(melange(encre, Qt::white, 0.3));
         p.drawEllipse(point, 1.6, 1.6);
     }
-    peindreSymbole(p, couleur, centre, 40);
+    peindreSymbole(p, couleur, centre, 40, false, encres);
 }
 
 }  // namespace
 
-void peindrePoints(QPainter& p, int couleur, int valeur) {
-    peindreIndex(p, QString::number(valeur), couleur);
+void peindrePoints(QPainter& p, int couleur, int valeur, Encres encres) {
+    peindreIndex(p, QString::number(valeur), couleur, encres);
     if (valeur == 1) {
-        peindreAs(p, couleur);
+        peindreAs(p, couleur, encres);
         return;
     }
     const double taille = valeur <= 3 ? 21 : valeur <= 8 ? 18 : 16.5;
     const double centre = (haut + bas) / 2;
     for (const Place& place : places(valeur))
-        peindreSymbole(p, couleur, QPointF(place.x, place.y), taille, place.y > centre + 0.5);
+        peindreSymbole(p, couleur, QPointF(place.x, place.y), taille, place.y > centre + 0.5, encres);
 }
 
 }  // namespace cartes

@@ -49,7 +49,7 @@ void peindreMain(QPainter& p, const Palette& pal, QPointF centre) {
 
 }  // namespace
 
-void peindreRoi(QPainter& p, int couleur, const Palette& pal) {
+void peindreRoi(QPainter& p, int couleur, const Palette& pal, Encres encres) {
     QPainterPath manteau;
     manteau.moveTo(33, 44);
     manteau.cubicTo(26, 70, 22, 110, 20, 142);
@@ -75,7 +75,7 @@ void peindreRoi(QPainter& p, int couleur, const Palette& pal) {
     p.setPen(Qt::NoPen);
     p.setBrush(pal.habitFonce);
     for (int i = 0; i < 5; ++i) p.drawEllipse(QPointF(45, 98 + i * 9), 1.1, 1.1);
-    peindreSymbole(p, couleur, QPointF(45, 66), 7);
+    peindreSymbole(p, couleur, QPointF(45, 66), 7, false, encres);
     remplir(p, polygone({{36.2, 84}, {53.8, 84}, {54.1, 88}, {35.9, 88}}), QColor(90, 60, 34), pal.trait, 0.5);
     remplir(p, polygone({{42.5, 83.5}, {47.5, 83.5}, {47.5, 88.5}, {42.5, 88.5}}), pal.or_, pal.orFonce, 0.5);
 
@@ -86,7 +86,7 @@ void peindreRoi(QPainter& p, int couleur, const Palette& pal) {
     p.drawLine(QPointF(29.5, 36), QPointF(31.5, 112));
     p.setPen(QPen(pal.or_, 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(29.5, 36), QPointF(31.5, 112));
-    peindreSymbole(p, couleur, QPointF(29.3, 31), 8);
+    peindreSymbole(p, couleur, QPointF(29.3, 31), 8, false, encres);
     peindreMain(p, pal, QPointF(31, 74));
     QPainterPath globe;
     globe.addEllipse(QPointF(59.5, 72), 4.2, 4.2);
@@ -130,7 +130,7 @@ void peindreRoi(QPainter& p, int couleur, const Palette& pal) {
     peindreCouronne(p, pal, 36.5, 53.5, 24, 11, 4);
 }
 
-void peindreDame(QPainter& p, int couleur, const Palette& pal) {
+void peindreDame(QPainter& p, int couleur, const Palette& pal, Encres encres) {
     // long hair falling behind the shoulders, the neck in front of it
     p.save();
     p.translate(0, 2);
@@ -172,7 +172,7 @@ void peindreDame(QPainter& p, int couleur, const Palette& pal) {
             p.drawPath(polygone({c + QPointF(0, -1.3), c + QPointF(1.1, 0), c + QPointF(0, 1.3), c + QPointF(-1.1, 0)}));
         }
     p.restore();
-    peindreSymbole(p, couleur, QPointF(45, 99), 7);
+    peindreSymbole(p, couleur, QPointF(45, 99), 7, false, encres);
     p.setPen(QPen(pal.habitFonce, 0.6));
     p.drawLine(QPointF(37, 85), QPointF(28, 138));
     p.drawLine(QPointF(53, 85), QPointF(62, 138));

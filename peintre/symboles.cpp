@@ -74,20 +74,26 @@ QPainterPath cheminSymbole(int couleur) {
     return chemins[couleur];
 }
 
-QColor couleurEncre(int couleur) {
+QColor couleurEncre(int couleur, Encres encres) {
+    if (encres == Encres::quatreCouleurs) {
+        if (couleur == trefle) return QColor(16, 124, 52);
+        if (couleur == carreau) return QColor(22, 76, 196);
+    }
     if (couleur == coeur || couleur == carreau) return QColor(200, 22, 36);
     return QColor(24, 24, 28);
 }
 
-void peindreSymbole(QPainter& p, int couleur, QPointF centre, double taille, bool renverse) {
+void peindreSymbole(QPainter& p, int couleur, QPointF centre, double taille, bool renverse, Encres encres) {
     p.save();
     p.translate(centre);
     if (renverse) p.rotate(180);
     p.scale(taille, taille);
-    const QColor encre = couleurEncre(couleur);
-    // A faint vertical shading gives the pips some body without looking printed-on.
+    const QColor encre = couleurEncre(couleur, encres);
+    // A faint vertical shading gives the pips some body without looking
+    // printed-on: a black ink is lightened more than a coloured one.
+    const bool coloree = couleur == coeur || couleur == carreau || (couleur == trefle && encres == Encres::quatreCouleurs);
     QLinearGradient degrade(0, -0.5, 0, 0.5);
-    degrade.setColorAt(0, encre.lighter(couleur == coeur || couleur == carreau ? 125 : 260));
+    degrade.setColorAt(0, encre.lighter(coloree ? 125 : 260));
     degrade.setColorAt(0.55, encre);
     degrade.setColorAt(1, encre.darker(120));
     p.setPen(Qt::NoPen);

@@ -23,7 +23,7 @@ void peindreMain(QPainter& p, const Palette& pal, QPointF centre) {
 
 }  // namespace
 
-void peindreValet(QPainter& p, int couleur, const Palette& pal) {
+void peindreValet(QPainter& p, int couleur, const Palette& pal, Encres encres) {
     // halberd
     p.setPen(QPen(QColor(110, 70, 36), 1.8, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(63, 20), QPointF(63, 141));
@@ -65,7 +65,7 @@ void peindreValet(QPainter& p, int couleur, const Palette& pal) {
     p.setPen(Qt::NoPen);
     p.setBrush(pal.or_);
     for (int i = 0; i < 4; ++i) p.drawEllipse(QPointF(45, 52 + i * 6), 0.9, 0.9);
-    peindreSymbole(p, couleur, QPointF(45, 88), 7);
+    peindreSymbole(p, couleur, QPointF(45, 88), 7, false, encres);
 
     // short cape over one shoulder
     QPainterPath cape;
@@ -120,7 +120,7 @@ void peindreValet(QPainter& p, int couleur, const Palette& pal) {
     p.drawLine(QPointF(38, 25.6), QPointF(51, 25.6));
 }
 
-void peindreCavalier(QPainter& p, int couleur, const Palette& pal) {
+void peindreCavalier(QPainter& p, int couleur, const Palette& pal, Encres encres) {
     const QColor crin = pal.cheval.lightness() > 180 ? QColor(200, 196, 186) : pal.cheval.darker(220);
 
     // far legs, behind the body
@@ -188,7 +188,7 @@ void peindreCavalier(QPainter& p, int couleur, const Palette& pal) {
     p.drawPath(housse);
     p.setPen(QPen(pal.or_, 1.4));
     p.drawLine(QPointF(40, 113.3), QPointF(62, 113.3));
-    peindreSymbole(p, couleur, QPointF(56.5, 104), 7.5);
+    peindreSymbole(p, couleur, QPointF(56.5, 104), 7.5, false, encres);
 
     // the rider: body, leg in the stirrup
     QPainterPath buste;

@@ -1,10 +1,12 @@
 #include "reprise/reafficher.h"
 
+#include "engine/annonces.h"
 #include "engine/arrondi.h"
 #include "engine/connaissances.h"
 #include "engine/disposition.h"
 #include "engine/enchere.h"
 #include "engine/jeu.h"
+#include "engine/pli.h"
 #include "engine/textes.h"
 #include "flow/deroulement.h"
 #include "flow/poignee.h"
@@ -72,6 +74,10 @@ void montrerJeu(Jeu& jeu) {
     jeu.vue->montrerTableRonde(d.preneur);
     for (int s = 1; s <= 4; ++s)
         if (d.pliEnCours[s].couleur != SANS_COULEUR) jeu.vue->dessinerCarteTable(s, d.pliEnCours[s]);
+    // What the official rules put on the table: the computers' handfuls until
+    // the first trick is gathered, the chelem's mark for the whole deal.
+    remontrerPoigneesOrdinateurs(jeu);
+    if (d.chelemAnnonce != 0) jeu.vue->montrerChelemAnnonce(d.chelemAnnonce);
     jeu.vue->afficherPoints(d.pointsPreneur / 2, d.pointsDefense / 2);
     jeu.vue->afficherBouts(d.boutsPreneur, d.boutsDefense);
     if (d.boutsPreneur + d.boutsDefense == 3) jeu.vue->afficherContrat(d.pointsAFaire);
@@ -83,6 +89,7 @@ void montrerJeu(Jeu& jeu) {
     }
     if (!d.humainPeutJouer) return;
     jeu.vue->ecrireInfo(texte(Texte::aVousDeJouer, langue));
+    annoncerTour(jeu, d.joueurHumain);
     if (d.poigneeEnCours) montrerPoignee(jeu);
 }
 

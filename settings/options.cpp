@@ -91,7 +91,9 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
            visiter("optionNiveauExpert", o.optionNiveauExpert) &&
            // The official rules: the chelem, the handfuls of the computers.
            visiter("optionChelem", o.optionChelem) &&
-           visiter("optionPoigneesOrdinateurs", o.optionPoigneesOrdinateurs);
+           visiter("optionPoigneesOrdinateurs", o.optionPoigneesOrdinateurs) &&
+           // Accessibility: the four-colour pack.
+           visiter("optionQuatreCouleurs", o.optionQuatreCouleurs);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -379,6 +381,7 @@ void optionsParDefaut(Jeu& jeu) {
     o.optionBoutonAnalyse = 1;
     o.optionChelem = 0;
     o.optionPoigneesOrdinateurs = 0;
+    o.optionQuatreCouleurs = 0;
     sauverOptions(jeu);
 }
 
@@ -444,6 +447,11 @@ void appliquerOptions(Jeu& jeu) {
     vue.cocherMenu(menuOptionPoigneesOrdinateurs, o.optionPoigneesOrdinateurs != 0);
     vue.cocherMenu(menuReglesBelvane, !o.optionChelem && !o.optionPoigneesOrdinateurs);
     vue.cocherMenu(menuReglesOfficielles, o.optionChelem && o.optionPoigneesOrdinateurs);
+
+    // Accessibility: the inks of every card shown.
+    const bool quatre = o.optionQuatreCouleurs != 0;
+    vue.cocherMenu(menuQuatreCouleurs, quatre);
+    vue.encresCartes(quatre);
 }
 
 void choisirRegles(Jeu& jeu, bool officielles) {
@@ -462,6 +470,12 @@ void changerNiveau(Jeu& jeu, int n) {
     // Level 5, the Expert, is Pro's level with the Expert's option on.
     jeu.options.optionNiveauExpert = n == NIVEAU_MENU_EXPERT ? 1 : 0;
     jeu.options.niveau = n == NIVEAU_MENU_EXPERT ? 4 : n;
+    appliquerOptions(jeu);
+    sauverOptions(jeu);
+}
+
+void basculerQuatreCouleurs(Jeu& jeu) {
+    jeu.options.optionQuatreCouleurs = jeu.options.optionQuatreCouleurs ? 0 : 1;
     appliquerOptions(jeu);
     sauverOptions(jeu);
 }

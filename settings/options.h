@@ -31,3 +31,5 @@ void changerNiveau(Jeu& jeu, int n);
 void choisirRegles(Jeu& jeu, bool officielles);
 // The deductions menu item and tool button.
 void basculerDeductions(Jeu& jeu);
+// The four-colour pack, on or off: every card shown is drawn again at once.
+void basculerQuatreCouleurs(Jeu& jeu);

@@ -126,6 +126,63 @@ TEST_F(OptionsEnregistrees, UnMagasinSansLesValeursDeLAnalyseLesMetParDefaut) {
     EXPECT_EQ(premiereDifference(*jeu, *attendu), "");
 }
 
+// The four-colour pack: off by default, and off for a store written before
+// it existed (without complaint); stored after the official rules; read back
+// as stored; its item checked and the cards' inks set whenever the options apply.
+TEST_F(OptionsEnregistrees, LeJeuEnQuatreCouleursEstEteintParDefautEtSeRelit) {
+    chargerOptions(*jeu);
+    EXPECT_EQ(jeu->options.optionQuatreCouleurs, 0);
+    EXPECT_EQ(magasin.valeurs.at("optionQuatreCouleurs").octets, octets({0}));
+    EXPECT_EQ(magasin.ecritures.back(), "optionQuatreCouleurs");
+    EXPECT_EQ(magasin.ecritures[magasin.ecritures.size() - 2], "optionPoigneesOrdinateurs");
+    EXPECT_FALSE(vue.estCoche(menuQuatreCouleurs));
+    EXPECT_GE(vue.nbEncres, 1);
+    EXPECT_FALSE(vue.quatreCouleurs);
+
+    // Switched on: applied and saved at once.
+    basculerQuatreCouleurs(*jeu);
+    EXPECT_EQ(jeu->options.optionQuatreCouleurs, 1);
+    EXPECT_TRUE(vue.estCoche(menuQuatreCouleurs));
+    EXPECT_TRUE(vue.quatreCouleurs);
+    EXPECT_EQ(magasin.valeurs.at("optionQuatreCouleurs").octets, octets({1}));
+
+    // Another run reads it back.
+    auto relu = std::make_unique<Jeu>();
+    VueOptions vueRelue;
+    relu->vue = &vueRelue;
+    relu->magasin = &magasin;
+    chargerOptions(*relu);
+    EXPECT_EQ(relu->options.optionQuatreCouleurs, 1);
+    EXPECT_TRUE(vueRelue.estCoche(menuQuatreCouleurs));
+    EXPECT_TRUE(vueRelue.quatreCouleurs);
+    EXPECT_TRUE(magasin.etat.valeursRemises.empty());
+
+    // And off again.
+    basculerQuatreCouleurs(*relu);
+    EXPECT_EQ(relu->options.optionQuatreCouleurs, 0);
+    EXPECT_FALSE(vueRelue.quatreCouleurs);
+    EXPECT_EQ(magasin.valeurs.at("optionQuatreCouleurs").octets, octets({0}));
+}
+
+TEST_F(OptionsEnregistrees, UnMagasinSansLeJeuEnQuatreCouleursLeGardeEteint) {
+    remplirMagasin(11);
+    magasin.valeurs.erase("optionQuatreCouleurs");
+    jeu->options.optionQuatreCouleurs = 1;  // whatever it was, the default is taken
+    chargerOptions(*jeu);
+    EXPECT_EQ(jeu->options.optionQuatreCouleurs, 0);
+    EXPECT_FALSE(vue.estCoche(menuQuatreCouleurs));
+    EXPECT_FALSE(vue.quatreCouleurs);
+    // Not a damaged store: nothing is said, nothing is copied aside.
+    EXPECT_TRUE(magasin.etat.valeursRemises.empty());
+    EXPECT_FALSE(magasin.etat.endommage);
+    EXPECT_EQ(vue.nbBoites("erreur"), 0);
+    // The rest is read as stored.
+    auto attendu = std::make_unique<Jeu>();
+    remplirOptions(*attendu, 11);
+    attendu->options.optionQuatreCouleurs = 0;
+    EXPECT_EQ(premiereDifference(*jeu, *attendu), "");
+}
+
 TEST(TempsAnalyse, TroisDureesEtDixSecondesHorsDesBornes) {
     struct Cas { std::int32_t valeur; double secondes; };
     const Cas cas[] = {{1, 10}, {2, 30}, {3, 120}, {0, 10}, {4, 10}, {-1, 10}};

@@ -2,6 +2,8 @@
 // A table that remembers what it was last asked to show, and timers that
 // remember whether they are armed. Tests read the state the player would see.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/hasard.h"
 #include "engine/table.h"
@@ -83,6 +85,17 @@ public:
         confirmeEcart = v;
         if (v) ++nbAffichagesConfirme;
     }
+
+    // What the screen reader was told, in order.
+    std::vector<std::string> annonces;
+    void annoncer(const std::string& t) override { annonces.push_back(t); }
+
+    // The handfuls on show by the computers' places: seat and announcement, in order.
+    std::vector<std::pair<int, std::string>> poigneesMontrees;
+    void montrerPoigneeSiege(int siege, const std::string& a, const Table<Carte, 1, 15>&, int) override {
+        poigneesMontrees.emplace_back(siege, a);
+    }
+    void cacherPoigneesSieges() override { poigneesMontrees.clear(); }
 };
 
 class MinuteursEnregistres : public Minuteurs {

@@ -23,6 +23,8 @@ public:
     std::map<BoutonOutil, bool> enfonce;
     Couleur fond = 0;
     Couleur tableRonde = 0;
+    int nbEncres = 0;  // how many times the cards' inks were set, and the last ones
+    bool quatreCouleurs = false;
     bool resultatVisible = false;
     std::string resultat;
     Table<std::string, 1, 4> scoreTotal;
@@ -44,6 +46,10 @@ public:
     void enfoncerBouton(BoutonOutil b, bool v) override { enfonce[b] = v; }
     void couleurFond(Couleur c) override { fond = c; }
     void couleurTableRonde(Couleur c) override { tableRonde = c; }
+    void encresCartes(bool quatre) override {
+        ++nbEncres;
+        quatreCouleurs = quatre;
+    }
     void montrerResultat(const std::string& t) override {
         resultatVisible = true;
         resultat = t;

@@ -116,6 +116,7 @@ const Place places[] = {
     {"frmBelvane", "menuCouleurFondEcran", Ou::Legende, Texte::menuCouleurFondEcran},
     {"frmBelvane", "menuProposerPoignee", Ou::Legende, Texte::menuProposerPoignee},
     {"frmBelvane", "menuCouleurTableRonde", Ou::Legende, Texte::menuCouleurTableRonde},
+    {"frmBelvane", "menuQuatreCouleurs", Ou::Legende, Texte::menuQuatreCouleurs},
     {"frmBelvane", "menuBarreOutils", Ou::Legende, Texte::menuBarreOutils},
     {"frmBelvane", "menuBarreInfo", Ou::Legende, Texte::menuBarreInfo},
     {"frmBelvane", "menuAide", Ou::Legende, Texte::menuAide},

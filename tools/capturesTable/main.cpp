@@ -1,4 +1,4 @@
-// belvane-captures-table FOLDER [--english] [--sans-aides]: plays deals on the real
+// belvane-captures-table FOLDER [--english] [--sans-aides] [--quatre-couleurs]: plays deals on the real
 // table at the screen's size and saves a picture of the whole screen in each
 // state a player meets most: the auction, the discard screen, his turn with the
 // unplayable cards dimmed, a hint, a computer's turn, a finished trick, the
@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
         o.optionMarquerTour = o.optionCartesJouables = o.optionConseilCarte = o.optionJeuAuClavier = 0;
         o.optionAnimationCartes = o.optionConfirmerAbandon = o.optionReglesDuJeu = 0;
     }
+    if (args.contains("--quatre-couleurs")) jeu.options.optionQuatreCouleurs = 1;
     appliquerLangue(jeu);
     appliquerOptions(jeu);
     // As the game opens on a screen it has never seen: maximised.

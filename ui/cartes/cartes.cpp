@@ -3,6 +3,8 @@
 #include <QCache>
 #include <QHash>
 #include <QImage>
+#include <QVariant>
+#include <QWidget>
 
 #include "peintre/dessin.h"
 
@@ -55,33 +57,54 @@ QCache<QString, QPixmap>& peintes() {
     return cache;
 }
 
-QString cleCarte(const QString& nom, QSize pixels) {
+// The two-colour pictures keep the key they always had; the four-colour ones
+// are told apart by a mark of their own.
+QString cleCarte(const QString& nom, QSize pixels, Encres encres) {
     return nom + QLatin1Char('/') + QString::number(pixels.width()) + QLatin1Char('x') +
-           QString::number(pixels.height());
+           QString::number(pixels.height()) + (encres == Encres::quatreCouleurs ? QStringLiteral("/4") : QString());
 }
+
+// The picture of the resources serves as it is: the design size in two colours.
+bool telleQuelle(QSize pixels, Encres encres) {
+    return encres == Encres::deuxCouleurs && pixels == QSize(cartes::largeurCarte, cartes::hauteurCarte);
+}
+
+constexpr char proprieteEncres[] = "belvaneEncres";
 
 }  // namespace
 
-QPixmap imageCarteGardee(int couleur, int valeur, QSize pixels) {
+QPixmap imageCarteGardee(int couleur, int valeur, QSize pixels, Encres encres) {
     const QString nom = nomImageCarte(couleur, valeur);
     if (nom.isEmpty() || pixels.isEmpty()) return {};
-    if (pixels == QSize(cartes::largeurCarte, cartes::hauteurCarte)) return imageCarte(nom);
-    if (const QPixmap* p = peintes().object(cleCarte(nom, pixels))) return *p;
+    if (telleQuelle(pixels, encres)) return imageCarte(nom);
+    if (const QPixmap* p = peintes().object(cleCarte(nom, pixels, encres))) return *p;
     return {};
 }
 
-QPixmap imageCarte(int couleur, int valeur, QSize pixels) {
+QPixmap imageCarte(int couleur, int valeur, QSize pixels, Encres encres) {
     const QString nom = nomImageCarte(couleur, valeur);
     if (nom.isEmpty() || pixels.isEmpty()) return {};
-    if (pixels == QSize(cartes::largeurCarte, cartes::hauteurCarte)) return imageCarte(nom);
-    const QString cle = cleCarte(nom, pixels);
+    if (telleQuelle(pixels, encres)) return imageCarte(nom);
+    const QString cle = cleCarte(nom, pixels, encres);
     if (const QPixmap* p = peintes().object(cle)) return *p;
     QPixmap image;
     if (peintrePret())
-        image = QPixmap::fromImage(cartes::peindreCarte(couleur, valeur, pixels));
+        image = QPixmap::fromImage(cartes::peindreCarte(couleur, valeur, pixels, encres));
     else
         image = imageCarte(nom).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const qsizetype octets = qsizetype(image.width()) * image.height() * 4;
     peintes().insert(cle, new QPixmap(image), octets);
     return image;
+}
+
+Encres encresDe(const QWidget* controle) {
+    for (const QWidget* w = controle; w; w = w->parentWidget()) {
+        const QVariant v = w->property(proprieteEncres);
+        if (v.isValid()) return v.toInt() == 1 ? Encres::quatreCouleurs : Encres::deuxCouleurs;
+    }
+    return Encres::deuxCouleurs;
+}
+
+void fixerEncres(QWidget* fenetre, Encres encres) {
+    if (fenetre) fenetre->setProperty(proprieteEncres, encres == Encres::quatreCouleurs ? 1 : 0);
 }

@@ -59,16 +59,21 @@ void ImageCarte::paintEvent(QPaintEvent*) {
     // ratio. Right after a resize, a quick copy until the size settles.
     const double densite = devicePixelRatioF();
     const QSize pixels(qRound(width() * densite), qRound(height() * densite));
-    QPixmap nette = imageCarteGardee(couleur_, valeur_, pixels);
+    // The inks of the four-colour option, if the window holding the card has it on.
+    const Encres encres = encresDe(this);
+    const QPixmap rapide = encres == Encres::deuxCouleurs
+                               ? image_
+                               : imageCarte(couleur_, valeur_, QSize(cartes::largeurCarte, cartes::hauteurCarte), encres);
+    QPixmap nette = imageCarteGardee(couleur_, valeur_, pixels, encres);
     const bool recente = depuisRedimension_.isValid() && depuisRedimension_.elapsed() < attentePeinture;
     if (nette.isNull() && recente) {
         peinture_.start();
-        p.drawPixmap(rect(), image_);
+        p.drawPixmap(rect(), rapide.isNull() ? image_ : rapide);
         return;
     }
-    if (nette.isNull()) nette = imageCarte(couleur_, valeur_, pixels);
+    if (nette.isNull()) nette = imageCarte(couleur_, valeur_, pixels, encres);
     if (nette.isNull()) {
-        p.drawPixmap(rect(), image_);
+        p.drawPixmap(rect(), rapide.isNull() ? image_ : rapide);
         return;
     }
     nette.setDevicePixelRatio(densite);

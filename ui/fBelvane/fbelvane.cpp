@@ -88,6 +88,7 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     creerMenus();
     creerHistorique();
     creerReglesOfficielles();
+    creerAccessibilite();
     creerMinuteurs();
     // The menus' texts first: the menu bar's height depends on them.
     ecrireTextes(jeu_.options.langue);

@@ -158,7 +158,7 @@ public:
 
     // Vue: handful. The main window's own part; the handful window's part goes
     // to the window attached here (the main routine attaches frmPoignee).
-    void attacherPoignee(Vue* frmPoignee) { frmPoignee_ = frmPoignee; }
+    void attacherPoignee(Vue* frmPoignee);
     void montrerFenetrePoignee(int largeur) override;
     void fermerFenetrePoignee() override;
     void placerCartePoignee(int k, int gauche, int haut, const Carte& c) override;
@@ -437,6 +437,19 @@ private:
     Panneau* PanelPoigneesMontrees = nullptr;
     Panneau* PanelChelemAnnonce = nullptr;
     QString textePoigneesMontrees_;
+
+    // Accessibility (fbelvane_accessibilite.cpp): the four-colour pack, and
+    // the screen reader told each card played, each trick's winner and whose
+    // turn it is, through the accessible label annonceLecteur.
+public:
+    void encresCartes(bool quatreCouleurs) override;
+    void annoncer(const std::string& texte) override;
+    bool litAnnonces() const override { return true; }
+
+private:
+    void creerAccessibilite();
+    QAction* menuQuatreCouleurs = nullptr;
+    QLabel* annonceLecteur = nullptr;
 
     QTimer TimerEnchere;
     QTimer TimerEntreCarte;

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
@@ -17,6 +18,7 @@
 #include "engine/arrondi.h"
 #include "engine/jeu.h"
 #include "settings/options.h"
+#include "ui/cartes/cartes.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
 
@@ -27,8 +29,8 @@ constexpr int gaucheCarteTable[5] = {0, 347, 446, 347, 246};
 constexpr int hautCarteTable[5] = {0, 175, 90, 16, 90};
 
 // A suit symbol for the deductions panel, drawn on a transparent picture at
-// the screen's own pixel density.
-QPixmap symboleCouleur(int couleur, int cote, double densite) {
+// the screen's own pixel density, in the cards' inks when they are four.
+QPixmap symboleCouleur(int couleur, int cote, double densite, Encres encres) {
     static const char16_t symboles[5] = {0, u'\u2660', u'\u2665', u'\u2663', u'\u2666'};
     const int pixels = std::max(1, arrondi(cote * densite));
     QPixmap image(pixels, pixels);
@@ -39,8 +41,20 @@ QPixmap symboleCouleur(int couleur, int cote, double densite) {
     f.setPixelSize(pixels);
     p.setFont(f);
     const bool rouge = couleur == 2 || couleur == 4;
-    p.setPen(rouge ? QColor(220, 0, 0) : Qt::black);
-    p.drawText(image.rect(), Qt::AlignCenter, QString(QChar(symboles[couleur])));
+    const bool quatre = encres == Encres::quatreCouleurs && (couleur == 3 || couleur == 4);
+    if (quatre) {
+        // Green and blue on the panel's green: a pale outline keeps them apart from it.
+        QPainterPath symbole;
+        symbole.addText(0, 0, f, QString(QChar(symboles[couleur])));
+        const QRectF boite = symbole.boundingRect();
+        symbole.translate(QRectF(image.rect()).center() - boite.center());
+        p.setPen(QPen(QColor(240, 240, 230), std::max(1.0, pixels / 16.0)));
+        p.setBrush(cartes::couleurEncre(couleur, encres));
+        p.drawPath(symbole);
+    } else {
+        p.setPen(rouge ? QColor(220, 0, 0) : Qt::black);
+        p.drawText(image.rect(), Qt::AlignCenter, QString(QChar(symboles[couleur])));
+    }
     p.end();
     image.setDevicePixelRatio(densite);
     return image;
@@ -160,7 +174,7 @@ void TfrmBelvane::disposerDeductions() {
     for (int c = 1; c <= 4; ++c) {
         const QRect image = rectDessin(gauches[c], 54, 30, 30);
         imageCouleur[c]->setGeometry(image);
-        imageCouleur[c]->setPixmap(symboleCouleur(c, image.height(), devicePixelRatioF()));
+        imageCouleur[c]->setPixmap(symboleCouleur(c, image.height(), devicePixelRatioF(), encresDe(this)));
         for (int k = 1; k <= 4; ++k)
             marqueHonneur[c][k]->setGeometry(image.x(), image.y() + k * (ecart + image.height()), image.width(),
                                              image.height());

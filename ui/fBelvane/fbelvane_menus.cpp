@@ -150,6 +150,8 @@ void TfrmBelvane::creerMenus() {
     barre->addMenu(menuOptions);
     menuCouleurFondEcran = article(menuOptions, "menuCouleurFondEcran");
     menuCouleurTableRonde = article(menuOptions, "menuCouleurTableRonde");
+    menuQuatreCouleurs = article(menuOptions, "menuQuatreCouleurs", true);
+    connect(menuQuatreCouleurs, &QAction::triggered, this, [this] { basculerQuatreCouleurs(jeu_); });
     menuOptions->addSeparator();
     menuProposerPoignee = article(menuOptions, "menuProposerPoignee", true);
     menuOptions->addSeparator();

@@ -55,6 +55,7 @@ QAction* TfrmBelvane::actionMenu(MenuOption m) const {
         case menuReglesOfficielles: return this->menuReglesOfficielles;
         case menuOptionChelem: return this->menuOptionChelem;
         case menuOptionPoigneesOrdinateurs: return this->menuOptionPoigneesOrdinateurs;
+        case menuQuatreCouleurs: return this->menuQuatreCouleurs;
     }
     return nullptr;
 }

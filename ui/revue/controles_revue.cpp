@@ -28,7 +28,8 @@ void PetiteCarte::paintEvent(QPaintEvent*) {
     // the small image shows the corner and not a shrunk card.
     const double densite = devicePixelRatioF();
     const QSize carte(3 * width(), 3 * height());
-    QPixmap nette = imageCarte(couleur_, valeur_, QSize(qRound(carte.width() * densite), qRound(carte.height() * densite)));
+    QPixmap nette = imageCarte(couleur_, valeur_, QSize(qRound(carte.width() * densite), qRound(carte.height() * densite)),
+                               encresDe(this));
     if (nette.isNull()) {
         p.drawPixmap(0, 0, image_);
         return;
