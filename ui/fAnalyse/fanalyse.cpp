@@ -113,7 +113,16 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
         g->setFont(0, f);
         g->setExpanded(true);
     }
-    centre->addWidget(listeLignes, 1);
+    // Beneath the list, the two judges' word on the player's card shown.
+    auto* gauche = new QVBoxLayout;
+    gauche->addWidget(listeLignes, 1);
+    labelJugement = new QLabel(this);
+    labelJugement->setObjectName("labelJugement");
+    labelJugement->setWordWrap(true);
+    labelJugement->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    labelJugement->setMinimumHeight(3 * QFontMetrics(font()).lineSpacing());
+    gauche->addWidget(labelJugement);
+    centre->addLayout(gauche, 1);
     connect(listeLignes, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item, QTreeWidgetItem*) { ligneCliquee(item); });
     connect(listeLignes, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { ligneCliquee(item); });
@@ -183,13 +192,6 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     invitePli->setWordWrap(true);
     invitePli->setFont(grand);
     droite->addWidget(panneauPli);
-    // The two judges' word on the player's card shown.
-    labelJugement = new QLabel(this);
-    labelJugement->setObjectName("labelJugement");
-    labelJugement->setWordWrap(true);
-    labelJugement->setFixedWidth(largeur);
-    labelJugement->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    droite->addWidget(labelJugement);
     droite->addStretch(1);
     centre->addLayout(droite);
 
