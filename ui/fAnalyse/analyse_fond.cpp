@@ -53,6 +53,7 @@ void AnalyseFond::lancer(const Donne& d, int joueur, long long id, double second
     auto arret = std::make_shared<std::atomic<bool>>(false);
     arret_ = arret;
     id_ = id;
+    if (budgetImpose_ > 0) secondes = budgetImpose_;
     travail_ = QtConcurrent::run(&pool_, [analyse, arret, joueur, secondes] {
         Solveur solveur;
         return entrainer(*analyse, joueur, solveur, secondes, arret.get());

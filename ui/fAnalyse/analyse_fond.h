@@ -30,6 +30,8 @@ public:
     // Stops the work; nothing is reported for it.
     void arreter();
     bool enCours() const { return travail_.isRunning(); }
+    // The time for each deal, in seconds, in place of the one asked; 0: as asked.
+    void fixerBudget(double secondes) { budgetImpose_ = secondes; }
     long long idEnCours() const { return id_; }
 
 signals:
@@ -41,4 +43,5 @@ private:
     QFuture<BilanEntraineur> travail_;
     QFutureWatcher<BilanEntraineur> veilleur_;
     long long id_ = 0;
+    double budgetImpose_ = 0;
 };
