@@ -421,6 +421,7 @@ const Entree catalogue[] = {
     {Texte::coachHistRealisable, "réalisable", "makeable"},
     {Texte::coachHistIrrealisable, "irréalisable", "not makeable"},
     {Texte::coachHistNonEtabli, "non établi", "not settled"},
+    {Texte::coachHistDepuisPli, "établi à partir du pli %1", "settled from trick %1"},
     {Texte::coachHistPerdu, ", perdu au pli %1", ", lost at trick %1"},
     {Texte::coachHistSauve, ", sauvé au pli %1", ", saved at trick %1"},
     {Texte::coachHistErreurs, ", erreurs : %1", ", errors: %1"},

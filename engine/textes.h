@@ -94,7 +94,7 @@ enum class Texte {
     coachSauvePar, coachEnCours, coachAucunPli, coachBilanCartes, coachColJugement, coachErreur, coachMalchance,
     coachExpliqueErreur, coachExpliqueMalchance, coachExpliqueBonne, coachJoue, coachMeilleureLigne,
     coachSuiteEnCalcul, coachSuiteIncomplete, coachColonneVerdict, coachHistRealisable, coachHistIrrealisable,
-    coachHistNonEtabli, coachHistPerdu, coachHistSauve, coachHistErreurs, coachBoutonAnalyser, coachNonJuge,
+    coachHistNonEtabli, coachHistDepuisPli, coachHistPerdu, coachHistSauve, coachHistErreurs, coachBoutonAnalyser, coachNonJuge,
     // The history held by another program: the deals wait beside it.
     historiqueOccupe,
     // The official rules: the rules menu, the handfuls shown by every seat, the chelem.

@@ -249,6 +249,13 @@ TEST_F(EntraineurHistorique, LeVerdictSEtablitPendantLaDonneSuivanteEtSeGardeDan
     EXPECT_EQ(liste->horizontalHeaderItem(colonne)->text(), qs(Texte::coachColonneVerdict, FRANCAIS));
     const QString cellule = liste->item(0, colonne)->text();
     EXPECT_TRUE(cellule.endsWith(qs(Texte::coachHistErreurs, FRANCAIS).arg(v.erreurs))) << cellule.toStdString();
+    const QString debut = v.realisableDepart == 1   ? qs(Texte::coachHistRealisable, FRANCAIS)
+                          : v.realisableDepart == 0 ? qs(Texte::coachHistIrrealisable, FRANCAIS)
+                                                    : qs(Texte::coachHistDepuisPli, FRANCAIS).arg(v.depuisPli);
+    EXPECT_TRUE(cellule.startsWith(debut)) << cellule.toStdString();
+    if (v.pliTournant > 0) {
+        EXPECT_TRUE(cellule.contains(qs(v.perdu ? Texte::coachHistPerdu : Texte::coachHistSauve, FRANCAIS).arg(v.pliTournant)));
+    }
 }
 
 TEST_F(EntraineurHistorique, UneDonnePasseeSAnalyseDepuisLHistoriqueEtUneDonneNouvelleArreteLeFond) {

@@ -64,7 +64,10 @@ QString texteVerdict(const VerdictArchive& v, int langue) {
     const Texte depart = v.realisableDepart == 1   ? Texte::coachHistRealisable
                          : v.realisableDepart == 0 ? Texte::coachHistIrrealisable
                                                    : Texte::coachHistNonEtabli;
-    QString t = qs(depart, langue);
+    // Not settled from the first card: from which trick it was.
+    QString t = v.realisableDepart < 0 && v.depuisPli > 1 && v.depuisPli <= 18
+                    ? qs(Texte::coachHistDepuisPli, langue).arg(v.depuisPli)
+                    : qs(depart, langue);
     if (v.pliTournant > 0) t += qs(v.perdu ? Texte::coachHistPerdu : Texte::coachHistSauve, langue).arg(v.pliTournant);
     t += qs(Texte::coachHistErreurs, langue).arg(v.erreurs);
     return t;
