@@ -89,6 +89,12 @@ enum class Texte {
     aideTitre, aideRechercher, aideSommaire, aideIntrouvable, conseilReste,
     // The Expert level.
     menuExpert,
+    // The deal coach: the verdict, the two judges, the continuations, the history's column.
+    coachRealisableDepart, coachIrrealisableDepart, coachRealisableDepuis, coachIrrealisableDepuis, coachPerduPar,
+    coachSauvePar, coachEnCours, coachAucunPli, coachBilanCartes, coachColJugement, coachErreur, coachMalchance,
+    coachExpliqueErreur, coachExpliqueMalchance, coachExpliqueBonne, coachJoue, coachMeilleureLigne,
+    coachSuiteEnCalcul, coachSuiteIncomplete, coachColonneVerdict, coachHistRealisable, coachHistIrrealisable,
+    coachHistNonEtabli, coachHistDepuisPli, coachHistPerdu, coachHistSauve, coachHistErreurs, coachBoutonAnalyser, coachNonJuge,
     // The history held by another program: the deals wait beside it.
     historiqueOccupe,
     // Accessibility: the four-colour pack, and what the screen reader is told

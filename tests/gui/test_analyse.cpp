@@ -273,7 +273,9 @@ TEST_F(Analyse, FermerLaFenetreArreteLeTravail) {
     jouer(11);
     analyse().fixerBudget(120);
     bouton("PanelAnalyse")->click();
+    // Both threads at work: the values and the coach's verdict.
     ASSERT_TRUE(attendre([&] { return analyse().analyse()->nbResolues() >= 1; }, 3000));
+    ASSERT_TRUE(attendre([&] { return analyse().bilanEntraineur().verdict.depuisPli <= 18; }, 5000));
     EXPECT_TRUE(analyse().travailEnCours());
     analyse().close();
     EXPECT_TRUE(analyse().isHidden());
@@ -281,8 +283,10 @@ TEST_F(Analyse, FermerLaFenetreArreteLeTravail) {
     // The solver stops at once, and nothing more arrives.
     EXPECT_TRUE(attendre([&] { return !analyse().travailEnCours(); }, 2000));
     const int resolues = analyse().analyse()->nbResolues();
+    const int etapes = analyse().etapesRecues();
     QTest::qWait(200);
     EXPECT_EQ(analyse().analyse()->nbResolues(), resolues);
+    EXPECT_EQ(analyse().etapesRecues(), etapes);
     EXPECT_LT(resolues, 73);
 }
 

@@ -163,7 +163,19 @@ int main(int argc, char** argv) {
             attendre([&] { return frmBelvane.frmAnalyse() && frmBelvane.frmAnalyse()->isVisible() && !frmBelvane.frmAnalyse()->enCours(); }, 200000);
             pause(300);
             capturer(dossier, "analyse");
-            frmBelvane.frmAnalyse()->hide();
+            // A line of the player's shown: its trick, the two judges, and both continuations.
+            TfrmAnalyse& fenetre = *frmBelvane.frmAnalyse();
+            const auto& lignes = fenetre.lignesAffichees();
+            int choisie = -1;
+            for (int i = 0; i < static_cast<int>(lignes.size()) && choisie < 0; ++i)
+                if (lignes[static_cast<std::size_t>(i)].etablie) choisie = i;
+            if (choisie >= 0) {
+                fenetre.montrerLigne(choisie);
+                attendre([&] { return !fenetre.suiteEnCours(); }, 30000);
+                pause(300);
+                capturer(dossier, "analyse_ligne");
+            }
+            fenetre.hide();
         }
     }
     if (frmBelvane.aides()->ouvrirAide()) {

@@ -9,6 +9,7 @@
 #include <QPromise>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -18,6 +19,7 @@
 #include "engine/jeu.h"
 #include "engine/raisons.h"
 #include "engine/textes.h"
+#include "ui/fAnalyse/analyse_fond.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/revue/controles_revue.h"
 
@@ -61,7 +63,15 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
         return l;
     };
     labelContrat = etiquette("labelContrat", true);
-    labelMeilleur = etiquette("labelMeilleur", true);
+    // The coach's verdict first: whether the contract could be made, where it turned.
+    labelVerdict = etiquette("labelVerdict", true);
+    QFont titre = labelVerdict->font();
+    titre.setPixelSize(std::max(1, dessin(13)));
+    labelVerdict->setFont(titre);
+    labelTournant = etiquette("labelTournant", true);
+    labelTournant->setStyleSheet("color: rgb(170, 20, 20);");
+    labelBilanCartes = etiquette("labelBilanCartes", false);
+    labelMeilleur = etiquette("labelMeilleur", false);
     labelReel = etiquette("labelReel", false);
     labelAvertissement = etiquette("labelAvertissement", false);
     QFont italique = labelAvertissement->font();
@@ -84,7 +94,7 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     centre->setSpacing(dessin(8));
     listeLignes = new QTreeWidget(this);
     listeLignes->setObjectName("listeLignes");
-    listeLignes->setColumnCount(5);
+    listeLignes->setColumnCount(6);
     listeLignes->setFont(policeBoutons(dessin(9)));
     listeLignes->setRootIsDecorated(false);
     listeLignes->setItemsExpandable(false);
@@ -103,7 +113,16 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
         g->setFont(0, f);
         g->setExpanded(true);
     }
-    centre->addWidget(listeLignes, 1);
+    // Beneath the list, the two judges' word on the player's card shown.
+    auto* gauche = new QVBoxLayout;
+    gauche->addWidget(listeLignes, 1);
+    labelJugement = new QLabel(this);
+    labelJugement->setObjectName("labelJugement");
+    labelJugement->setWordWrap(true);
+    labelJugement->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    labelJugement->setMinimumHeight(3 * QFontMetrics(font()).lineSpacing());
+    gauche->addWidget(labelJugement);
+    centre->addLayout(gauche, 1);
     connect(listeLignes, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item, QTreeWidgetItem*) { ligneCliquee(item); });
     connect(listeLignes, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { ligneCliquee(item); });
@@ -175,6 +194,39 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     droite->addWidget(panneauPli);
     droite->addStretch(1);
     centre->addLayout(droite);
+
+    // Both continuations of the line shown, trick by trick: what was played,
+    // and the solver's best line from the same card.
+    auto* suites = new QVBoxLayout;
+    auto* titres = new QHBoxLayout;
+    titreJoue = new QLabel(this);
+    titreJoue->setObjectName("titreJoue");
+    titreOptimale = new QLabel(this);
+    titreOptimale->setObjectName("titreOptimale");
+    for (QLabel* l : {titreJoue, titreOptimale}) {
+        QFont f = font();
+        f.setBold(true);
+        f.setPixelSize(std::max(1, dessin(10)));
+        l->setFont(f);
+        l->setAlignment(Qt::AlignCenter);
+        titres->addWidget(l, 1);
+    }
+    titres->insertSpacing(0, dessin(34));
+    suites->addLayout(titres);
+    etatSuites = new QLabel(this);
+    etatSuites->setObjectName("etatSuites");
+    etatSuites->setWordWrap(true);
+    suites->addWidget(etatSuites);
+    zoneSuites = new QScrollArea(this);
+    zoneSuites->setObjectName("zoneSuites");
+    zoneSuites->setWidgetResizable(false);
+    zoneSuites->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grilleSuites = new QWidget;
+    grilleSuites->setObjectName("grilleSuites");
+    zoneSuites->setWidget(grilleSuites);
+    zoneSuites->setFixedWidth(dessin(34) + 2 * (4 * dessin(24) + 3 * dessin(2)) + dessin(12) + 20);
+    suites->addWidget(zoneSuites, 1);
+    centre->addLayout(suites);
     pile->addLayout(centre, 1);
 
     auto* bas = new QHBoxLayout;
@@ -186,13 +238,19 @@ TfrmAnalyse::TfrmAnalyse(Jeu& jeu, double facteur, QWidget* parent)
     bas->addWidget(boutonFermer);
     pile->addLayout(bas);
 
-    connect(&veilleur_, &QFutureWatcherBase::resultsReadyAt, this, &TfrmAnalyse::recevoir);
-    connect(&veilleur_, &QFutureWatcherBase::finished, this, &TfrmAnalyse::travailFini);
+    // The values, the coach and the best line of the line shown: three
+    // threads of the window's own, so that none waits for another.
+    pool_.setMaxThreadCount(3);
+    for (QFutureWatcher<AvancementAnalyse>* v : {&veilleur_, &veilleurCoach_}) {
+        connect(v, &QFutureWatcherBase::resultsReadyAt, this, [this, v](int debut, int fin) { recevoir(*v, debut, fin); });
+        connect(v, &QFutureWatcherBase::finished, this, &TfrmAnalyse::travailFini);
+    }
+    connect(&veilleurSuite_, &QFutureWatcherBase::finished, this, &TfrmAnalyse::suitesRecues);
 
     // Room for the list beside the trick, within the screen.
     QRect ecran(0, 0, 1024, 768);
     if (const QScreen* e = QGuiApplication::primaryScreen()) ecran = e->availableGeometry();
-    resize(std::min(dessin(680), ecran.width() - 40), std::min(dessin(430), ecran.height() - 60));
+    resize(std::min(dessin(900), ecran.width() - 40), std::min(dessin(470), ecran.height() - 60));
     viderPli();
     ecrireTextes(jeu_.options.langue);
 }
@@ -201,7 +259,7 @@ TfrmAnalyse::~TfrmAnalyse() {
     // The thread reads nothing of the window, but it must not outlive the
     // program: stopped, it ends at once.
     arreterTravail();
-    travail_.waitForFinished();
+    pool_.waitForDone();
 }
 
 int TfrmAnalyse::dessin(double unites) const { return arrondi(unites * facteur_); }
@@ -212,7 +270,9 @@ void TfrmAnalyse::ecrireTextes(int langue) {
     setWindowTitle(qs(Texte::frmAnalyse, langue));
     listeLignes->setHeaderLabels({qs(Texte::analyseColPli, langue), qs(Texte::analyseColJoueur, langue),
                                   qs(Texte::analyseColCarte, langue), qs(Texte::analyseColCout, langue),
-                                  qs(Texte::analyseColMeilleure, langue)});
+                                  qs(Texte::analyseColMeilleure, langue), qs(Texte::coachColJugement, langue)});
+    titreJoue->setText(qs(Texte::coachJoue, langue));
+    titreOptimale->setText(qs(Texte::coachMeilleureLigne, langue));
     labelAvertissement->setText(qs(Texte::analyseAvertissement, langue));
     invitePli->setText(qs(Texte::analyseCliquezLigne, langue));
     boutonFermer->setText(qs(Texte::analyseFermer, langue));
@@ -220,11 +280,16 @@ void TfrmAnalyse::ecrireTextes(int langue) {
     rafraichir();
 }
 
-void TfrmAnalyse::analyser(const Donne& d) {
+void TfrmAnalyse::analyser(const Donne& d, long long id) {
     arreterTravail();
     erreur_.clear();
     analyse_.reset();
     lignesAffichees_.clear();
+    bilan_ = BilanEntraineur{};
+    etapesRecues_ = 0;
+    idDonne_ = id;
+    suiteJouee_.clear();
+    suiteOptimale_.clear();
     DonneJouee jouee;
     std::string pourquoi;
     if (donneDesTables(d, jouee, &pourquoi)) analyse_ = std::make_unique<AnalyseDonne>(jouee);
@@ -238,16 +303,31 @@ void TfrmAnalyse::analyser(const Donne& d) {
         arret_ = arret;
         auto copie = std::make_shared<const AnalyseDonne>(*analyse_);
         const double secondes = budget();
+        const int joueur = d.joueurHumain;
+        nbCartesJoueur_ = nbCartesDuJoueur(*analyse_, joueur);
         enCours_ = true;
         positionEnCours_ = analyse_->nbCartes();
-        travail_ = QtConcurrent::run([arret, copie, secondes](QPromise<AvancementAnalyse>& promesse) {
+        // The exact values, from the last card back, on one thread; the
+        // coach (the verdict, then the player's cards) on another, each
+        // within the whole time.
+        travail_ = QtConcurrent::run(&pool_, [arret, copie, secondes](QPromise<AvancementAnalyse>& promesse) {
             Solveur solveur;
             analyserAReculons(
                 *copie, solveur, secondes, arret.get(),
-                [&](int k) { promesse.addResult(AvancementAnalyse{k, true, {}}); },
-                [&](int k, const Resultat& r) { promesse.addResult(AvancementAnalyse{k, false, r}); });
+                [&](int k) { promesse.addResult(AvancementAnalyse{k, true, {}, nullptr}); },
+                [&](int k, const Resultat& r) { promesse.addResult(AvancementAnalyse{k, false, r, nullptr}); });
+        });
+        travailCoach_ = QtConcurrent::run(&pool_, [arret, copie, secondes, joueur](QPromise<AvancementAnalyse>& promesse) {
+            Solveur solveur;
+            entrainer(*copie, joueur, solveur, secondes, arret.get(), [&](const BilanEntraineur& b) {
+                AvancementAnalyse a;
+                a.position = -1;
+                a.bilan = std::make_shared<const BilanEntraineur>(b);
+                promesse.addResult(a);
+            });
         });
         veilleur_.setFuture(travail_);
+        veilleurCoach_.setFuture(travailCoach_);
     }
     rafraichir();
     centrerSurEcran(this);
@@ -259,6 +339,8 @@ void TfrmAnalyse::analyser(const Donne& d) {
 void TfrmAnalyse::arreterTravail() {
     if (arret_) arret_->store(true);
     arret_.reset();
+    if (arretSuite_) arretSuite_->store(true);
+    arretSuite_.reset();
     enCours_ = false;
 }
 
@@ -267,10 +349,15 @@ void TfrmAnalyse::annuler() {
     hide();
 }
 
-void TfrmAnalyse::recevoir(int debut, int fin) {
+void TfrmAnalyse::recevoir(const QFutureWatcher<AvancementAnalyse>& veilleur, int debut, int fin) {
     if (!analyse_ || !enCours_) return;
     for (int i = debut; i < fin; ++i) {
-        const AvancementAnalyse a = veilleur_.future().resultAt(i);
+        const AvancementAnalyse a = veilleur.future().resultAt(i);
+        ++etapesRecues_;
+        if (a.bilan) {
+            bilan_ = *a.bilan;
+            continue;
+        }
         if (a.position < 0 || a.position > analyse_->nbCartes()) continue;
         if (a.debut) positionEnCours_ = a.position;
         else analyse_->noterResultat(a.position, a.resultat);
@@ -279,10 +366,12 @@ void TfrmAnalyse::recevoir(int debut, int fin) {
 }
 
 void TfrmAnalyse::travailFini() {
-    if (!enCours_) return;
+    // Done when both threads are.
+    if (!enCours_ || !veilleur_.isFinished() || !veilleurCoach_.isFinished()) return;
     enCours_ = false;
     positionEnCours_ = -1;
     rafraichir();
+    if (idDonne_ > 0 && bilan_.verdict.depuisPli <= bilan_.verdict.nbPlis) emit verdictEtabli(idDonne_, archiverVerdict(bilan_));
     emit analyseFinie();
 }
 
@@ -311,7 +400,7 @@ void TfrmAnalyse::ecrireEtat() {
     const int langue = jeu_.options.langue;
     if (!analyse_) {
         labelContrat->setText(erreur_.isEmpty() ? QString() : qs(Texte::analyseImpossible, langue) + erreur_);
-        for (QLabel* l : {labelMeilleur, labelReel, labelEtat}) l->clear();
+        for (QLabel* l : {labelVerdict, labelTournant, labelBilanCartes, labelMeilleur, labelReel, labelEtat}) l->clear();
         barreProgression->setRange(0, 1);
         barreProgression->setValue(0);
         return;
@@ -321,15 +410,16 @@ void TfrmAnalyse::ecrireEtat() {
     labelContrat->setText(qs(Texte::panelPreneur, langue) + (langue == ANGLAIS ? ": " : " : ") + qs(nomJoueur(depart.preneur, langue)) + " \u2014 " +
                           qs(nomEnchere(depart.contrat, langue)));
 
+    ecrireVerdict();
+    // The exact value when the solver settled it; what is proven otherwise
+    // only in the tooltip, never in the text.
     const BilanAnalyse b = a.bilan();
     QString meilleur = qs(Texte::analyseMeilleur, langue);
     if (b.departEtabli) meilleur += qs(Texte::analysePoints, langue).arg(signe(b.valeurDepart));
-    else if (a.resolue(0))
-        meilleur += qs(Texte::analyseNonEtabli, langue) + " (" +
-                    qs(Texte::analyseEntre, langue).arg(signe(b.borneBasse), signe(b.borneHaute)) + ")";
     else meilleur += qs(Texte::analyseNonEtabli, langue);
-    if (b.realisable == 1) meilleur += " \u2014 " + qs(Texte::analyseRealisable, langue);
-    if (b.realisable == 0) meilleur += " \u2014 " + qs(Texte::analyseIrrealisable, langue);
+    labelMeilleur->setToolTip(!b.departEtabli && a.resolue(0)
+                                  ? qs(Texte::analyseEntre, langue).arg(signe(b.borneBasse), signe(b.borneHaute))
+                                  : QString());
     labelMeilleur->setText(meilleur);
     labelReel->setText(qs(Texte::analyseReel, langue) + qs(Texte::analysePoints, langue).arg(signe(b.scoreReel)) +
                        " \u2014 " + qs(b.contratReussi ? Texte::analyseReussi : Texte::analyseChute, langue));
@@ -372,7 +462,28 @@ void TfrmAnalyse::remplirListe() {
     lignesAffichees_.clear();
     ligneMontree_ = -1;
     if (analyse_) {
-        const std::vector<LigneAnalyse> toutes = analyse_->lignes();
+        std::vector<LigneAnalyse> toutes = analyse_->lignes();
+        // The coach's cards the values did not list: the turning cards and
+        // the player's cards judged wrong with every card open.
+        const AnalyseDonne& a = *analyse_;
+        sansCout_.clear();
+        const auto ajouter = [&](int numero) {
+            for (const LigneAnalyse& l : toutes)
+                if (l.etablie && l.numero == numero) return;
+            LigneAnalyse l;
+            l.numero = l.numeroFin = numero;
+            l.pli = AnalyseDonne::pliDeCarte(numero);
+            l.siege = a.siege(numero);
+            l.carte = a.carte(numero);
+            l.preneur = l.siege == a.position(0).preneur;
+            toutes.push_back(l);
+            sansCout_.push_back(numero);
+        };
+        for (const Tournant& t : bilan_.verdict.tournants) ajouter(t.numero);
+        for (const JugementCarte& j : bilan_.jugements)
+            if (j.jugement == Jugement::Erreur || j.jugement == Jugement::Malchance) ajouter(j.numero);
+        std::stable_sort(toutes.begin(), toutes.end(),
+                         [](const LigneAnalyse& x, const LigneAnalyse& y) { return x.numero < y.numero; });
         const int humain = jeu_.donne.joueurHumain;
         // The human's own cards first; a run not settled may hold some of
         // them, so it shows in both lists.
@@ -402,16 +513,29 @@ void TfrmAnalyse::remplirListe() {
                 if (l.siege == humain) joueur = "\u25B6 " + joueur + " (" + qs(Texte::analyseVous, langue) + ")";
                 item->setText(1, joueur);
                 item->setText(2, qs(nomCarte(l.carte, langue)));
-                QString cout = qs(Texte::analysePoints, langue).arg(l.cout);
-                if (l.auMoins) cout = qs(Texte::analyseAuMoins, langue).arg(cout);
-                if (l.bascule == Bascule::ContratPerdu) cout += " \u2014 " + qs(Texte::analyseContratPerdu, langue);
-                if (l.bascule == Bascule::ContratRealisable)
+                const bool sansCout = std::find(sansCout_.begin(), sansCout_.end(), l.numero) != sansCout_.end();
+                QString cout = sansCout ? QStringLiteral("\u2014") : qs(Texte::analysePoints, langue).arg(l.cout);
+                if (l.auMoins && !sansCout) cout = qs(Texte::analyseAuMoins, langue).arg(cout);
+                // The coach's turning card, else where the values crossed the line.
+                Bascule bascule = l.bascule;
+                if (const Tournant* t = tournant(l.numero))
+                    bascule = t->perdu ? Bascule::ContratPerdu : Bascule::ContratRealisable;
+                if (bascule == Bascule::ContratPerdu) cout += " \u2014 " + qs(Texte::analyseContratPerdu, langue);
+                if (bascule == Bascule::ContratRealisable)
                     cout += " \u2014 " + qs(Texte::analyseContratRealisable, langue);
                 item->setText(3, cout);
-                if (l.bascule != Bascule::Aucune) item->setForeground(3, rouge);
+                if (bascule != Bascule::Aucune) item->setForeground(3, rouge);
                 if (l.avecMeilleure) item->setText(4, qs(nomCarte(l.meilleure, langue)));
+                const JugementCarte* j = l.siege == humain ? jugement(l.numero) : nullptr;
+                if (j && (j->jugement == Jugement::Erreur || j->jugement == Jugement::Malchance)) {
+                    const bool erreur = j->jugement == Jugement::Erreur;
+                    item->setText(5, qs(erreur ? Texte::coachErreur : Texte::coachMalchance, langue));
+                    item->setForeground(5, erreur ? rouge : QColor(150, 100, 0));
+                    item->setToolTip(5, texteJugement(*j));
+                    if (!l.avecMeilleure && j->avecMieux) item->setText(4, qs(nomCarte(j->mieux, langue)));
+                }
                 if (l.siege == humain)
-                    for (int c = 0; c < 5; ++c) {
+                    for (int c = 0; c < 6; ++c) {
                         item->setFont(c, gras);
                         item->setBackground(c, QColor(255, 244, 214));
                     }
@@ -448,6 +572,7 @@ void TfrmAnalyse::viderPli() {
     titrePli->setText(QString());
     invitePli->show();
     for (int s = 1; s <= 4; ++s) cartePli[s]->hide();
+    labelJugement->clear();
     for (QWidget* w : std::initializer_list<QWidget*>{cadreEntame, cadreGagnant, carteJouee_, carteMieux_,
                                                       legendeJouee, legendeMieux, legendePli})
         w->hide();
@@ -487,6 +612,9 @@ void TfrmAnalyse::montrerLigne(int i) {
                         qs(Texte::analyseGagnant, langue).arg(qs(nomJoueur(gagnant, langue))));
     legendePli->show();
     if (!l.etablie) return;
+    if (const JugementCarte* j = l.siege == jeu_.donne.joueurHumain ? jugement(l.numero) : nullptr)
+        labelJugement->setText(texteJugement(*j));
+    lancerSuites(l.numero);
 
     carteJouee_->dessiner(l.carte);
     carteJouee_->setToolTip(qs(nomCarte(l.carte, langue)));
@@ -499,4 +627,137 @@ void TfrmAnalyse::montrerLigne(int i) {
         carteMieux_->show();
         legendeMieux->show();
     }
+}
+
+const JugementCarte* TfrmAnalyse::jugement(int numero) const {
+    for (const JugementCarte& j : bilan_.jugements)
+        if (j.numero == numero) return &j;
+    return nullptr;
+}
+
+const Tournant* TfrmAnalyse::tournant(int numero) const {
+    for (const Tournant& t : bilan_.verdict.tournants)
+        if (t.numero == numero) return &t;
+    return nullptr;
+}
+
+QString TfrmAnalyse::texteJugement(const JugementCarte& j) const {
+    const int langue = jeu_.options.langue;
+    const QString jouee = qs(nomCarte(j.carte, langue));
+    const QString mieux = qs(nomCarte(j.mieux, langue));
+    switch (j.jugement) {
+    case Jugement::Bonne: return qs(Texte::coachExpliqueBonne, langue);
+    case Jugement::Erreur:
+        return qs(Texte::coachExpliqueErreur, langue)
+            .arg(mieux, jouee)
+            .arg(j.tirages)
+            .arg(qs(nomCarte(j.meilleureVue, langue)))
+            .arg(j.reussitesMeilleure)
+            .arg(j.reussitesJouee);
+    case Jugement::Malchance:
+        return qs(Texte::coachExpliqueMalchance, langue)
+            .arg(mieux, jouee)
+            .arg(j.tirages)
+            .arg(j.reussitesJouee)
+            .arg(j.reussitesMeilleure);
+    case Jugement::NonJuge: break;
+    }
+    return qs(Texte::coachNonJuge, langue);
+}
+
+void TfrmAnalyse::ecrireVerdict() {
+    const int langue = jeu_.options.langue;
+    const VerdictDonne& v = bilan_.verdict;
+    if (v.depuisPli > v.nbPlis) {
+        labelVerdict->setText(qs(enCours_ ? Texte::coachEnCours : Texte::coachAucunPli, langue));
+    } else if (v.depuisPli == 1) {
+        labelVerdict->setText(qs(v.realisableDepart() == 1 ? Texte::coachRealisableDepart : Texte::coachIrrealisableDepart, langue));
+    } else {
+        const bool realisable = v.realisablePli[v.depuisPli] == 1;
+        labelVerdict->setText(qs(realisable ? Texte::coachRealisableDepuis : Texte::coachIrrealisableDepuis, langue).arg(v.depuisPli));
+    }
+    QStringList tournants;
+    for (const Tournant& t : v.tournants)
+        tournants << qs(t.perdu ? Texte::coachPerduPar : Texte::coachSauvePar, langue)
+                         .arg(t.pli)
+                         .arg(qs(nomCarte(t.carte, langue)), qs(nomJoueur(t.siege, langue)));
+    labelTournant->setText(tournants.join(' '));
+    labelTournant->setVisible(!tournants.isEmpty());
+    int jugees = 0;
+    for (const JugementCarte& j : bilan_.jugements) jugees += j.jugement != Jugement::NonJuge;
+    labelBilanCartes->setText(qs(Texte::coachBilanCartes, langue)
+                                  .arg(bilan_.erreurs())
+                                  .arg(bilan_.malchances())
+                                  .arg(jugees)
+                                  .arg(nbCartesJoueur_));
+}
+
+void TfrmAnalyse::lancerSuites(int numero) {
+    if (!analyse_ || numero < 1 || numero > analyse_->nbCartes()) return;
+    if (arretSuite_) arretSuite_->store(true);
+    suiteJouee_ = ::suiteJouee(*analyse_, numero);
+    suiteOptimale_.clear();
+    auto arret = std::make_shared<std::atomic<bool>>(false);
+    arretSuite_ = arret;
+    auto copie = std::make_shared<const AnalyseDonne>(*analyse_);
+    const double secondes = std::min(budget(), 20.0);
+    suite_ = QtConcurrent::run(&pool_, [copie, numero, arret, secondes] {
+        Solveur solveur(16);
+        Budget b;
+        b.secondes = secondes;
+        b.arret = arret.get();
+        return ::suiteOptimale(*copie, numero, solveur, b);
+    });
+    veilleurSuite_.setFuture(suite_);
+    etatSuites->setText(qs(Texte::coachSuiteEnCalcul, jeu_.options.langue));
+    dessinerSuites();
+}
+
+void TfrmAnalyse::suitesRecues() {
+    if (!arretSuite_ || arretSuite_->load() || suite_.resultCount() == 0) return;
+    suiteOptimale_ = suite_.result();
+    const bool complete = !suiteOptimale_.empty() && suiteOptimale_.back().gagnant != 0 &&
+                          suiteOptimale_.back().pli == suiteJouee_.back().pli;
+    etatSuites->setText(complete ? QString() : qs(Texte::coachSuiteIncomplete, jeu_.options.langue));
+    dessinerSuites();
+}
+
+// One row a trick: its number, then the four seats' cards as played and as
+// the best line plays them, the winner's card framed in gold.
+void TfrmAnalyse::dessinerSuites() {
+    qDeleteAll(grilleSuites->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    const int W = dessin(24), H = dessin(40), G = dessin(2), E = dessin(12), N = dessin(34);
+    const int largeurPli = 4 * W + 3 * G;
+    const auto colonne = [&](const std::vector<PliSuite>& suite, std::size_t i, int x0, int y) {
+        if (i >= suite.size()) return;
+        const PliSuite& t = suite[i];
+        for (int s = 1; s <= 4; ++s) {
+            if (t.cartes[s].couleur == SANS_COULEUR) continue;
+            auto* c = new PetiteCarte(grilleSuites);
+            c->setObjectName(QString("suite%1").arg(x0 == N ? "Jouee" : "Optimale"));
+            c->setGeometry(x0 + (s - 1) * (W + G), y, W, H);
+            c->dessiner(t.cartes[s]);
+            c->setToolTip(qs(nomJoueur(s, jeu_.options.langue)) + " : " + qs(nomCarte(t.cartes[s], jeu_.options.langue)));
+            c->show();
+            if (t.gagnant == s) {
+                auto* cadre = new CadreCarte(grilleSuites, or_);
+                cadre->setGeometry(c->geometry().adjusted(-G, -G, G, G));
+                cadre->show();
+            }
+        }
+    };
+    const std::size_t n = std::max(suiteJouee_.size(), suiteOptimale_.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const int y = G + static_cast<int>(i) * (H + 3 * G);
+        auto* numero = new QLabel(grilleSuites);
+        const int pli = i < suiteJouee_.size() ? suiteJouee_[i].pli : suiteOptimale_[i].pli;
+        numero->setText(QString::number(pli));
+        numero->setAlignment(Qt::AlignCenter);
+        numero->setGeometry(0, y, N - G, H);
+        numero->show();
+        colonne(suiteJouee_, i, N, y);
+        colonne(suiteOptimale_, i, N + largeurPli + E, y);
+    }
+    grilleSuites->resize(N + 2 * largeurPli + E + G, G + static_cast<int>(n) * (H + 3 * G));
+    colorerFond(grilleSuites, jeu_.options.optionCouleurFondEcranPlis);
 }

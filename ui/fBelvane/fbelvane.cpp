@@ -25,6 +25,7 @@
 #include "ui/fPliPrecedent/fpliprecedent.h"
 #include "ui/fScoreDetaille/fscoredetaille.h"
 #include "ui/fTousPlis/ftousplis.h"
+#include "ui/fAnalyse/analyse_fond.h"
 #include "ui/fAnalyse/fanalyse.h"
 
 namespace {
@@ -111,6 +112,10 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     frmTousPlis_ = new TfrmTousPlis(jeu_, facteur_, this);
     frmAnalyse_ = new TfrmAnalyse(jeu_, facteur_, this);
     connect(frmTousPlis_, &TfrmTousPlis::analyseDemandee, this, &TfrmBelvane::PanelAnalyseClick);
+    // The coach's verdict goes to the history, from the window or from the background.
+    analyseFond_ = new AnalyseFond(this);
+    connect(analyseFond_, &AnalyseFond::verdictEtabli, this, &TfrmBelvane::noterVerdict);
+    connect(frmAnalyse_, &TfrmAnalyse::verdictEtabli, this, &TfrmBelvane::noterVerdict);
     ecrireTextes(jeu_.options.langue);
 
     construite_ = true;

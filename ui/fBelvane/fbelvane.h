@@ -37,6 +37,8 @@ class TfrmPliPrecedent;
 class TfrmScoreDetaille;
 class TfrmTousPlis;
 class TfrmAnalyse;
+class AnalyseFond;
+struct VerdictArchive;
 class PenseurExpert;
 struct Jeu;
 
@@ -95,6 +97,8 @@ public:
     TfrmScoreDetaille* frmScoreDetaille() const { return frmScoreDetaille_; }
     // The open-cards analysis of the deal just played, opened on demand.
     TfrmAnalyse* frmAnalyse() const { return frmAnalyse_; }
+    // The coach's verdict of the deal just played, worked out during the next one.
+    AnalyseFond* analyseFond() const { return analyseFond_; }
     // Whose turn, playable cards, the hint, keyboard play, motion and the rules.
     AidesTable* aides() const;
 
@@ -295,6 +299,8 @@ private:
     TfrmTousPlis* frmTousPlis_ = nullptr;
     Vue* frmPoignee_ = nullptr;
     TfrmAnalyse* frmAnalyse_ = nullptr;
+    AnalyseFond* analyseFond_ = nullptr;
+    long long idDerniereDonne_ = 0;  // the last deal's row in the history, 0 when not stored
     QPointer<AidesTable> aides_;
 
     Tapis* tapis_ = nullptr;
@@ -399,6 +405,7 @@ private:
     void creerHistorique();
     void afficherCodeDonne();
     void noterDonne(const Jeu& jeu);
+    void noterVerdict(long long id, const VerdictArchive& v);
     void avertirHistorique();
     void rejouerRepartitionClick(const Repartition& r);
     void menuJouerCodeClick();

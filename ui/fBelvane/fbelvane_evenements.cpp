@@ -18,6 +18,7 @@
 #include "ui/fPliPrecedent/fpliprecedent.h"
 #include "ui/fScoreDetaille/fscoredetaille.h"
 #include "ui/fTousPlis/ftousplis.h"
+#include "ui/fAnalyse/analyse_fond.h"
 #include "ui/fAnalyse/fanalyse.h"
 
 void TfrmBelvane::PanelLancementClick() { nouvelleDonne(jeu_, 0); }
@@ -59,7 +60,9 @@ void TfrmBelvane::PanelScoreDetailleClick() { frmScoreDetaille_->ouvrir(); }
 // The deal just played (or replayed), from the tables the review windows read.
 void TfrmBelvane::PanelAnalyseClick() {
     if (jeu_.donne.numeroPli < 19 || jeu_.donne.preneur == 0) return;
-    frmAnalyse_->analyser(jeu_.donne);
+    // The window does the background's work and more: one of them at a time.
+    if (analyseFond_->idEnCours() == idDerniereDonne_) analyseFond_->arreter();
+    frmAnalyse_->analyser(jeu_.donne, idDerniereDonne_);
 }
 
 void TfrmBelvane::basculerScoresClick() { basculerScoresGlobaux(jeu_); }

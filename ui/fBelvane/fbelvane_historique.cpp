@@ -20,6 +20,8 @@
 #include "historique/rejouer.h"
 #include "settings/options.h"
 #include "ui/fBelvane/controles.h"
+#include "ui/fAnalyse/analyse_fond.h"
+#include "ui/fAnalyse/fanalyse.h"
 #include "ui/fBelvane/fbelvane.h"
 #include "ui/fHistorique/fhistorique.h"
 #include "ui/fStatistiques/fstatistiques.h"
@@ -87,6 +89,10 @@ void TfrmBelvane::attacherHistorique(BaseHistorique* base) {
     jeu_.donneTerminee = [this](const Jeu& jeu) { noterDonne(jeu); };
     frmHistorique_ = new TfrmHistorique(jeu_, *base, facteur_, this);
     frmHistorique_->rejouer = [this](const Repartition& r) { rejouerRepartitionClick(r); };
+    frmHistorique_->analyser = [this](const Donne& d, long long id) {
+        if (analyseFond_->idEnCours() == id) analyseFond_->arreter();
+        frmAnalyse_->analyser(d, id);
+    };
     frmStatistiques_ = new TfrmStatistiques(jeu_, *base, *frmHistorique_, facteur_, this);
 }
 
@@ -94,9 +100,19 @@ void TfrmBelvane::noterDonne(const Jeu& jeu) {
     if (!historique_) return;
     DonneArchivee a = archiverDonne(jeu, QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
     historique_->ajouter(a);
+    // The coach's verdict while the next deal is played.
+    idDerniereDonne_ = a.id;
+    if (a.id > 0 && jeu.donne.preneur > 0)
+        analyseFond_->lancer(jeu.donne, jeu.donne.joueurHumain, a.id, secondesAnalyse(jeu.options));
     avertirHistorique();
     if (frmHistorique_->isVisible()) frmHistorique_->recharger();
     if (frmStatistiques_->isVisible()) frmStatistiques_->recharger();
+}
+
+void TfrmBelvane::noterVerdict(long long id, const VerdictArchive& v) {
+    if (!historique_ || id <= 0) return;
+    historique_->noterVerdict(id, v);
+    if (frmHistorique_->isVisible()) frmHistorique_->recharger();
 }
 
 // The one message of the run about the history, in the player's language.

@@ -32,7 +32,7 @@ namespace {
 QString qs(Texte t, int langue) { return QString::fromStdString(texte(t, langue)); }
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-enum Colonne { colDate, colPreneur, colContrat, colResultat, colPourVous, colCode, nbColonnes };
+enum Colonne { colDate, colPreneur, colContrat, colResultat, colPourVous, colCode, colVerdict, nbColonnes };
 
 const QColor vertGain(0, 120, 40);
 const QColor rougePerte(190, 20, 20);
@@ -57,6 +57,20 @@ QString texteErreurCode(ErreurCode e, int langue) {
     case ErreurCode::aucune: break;
     }
     return QString();
+}
+
+QString texteVerdict(const VerdictArchive& v, int langue) {
+    if (!v.present) return QString();
+    const Texte depart = v.realisableDepart == 1   ? Texte::coachHistRealisable
+                         : v.realisableDepart == 0 ? Texte::coachHistIrrealisable
+                                                   : Texte::coachHistNonEtabli;
+    // Not settled from the first card: from which trick it was.
+    QString t = v.realisableDepart < 0 && v.depuisPli > 1 && v.depuisPli <= 18
+                    ? qs(Texte::coachHistDepuisPli, langue).arg(v.depuisPli)
+                    : qs(depart, langue);
+    if (v.pliTournant > 0) t += qs(v.perdu ? Texte::coachHistPerdu : Texte::coachHistSauve, langue).arg(v.pliTournant);
+    t += qs(Texte::coachHistErreurs, langue).arg(v.erreurs);
+    return t;
 }
 
 QString dateLocale(const std::string& dateUtc, int langue) {
@@ -131,6 +145,7 @@ TfrmHistorique::TfrmHistorique(Jeu& jeu, BaseHistorique& base, double facteur, Q
     boutons->addSpacing(f.pixelSize());
     boutonRejouer = bouton("boutonRejouer");
     boutonCopier = bouton("boutonCopier");
+    boutonAnalyser = bouton("boutonAnalyser");
     boutons->addStretch(1);
     boutonExporter = bouton("boutonExporter");
     boutonFermer = bouton("boutonFermer");
@@ -150,8 +165,10 @@ TfrmHistorique::TfrmHistorique(Jeu& jeu, BaseHistorique& base, double facteur, Q
     connect(liste, &QTableWidget::cellDoubleClicked, this, [this] { voirPlis(); });
     connect(liste, &QTableWidget::itemSelectionChanged, this, [this] {
         const bool choisie = ligneChoisie() >= 0;
-        for (QPushButton* b : {boutonPlis, boutonMains, boutonScore, boutonRejouer, boutonCopier}) b->setEnabled(choisie);
+        for (QPushButton* b : {boutonPlis, boutonMains, boutonScore, boutonRejouer, boutonCopier, boutonAnalyser})
+            b->setEnabled(choisie);
     });
+    connect(boutonAnalyser, &QPushButton::clicked, this, [this] { analyserCetteDonne(); });
     connect(boutonPlis, &QPushButton::clicked, this, [this] { voirPlis(); });
     connect(boutonMains, &QPushButton::clicked, this, [this] { voirMains(); });
     connect(boutonScore, &QPushButton::clicked, this, [this] { voirScore(); });
@@ -183,7 +200,9 @@ void TfrmHistorique::ecrireTextes(int langue) {
     filtreRole->setCurrentIndex(static_cast<int>(role_));
     liste->setHorizontalHeaderLabels({qs(Texte::colonneDate, langue), qs(Texte::colonnePreneur, langue),
                                       qs(Texte::colonneContrat, langue), qs(Texte::colonneResultat, langue),
-                                      qs(Texte::colonnePourVous, langue), qs(Texte::colonneCode, langue)});
+                                      qs(Texte::colonnePourVous, langue), qs(Texte::colonneCode, langue),
+                                      qs(Texte::coachColonneVerdict, langue)});
+    boutonAnalyser->setText(qs(Texte::coachBoutonAnalyser, langue));
     vide->setText(qs(Texte::historiqueVide, langue));
     boutonPlis->setText(qs(Texte::boutonVoirPlis, langue));
     boutonMains->setText(qs(Texte::boutonVoirMains, langue));
@@ -258,13 +277,15 @@ void TfrmHistorique::remplirListe() {
         mono.setStyleHint(QFont::Monospace);
         mono.setPixelSize(font().pixelSize() * 9 / 10);
         code->setFont(mono);
+        cellule(colVerdict, texteVerdict(r.verdict, lg));
     }
     liste->resizeColumnsToContents();
     liste->setUpdatesEnabled(true);
     if (nombreLignes() > 0) choisirLigne(0);
     else liste->clearSelection();
     const bool choisie = ligneChoisie() >= 0;
-    for (QPushButton* b : {boutonPlis, boutonMains, boutonScore, boutonRejouer, boutonCopier}) b->setEnabled(choisie);
+    for (QPushButton* b : {boutonPlis, boutonMains, boutonScore, boutonRejouer, boutonCopier, boutonAnalyser})
+        b->setEnabled(choisie);
     boutonExporter->setEnabled(!toutes_.empty());
 }
 
@@ -332,6 +353,13 @@ bool TfrmHistorique::rejouerCetteDonne() {
     fermerRevues();
     hide();
     rejouer(lu.repartition);
+    return true;
+}
+
+bool TfrmHistorique::analyserCetteDonne() {
+    const int i = ligneChoisie();
+    if (i < 0 || !analyser || !chargerDonne()) return false;
+    analyser(jeuRevue_->donne, ligne(i).id);
     return true;
 }
 

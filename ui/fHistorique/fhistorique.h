@@ -19,7 +19,9 @@ class QTableWidget;
 class TfrmMains;
 class TfrmScoreDetaille;
 class TfrmTousPlis;
+struct Donne;
 struct Jeu;
+struct VerdictArchive;
 
 class TfrmHistorique : public QDialog {
     Q_OBJECT
@@ -45,6 +47,8 @@ public:
     bool voirMains();
     bool voirScore();
     bool rejouerCetteDonne();
+    // The open-cards analysis of the selected deal, through `analyser`.
+    bool analyserCetteDonne();
     void copierCode();
     void exporter();
     // Writes the CSV of the whole history to `fichier`; false on failure.
@@ -52,6 +56,8 @@ public:
 
     // The main window deals a stored deal again through this.
     std::function<void(const Repartition&)> rejouer;
+    // The main window's analysis window takes a stored deal (and its row) through this.
+    std::function<void(const Donne&, long long)> analyser;
 
     TfrmTousPlis* frmTousPlis() const { return frmTousPlis_; }
     TfrmMains* frmMains() const { return frmMains_; }
@@ -86,6 +92,7 @@ private:
     QPushButton* boutonMains = nullptr;
     QPushButton* boutonScore = nullptr;
     QPushButton* boutonRejouer = nullptr;
+    QPushButton* boutonAnalyser = nullptr;
     QPushButton* boutonCopier = nullptr;
     QPushButton* boutonExporter = nullptr;
     QPushButton* boutonFermer = nullptr;
@@ -98,6 +105,8 @@ private:
 // The texts of the history's messages and of a refused code, in the language `langue`.
 QString texteAvertissementHistorique(int etat, const QString& chemin, int langue);
 QString texteErreurCode(ErreurCode e, int langue);
+// The coach's verdict as the history's column shows it; empty for a deal not analysed.
+QString texteVerdict(const VerdictArchive& v, int langue);
 // A row's date (stored in UTC) in the player's local time.
 QString dateLocale(const std::string& dateUtc, int langue);
 // Font and size of the history's windows on this screen.
