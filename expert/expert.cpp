@@ -5,6 +5,7 @@
 
 #include "engine/choix.h"
 #include "engine/jeu.h"
+#include "expert/vraisemblance.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpe
             if (reglages.noeuds - noeuds < part) break;
         }
         Position p;
-        if (!tirerDonne(savoir, generateur, p)) break;
+        if (!tirerDonneVraisemblable(savoir, generateur, p, reglages.essaisEnchere)) break;
         const ValeursCartes v = solveur.evaluerCartes(p, Budget{reste, part, arret});
         noeuds += v.noeuds;
         if (arret && arret->load()) return {};
@@ -96,8 +97,10 @@ namespace {
 // The sampled choice, when the moment has come and a card was found.
 bool imposerChoixEchantillonne(Jeu& jeu, int siege, Expert& expert) {
     if (!expertEchantillonne(jeu, siege, expert.reglages)) return false;
-    const ChoixExpert choix =
-        choisirParEchantillons(savoirDuSiege(jeu, siege), expert.reglages, expert.solveur, expert.generateur);
+    SavoirSiege savoir = savoirDuSiege(jeu, siege);
+    for (int t = 1; t <= 4; ++t)
+        if (!expert.noteEntendue[t]) savoir.enchere[t] = PAS_ENCORE_PARLE;
+    const ChoixExpert choix = choisirParEchantillons(savoir, expert.reglages, expert.solveur, expert.generateur);
     if (!choix.choisi) return false;
     expert.secondes.push_back(choix.secondes);
     expert.echantillons += choix.echantillons;
@@ -126,6 +129,7 @@ void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::s
     for (int s = 1; s <= 4; ++s) {
         estExpert[s] = niveaux[s].niveau == NIVEAU_EXPERT;
         if (estExpert[s]) pro[s].niveau = 4;
+        expert->noteEntendue[s] = !(estExpert[s] && expert->reglages.enchereParSimulation);
     }
     installerNiveauxSieges(jeu, pro);
     auto regles = jeu.choixOrdinateur;

@@ -87,6 +87,22 @@ SavoirSiege savoirDuSiege(const Jeu& jeu, int siege) {
     s.nbEcartInconnu = 6 - s.nbEcartConnu;
     if (s.nbEcartInconnu == 0)
         for (std::uint8_t& qui : s.possibles) qui &= static_cast<std::uint8_t>(~BIT_ECART);
+
+    int meilleure = PASSE;
+    for (int i = 0, t = d.premierJoueur; i < 4; ++i, t = siegeSuivant(t)) {
+        s.meilleureAvant[t] = meilleure;
+        s.enchere[t] = t == d.joueurHumain ? PAS_ENCORE_PARLE : d.enchere[t];
+        if (d.enchere[t] > meilleure) meilleure = d.enchere[t];
+    }
+    for (int t = 1; t <= 4; ++t)
+        for (int i = 1; i <= 18; ++i) {
+            const Carte& c = d.mainJoueur[t][i];
+            if (!c.enMain && c.couleur != SANS_COULEUR) s.jouePar[static_cast<std::size_t>(numeroCarte(c))] = static_cast<std::uint8_t>(t);
+        }
+    s.chienVu = k.chienMontre == 1;
+    if (s.chienVu)
+        for (int i = 1; i <= 6; ++i)
+            if (d.chienInitial[i].couleur != SANS_COULEUR) s.chienMontre[static_cast<std::size_t>(numeroCarte(d.chienInitial[i]))] = true;
     return s;
 }
 

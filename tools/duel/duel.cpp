@@ -60,6 +60,8 @@ Partie jouerLigne(const Jeu& prepare, const MinuteursManuels& minuteursPrepares,
     NiveauxSieges niveaux;
     for (int s = 1; s <= 4; ++s) niveaux[s] = s == jeu.donne.preneur ? preneur : defense;
     installerNiveauxSiegesExpert(jeu, niveaux, expert);
+    // The deal was bid once for both plays, every seat by its hand's rating.
+    expert->noteEntendue = toutesEntendues();
     if (preneur.niveau == NIVEAU_EXPERT) refaireEcartExpert(jeu, *expert);
     Controleur sansControle;
     Partie p;
@@ -154,7 +156,8 @@ std::string ligneContrats(const std::string& qui, const Contrats& c) {
 std::string usageDuel() {
     return "usage: belvane-duel --a X --b Y --deals N [--seed S] [--adaptive-a on|off] [--adaptive-b on|off]\n"
            "                    [--warmup N] [--jsonl] [--expert-tricks N] [--expert-samples N]\n"
-           "                    [--expert-nodes N] [--expert-discard on|off] [--expert-bids on|off] [--seats]\n"
+           "                    [--expert-nodes N] [--expert-discard on|off] [--expert-bids on|off]\n"
+           "                    [--expert-auction N] [--seats]\n"
            "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
            std::to_string(NIVEAU_EXPERT) + " Expert\n"
            "                         (random plays a uniformly random legal card)\n"
@@ -173,6 +176,8 @@ std::string usageDuel() {
            std::to_string(ReglagesExpert{}.noeuds) + ")\n"
            "  --expert-discard on|off  the Expert taker discards by imagined deals (default on)\n"
            "  --expert-bids on|off   the Expert bids by imagined deals (default on; counts with --seats)\n"
+           "  --expert-auction N     deals drawn for one sample until one agrees with the bids heard,\n"
+           "                         1 the auction ignored (default " + std::to_string(ReglagesExpert{}.essaisEnchere) + ")\n"
            "  --seats                each deal is played five times from its auction: one seat at A and\n"
            "                         the three others at B, for each seat, and all four at B; A's gain is\n"
            "                         what its seat makes over the same seat at B, summed over the four\n"
@@ -262,6 +267,13 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
                 erreur = "--expert-discard takes on or off";
                 return false;
             }
+            ++i;
+        } else if (arg == "--expert-auction") {
+            if (!lireEntier(suivant, 1, 100000, v)) {
+                erreur = "--expert-auction takes a number from 1 to 100000";
+                return false;
+            }
+            p.expert.essaisEnchere = static_cast<int>(v);
             ++i;
         } else if (arg == "--seats") {
             p.parSiege = true;
