@@ -3,15 +3,18 @@
 // level is stored and chosen like the others, and belvane-duel seats it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 
+#include "engine/evaluation.h"
 #include "engine/pli.h"
 #include "expert/expert.h"
 #include "expert/savoir.h"
+#include "expert/vraisemblance.h"
 #include "settings/magasin_memoire.h"
 #include "settings/options.h"
 #include "tests/aides_pli.h"
@@ -187,6 +190,146 @@ TEST(ExpertEchantillons, DesTablesContradictoiresDonnentQuandMemeUneDonne) {
     Position q = p;
     EXPECT_FALSE(tirerDonne(s, g, q));
     EXPECT_TRUE(q.mains[2][1].memeCarte(p.mains[2][1]));
+}
+
+// A deal bid as the computers bid, each seat its hand's rating when that
+// beats the best bid so far, from the opening seat; dealt again until
+// somebody takes, then played by the Pro rules up to `cartes` cards.
+void donneEncherie(Jeu& jeu, std::uint64_t n, int cartes) {
+    jeu.hasard.horloge = horlogeDeterministe(n + 101);
+    jeu.options.niveau = 4;
+    Donne& d = jeu.donne;
+    for (int essai = 0; essai < 100; ++essai) {
+        distribuer(jeu, 0);
+        d.preneur = 0;
+        int meilleure = PASSE;
+        for (int i = 0, s = d.premierJoueur; i < 4; ++i, s = siegeSuivant(s)) {
+            const int note = evaluerMain(d, s);
+            d.enchere[s] = note > meilleure ? note : PASSE;
+            if (d.enchere[s] > meilleure) meilleure = d.enchere[s], d.preneur = s;
+        }
+        if (d.preneur != 0) break;
+        d.premierJoueur = siegeSuivant(d.premierJoueur);
+    }
+    ASSERT_NE(d.preneur, 0);
+    d.contrat = d.enchere[d.preneur];
+    d.numeroPli = 1;
+    jeu.regles.nbReglesUtilisees = 0;
+    if (d.contrat == PRISE || d.contrat == GARDE) {
+        jeu.connaissances.chienMontre = 1;
+        ecartOrdinateur(jeu);
+    } else {
+        initialiserConnaissances(jeu);
+    }
+    for (int k = 1; k <= cartes; ++k) {
+        const int s = d.joueurCourant;
+        calculerJouables(jeu, s);
+        jouerCarteOrdinateur(jeu, s);
+        apresCarte(jeu);
+        if (k % 4 == 0) ramasser(jeu);
+    }
+}
+
+std::multiset<int> numeros(const Main& m) {
+    std::multiset<int> n;
+    for (int i = 1; i <= 18; ++i) n.insert(numeroCarte(m[i]));
+    return n;
+}
+
+// Put back together from the true position, each seat's hand as dealt is the
+// game's own record of it, so the true deal always agrees with its auction;
+// the human's bid, his own, is not heard.
+TEST(ExpertEncheres, LaVraieDonneSAccordeAvecSesEncheres) {
+    int vues = 0, preneursVus = 0;
+    for (std::uint64_t n = 0; n < 40; ++n) {
+        for (int cartes : {0, 1, 22, 43, 66}) {
+            Jeu jeu;
+            donneEncherie(jeu, n, cartes);
+            const Donne& d = jeu.donne;
+            const Position vraie = positionDuJeu(jeu);
+            for (int o = 1; o <= 4; ++o) {
+                const SavoirSiege s = savoirDuSiege(jeu, o);
+                EXPECT_EQ(s.enchere[d.joueurHumain], PAS_ENCORE_PARLE);
+                for (int t = 1; t <= 4; ++t) {
+                    if (t == o) continue;
+                    Main m;
+                    ASSERT_TRUE(mainDistribuee(s, vraie, t, m)) << "deal " << n << ", seat " << t;
+                    EXPECT_EQ(numeros(m), numeros(d.mainInitiale[t])) << "deal " << n << " after " << cartes << ", seat " << t;
+                    ++vues;
+                    preneursVus += t == d.preneur && s.chienVu;
+                }
+                EXPECT_TRUE(accordeAvecEncheres(s, vraie)) << "deal " << n << " after " << cartes << ", seat " << o;
+            }
+        }
+    }
+    EXPECT_EQ(vues, 40 * 5 * 12);
+    EXPECT_GT(preneursVus, 50);
+}
+
+// When a draw agrees, every heard seat's hand as dealt, read from the sampled
+// cards and the game's own record of what each seat played, has the rating
+// its bid tells: no seat that passed gets a hand it would have bid with, the
+// taker one worth his bid. The draws stay within the knowledge tables, most
+// agree within the tries, and a fixed generator gives the same deals.
+TEST(ExpertEncheres, LesDonnesTireesRespectentLesEncheres) {
+    int tirees = 0, accordees = 0, sansEncheres = 0, refusees = 0;
+    for (std::uint64_t n = 0; n < 30; ++n) {
+        for (int cartes : {1, 21, 42}) {
+            Jeu jeu;
+            donneEncherie(jeu, n, cartes);
+            const Donne& d = jeu.donne;
+            const Connaissances& k = jeu.connaissances;
+            for (int o = 1; o <= 4; ++o) {
+                const SavoirSiege s = savoirDuSiege(jeu, o);
+                const bool vraie = desaccord(jeu, o, positionDuJeu(jeu)).empty();
+                std::mt19937_64 g(n * 10 + static_cast<std::uint64_t>(o)), h(n * 10 + static_cast<std::uint64_t>(o));
+                for (int e = 0; e < 8; ++e) {
+                    Position p, q;
+                    ASSERT_TRUE(tirerDonneVraisemblable(s, g, p, 200));
+                    ASSERT_TRUE(tirerDonneVraisemblable(s, h, q, 200));
+                    for (int t = 1; t <= 4; ++t)
+                        for (int i = 1; i <= p.nbCartes[t]; ++i) ASSERT_TRUE(p.mains[t][i].memeCarte(q.mains[t][i]));
+                    ++tirees;
+                    if (vraie) ASSERT_EQ(desaccord(jeu, o, p), "") << "deal " << n << ", seat " << o;
+                    if (!accordeAvecEncheres(s, p)) continue;
+                    ++accordees;
+                    for (int t = 1; t <= 4; ++t) {
+                        if (t == o || t == d.joueurHumain) continue;
+                        // The hand as dealt: what the sample gives t, what t played, and
+                        // for the taker his discard less the dog he took up.
+                        std::multiset<int> main;
+                        for (int i = 1; i <= p.nbCartes[t]; ++i) main.insert(numeroCarte(p.mains[t][i]));
+                        for (int i = 1; i <= 18; ++i)
+                            if (!d.mainJoueur[t][i].enMain) main.insert(numeroCarte(d.mainJoueur[t][i]));
+                        if (t == d.preneur && k.chienMontre == 1) {
+                            for (int i = 1; i <= 6; ++i) main.insert(numeroCarte(p.chien[i]));
+                            for (int i = 1; i <= 6; ++i) main.erase(main.find(numeroCarte(d.chienInitial[i])));
+                        }
+                        ASSERT_EQ(main.size(), 18u);
+                        Main m;
+                        int i = 0;
+                        for (int c : main) m[++i] = carteNumero(c);
+                        int avant = PASSE;
+                        for (int j = 0, u = d.premierJoueur; u != t; ++j, u = siegeSuivant(u)) avant = std::max(avant, d.enchere[u]);
+                        if (d.enchere[t] == PASSE) EXPECT_LE(evaluerMain(m), avant) << "deal " << n << ", seat " << t;
+                        else EXPECT_EQ(evaluerMain(m), d.enchere[t]) << "deal " << n << ", seat " << t;
+                    }
+                }
+                // The knowledge alone, the auction ignored: some draws disagree with it.
+                SavoirSiege sourd = s;
+                for (int t = 1; t <= 4; ++t) sourd.enchere[t] = PAS_ENCORE_PARLE;
+                for (int e = 0; e < 8; ++e) {
+                    Position p;
+                    ASSERT_TRUE(tirerDonneVraisemblable(sourd, g, p, 200));
+                    sansEncheres += accordeAvecEncheres(sourd, p);
+                    refusees += !accordeAvecEncheres(s, p);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(sansEncheres, 30 * 3 * 4 * 8);
+    EXPECT_GT(refusees, tirees / 4);
+    EXPECT_GT(accordees, tirees * 9 / 10);
 }
 
 // Swaps two cards between two other seats where `o` cannot tell them apart,
