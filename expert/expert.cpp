@@ -5,6 +5,7 @@
 
 #include "engine/choix.h"
 #include "engine/jeu.h"
+#include "expert/parties_pro.h"
 #include "expert/vraisemblance.h"
 
 namespace {
@@ -94,12 +95,23 @@ bool imposerCarteExpert(Jeu& jeu, int siege, const Carte& c) {
 
 namespace {
 
-// The sampled choice, when the moment has come and a card was found.
+// The sampled choice, when the moment has come and a card was found: by the
+// solver near the end, by play-outs before when they are asked for.
 bool imposerChoixEchantillonne(Jeu& jeu, int siege, Expert& expert) {
-    if (!expertEchantillonne(jeu, siege, expert.reglages)) return false;
+    const Donne& d = jeu.donne;
+    if (siege < 1 || siege > 4 || d.preneur < 1 || d.preneur > 4 || d.numeroPli < 1 || d.numeroPli > 18) return false;
+    const bool solveur = expertEchantillonne(jeu, siege, expert.reglages);
+    if (!solveur && expert.reglages.partiesPro <= 0) return false;
     SavoirSiege savoir = savoirDuSiege(jeu, siege);
     for (int t = 1; t <= 4; ++t)
         if (!expert.noteEntendue[t]) savoir.enchere[t] = PAS_ENCORE_PARLE;
+    if (!solveur) {
+        const ChoixExpert choix = choisirParPartiesPro(jeu, savoir, expert.reglages, expert.generateur);
+        if (!choix.choisi) return false;
+        expert.secondesParties.push_back(choix.secondes);
+        expert.parties += choix.echantillons;
+        return imposerCarteExpert(jeu, siege, choix.carte);
+    }
     const ChoixExpert choix = choisirParEchantillons(savoir, expert.reglages, expert.solveur, expert.generateur);
     if (!choix.choisi) return false;
     expert.secondes.push_back(choix.secondes);

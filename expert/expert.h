@@ -37,6 +37,10 @@ struct ReglagesExpert {
     // (expert/vraisemblance.h); 1 or less: the hidden cards dealt as the
     // knowledge tables allow, the auction ignored.
     int essaisEnchere = 50;
+    // Before the sampling by the solver: sampled deals on which each legal
+    // card is played out by the Pro rules (expert/parties_pro.h); 0: the Pro
+    // rules choose.
+    int partiesPro = 0;
     // The taker's discard by imagined deals; false: the game's own.
     bool ecartParSimulation = true;
     ReglagesEcartExpert ecart;
@@ -80,6 +84,9 @@ struct Expert {
     // Every sampled choice made, for the tools' reports.
     std::vector<double> secondes;
     long long echantillons = 0;
+    // The same for the cards chosen by play-outs.
+    std::vector<double> secondesParties;
+    long long parties = 0;
 };
 
 // The card choice of an Expert seat, on the calling thread: the Pro rules

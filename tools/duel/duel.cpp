@@ -151,13 +151,25 @@ std::string ligneContrats(const std::string& qui, const Contrats& c) {
     return ligne + "\n";
 }
 
+// The Expert's thinking times over its cards of one kind; empty without any.
+std::string ligneTemps(const char* quoi, std::vector<double> s, long long echantillons) {
+    if (s.empty()) return "";
+    std::sort(s.begin(), s.end());
+    const auto rang = [&](double q) { return s[static_cast<std::size_t>(q * static_cast<double>(s.size() - 1))]; };
+    char ligne[200];
+    std::snprintf(ligne, sizeof ligne, "  Expert: %zu %s, %.1f samples a card, %.1f ms median, %.1f ms p95, %.1f ms max\n",
+                  s.size(), quoi, static_cast<double>(echantillons) / static_cast<double>(s.size()), 1000 * rang(0.5),
+                  1000 * rang(0.95), 1000 * s.back());
+    return ligne;
+}
+
 }  // namespace
 
 std::string usageDuel() {
     return "usage: belvane-duel --a X --b Y --deals N [--seed S] [--adaptive-a on|off] [--adaptive-b on|off]\n"
            "                    [--warmup N] [--jsonl] [--expert-tricks N] [--expert-samples N]\n"
            "                    [--expert-nodes N] [--expert-discard on|off] [--expert-bids on|off]\n"
-           "                    [--expert-auction N] [--seats]\n"
+           "                    [--expert-auction N] [--expert-playouts N] [--seats]\n"
            "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
            std::to_string(NIVEAU_EXPERT) + " Expert\n"
            "                         (random plays a uniformly random legal card)\n"
@@ -178,6 +190,9 @@ std::string usageDuel() {
            "  --expert-bids on|off   the Expert bids by imagined deals (default on; counts with --seats)\n"
            "  --expert-auction N     deals drawn for one sample until one agrees with the bids heard,\n"
            "                         1 the auction ignored (default " + std::to_string(ReglagesExpert{}.essaisEnchere) + ")\n"
+           "  --expert-playouts N    before the solver's tricks, N sampled deals a card on which each legal\n"
+           "                         card is played out by the Pro rules; 0 the Pro rules choose (default " +
+           std::to_string(ReglagesExpert{}.partiesPro) + ")\n"
            "  --seats                each deal is played five times from its auction: one seat at A and\n"
            "                         the three others at B, for each seat, and all four at B; A's gain is\n"
            "                         what its seat makes over the same seat at B, summed over the four\n"
@@ -274,6 +289,13 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
                 return false;
             }
             p.expert.essaisEnchere = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--expert-playouts") {
+            if (!lireEntier(suivant, 0, 1000, v)) {
+                erreur = "--expert-playouts takes a number from 0 to 1000";
+                return false;
+            }
+            p.expert.partiesPro = static_cast<int>(v);
             ++i;
         } else if (arg == "--seats") {
             p.parSiege = true;
@@ -408,6 +430,8 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     r.secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
     r.secondesExpert = expert->secondes;
     r.echantillonsExpert = expert->echantillons;
+    r.secondesParties = expert->secondesParties;
+    r.partiesExpert = expert->parties;
     return r;
 }
 
@@ -420,18 +444,8 @@ std::string rapportDuel(const ParametresDuel& p, const ResultatDuel& r) {
     t += "  in defence: " + signe(r.defense.moyenne(), r.defense.demiLargeur()) + "\n";
     t += ligneContrats(a, r.contratsA);
     t += ligneContrats(b, r.contratsB);
-    if (!r.secondesExpert.empty()) {
-        std::vector<double> s = r.secondesExpert;
-        std::sort(s.begin(), s.end());
-        const auto rang = [&](double q) { return s[static_cast<std::size_t>(q * static_cast<double>(s.size() - 1))]; };
-        char ligne[200];
-        std::snprintf(ligne, sizeof ligne,
-                      "  Expert: %zu cards chosen by sampling, %.1f samples a card, %.1f ms median, %.1f ms p95, "
-                      "%.1f ms max\n",
-                      s.size(), static_cast<double>(r.echantillonsExpert) / static_cast<double>(s.size()),
-                      1000 * rang(0.5), 1000 * rang(0.95), 1000 * s.back());
-        t += ligne;
-    }
+    t += ligneTemps("cards chosen by sampling", r.secondesExpert, r.echantillonsExpert);
+    t += ligneTemps("cards chosen by play-outs", r.secondesParties, r.partiesExpert);
     char fin[128];
     std::snprintf(fin, sizeof fin, "deals: %lld, warm-up: %lld, seconds: %.3f\n", r.ecart.n(), p.warmup,
                   r.secondes);
