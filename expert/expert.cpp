@@ -42,7 +42,7 @@ ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpe
             if (reglages.noeuds - noeuds < part) break;
         }
         Position p;
-        if (!tirerDonneVraisemblable(savoir, generateur, p, reglages.essaisEnchere)) break;
+        if (!tirerDonneVraisemblable(savoir, generateur, p, reglages.essaisEnchere, reglages.jeuLegal)) break;
         const ValeursCartes v = solveur.evaluerCartes(p, Budget{reste, part, arret});
         noeuds += v.noeuds;
         if (arret && arret->load()) return {};

@@ -37,6 +37,9 @@ struct ReglagesExpert {
     // (expert/vraisemblance.h); 1 or less: the hidden cards dealt as the
     // knowledge tables allow, the auction ignored.
     int essaisEnchere = 50;
+    // Within those draws, the cards already played must also have been legal
+    // with the sampled hands.
+    bool jeuLegal = true;
     // Before the sampling by the solver: sampled deals on which each legal
     // card is played out by the Pro rules (expert/parties_pro.h); 0: the Pro
     // rules choose.

@@ -102,6 +102,10 @@ bool rejouerDonneTiree(const Jeu& jeu, const SavoirSiege& s, const Position& p, 
             if (d.joueurCourant != u || !jouerImpose(j, u, c)) return false;
         }
     }
+    // A defender's odd trump lead is a signal by the defence's convention,
+    // which the forced cards above did not make.
+    j.connaissances.entameAtoutImpair = jeu.connaissances.entameAtoutImpair;
+    j.connaissances.signalAtoutImpair = jeu.connaissances.signalAtoutImpair;
     // The moment reached must be the one of the game.
     if (d.numeroPli != vraie.numeroPli || d.joueurCourant != vraie.joueurCourant) return false;
     return d.pointsPreneur == vraie.pointsPreneur && d.boutsPreneur == vraie.boutsPreneur &&
@@ -119,7 +123,7 @@ ChoixExpert choisirParPartiesPro(const Jeu& jeu, const SavoirSiege& s, const Reg
     const double signe = s.siege == s.preneur ? 1.0 : -1.0;
     for (int k = 0; k < reglages.partiesPro && ecoule() < reglages.secondes; ++k) {
         Position p;
-        if (!tirerDonneVraisemblable(s, generateur, p, reglages.essaisEnchere)) break;
+        if (!tirerDonneVraisemblable(s, generateur, p, reglages.essaisEnchere, reglages.jeuLegal)) break;
         Jeu j = copieImaginaire(jeu, generateur);
         if (!rejouerDonneTiree(jeu, s, p, j)) continue;
         calculerJouables(j, s.siege);

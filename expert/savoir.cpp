@@ -99,6 +99,11 @@ SavoirSiege savoirDuSiege(const Jeu& jeu, int siege) {
             const Carte& c = d.mainJoueur[t][i];
             if (!c.enMain && c.couleur != SANS_COULEUR) s.jouePar[static_cast<std::size_t>(numeroCarte(c))] = static_cast<std::uint8_t>(t);
         }
+    s.nbPlisFinis = std::clamp(d.numeroPli - 1, 0, 18);
+    for (int pli = 1; pli <= s.nbPlisFinis; ++pli) {
+        s.entameurs[pli] = d.entameurPli[pli];
+        for (int t = 1; t <= 4; ++t) s.plis[pli][t] = carte(d.mainJoueur[t][d.carteJouee[t][pli]].couleur, d.mainJoueur[t][d.carteJouee[t][pli]].valeur);
+    }
     s.chienVu = k.chienMontre == 1;
     if (s.chienVu)
         for (int i = 1; i <= 6; ++i)

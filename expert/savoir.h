@@ -62,6 +62,10 @@ struct SavoirSiege {
     std::array<std::uint8_t, NB_CARTES> jouePar{};
     std::array<bool, NB_CARTES> chienMontre{};
     bool chienVu = false;
+    // The tricks gathered, card by seat, and the seat that led each.
+    Table<Table<Carte, 1, 4>, 1, 18> plis;
+    Table<int, 1, 18> entameurs;
+    int nbPlisFinis = 0;
 };
 
 // Read from the seat's own tables and the public play only.

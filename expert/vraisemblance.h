@@ -19,7 +19,17 @@ bool mainDistribuee(const SavoirSiege& s, const Position& p, int siege, Main& ma
 // Every seat whose bid is heard agrees with its hand's rating in `p`.
 bool accordeAvecEncheres(const SavoirSiege& s, const Position& p);
 
-// Up to `essais` deals drawn by tirerDonne until one agrees with the
-// auction; none agreeing, the last drawn is kept. With `essais` 1 or less,
-// the draw of tirerDonne itself. Answers false only when tirerDonne does.
-bool tirerDonneVraisemblable(const SavoirSiege& s, std::mt19937_64& generateur, Position& p, int essais);
+// Every card played so far, by a seat other than the one of `s`, was legal
+// with the hand the sampled deal `p` gives that seat at that trick (the cards
+// it holds in `p` and those it played from that trick on): it followed when
+// it could, trumped when it could not, and overtrumped when it could. The
+// knowledge tables record the voids but not every trump a seat could not
+// have held.
+bool accordeAvecLeJeu(const SavoirSiege& s, const Position& p);
+
+// Up to `essais` deals drawn by tirerDonne until one agrees with the auction
+// (and with the cards played when `jeuLegal`); none agreeing, the last drawn
+// is kept. With `essais` 1 or less, the draw of tirerDonne itself. Answers
+// false only when tirerDonne does.
+bool tirerDonneVraisemblable(const SavoirSiege& s, std::mt19937_64& generateur, Position& p, int essais,
+                             bool jeuLegal = true);

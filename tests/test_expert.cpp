@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
@@ -13,6 +14,8 @@
 #include "engine/evaluation.h"
 #include "engine/pli.h"
 #include "expert/expert.h"
+#include "expert/parties_pro.h"
+#include "expert/simulation.h"
 #include "expert/savoir.h"
 #include "expert/vraisemblance.h"
 #include "settings/magasin_memoire.h"
@@ -330,6 +333,70 @@ TEST(ExpertEncheres, LesDonnesTireesRespectentLesEncheres) {
     EXPECT_EQ(sansEncheres, 30 * 3 * 4 * 8);
     EXPECT_GT(refusees, tirees / 4);
     EXPECT_GT(accordees, tirees * 9 / 10);
+}
+
+// The true deal played again from its first trick gives back the game as it
+// stands: the same position and every seat's same knowledge tables.
+TEST(ExpertParties, LaVraieDonneRejoueeRedonneLaPartie) {
+    int rejouees = 0;
+    for (std::uint64_t n = 0; n < 24; ++n) {
+        for (int cartes : {0, 3, 17, 40}) {
+            Jeu jeu;
+            donneEncherie(jeu, n, cartes);
+            const int o = jeu.donne.joueurCourant;
+            const SavoirSiege s = savoirDuSiege(jeu, o);
+            const Position vraie = positionDuJeu(jeu);
+            EXPECT_TRUE(accordeAvecLeJeu(s, vraie)) << "deal " << n << " after " << cartes;
+            std::mt19937_64 g(n);
+            Jeu j = copieImaginaire(jeu, g);
+            ASSERT_TRUE(rejouerDonneTiree(jeu, s, vraie, j)) << "deal " << n << " after " << cartes;
+            const Position p = positionDuJeu(j);
+            for (int t = 1; t <= 4; ++t) {
+                ASSERT_EQ(numeros(j.donne.mainJoueur[t]), numeros(jeu.donne.mainJoueur[t])) << "seat " << t;
+                EXPECT_TRUE(p.pli[t].memeCarte(vraie.pli[t]));
+            }
+            EXPECT_EQ(p.pointsDefense, vraie.pointsDefense);
+            EXPECT_EQ(p.boutsDefense, vraie.boutsDefense);
+            // The long suit's ties are broken by the imagined game's own draws.
+            j.connaissances.couleurLongue = jeu.connaissances.couleurLongue;
+            EXPECT_EQ(std::memcmp(&j.connaissances, &jeu.connaissances, sizeof(Connaissances)), 0)
+                << "deal " << n << " after " << cartes;
+            ++rejouees;
+        }
+    }
+    EXPECT_EQ(rejouees, 24 * 4);
+}
+
+// A sampled deal passes the check of the cards played exactly when the game
+// itself can play the tricks so far again on it; the check refuses some of
+// the deals the knowledge tables allow, and the draws that must pass it do.
+TEST(ExpertParties, LeJeuLegalEstCeluiQueLaPartieRejoue) {
+    int tirees = 0, refusees = 0, vraisemblables = 0;
+    for (std::uint64_t n = 0; n < 30; ++n) {
+        for (int cartes : {13, 30, 47}) {
+            Jeu jeu;
+            donneEncherie(jeu, n, cartes);
+            for (int o = 1; o <= 4; ++o) {
+                const SavoirSiege s = savoirDuSiege(jeu, o);
+                std::mt19937_64 g(n * 7 + static_cast<std::uint64_t>(o));
+                for (int e = 0; e < 10; ++e) {
+                    Position p;
+                    ASSERT_TRUE(tirerDonne(s, g, p));
+                    Jeu j = copieImaginaire(jeu, g);
+                    const bool legal = accordeAvecLeJeu(s, p);
+                    EXPECT_EQ(rejouerDonneTiree(jeu, s, p, j), legal) << "deal " << n << " after " << cartes << ", seat " << o;
+                    ++tirees;
+                    refusees += !legal;
+                    Position q;
+                    ASSERT_TRUE(tirerDonneVraisemblable(s, g, q, 100, true));
+                    vraisemblables += accordeAvecLeJeu(s, q);
+                }
+            }
+        }
+    }
+    EXPECT_GT(refusees, 0);
+    EXPECT_LT(refusees, tirees / 2);
+    EXPECT_GT(vraisemblables, tirees * 95 / 100);
 }
 
 // Swaps two cards between two other seats where `o` cannot tell them apart,

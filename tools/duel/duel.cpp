@@ -169,7 +169,7 @@ std::string usageDuel() {
     return "usage: belvane-duel --a X --b Y --deals N [--seed S] [--adaptive-a on|off] [--adaptive-b on|off]\n"
            "                    [--warmup N] [--jsonl] [--expert-tricks N] [--expert-samples N]\n"
            "                    [--expert-nodes N] [--expert-discard on|off] [--expert-bids on|off]\n"
-           "                    [--expert-auction N] [--expert-playouts N] [--seats]\n"
+           "                    [--expert-auction N] [--expert-legal on|off] [--expert-playouts N] [--seats]\n"
            "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
            std::to_string(NIVEAU_EXPERT) + " Expert\n"
            "                         (random plays a uniformly random legal card)\n"
@@ -190,6 +190,8 @@ std::string usageDuel() {
            "  --expert-bids on|off   the Expert bids by imagined deals (default on; counts with --seats)\n"
            "  --expert-auction N     deals drawn for one sample until one agrees with the bids heard,\n"
            "                         1 the auction ignored (default " + std::to_string(ReglagesExpert{}.essaisEnchere) + ")\n"
+           "  --expert-legal on|off  within those draws, the cards played must have been legal with the\n"
+           "                         sampled hands (default on)\n"
            "  --expert-playouts N    before the solver's tricks, N sampled deals a card on which each legal\n"
            "                         card is played out by the Pro rules; 0 the Pro rules choose (default " +
            std::to_string(ReglagesExpert{}.partiesPro) + ")\n"
@@ -289,6 +291,12 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
                 return false;
             }
             p.expert.essaisEnchere = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--expert-legal") {
+            if (!lireMode(suivant, p.expert.jeuLegal)) {
+                erreur = "--expert-legal takes on or off";
+                return false;
+            }
             ++i;
         } else if (arg == "--expert-playouts") {
             if (!lireEntier(suivant, 0, 1000, v)) {
