@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/connaissances.h"
+#include "engine/evaluation.h"
 #include "engine/pli.h"
 #include "expert/simulation.h"
 #include "expert/vraisemblance.h"
@@ -55,6 +56,7 @@ bool rejouerDonneTiree(const Jeu& jeu, const SavoirSiege& s, const Position& p, 
         else if (!mainDistribuee(s, p, t, distribuees[t])) return false;
     }
     for (int t = 1; t <= 4; ++t) {
+        d.niveauMain[t] = evaluerMain(distribuees[t]);
         d.mainJoueur[t] = distribuees[t];
         for (int i = 1; i <= 18; ++i) d.mainJoueur[t][i].enMain = true;
     }

@@ -481,6 +481,34 @@ TEST(ExpertHonnete, LesMainsCacheesNeChangentPasSesChoix) {
     EXPECT_GT(differentOuvert, 0);
 }
 
+// The play-outs too: swapping hidden cards as the seat's knowledge allows, in
+// the early tricks, changes neither its card nor its count of deals played.
+TEST(ExpertHonnete, LesPartiesProNeVoientPasLesMainsCachees) {
+    int positions = 0;
+    for (std::uint64_t n = 0; n < 16; ++n) {
+        Jeu jeu;
+        donneEncherie(jeu, n, 9 + static_cast<int>(n % 12));
+        const int o = jeu.donne.joueurCourant;
+        Jeu autre = jeu;
+        if (!echangerCachees(autre, o)) continue;
+        ++positions;
+        ReglagesExpert r;
+        r.partiesPro = 6;
+        r.secondes = 60;
+        Expert ea(n, r), eb(n, r);
+        calculerJouables(jeu, o);
+        calculerJouables(autre, o);
+        choisirCarteExpert(jeu, o, ea);
+        choisirCarteExpert(autre, o, eb);
+        ASSERT_EQ(ea.secondesParties.size(), 1u) << "deal " << n;
+        EXPECT_EQ(ea.parties, eb.parties);
+        EXPECT_GT(ea.parties, 0);
+        for (int i = 1; i <= 18; ++i)
+            ASSERT_EQ(jeu.donne.jouable[o][i], autre.donne.jouable[o][i]) << "deal " << n << ", slot " << i;
+    }
+    EXPECT_GT(positions, 8);
+}
+
 // The moment of sampling: from the trick where the set number of tricks is left.
 TEST(ExpertMoment, EchantillonneSeulementEnFinDeDonne) {
     Jeu jeu;
