@@ -118,6 +118,14 @@ PartieSiege jouerSiege(const Jeu& donne, const MinuteursManuels& minuteursDonne,
     return p;
 }
 
+// The Expert's seed for one play of deal `n` (splitmix64 over the run's seed).
+std::uint64_t graineJeu(std::uint64_t graine, long long n, int jeuNumero) {
+    std::uint64_t z = graine + 0x9E3779B97F4A7C15ULL * (static_cast<std::uint64_t>(n) * 8 + static_cast<std::uint64_t>(jeuNumero) + 1);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
 void compter(Contrats& c, const Partie& p) {
     if (p.contrat < 1 || p.contrat > 4) return;
     c.joues[p.contrat] += 1;
@@ -338,7 +346,11 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     optionsParDefaut(jeu);  // in memory only: nothing is saved
 
     // The Expert seats' own generator follows the seed too.
-    auto expert = std::make_shared<Expert>(p.seed ? *p.seed : std::random_device{}(), p.expert);
+    const std::uint64_t graineExpert = p.seed ? *p.seed : std::random_device{}();
+    auto expert = std::make_shared<Expert>(graineExpert, p.expert);
+    // Each play of each deal starts the Expert's generator afresh, so that two
+    // runs differing in one Expert setting stay aligned deal by deal.
+    const auto reprendre = [&](long long n, int jeuNumero) { expert->generateur.seed(graineJeu(graineExpert, n, jeuNumero)); };
     const NiveauSiege a{p.a, p.adaptatifA};
     const NiveauSiege b{p.b, p.adaptatifB};
 
@@ -363,10 +375,12 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     Json j;
     for (long long n = 1; p.parSiege && n <= p.deals; ++n) {
         nouvelleDonne(jeu, 0);
+        reprendre(n, 0);
         const PartieSiege tousB = jouerSiege(jeu, minuteurs, 0, a, b, expert);
         double ecart = 0, preneur = 0, defense = 0;
         bool jouee = tousB.jouee;
         for (int s = 1; s <= 4 && jouee; ++s) {
+            reprendre(n, s);
             const PartieSiege unA = jouerSiege(jeu, minuteurs, s, a, b, expert);
             jouee = unA.jouee;
             const double gain = unA.gain(s) - tousB.gain(s);
@@ -406,7 +420,9 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
             r.erreur = "deal " + std::to_string(n) + " stalled before its first card";
             return r;
         }
+        reprendre(n, 1);
         const Partie aPrend = jouerLigne(jeu, minuteurs, a, b, expert);
+        reprendre(n, 2);
         const Partie bPrend = jouerLigne(jeu, minuteurs, b, a, expert);
         if (!aPrend.jouee || !bPrend.jouee) {
             r.erreur = "deal " + std::to_string(n) + " stalled";
