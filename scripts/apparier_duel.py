@@ -16,9 +16,13 @@ def lire(chemin):
     lignes = {}
     with open(chemin) as f:
         for ligne in f:
-            if ligne.startswith("{"):
+            if not ligne.startswith("{"):
+                continue
+            try:
                 d = json.loads(ligne)
-                lignes[d["deal"]] = d
+            except json.JSONDecodeError:
+                continue  # a run still writing its last line
+            lignes[d["deal"]] = d
     return lignes
 
 
