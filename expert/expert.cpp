@@ -5,6 +5,8 @@
 
 #include "engine/choix.h"
 #include "engine/jeu.h"
+#include "expert/parties_pro.h"
+#include "expert/vraisemblance.h"
 
 namespace {
 
@@ -40,7 +42,7 @@ ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpe
             if (reglages.noeuds - noeuds < part) break;
         }
         Position p;
-        if (!tirerDonne(savoir, generateur, p)) break;
+        if (!tirerDonneVraisemblable(savoir, generateur, p, reglages.essaisEnchere, reglages.jeuLegal)) break;
         const ValeursCartes v = solveur.evaluerCartes(p, Budget{reste, part, arret});
         noeuds += v.noeuds;
         if (arret && arret->load()) return {};
@@ -93,11 +95,24 @@ bool imposerCarteExpert(Jeu& jeu, int siege, const Carte& c) {
 
 namespace {
 
-// The sampled choice, when the moment has come and a card was found.
+// The sampled choice, when the moment has come and a card was found: by the
+// solver near the end, by play-outs before when they are asked for.
 bool imposerChoixEchantillonne(Jeu& jeu, int siege, Expert& expert) {
-    if (!expertEchantillonne(jeu, siege, expert.reglages)) return false;
-    const ChoixExpert choix =
-        choisirParEchantillons(savoirDuSiege(jeu, siege), expert.reglages, expert.solveur, expert.generateur);
+    const Donne& d = jeu.donne;
+    if (siege < 1 || siege > 4 || d.preneur < 1 || d.preneur > 4 || d.numeroPli < 1 || d.numeroPli > 18) return false;
+    const bool solveur = expertEchantillonne(jeu, siege, expert.reglages);
+    if (!solveur && expert.reglages.partiesPro <= 0) return false;
+    SavoirSiege savoir = savoirDuSiege(jeu, siege);
+    for (int t = 1; t <= 4; ++t)
+        if (!expert.noteEntendue[t]) savoir.enchere[t] = PAS_ENCORE_PARLE;
+    if (!solveur) {
+        const ChoixExpert choix = choisirParPartiesPro(jeu, savoir, expert.reglages, expert.generateur);
+        if (!choix.choisi) return false;
+        expert.secondesParties.push_back(choix.secondes);
+        expert.parties += choix.echantillons;
+        return imposerCarteExpert(jeu, siege, choix.carte);
+    }
+    const ChoixExpert choix = choisirParEchantillons(savoir, expert.reglages, expert.solveur, expert.generateur);
     if (!choix.choisi) return false;
     expert.secondes.push_back(choix.secondes);
     expert.echantillons += choix.echantillons;
@@ -126,6 +141,7 @@ void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::s
     for (int s = 1; s <= 4; ++s) {
         estExpert[s] = niveaux[s].niveau == NIVEAU_EXPERT;
         if (estExpert[s]) pro[s].niveau = 4;
+        expert->noteEntendue[s] = !(estExpert[s] && expert->reglages.enchereParSimulation);
     }
     installerNiveauxSieges(jeu, pro);
     auto regles = jeu.choixOrdinateur;

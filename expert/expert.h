@@ -33,6 +33,17 @@ struct ReglagesExpert {
     long long noeuds = 1'000'000;
     // The whole card's thinking stops at this time; one second at most.
     double secondes = 0.8;
+    // Deals drawn for one sample until one agrees with the bids heard
+    // (expert/vraisemblance.h); 1 or less: the hidden cards dealt as the
+    // knowledge tables allow, the auction ignored.
+    int essaisEnchere = 50;
+    // Within those draws, the cards already played must also have been legal
+    // with the sampled hands.
+    bool jeuLegal = true;
+    // Before the sampling by the solver: sampled deals on which each legal
+    // card is played out by the Pro rules (expert/parties_pro.h); 0: the Pro
+    // rules choose.
+    int partiesPro = 0;
     // The taker's discard by imagined deals; false: the game's own.
     bool ecartParSimulation = true;
     ReglagesEcartExpert ecart;
@@ -48,7 +59,8 @@ struct ChoixExpert {
     double secondes = 0;
 };
 
-// Decides from what the seat knows only. `arret` (may be null) stops it at once.
+// Decides from what the seat knows only; the bids of `savoir` that are heard
+// shape the sampled deals. `arret` (may be null) stops it at once.
 ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpert& reglages, Solveur& solveur,
                                    std::mt19937_64& generateur, const std::atomic<bool>* arret = nullptr);
 
@@ -58,14 +70,26 @@ bool expertEchantillonne(const Jeu& jeu, int siege, const ReglagesExpert& reglag
 // Keeps only `c` playable for the seat; false when it is not playable.
 bool imposerCarteExpert(Jeu& jeu, int siege, const Carte& c);
 
+inline Table<bool, 1, 4> toutesEntendues() {
+    Table<bool, 1, 4> t;
+    t.remplir(true);
+    return t;
+}
+
 struct Expert {
     explicit Expert(std::uint64_t graine, ReglagesExpert r = {}) : reglages(r), generateur(graine) {}
     ReglagesExpert reglages;
     Solveur solveur{16};
     std::mt19937_64 generateur;
+    // The seats whose bid was their hand's rating, as the sampler reads the
+    // auction; an Expert seat bidding by imagined deals is not one of them.
+    Table<bool, 1, 4> noteEntendue = toutesEntendues();
     // Every sampled choice made, for the tools' reports.
     std::vector<double> secondes;
     long long echantillons = 0;
+    // The same for the cards chosen by play-outs.
+    std::vector<double> secondesParties;
+    long long parties = 0;
 };
 
 // The card choice of an Expert seat, on the calling thread: the Pro rules

@@ -87,6 +87,27 @@ SavoirSiege savoirDuSiege(const Jeu& jeu, int siege) {
     s.nbEcartInconnu = 6 - s.nbEcartConnu;
     if (s.nbEcartInconnu == 0)
         for (std::uint8_t& qui : s.possibles) qui &= static_cast<std::uint8_t>(~BIT_ECART);
+
+    int meilleure = PASSE;
+    for (int i = 0, t = d.premierJoueur; i < 4; ++i, t = siegeSuivant(t)) {
+        s.meilleureAvant[t] = meilleure;
+        s.enchere[t] = t == d.joueurHumain ? PAS_ENCORE_PARLE : d.enchere[t];
+        if (d.enchere[t] > meilleure) meilleure = d.enchere[t];
+    }
+    for (int t = 1; t <= 4; ++t)
+        for (int i = 1; i <= 18; ++i) {
+            const Carte& c = d.mainJoueur[t][i];
+            if (!c.enMain && c.couleur != SANS_COULEUR) s.jouePar[static_cast<std::size_t>(numeroCarte(c))] = static_cast<std::uint8_t>(t);
+        }
+    s.nbPlisFinis = std::clamp(d.numeroPli - 1, 0, 18);
+    for (int pli = 1; pli <= s.nbPlisFinis; ++pli) {
+        s.entameurs[pli] = d.entameurPli[pli];
+        for (int t = 1; t <= 4; ++t) s.plis[pli][t] = carte(d.mainJoueur[t][d.carteJouee[t][pli]].couleur, d.mainJoueur[t][d.carteJouee[t][pli]].valeur);
+    }
+    s.chienVu = k.chienMontre == 1;
+    if (s.chienVu)
+        for (int i = 1; i <= 6; ++i)
+            if (d.chienInitial[i].couleur != SANS_COULEUR) s.chienMontre[static_cast<std::size_t>(numeroCarte(d.chienInitial[i]))] = true;
     return s;
 }
 
@@ -95,19 +116,29 @@ namespace {
 // Places 0 (the set-aside cards) and 1..4 (the seats); masks of 5 bits.
 constexpr int NB_MASQUES = 32;
 
-// Hall's condition: for every set of places, the cards that may only go
-// there are no more than the room left there.
-bool realisable(const std::array<int, NB_MASQUES>& parMasque, const std::array<int, 5>& place) {
+// For every set of places (a mask), the room left there less the cards
+// whose places all lie in it.
+std::array<int, NB_MASQUES> margesDeHall(const std::array<int, NB_MASQUES>& parMasque, const std::array<int, 5>& place) {
     std::array<int, NB_MASQUES> dedans = parMasque;  // cards whose places all lie in the mask
     for (int b = 0; b < 5; ++b)
         for (int m = 0; m < NB_MASQUES; ++m)
             if (m & (1 << b)) dedans[static_cast<std::size_t>(m)] += dedans[static_cast<std::size_t>(m ^ (1 << b))];
+    std::array<int, NB_MASQUES> marge{};
     for (int m = 1; m < NB_MASQUES; ++m) {
         int room = 0;
         for (int b = 0; b < 5; ++b)
             if (m & (1 << b)) room += place[static_cast<std::size_t>(b)];
-        if (dedans[static_cast<std::size_t>(m)] > room) return false;
+        marge[static_cast<std::size_t>(m)] = room - dedans[static_cast<std::size_t>(m)];
     }
+    return marge;
+}
+
+// Hall's condition: for every set of places, the cards that may only go
+// there are no more than the room left there.
+bool realisable(const std::array<int, NB_MASQUES>& parMasque, const std::array<int, 5>& place) {
+    const std::array<int, NB_MASQUES> marge = margesDeHall(parMasque, place);
+    for (int m = 1; m < NB_MASQUES; ++m)
+        if (marge[static_cast<std::size_t>(m)] < 0) return false;
     return true;
 }
 
@@ -152,22 +183,29 @@ bool tirerDonne(const SavoirSiege& s, std::mt19937_64& generateur, Position& p) 
     }
 
     std::shuffle(cartes.begin(), cartes.begin() + nb, generateur);
+    // Hall's condition kept up card by card: for every set of places, the room
+    // left there less the cards still to deal that may only go there. The
+    // whole deal is possible, so every margin starts at 0 or more.
+    std::array<int, NB_MASQUES> marge = margesDeHall(parMasque, place);
     std::array<std::array<Carte, 18>, 5> donne{};
     std::array<int, 5> nbDonne{};
     for (int i = 0; i < nb; ++i) {
         const int n = cartes[static_cast<std::size_t>(i)];
         const std::uint8_t m = masques[static_cast<std::size_t>(n)];
-        parMasque[m] -= 1;
-        // Each place that keeps a full deal possible, weighed by its room left,
-        // so that a seat with many cards to fill takes a doubtful card more often.
+        for (int e = 1; e < NB_MASQUES; ++e)
+            if ((e & m) == m) marge[static_cast<std::size_t>(e)] += 1;
+        // Each place that keeps a full deal possible (no set of places holding
+        // it left without room), weighed by its room left, so that a seat with
+        // many cards to fill takes a doubtful card more often.
         std::array<int, 5> poids{};
         int somme = 0;
         for (int b = 0; b < 5; ++b) {
             std::size_t ib = static_cast<std::size_t>(b);
             if (!(m & (1u << b)) || place[ib] == 0) continue;
-            place[ib] -= 1;
-            if (realisable(parMasque, place)) poids[ib] = place[ib] + 1;
-            place[ib] += 1;
+            bool libre = true;
+            for (int e = 1; e < NB_MASQUES && libre; ++e)
+                if ((e & (1 << b)) && marge[static_cast<std::size_t>(e)] < 1) libre = false;
+            if (libre) poids[ib] = place[ib];
             somme += poids[ib];
         }
         if (somme == 0) return false;  // cannot happen once the whole deal was possible
@@ -176,6 +214,8 @@ bool tirerDonne(const SavoirSiege& s, std::mt19937_64& generateur, Position& p) 
         while (tirage > poids[static_cast<std::size_t>(b)]) tirage -= poids[static_cast<std::size_t>(b++)];
         const std::size_t ib = static_cast<std::size_t>(b);
         place[ib] -= 1;
+        for (int e = 1; e < NB_MASQUES; ++e)
+            if (e & (1 << b)) marge[static_cast<std::size_t>(e)] -= 1;
         donne[ib][static_cast<std::size_t>(nbDonne[ib]++)] = carteNumero(n);
     }
 

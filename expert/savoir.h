@@ -52,6 +52,20 @@ struct SavoirSiege {
     // For every card the seat cannot see: who may hold it (bits above); 0
     // for the cards it holds and those out of play.
     std::array<std::uint8_t, NB_CARTES> possibles{};
+    // The auction as everybody heard it: each seat's bid, PAS_ENCORE_PARLE
+    // where the bid tells nothing of the hand's rating (the human's, whose
+    // bid is his own), and the best bid before each seat spoke.
+    Table<int, 1, 4> enchere;
+    Table<int, 1, 4> meilleureAvant;
+    // The public play: the seat that put down each card already played (0:
+    // not played), and the dog turned face up under Prise and Garde.
+    std::array<std::uint8_t, NB_CARTES> jouePar{};
+    std::array<bool, NB_CARTES> chienMontre{};
+    bool chienVu = false;
+    // The tricks gathered, card by seat, and the seat that led each.
+    Table<Table<Carte, 1, 4>, 1, 18> plis;
+    Table<int, 1, 18> entameurs;
+    int nbPlisFinis = 0;
 };
 
 // Read from the seat's own tables and the public play only.

@@ -50,6 +50,9 @@ TEST(Duel, ArgumentsRefuses) {
         {"adaptive neither on nor off", {"--a", "4", "--b", "1", "--deals", "3", "--adaptive-a", "yes"}},
         {"warm-up missing its value", {"--a", "4", "--b", "1", "--deals", "3", "--warmup"}},
         {"unknown flag", {"--a", "4", "--b", "1", "--deals", "3", "--fast"}},
+        {"no draw at all for the auction", {"--a", "5", "--b", "4", "--deals", "3", "--expert-auction", "0"}},
+        {"legal neither on nor off", {"--a", "5", "--b", "4", "--deals", "3", "--expert-legal", "1"}},
+        {"negative play-outs", {"--a", "5", "--b", "4", "--deals", "3", "--expert-playouts", "-1"}},
     };
     for (const auto& c : cas) {
         ParametresDuel p;
@@ -66,6 +69,11 @@ TEST(Duel, ArgumentsRefuses) {
     EXPECT_TRUE(p.adaptatifB);
     EXPECT_FALSE(p.adaptatifA);
     EXPECT_EQ(p.warmup, 5);
+    ASSERT_TRUE(analyser({"--a", "5", "--b", "4", "--deals", "2", "--expert-auction", "7", "--expert-legal", "off",
+                          "--expert-playouts", "12"}, p, erreur));
+    EXPECT_EQ(p.expert.essaisEnchere, 7);
+    EXPECT_FALSE(p.expert.jeuLegal);
+    EXPECT_EQ(p.expert.partiesPro, 12);
     EXPECT_TRUE(analyser({"--help"}, p, erreur));
     EXPECT_NE(usageDuel().find("--warmup"), std::string::npos);
 }

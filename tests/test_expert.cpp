@@ -3,15 +3,21 @@
 // level is stored and chosen like the others, and belvane-duel seats it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 
+#include "engine/evaluation.h"
 #include "engine/pli.h"
 #include "expert/expert.h"
+#include "expert/parties_pro.h"
+#include "expert/simulation.h"
 #include "expert/savoir.h"
+#include "expert/vraisemblance.h"
 #include "settings/magasin_memoire.h"
 #include "settings/options.h"
 #include "tests/aides_pli.h"
@@ -189,6 +195,210 @@ TEST(ExpertEchantillons, DesTablesContradictoiresDonnentQuandMemeUneDonne) {
     EXPECT_TRUE(q.mains[2][1].memeCarte(p.mains[2][1]));
 }
 
+// A deal bid as the computers bid, each seat its hand's rating when that
+// beats the best bid so far, from the opening seat; dealt again until
+// somebody takes, then played by the Pro rules up to `cartes` cards.
+void donneEncherie(Jeu& jeu, std::uint64_t n, int cartes) {
+    jeu.hasard.horloge = horlogeDeterministe(n + 101);
+    jeu.options.niveau = 4;
+    Donne& d = jeu.donne;
+    for (int essai = 0; essai < 100; ++essai) {
+        distribuer(jeu, 0);
+        d.preneur = 0;
+        int meilleure = PASSE;
+        for (int i = 0, s = d.premierJoueur; i < 4; ++i, s = siegeSuivant(s)) {
+            const int note = evaluerMain(d, s);
+            d.enchere[s] = note > meilleure ? note : PASSE;
+            if (d.enchere[s] > meilleure) meilleure = d.enchere[s], d.preneur = s;
+        }
+        if (d.preneur != 0) break;
+        d.premierJoueur = siegeSuivant(d.premierJoueur);
+    }
+    ASSERT_NE(d.preneur, 0);
+    d.contrat = d.enchere[d.preneur];
+    d.numeroPli = 1;
+    jeu.regles.nbReglesUtilisees = 0;
+    if (d.contrat == PRISE || d.contrat == GARDE) {
+        jeu.connaissances.chienMontre = 1;
+        ecartOrdinateur(jeu);
+    } else {
+        initialiserConnaissances(jeu);
+    }
+    for (int k = 1; k <= cartes; ++k) {
+        const int s = d.joueurCourant;
+        calculerJouables(jeu, s);
+        jouerCarteOrdinateur(jeu, s);
+        apresCarte(jeu);
+        if (k % 4 == 0) ramasser(jeu);
+    }
+}
+
+std::multiset<int> numeros(const Main& m) {
+    std::multiset<int> n;
+    for (int i = 1; i <= 18; ++i) n.insert(numeroCarte(m[i]));
+    return n;
+}
+
+// Put back together from the true position, each seat's hand as dealt is the
+// game's own record of it, so the true deal always agrees with its auction;
+// the human's bid, his own, is not heard.
+TEST(ExpertEncheres, LaVraieDonneSAccordeAvecSesEncheres) {
+    int vues = 0, preneursVus = 0;
+    for (std::uint64_t n = 0; n < 40; ++n) {
+        for (int cartes : {0, 1, 22, 43, 66}) {
+            Jeu jeu;
+            donneEncherie(jeu, n, cartes);
+            const Donne& d = jeu.donne;
+            const Position vraie = positionDuJeu(jeu);
+            for (int o = 1; o <= 4; ++o) {
+                const SavoirSiege s = savoirDuSiege(jeu, o);
+                EXPECT_EQ(s.enchere[d.joueurHumain], PAS_ENCORE_PARLE);
+                for (int t = 1; t <= 4; ++t) {
+                    if (t == o) continue;
+                    Main m;
+                    ASSERT_TRUE(mainDistribuee(s, vraie, t, m)) << "deal " << n << ", seat " << t;
+                    EXPECT_EQ(numeros(m), numeros(d.mainInitiale[t])) << "deal " << n << " after " << cartes << ", seat " << t;
+                    ++vues;
+                    preneursVus += t == d.preneur && s.chienVu;
+                }
+                EXPECT_TRUE(accordeAvecEncheres(s, vraie)) << "deal " << n << " after " << cartes << ", seat " << o;
+            }
+        }
+    }
+    EXPECT_EQ(vues, 40 * 5 * 12);
+    EXPECT_GT(preneursVus, 50);
+}
+
+// When a draw agrees, every heard seat's hand as dealt, read from the sampled
+// cards and the game's own record of what each seat played, has the rating
+// its bid tells: no seat that passed gets a hand it would have bid with, the
+// taker one worth his bid. The draws stay within the knowledge tables, most
+// agree within the tries, and a fixed generator gives the same deals.
+TEST(ExpertEncheres, LesDonnesTireesRespectentLesEncheres) {
+    int tirees = 0, accordees = 0, sansEncheres = 0, refusees = 0;
+    for (std::uint64_t n = 0; n < 30; ++n) {
+        for (int cartes : {1, 21, 42}) {
+            Jeu jeu;
+            donneEncherie(jeu, n, cartes);
+            const Donne& d = jeu.donne;
+            const Connaissances& k = jeu.connaissances;
+            for (int o = 1; o <= 4; ++o) {
+                const SavoirSiege s = savoirDuSiege(jeu, o);
+                const bool vraie = desaccord(jeu, o, positionDuJeu(jeu)).empty();
+                std::mt19937_64 g(n * 10 + static_cast<std::uint64_t>(o)), h(n * 10 + static_cast<std::uint64_t>(o));
+                for (int e = 0; e < 8; ++e) {
+                    Position p, q;
+                    ASSERT_TRUE(tirerDonneVraisemblable(s, g, p, 200));
+                    ASSERT_TRUE(tirerDonneVraisemblable(s, h, q, 200));
+                    for (int t = 1; t <= 4; ++t)
+                        for (int i = 1; i <= p.nbCartes[t]; ++i) ASSERT_TRUE(p.mains[t][i].memeCarte(q.mains[t][i]));
+                    ++tirees;
+                    if (vraie) ASSERT_EQ(desaccord(jeu, o, p), "") << "deal " << n << ", seat " << o;
+                    if (!accordeAvecEncheres(s, p)) continue;
+                    ++accordees;
+                    for (int t = 1; t <= 4; ++t) {
+                        if (t == o || t == d.joueurHumain) continue;
+                        // The hand as dealt: what the sample gives t, what t played, and
+                        // for the taker his discard less the dog he took up.
+                        std::multiset<int> main;
+                        for (int i = 1; i <= p.nbCartes[t]; ++i) main.insert(numeroCarte(p.mains[t][i]));
+                        for (int i = 1; i <= 18; ++i)
+                            if (!d.mainJoueur[t][i].enMain) main.insert(numeroCarte(d.mainJoueur[t][i]));
+                        if (t == d.preneur && k.chienMontre == 1) {
+                            for (int i = 1; i <= 6; ++i) main.insert(numeroCarte(p.chien[i]));
+                            for (int i = 1; i <= 6; ++i) main.erase(main.find(numeroCarte(d.chienInitial[i])));
+                        }
+                        ASSERT_EQ(main.size(), 18u);
+                        Main m;
+                        int i = 0;
+                        for (int c : main) m[++i] = carteNumero(c);
+                        int avant = PASSE;
+                        for (int j = 0, u = d.premierJoueur; u != t; ++j, u = siegeSuivant(u)) avant = std::max(avant, d.enchere[u]);
+                        if (d.enchere[t] == PASSE) EXPECT_LE(evaluerMain(m), avant) << "deal " << n << ", seat " << t;
+                        else EXPECT_EQ(evaluerMain(m), d.enchere[t]) << "deal " << n << ", seat " << t;
+                    }
+                }
+                // The knowledge alone, the auction ignored: some draws disagree with it.
+                SavoirSiege sourd = s;
+                for (int t = 1; t <= 4; ++t) sourd.enchere[t] = PAS_ENCORE_PARLE;
+                for (int e = 0; e < 8; ++e) {
+                    Position p;
+                    ASSERT_TRUE(tirerDonneVraisemblable(sourd, g, p, 200));
+                    sansEncheres += accordeAvecEncheres(sourd, p);
+                    refusees += !accordeAvecEncheres(s, p);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(sansEncheres, 30 * 3 * 4 * 8);
+    EXPECT_GT(refusees, tirees / 4);
+    EXPECT_GT(accordees, tirees * 9 / 10);
+}
+
+// The true deal played again from its first trick gives back the game as it
+// stands: the same position and every seat's same knowledge tables.
+TEST(ExpertParties, LaVraieDonneRejoueeRedonneLaPartie) {
+    int rejouees = 0;
+    for (std::uint64_t n = 0; n < 24; ++n) {
+        for (int cartes : {0, 3, 17, 40}) {
+            Jeu jeu;
+            donneEncherie(jeu, n, cartes);
+            const int o = jeu.donne.joueurCourant;
+            const SavoirSiege s = savoirDuSiege(jeu, o);
+            const Position vraie = positionDuJeu(jeu);
+            EXPECT_TRUE(accordeAvecLeJeu(s, vraie)) << "deal " << n << " after " << cartes;
+            std::mt19937_64 g(n);
+            Jeu j = copieImaginaire(jeu, g);
+            ASSERT_TRUE(rejouerDonneTiree(jeu, s, vraie, j)) << "deal " << n << " after " << cartes;
+            const Position p = positionDuJeu(j);
+            for (int t = 1; t <= 4; ++t) {
+                ASSERT_EQ(numeros(j.donne.mainJoueur[t]), numeros(jeu.donne.mainJoueur[t])) << "seat " << t;
+                EXPECT_TRUE(p.pli[t].memeCarte(vraie.pli[t]));
+            }
+            EXPECT_EQ(p.pointsDefense, vraie.pointsDefense);
+            EXPECT_EQ(p.boutsDefense, vraie.boutsDefense);
+            // The long suit's ties are broken by the imagined game's own draws.
+            j.connaissances.couleurLongue = jeu.connaissances.couleurLongue;
+            EXPECT_EQ(std::memcmp(&j.connaissances, &jeu.connaissances, sizeof(Connaissances)), 0)
+                << "deal " << n << " after " << cartes;
+            ++rejouees;
+        }
+    }
+    EXPECT_EQ(rejouees, 24 * 4);
+}
+
+// A sampled deal passes the check of the cards played exactly when the game
+// itself can play the tricks so far again on it; the check refuses some of
+// the deals the knowledge tables allow, and the draws that must pass it do.
+TEST(ExpertParties, LeJeuLegalEstCeluiQueLaPartieRejoue) {
+    int tirees = 0, refusees = 0, vraisemblables = 0;
+    for (std::uint64_t n = 0; n < 30; ++n) {
+        for (int cartes : {13, 30, 47}) {
+            Jeu jeu;
+            donneEncherie(jeu, n, cartes);
+            for (int o = 1; o <= 4; ++o) {
+                const SavoirSiege s = savoirDuSiege(jeu, o);
+                std::mt19937_64 g(n * 7 + static_cast<std::uint64_t>(o));
+                for (int e = 0; e < 10; ++e) {
+                    Position p;
+                    ASSERT_TRUE(tirerDonne(s, g, p));
+                    Jeu j = copieImaginaire(jeu, g);
+                    const bool legal = accordeAvecLeJeu(s, p);
+                    EXPECT_EQ(rejouerDonneTiree(jeu, s, p, j), legal) << "deal " << n << " after " << cartes << ", seat " << o;
+                    ++tirees;
+                    refusees += !legal;
+                    Position q;
+                    ASSERT_TRUE(tirerDonneVraisemblable(s, g, q, 100, true));
+                    vraisemblables += accordeAvecLeJeu(s, q);
+                }
+            }
+        }
+    }
+    EXPECT_GT(refusees, 0);
+    EXPECT_LT(refusees, tirees / 2);
+    EXPECT_GT(vraisemblables, tirees * 95 / 100);
+}
+
 // Swaps two cards between two other seats where `o` cannot tell them apart,
 // in the hands and in the true holders; false when there are none.
 bool echangerCachees(Jeu& jeu, int o) {
@@ -269,6 +479,34 @@ TEST(ExpertHonnete, LesMainsCacheesNeChangentPasSesChoix) {
     }
     EXPECT_GT(positions, 20);
     EXPECT_GT(differentOuvert, 0);
+}
+
+// The play-outs too: swapping hidden cards as the seat's knowledge allows, in
+// the early tricks, changes neither its card nor its count of deals played.
+TEST(ExpertHonnete, LesPartiesProNeVoientPasLesMainsCachees) {
+    int positions = 0;
+    for (std::uint64_t n = 0; n < 16; ++n) {
+        Jeu jeu;
+        donneEncherie(jeu, n, 9 + static_cast<int>(n % 12));
+        const int o = jeu.donne.joueurCourant;
+        Jeu autre = jeu;
+        if (!echangerCachees(autre, o)) continue;
+        ++positions;
+        ReglagesExpert r;
+        r.partiesPro = 6;
+        r.secondes = 60;
+        Expert ea(n, r), eb(n, r);
+        calculerJouables(jeu, o);
+        calculerJouables(autre, o);
+        choisirCarteExpert(jeu, o, ea);
+        choisirCarteExpert(autre, o, eb);
+        ASSERT_EQ(ea.secondesParties.size(), 1u) << "deal " << n;
+        EXPECT_EQ(ea.parties, eb.parties);
+        EXPECT_GT(ea.parties, 0);
+        for (int i = 1; i <= 18; ++i)
+            ASSERT_EQ(jeu.donne.jouable[o][i], autre.donne.jouable[o][i]) << "deal " << n << ", slot " << i;
+    }
+    EXPECT_GT(positions, 8);
 }
 
 // The moment of sampling: from the trick where the set number of tricks is left.

@@ -60,6 +60,8 @@ Partie jouerLigne(const Jeu& prepare, const MinuteursManuels& minuteursPrepares,
     NiveauxSieges niveaux;
     for (int s = 1; s <= 4; ++s) niveaux[s] = s == jeu.donne.preneur ? preneur : defense;
     installerNiveauxSiegesExpert(jeu, niveaux, expert);
+    // The deal was bid once for both plays, every seat by its hand's rating.
+    expert->noteEntendue = toutesEntendues();
     if (preneur.niveau == NIVEAU_EXPERT) refaireEcartExpert(jeu, *expert);
     Controleur sansControle;
     Partie p;
@@ -116,6 +118,14 @@ PartieSiege jouerSiege(const Jeu& donne, const MinuteursManuels& minuteursDonne,
     return p;
 }
 
+// The Expert's seed for one play of deal `n` (splitmix64 over the run's seed).
+std::uint64_t graineJeu(std::uint64_t graine, long long n, int jeuNumero) {
+    std::uint64_t z = graine + 0x9E3779B97F4A7C15ULL * (static_cast<std::uint64_t>(n) * 8 + static_cast<std::uint64_t>(jeuNumero) + 1);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
 void compter(Contrats& c, const Partie& p) {
     if (p.contrat < 1 || p.contrat > 4) return;
     c.joues[p.contrat] += 1;
@@ -149,12 +159,25 @@ std::string ligneContrats(const std::string& qui, const Contrats& c) {
     return ligne + "\n";
 }
 
+// The Expert's thinking times over its cards of one kind; empty without any.
+std::string ligneTemps(const char* quoi, std::vector<double> s, long long echantillons) {
+    if (s.empty()) return "";
+    std::sort(s.begin(), s.end());
+    const auto rang = [&](double q) { return s[static_cast<std::size_t>(q * static_cast<double>(s.size() - 1))]; };
+    char ligne[200];
+    std::snprintf(ligne, sizeof ligne, "  Expert: %zu %s, %.1f samples a card, %.1f ms median, %.1f ms p95, %.1f ms max\n",
+                  s.size(), quoi, static_cast<double>(echantillons) / static_cast<double>(s.size()), 1000 * rang(0.5),
+                  1000 * rang(0.95), 1000 * s.back());
+    return ligne;
+}
+
 }  // namespace
 
 std::string usageDuel() {
     return "usage: belvane-duel --a X --b Y --deals N [--seed S] [--adaptive-a on|off] [--adaptive-b on|off]\n"
            "                    [--warmup N] [--jsonl] [--expert-tricks N] [--expert-samples N]\n"
-           "                    [--expert-nodes N] [--expert-discard on|off] [--expert-bids on|off] [--seats]\n"
+           "                    [--expert-nodes N] [--expert-discard on|off] [--expert-bids on|off]\n"
+           "                    [--expert-auction N] [--expert-legal on|off] [--expert-playouts N] [--seats]\n"
            "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
            std::to_string(NIVEAU_EXPERT) + " Expert\n"
            "                         (random plays a uniformly random legal card)\n"
@@ -173,6 +196,13 @@ std::string usageDuel() {
            std::to_string(ReglagesExpert{}.noeuds) + ")\n"
            "  --expert-discard on|off  the Expert taker discards by imagined deals (default on)\n"
            "  --expert-bids on|off   the Expert bids by imagined deals (default on; counts with --seats)\n"
+           "  --expert-auction N     deals drawn for one sample until one agrees with the bids heard,\n"
+           "                         1 the auction ignored (default " + std::to_string(ReglagesExpert{}.essaisEnchere) + ")\n"
+           "  --expert-legal on|off  within those draws, the cards played must have been legal with the\n"
+           "                         sampled hands (default on)\n"
+           "  --expert-playouts N    before the solver's tricks, N sampled deals a card on which each legal\n"
+           "                         card is played out by the Pro rules; 0 the Pro rules choose (default " +
+           std::to_string(ReglagesExpert{}.partiesPro) + ")\n"
            "  --seats                each deal is played five times from its auction: one seat at A and\n"
            "                         the three others at B, for each seat, and all four at B; A's gain is\n"
            "                         what its seat makes over the same seat at B, summed over the four\n"
@@ -263,6 +293,26 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
                 return false;
             }
             ++i;
+        } else if (arg == "--expert-auction") {
+            if (!lireEntier(suivant, 1, 100000, v)) {
+                erreur = "--expert-auction takes a number from 1 to 100000";
+                return false;
+            }
+            p.expert.essaisEnchere = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--expert-legal") {
+            if (!lireMode(suivant, p.expert.jeuLegal)) {
+                erreur = "--expert-legal takes on or off";
+                return false;
+            }
+            ++i;
+        } else if (arg == "--expert-playouts") {
+            if (!lireEntier(suivant, 0, 1000, v)) {
+                erreur = "--expert-playouts takes a number from 0 to 1000";
+                return false;
+            }
+            p.expert.partiesPro = static_cast<int>(v);
+            ++i;
         } else if (arg == "--seats") {
             p.parSiege = true;
         } else if (arg == "--jsonl") {
@@ -296,7 +346,11 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     optionsParDefaut(jeu);  // in memory only: nothing is saved
 
     // The Expert seats' own generator follows the seed too.
-    auto expert = std::make_shared<Expert>(p.seed ? *p.seed : std::random_device{}(), p.expert);
+    const std::uint64_t graineExpert = p.seed ? *p.seed : std::random_device{}();
+    auto expert = std::make_shared<Expert>(graineExpert, p.expert);
+    // Each play of each deal starts the Expert's generator afresh, so that two
+    // runs differing in one Expert setting stay aligned deal by deal.
+    const auto reprendre = [&](long long n, int jeuNumero) { expert->generateur.seed(graineJeu(graineExpert, n, jeuNumero)); };
     const NiveauSiege a{p.a, p.adaptatifA};
     const NiveauSiege b{p.b, p.adaptatifB};
 
@@ -321,10 +375,12 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     Json j;
     for (long long n = 1; p.parSiege && n <= p.deals; ++n) {
         nouvelleDonne(jeu, 0);
+        reprendre(n, 0);
         const PartieSiege tousB = jouerSiege(jeu, minuteurs, 0, a, b, expert);
         double ecart = 0, preneur = 0, defense = 0;
         bool jouee = tousB.jouee;
         for (int s = 1; s <= 4 && jouee; ++s) {
+            reprendre(n, s);
             const PartieSiege unA = jouerSiege(jeu, minuteurs, s, a, b, expert);
             jouee = unA.jouee;
             const double gain = unA.gain(s) - tousB.gain(s);
@@ -364,7 +420,9 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
             r.erreur = "deal " + std::to_string(n) + " stalled before its first card";
             return r;
         }
+        reprendre(n, 1);
         const Partie aPrend = jouerLigne(jeu, minuteurs, a, b, expert);
+        reprendre(n, 2);
         const Partie bPrend = jouerLigne(jeu, minuteurs, b, a, expert);
         if (!aPrend.jouee || !bPrend.jouee) {
             r.erreur = "deal " + std::to_string(n) + " stalled";
@@ -396,6 +454,8 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     r.secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
     r.secondesExpert = expert->secondes;
     r.echantillonsExpert = expert->echantillons;
+    r.secondesParties = expert->secondesParties;
+    r.partiesExpert = expert->parties;
     return r;
 }
 
@@ -408,18 +468,8 @@ std::string rapportDuel(const ParametresDuel& p, const ResultatDuel& r) {
     t += "  in defence: " + signe(r.defense.moyenne(), r.defense.demiLargeur()) + "\n";
     t += ligneContrats(a, r.contratsA);
     t += ligneContrats(b, r.contratsB);
-    if (!r.secondesExpert.empty()) {
-        std::vector<double> s = r.secondesExpert;
-        std::sort(s.begin(), s.end());
-        const auto rang = [&](double q) { return s[static_cast<std::size_t>(q * static_cast<double>(s.size() - 1))]; };
-        char ligne[200];
-        std::snprintf(ligne, sizeof ligne,
-                      "  Expert: %zu cards chosen by sampling, %.1f samples a card, %.1f ms median, %.1f ms p95, "
-                      "%.1f ms max\n",
-                      s.size(), static_cast<double>(r.echantillonsExpert) / static_cast<double>(s.size()),
-                      1000 * rang(0.5), 1000 * rang(0.95), 1000 * s.back());
-        t += ligne;
-    }
+    t += ligneTemps("cards chosen by sampling", r.secondesExpert, r.echantillonsExpert);
+    t += ligneTemps("cards chosen by play-outs", r.secondesParties, r.partiesExpert);
     char fin[128];
     std::snprintf(fin, sizeof fin, "deals: %lld, warm-up: %lld, seconds: %.3f\n", r.ecart.n(), p.warmup,
                   r.secondes);

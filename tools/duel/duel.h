@@ -61,6 +61,9 @@ struct ResultatDuel {
     // Level 5: the time of each card it chose by sampling, and the samples solved.
     std::vector<double> secondesExpert;
     long long echantillonsExpert = 0;
+    // The same for the cards it chose by play-outs.
+    std::vector<double> secondesParties;
+    long long partiesExpert = 0;
     std::string erreur;  // a deal that stalled: the duel stops there
 };
 
