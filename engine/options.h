@@ -75,6 +75,10 @@ struct Options {
     std::uint8_t optionChelem = 0;               // the chelem: announced, scored, the Excuse last
     std::uint8_t optionPoigneesOrdinateurs = 0;  // the computers declare handfuls, shown to all
 
+    // The card hint by the Expert's imagined deals, with what they say in
+    // words; stored after the others, off unless the store says otherwise.
+    std::uint8_t optionConseilExpert = 0;
+
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;
     // Intervals in force of the card and transition timers, set from the

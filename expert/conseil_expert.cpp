@@ -2,7 +2,10 @@
 
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <limits>
+
+#include "engine/textes.h"
 
 namespace {
 
@@ -81,4 +84,15 @@ ConseilExpert conseillerParEchantillons(const SavoirSiege& savoir, const Reglage
     conseil.perteMoyenne = conseil.preneur ? -moyenne : -moyenne / 3;
     conseil.choisi = true;
     return conseil;
+}
+
+std::string texteConseilExpert(const ConseilExpert& c, int langue) {
+    const std::string n = std::to_string(c.echantillons);
+    if (c.aucuneCarte) {
+        const Texte t = c.preneur ? Texte::conseilExpertPerteGarde : Texte::conseilExpertPerteBat;
+        const std::string perte = std::to_string(std::lround(c.perteMoyenne));
+        return remplacer(remplacer(texte(t, langue), "%1", n), "%2", perte);
+    }
+    const Texte t = c.preneur ? Texte::conseilExpertGarde : Texte::conseilExpertBat;
+    return remplacer(remplacer(texte(t, langue), "%1", std::to_string(c.reussites)), "%2", n);
 }

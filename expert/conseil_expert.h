@@ -6,6 +6,7 @@
 // does in any of them, what it costs the seat on average.
 #include <atomic>
 #include <random>
+#include <string>
 
 #include "engine/carte.h"
 #include "expert/expert.h"
@@ -29,3 +30,6 @@ struct ConseilExpert {
 // Decides as choisirParEchantillons does. `arret` (may be null) stops it at once.
 ConseilExpert conseillerParEchantillons(const SavoirSiege& savoir, const ReglagesExpert& reglages, Solveur& solveur,
                                         std::mt19937_64& generateur, const std::atomic<bool>* arret = nullptr);
+
+// The sentence of the information bar for this hint.
+std::string texteConseilExpert(const ConseilExpert& c, int langue);

@@ -69,6 +69,19 @@ std::unique_ptr<Jeu> copieDuSiege(const Jeu& jeu, int siege, bool avantEcart) {
 
 }  // namespace
 
-std::unique_ptr<Jeu> copieAvantEnchere(const Jeu& jeu, int siege) { return copieDuSiege(jeu, siege, false); }
+void rendreLaParole(Donne& d, int siege) {
+    d.enchere[siege] = PAS_ENCORE_PARLE;
+    // The seats that spoke before it, the auction going round once from the opening seat.
+    int meilleure = PASSE;
+    for (int i = 0, s = d.premierJoueur; i < d.nbEncheres && i < 4; ++i, s = siegeSuivant(s))
+        if (s != siege && d.enchere[s] > meilleure) meilleure = d.enchere[s];
+    d.meilleureEnchere = meilleure;
+}
+
+std::unique_ptr<Jeu> copieAvantEnchere(const Jeu& jeu, int siege) {
+    std::unique_ptr<Jeu> copie = copieDuSiege(jeu, siege, false);
+    rendreLaParole(copie->donne, siege);
+    return copie;
+}
 
 std::unique_ptr<Jeu> copieAvantEcart(const Jeu& jeu) { return copieDuSiege(jeu, jeu.donne.preneur, true); }

@@ -11,7 +11,14 @@
 
 struct Jeu;
 
-// For the bid of `siege`, whose turn it is: the dog is unseen.
+struct Donne;
+
+// The seat whose turn it is to bid has not spoken yet, whatever its bid reads
+// (a pass given for the time of its thinking): its bid and the best bid as
+// they were before its turn.
+void rendreLaParole(Donne& d, int siege);
+
+// For the bid of `siege`, whose turn it is (rendreLaParole): the dog is unseen.
 std::unique_ptr<Jeu> copieAvantEnchere(const Jeu& jeu, int siege);
 
 // For the taker's discard at Prise or Garde: his hand and the dog as dealt,

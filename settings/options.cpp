@@ -91,7 +91,9 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
            visiter("optionNiveauExpert", o.optionNiveauExpert) &&
            // The official rules: the chelem, the handfuls of the computers.
            visiter("optionChelem", o.optionChelem) &&
-           visiter("optionPoigneesOrdinateurs", o.optionPoigneesOrdinateurs);
+           visiter("optionPoigneesOrdinateurs", o.optionPoigneesOrdinateurs) &&
+           // The card hint by the Expert.
+           visiter("optionConseilExpert", o.optionConseilExpert);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -379,6 +381,7 @@ void optionsParDefaut(Jeu& jeu) {
     o.optionBoutonAnalyse = 1;
     o.optionChelem = 0;
     o.optionPoigneesOrdinateurs = 0;
+    o.optionConseilExpert = 0;
     sauverOptions(jeu);
 }
 

@@ -51,6 +51,8 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     // The official rules.
     v.push_back({"optionChelem", 1});
     v.push_back({"optionPoigneesOrdinateurs", 1});
+    // The card hint by the Expert.
+    v.push_back({"optionConseilExpert", 1});
     return v;
 }
 
@@ -116,6 +118,7 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     o.optionNiveauExpert = octet();
     o.optionChelem = octet();
     o.optionPoigneesOrdinateurs = octet();
+    o.optionConseilExpert = octet();
 }
 
 // The first stored variable that differs between the two games, or "".
@@ -165,6 +168,7 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.optionNiveauExpert != y.optionNiveauExpert) return "optionNiveauExpert";
     if (x.optionChelem != y.optionChelem) return "optionChelem";
     if (x.optionPoigneesOrdinateurs != y.optionPoigneesOrdinateurs) return "optionPoigneesOrdinateurs";
+    if (x.optionConseilExpert != y.optionConseilExpert) return "optionConseilExpert";
     return "";
 }
 
