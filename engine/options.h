@@ -78,6 +78,9 @@ struct Options {
     // Accessibility, stored after the official rules; a store without it keeps
     // the usual pack.
     std::uint8_t optionQuatreCouleurs = 0;  // the four-colour pack: clubs green, diamonds blue
+    // The card hint by the Expert's imagined deals, with what they say in
+    // words; stored after the others, off unless the store says otherwise.
+    std::uint8_t optionConseilExpert = 0;
 
     // Derived from optionAttenteEntreChaquePli: 0 waits for a click after each trick.
     int transitionAutomatique = 0;

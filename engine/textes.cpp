@@ -473,6 +473,24 @@ const Entree catalogue[] = {
      "This deal cannot be played again up to that trick."},
     {Texte::donneEntrainement, " (entraînement)", " (practice)"},
     {Texte::statEntrainements, "Donnes d'entraînement, hors statistiques : %1", "Practice deals, not counted: %1"},
+    // The Expert's card hint.
+    {Texte::menuConseilExpert, "Conseil de l'E&xpert (donnes imaginées)", "E&xpert's hint (imagined deals)"},
+    {Texte::conseilExpertReflechit, "Conseil : l'Expert imagine des donnes...", "Hint: the Expert is imagining deals..."},
+    {Texte::conseilExpertGarde, "Conseil de l'Expert : dans %1 des %2 donnes imaginées, cette carte garde le contrat.",
+     "Expert's hint: in %1 of the %2 deals it imagined, this card keeps the contract."},
+    {Texte::conseilExpertBat,
+     "Conseil de l'Expert : dans %1 des %2 donnes imaginées, cette carte fait chuter le contrat.",
+     "Expert's hint: in %1 of the %2 deals it imagined, this card beats the contract."},
+    {Texte::conseilExpertPerteGarde,
+     "Conseil de l'Expert : aucune carte ne garde le contrat dans les %1 donnes imaginées ; celle-ci perd le "
+     "moins, %2 points en moyenne.",
+     "Expert's hint: no card keeps the contract in the %1 deals it imagined; this one loses least, %2 points on "
+     "average."},
+    {Texte::conseilExpertPerteBat,
+     "Conseil de l'Expert : aucune carte ne fait chuter le contrat dans les %1 donnes imaginées ; celle-ci perd le "
+     "moins, %2 points en moyenne.",
+     "Expert's hint: no card beats the contract in the %1 deals it imagined; this one loses least, %2 points on "
+     "average."},
 };
 
 struct Index {

@@ -108,6 +108,9 @@ enum class Texte {
     // The deal in progress kept through a close, taking back a card, practising a deal.
     repriseQuestion, repriseMiseDeCote, repriseImpossible, menuReprendreCarte, entrainementDepuis,
     entrainementPli, entrainementImpossible, donneEntrainement, statEntrainements,
+    // The Expert's card hint: its option, while it thinks, and what its imagined deals say.
+    menuConseilExpert, conseilExpertReflechit, conseilExpertGarde, conseilExpertBat, conseilExpertPerteGarde,
+    conseilExpertPerteBat,
 };
 
 // The product title: the main window's caption and the title of its message boxes.

@@ -123,9 +123,11 @@ namespace {
 
 // The taker's mean score with each discard of `ecarts` over `n` imagined deals,
 // every discard meeting the same deals and the same play-out draws.
-std::vector<double> juger(const Jeu& jeu, const std::vector<Ecart>& ecarts, int n, std::mt19937_64& generateur) {
+std::vector<double> juger(const Jeu& jeu, const std::vector<Ecart>& ecarts, int n, std::mt19937_64& generateur,
+                          const std::atomic<bool>* arret) {
     std::vector<double> somme(ecarts.size(), 0.0);
     for (int k = 0; k < n; ++k) {
+        if (arret && arret->load()) break;
         Jeu imagine = copieImaginaire(jeu, generateur);
         distribuerCachees(imagine, generateur, jeu.donne.preneur, true);
         const std::uint32_t graine = imagine.hasard.graine;
@@ -142,10 +144,11 @@ std::vector<double> juger(const Jeu& jeu, const std::vector<Ecart>& ecarts, int 
 
 }  // namespace
 
-Ecart choisirEcartExpert(const Jeu& jeu, const ReglagesEcartExpert& r, std::mt19937_64& generateur) {
+Ecart choisirEcartExpert(const Jeu& jeu, const ReglagesEcartExpert& r, std::mt19937_64& generateur,
+                         const std::atomic<bool>* arret) {
     std::vector<Ecart> ecarts = ecartsCandidats(jeu, r, generateur);
     if (ecarts.size() > 1) {
-        const std::vector<double> v = juger(jeu, ecarts, r.echantillons, generateur);
+        const std::vector<double> v = juger(jeu, ecarts, r.echantillons, generateur, arret);
         std::vector<std::size_t> ordre(ecarts.size());
         for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
         std::stable_sort(ordre.begin(), ordre.end(), [&](std::size_t a, std::size_t b) { return v[a] > v[b]; });
@@ -155,8 +158,8 @@ Ecart choisirEcartExpert(const Jeu& jeu, const ReglagesEcartExpert& r, std::mt19
             if (ordre[i] != 0) finale.push_back(ecarts[ordre[i]]);
         ecarts = finale;
     }
-    if (ecarts.size() == 1) return ecarts[0];
-    const std::vector<double> v = juger(jeu, ecarts, r.echantillonsFinale, generateur);
+    if (ecarts.size() == 1 || (arret && arret->load())) return ecarts[0];
+    const std::vector<double> v = juger(jeu, ecarts, r.echantillonsFinale, generateur, arret);
     std::size_t meilleur = 0;
     for (std::size_t i = 1; i < v.size(); ++i)
         if (v[i] > v[meilleur]) meilleur = i;

@@ -4,6 +4,7 @@
 // imagined for the hands it cannot see, played out by the Pro rules; the
 // best on average is kept.
 #include <array>
+#include <atomic>
 #include <random>
 #include <vector>
 
@@ -25,8 +26,10 @@ using Ecart = std::array<Carte, 6>;
 // would make now. None holds a trump, the Excuse or a Roi.
 std::vector<Ecart> ecartsCandidats(const Jeu& jeu, const ReglagesEcartExpert& r, std::mt19937_64& generateur);
 
-// The discard chosen by imagined deals.
-Ecart choisirEcartExpert(const Jeu& jeu, const ReglagesEcartExpert& r, std::mt19937_64& generateur);
+// The discard chosen by imagined deals. `arret` (may be null) stops the
+// thinking at once; what it then answers means nothing.
+Ecart choisirEcartExpert(const Jeu& jeu, const ReglagesEcartExpert& r, std::mt19937_64& generateur,
+                         const std::atomic<bool>* arret = nullptr);
 
 // Sets `ecart` aside for the taker: his 18 other cards in hand order, the
 // discard in `chien`, where each came from, and the knowledge built.

@@ -39,9 +39,10 @@ int issue(Jeu& j, int siege, int enchere) {
 }
 
 std::vector<double> juger(const Jeu& jeu, int siege, const std::vector<int>& encheres, int n,
-                          std::mt19937_64& generateur) {
+                          std::mt19937_64& generateur, const std::atomic<bool>* arret) {
     std::vector<double> somme(encheres.size(), 0.0);
     for (int k = 0; k < n; ++k) {
+        if (arret && arret->load()) break;
         Jeu imagine = copieImaginaire(jeu, generateur);
         distribuerCachees(imagine, generateur, siege, false);
         for (std::size_t i = 0; i < encheres.size(); ++i) {
@@ -55,19 +56,20 @@ std::vector<double> juger(const Jeu& jeu, int siege, const std::vector<int>& enc
 
 }  // namespace
 
-int choisirEnchereExpert(const Jeu& jeu, int siege, const ReglagesEnchereExpert& r, std::mt19937_64& generateur) {
+int choisirEnchereExpert(const Jeu& jeu, int siege, const ReglagesEnchereExpert& r, std::mt19937_64& generateur,
+                         const std::atomic<bool>* arret) {
     const Donne& d = jeu.donne;
     const int note = d.niveauMain[siege] > d.meilleureEnchere ? d.niveauMain[siege] : PASSE;
     std::vector<int> encheres{note};
     for (int e = PASSE; e <= GARDE_CONTRE; ++e)
         if (e != note && (e == PASSE || e > d.meilleureEnchere)) encheres.push_back(e);
     if (encheres.size() == 1) return note;
-    const std::vector<double> v = juger(jeu, siege, encheres, r.echantillons, generateur);
+    const std::vector<double> v = juger(jeu, siege, encheres, r.echantillons, generateur, arret);
     std::size_t meilleur = 0;
     for (std::size_t i = 1; i < v.size(); ++i)
         if (v[i] > v[meilleur]) meilleur = i;
-    if (meilleur == 0) return note;
+    if (meilleur == 0 || (arret && arret->load())) return note;
     // The rating against the best other bid, on fresh deals.
-    const std::vector<double> finale = juger(jeu, siege, {note, encheres[meilleur]}, r.echantillonsFinale, generateur);
+    const std::vector<double> finale = juger(jeu, siege, {note, encheres[meilleur]}, r.echantillonsFinale, generateur, arret);
     return finale[1] > finale[0] ? encheres[meilleur] : note;
 }

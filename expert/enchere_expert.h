@@ -4,6 +4,7 @@
 // the seats still to speak bid their hands' ratings, the taker discards by
 // the game's rule, and the deal is played out by the Pro rules. It bids what
 // brings its own seat the most on average.
+#include <atomic>
 #include <random>
 
 struct Jeu;
@@ -14,4 +15,6 @@ struct ReglagesEnchereExpert {
 };
 
 // The bid of `siege`, whose turn it is: PASSE or a bid above the best so far.
-int choisirEnchereExpert(const Jeu& jeu, int siege, const ReglagesEnchereExpert& r, std::mt19937_64& generateur);
+// `arret` (may be null) stops the thinking at once; what it then answers means nothing.
+int choisirEnchereExpert(const Jeu& jeu, int siege, const ReglagesEnchereExpert& r, std::mt19937_64& generateur,
+                         const std::atomic<bool>* arret = nullptr);

@@ -93,6 +93,18 @@ bool imposerCarteExpert(Jeu& jeu, int siege, const Carte& c) {
     return true;
 }
 
+Table<bool, 1, 4> encheresEntenduesALaTable(const Jeu& jeu, const ReglagesExpert& reglages) {
+    Table<bool, 1, 4> t = toutesEntendues();
+    if (!jeu.options.optionNiveauExpert || !reglages.enchereParSimulation) return t;
+    for (int s = 1; s <= 4; ++s) t[s] = s == jeu.donne.joueurHumain;
+    return t;
+}
+
+void oublierEncheres(SavoirSiege& savoir, const Table<bool, 1, 4>& entendues) {
+    for (int t = 1; t <= 4; ++t)
+        if (!entendues[t]) savoir.enchere[t] = PAS_ENCORE_PARLE;
+}
+
 namespace {
 
 // The sampled choice, when the moment has come and a card was found: by the
@@ -103,8 +115,7 @@ bool imposerChoixEchantillonne(Jeu& jeu, int siege, Expert& expert) {
     const bool solveur = expertEchantillonne(jeu, siege, expert.reglages);
     if (!solveur && expert.reglages.partiesPro <= 0) return false;
     SavoirSiege savoir = savoirDuSiege(jeu, siege);
-    for (int t = 1; t <= 4; ++t)
-        if (!expert.noteEntendue[t]) savoir.enchere[t] = PAS_ENCORE_PARLE;
+    oublierEncheres(savoir, expert.noteEntendue);
     if (!solveur) {
         const ChoixExpert choix = choisirParPartiesPro(jeu, savoir, expert.reglages, expert.generateur);
         if (!choix.choisi) return false;

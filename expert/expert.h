@@ -76,6 +76,13 @@ inline Table<bool, 1, 4> toutesEntendues() {
     return t;
 }
 
+// The seats whose bid the sampler may read at the game's own table: the
+// computers' while they bid by their hand's rating, not once the Expert level
+// bids by imagined deals (the human's is never read).
+Table<bool, 1, 4> encheresEntenduesALaTable(const Jeu& jeu, const ReglagesExpert& reglages);
+// Leaves out of `savoir` the bids of the seats not heard.
+void oublierEncheres(SavoirSiege& savoir, const Table<bool, 1, 4>& entendues);
+
 struct Expert {
     explicit Expert(std::uint64_t graine, ReglagesExpert r = {}) : reglages(r), generateur(graine) {}
     ReglagesExpert reglages;

@@ -89,7 +89,9 @@ bool rejouerJusquA(Jeu& essai, MinuteursManuels& minuteurs, const DonneArchivee&
     const int h = d.joueurHumain;
     rejouerRepartition(essai, lireCode(a.code).repartition);
 
-    // The auction: the computers bid their ratings, the human bids as he did.
+    // The auction: every seat bids as it did (the computers' bids are their
+    // ratings, or an Expert's thought-out bids).
+    essai.enchereOrdinateur = [&a](const Jeu&, int siege) { return a.enchere[siege]; };
     for (int garde = 0; garde < 20 && d.numeroPli == 0 && d.etatAttente == 0; ++garde)
         if (!minuteurs.declencher(essai)) annoncerEnchere(essai, a.enchere[h]);
     if (d.enchere != a.enchere) return false;

@@ -93,7 +93,9 @@ bool parcourirValeurs(Jeu& jeu, Visiteur& visiter) {
            visiter("optionChelem", o.optionChelem) &&
            visiter("optionPoigneesOrdinateurs", o.optionPoigneesOrdinateurs) &&
            // Accessibility: the four-colour pack.
-           visiter("optionQuatreCouleurs", o.optionQuatreCouleurs);
+           visiter("optionQuatreCouleurs", o.optionQuatreCouleurs) &&
+           // The card hint by the Expert.
+           visiter("optionConseilExpert", o.optionConseilExpert);
 }
 
 // The value's bytes replace the variable's first bytes, lowest first; a
@@ -382,6 +384,7 @@ void optionsParDefaut(Jeu& jeu) {
     o.optionChelem = 0;
     o.optionPoigneesOrdinateurs = 0;
     o.optionQuatreCouleurs = 0;
+    o.optionConseilExpert = 0;
     sauverOptions(jeu);
 }
 

@@ -53,6 +53,8 @@ inline std::vector<ValeurAttendue> valeursAttendues() {
     v.push_back({"optionPoigneesOrdinateurs", 1});
     // Accessibility.
     v.push_back({"optionQuatreCouleurs", 1});
+    // The card hint by the Expert.
+    v.push_back({"optionConseilExpert", 1});
     return v;
 }
 
@@ -119,6 +121,7 @@ inline void remplirOptions(Jeu& jeu, std::uint32_t graine) {
     o.optionChelem = octet();
     o.optionPoigneesOrdinateurs = octet();
     o.optionQuatreCouleurs = octet();
+    o.optionConseilExpert = octet();
 }
 
 // The first stored variable that differs between the two games, or "".
@@ -169,6 +172,7 @@ inline std::string premiereDifference(const Jeu& a, const Jeu& b) {
     if (x.optionChelem != y.optionChelem) return "optionChelem";
     if (x.optionPoigneesOrdinateurs != y.optionPoigneesOrdinateurs) return "optionPoigneesOrdinateurs";
     if (x.optionQuatreCouleurs != y.optionQuatreCouleurs) return "optionQuatreCouleurs";
+    if (x.optionConseilExpert != y.optionConseilExpert) return "optionConseilExpert";
     return "";
 }
 

@@ -1,15 +1,22 @@
 // The Expert level in the real window: its menu item, a whole deal played
 // with the computers thinking off the window's thread, the card that waits
-// for the thinking, and a new deal that cancels it.
+// for the thinking, and a new deal that cancels it; the bids and the taker's
+// discard thought the same way, equal to the Expert's own on the same
+// stream of its generator, and a bid in thought cancelled by a new deal or
+// by closing the window.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "engine/jeu.h"
+#include "expert/copie_siege.h"
+#include "expert/ecart_expert.h"
+#include "expert/enchere_expert.h"
 #include "flow/deroulement.h"
 #include "scoring/score.h"
 #include "settings/options.h"
@@ -125,8 +132,12 @@ TEST_F(ExpertFenetre, UneNouvelleDonneAnnuleLaReflexion) {
     fenetre->penseur().reglages().echantillons = 1000000;
     fenetre->penseur().reglages().secondes = 60;
     lancerUneDonneAvecPreneur();
-    ASSERT_TRUE(jouerAuClicJusqua([&] { return fenetre->penseur().pense(); }));
-    ASSERT_TRUE(fenetre->penseur().pense()) << "no computer thought before the end of the deal";
+    // A card's thinking: the bids and the discard think too, but quickly.
+    const auto penseACarte = [&] {
+        return fenetre->penseur().pense() && fenetre->penseur().sujet() == PenseurExpert::Sujet::Carte;
+    };
+    ASSERT_TRUE(jouerAuClicJusqua(penseACarte));
+    ASSERT_TRUE(penseACarte()) << "no computer thought before the end of the deal";
     Donne& d = jeu->donne;
     const int pli = d.numeroPli, cartes = d.nbCartesPli, siege = d.joueurCourant;
     // The card waits: the window lives on, the card timer is not running and nothing is played.
@@ -160,6 +171,161 @@ TEST_F(ExpertFenetre, UneNouvelleDonneAnnuleLaReflexion) {
     ASSERT_TRUE(jouerAuClicJusqua([] { return false; }));
     EXPECT_EQ(d.numeroPli, 19);
     EXPECT_EQ(fenetre->penseur().annules(), 1);
+}
+
+// The bids of the Expert seats and the Expert taker's discard are thought off
+// the window's thread: meanwhile the window's own timers keep ticking, the
+// step waits (its timer is not running, nothing is announced or played), and
+// what comes out is what choisirEnchereExpert and choisirEcartExpert give on
+// the real game with the same stream of the generator, though the worker was
+// handed a game with the other hands hidden.
+TEST_F(ExpertFenetre, LesEncheresEtLEcartSontPensesHorsDuFil) {
+    Donne& d = jeu->donne;
+    jeu->options.optionConfirmerAbandon = 0;
+    int battements = 0;
+    QTimer metronome;
+    metronome.setInterval(5);
+    QObject::connect(&metronome, &QTimer::timeout, [&] { ++battements; });
+    metronome.start();
+    PenseurExpert& penseur = fenetre->penseur();
+    const ReglagesExpert reglages = penseur.reglages();
+    int encheresVerifiees = 0, ecartsVerifies = 0, pensesVus = 0, battementsPendant = 0;
+
+    // Waits for the thinking about `sujet` to start and end; counts what the
+    // window did meanwhile and checks that the step waits.
+    auto suivreReflexion = [&](PenseurExpert::Sujet sujet, int lancesAvant, auto lances) {
+        const int pli = d.numeroPli, cartes = d.nbCartesPli, encheres = d.nbEncheres;
+        bool vu = false;
+        int debut = 0;
+        const bool fini = attendre([&] {
+            if (penseur.pense() && penseur.sujet() == sujet) {
+                if (!vu) debut = battements;
+                vu = true;
+                EXPECT_FALSE(fenetre->estArme(sujet == PenseurExpert::Sujet::Enchere ? Minuteur::TimerEnchere
+                                                                                      : Minuteur::TimerEntreCarte));
+                EXPECT_EQ(d.numeroPli, pli);
+                EXPECT_EQ(d.nbCartesPli, cartes);
+                EXPECT_EQ(d.nbEncheres, encheres);
+                battementsPendant += battements - debut;
+                debut = battements;
+            }
+            return lances() > lancesAvant && !penseur.pense();
+        });
+        pensesVus += vu;
+        return fini;
+    };
+
+    cliquer("PanelLancement");
+    for (int donne = 0; donne < 40 && (encheresVerifiees < 4 || ecartsVerifies < 2); ++donne) {
+        // The auction: at the human's turn, the generator and the game as they
+        // are, then his bid; the next seat to speak thinks from there.
+        while (d.numeroPli == 0 && d.nbEncheres < 4) {
+            ASSERT_TRUE(attendre([&] { return montre("BarreEnchere") || d.nbEncheres == 4; }));
+            if (d.nbEncheres == 4) break;
+            const std::mt19937_64 generateur = penseur.generateur();
+            const int lancesAvant = penseur.lancesEncheres();
+            cliquer("evMaMain");
+            if (d.nbEncheres == 4) break;
+            auto avant = std::make_unique<Jeu>(*jeu);
+            const int siege = d.joueurEnchere;
+            ASSERT_NE(siege, 1);
+            ASSERT_TRUE(suivreReflexion(PenseurExpert::Sujet::Enchere, lancesAvant,
+                                        [&] { return penseur.lancesEncheres(); }));
+            ASSERT_TRUE(attendre([&] { return d.enchere[siege] >= PASSE && d.nbEncheres > avant->donne.nbEncheres; }));
+            rendreLaParole(avant->donne, siege);
+            std::mt19937_64 g = generateur;
+            const int e = choisirEnchereExpert(*avant, siege, reglages.enchere, g);
+            EXPECT_EQ(d.enchere[siege], e > avant->donne.meilleureEnchere ? e : PASSE) << "deal " << donne;
+            ++encheresVerifiees;
+            break;  // the later seats think from a stream drawn meanwhile
+        }
+        ASSERT_TRUE(attendre([&] { return (d.nbEncheres == 4 && d.etatAttente == 1) || montre("BarreEnchere"); }));
+        while (montre("BarreEnchere")) {
+            cliquer("evMaMain");
+            ASSERT_TRUE(attendre([&] { return (d.nbEncheres == 4 && d.etatAttente == 1) || montre("BarreEnchere"); }));
+        }
+        // The click names the taker and, the dog shown, goes on past it: a
+        // computer taker at Prise or Garde then thinks its discard, before the
+        // first card. The generator is as the auction left it.
+        const std::mt19937_64 generateur = penseur.generateur();
+        const int lancesAvant = penseur.lancesEcarts();
+        cliquer("TableRonde");
+        if (d.numeroPli == 0) continue;  // everybody passed: the next deal is dealt
+        if (d.chienAffiche == 1 && d.etatAttente == 2) cliquer("TableRonde");
+        const bool ecartExpert = d.preneur != 1 && (d.contrat == PRISE || d.contrat == GARDE);
+        if (ecartExpert) {
+            auto apres = std::make_unique<Jeu>(*jeu);
+            ASSERT_TRUE(suivreReflexion(PenseurExpert::Sujet::Ecart, lancesAvant, [&] { return penseur.lancesEcarts(); }));
+            Donne& a = apres->donne;
+            a.mainJoueur[a.preneur] = a.mainInitiale[a.preneur];
+            for (int i = 1; i <= 18; ++i) a.mainJoueur[a.preneur][i].enMain = true;
+            a.chien = a.chienInitial;
+            std::mt19937_64 g = generateur;
+            Ecart attendu = choisirEcartExpert(*apres, reglages.ecart, g);
+            for (int i = 1; i <= 6; ++i)
+                EXPECT_TRUE(d.chien[i].memeCarte(attendu[static_cast<std::size_t>(i - 1)])) << "deal " << donne;
+            ++ecartsVerifies;
+        }
+        cliquer("SBNewGame");
+    }
+    EXPECT_GE(encheresVerifiees, 4);
+    EXPECT_GE(ecartsVerifies, 2);
+    EXPECT_EQ(pensesVus, encheresVerifiees + ecartsVerifies);
+    EXPECT_GT(battementsPendant, 0) << "the window's timers stood still while the Expert thought";
+}
+
+// A bid in thought waits with the window alive; a new deal cancels it at
+// once and the new deal's auction goes on unharmed; closing the window
+// cancels one too.
+TEST_F(ExpertFenetre, UneNouvelleDonneOuLaFermetureAnnuleUneEnchereEnReflexion) {
+    Donne& d = jeu->donne;
+    PenseurExpert& penseur = fenetre->penseur();
+    const ReglagesExpert normaux = penseur.reglages();
+    penseur.reglages().enchere.echantillons = 1000000;
+    cliquer("PanelLancement");
+    // The human may speak first: he passes, and the next seat thinks.
+    ASSERT_TRUE(attendre([&] { return montre("BarreEnchere") || penseur.pense(); }));
+    if (!penseur.pense()) cliquer("evMaMain");
+    ASSERT_TRUE(attendre([&] { return penseur.pense(); }));
+    ASSERT_EQ(penseur.sujet(), PenseurExpert::Sujet::Enchere);
+    const int encheres = d.nbEncheres;
+    const int siege = d.joueurEnchere;
+    int battements = 0;
+    QTimer metronome;
+    QObject::connect(&metronome, &QTimer::timeout, [&] { ++battements; });
+    metronome.start(5);
+    QTest::qWait(300);
+    EXPECT_GT(battements, 0);
+    EXPECT_TRUE(penseur.pense());
+    EXPECT_FALSE(fenetre->estArme(Minuteur::TimerEnchere));
+    EXPECT_EQ(d.nbEncheres, encheres);
+    EXPECT_EQ(d.joueurEnchere, siege);
+
+    // The workers take their settings as they start: the next ones think quickly.
+    penseur.reglages() = normaux;
+    jeu->options.optionConfirmerAbandon = 0;
+    cliquer("SBNewGame");
+    EXPECT_FALSE(penseur.pense());
+    EXPECT_EQ(penseur.annules(), 1);
+    EXPECT_EQ(d.numeroPli, 0);
+    // The new deal's auction reaches the human or its end, every computer's bid thought.
+    const int lancesAvant = penseur.lancesEncheres();
+    ASSERT_TRUE(attendre([&] { return montre("BarreEnchere") || (d.nbEncheres == 4 && d.etatAttente == 1); }));
+    int computersAvant = 0;
+    for (int i = 0, s = d.premierJoueur; i < d.nbEncheres && s != 1; ++i, s = siegeSuivant(s)) ++computersAvant;
+    EXPECT_EQ(penseur.lancesEncheres() - lancesAvant, computersAvant);
+    for (int i = 0, s = d.premierJoueur; i < d.nbEncheres; ++i, s = siegeSuivant(s)) EXPECT_GE(d.enchere[s], PASSE);
+    EXPECT_EQ(penseur.annules(), 1);
+
+    // A long thinking again, and the window closes under it.
+    penseur.reglages().enchere.echantillons = 1000000;
+    cliquer("SBNewGame");
+    ASSERT_TRUE(attendre([&] { return montre("BarreEnchere") || penseur.pense(); }));
+    if (!penseur.pense()) cliquer("evMaMain");
+    ASSERT_TRUE(attendre([&] { return penseur.pense(); }));
+    fenetre->close();
+    EXPECT_FALSE(penseur.pense());
+    EXPECT_EQ(penseur.annules(), 2);
 }
 
 }  // namespace

@@ -20,9 +20,11 @@
 #include "engine/jeu.h"
 #include "engine/raisons.h"
 #include "engine/textes.h"
+#include "expert/conseil_expert.h"
 #include "settings/options.h"
 #include "ui/fAide/faide.h"
 #include "ui/fBelvane/animation.h"
+#include "ui/fBelvane/conseilleur_expert.h"
 #include "ui/fBelvane/controles.h"
 
 namespace {
@@ -63,6 +65,7 @@ AidesTable::AidesTable(Jeu& jeu, QMainWindow* fenetre) : QObject(fenetre), jeu_(
     creerVoiles();
     glissement_ = new Glissement(tapis_);
     frmAide_ = new TfrmAide(fenetre_);
+    conseilleur_ = new ConseilleurExpert(this, [this] { conseilExpertPret(); });
     for (int k = 1; k <= 24; ++k) {
         ImageCarte* c = carteMain(k);
         c->installEventFilter(this);
@@ -73,7 +76,10 @@ AidesTable::AidesTable(Jeu& jeu, QMainWindow* fenetre) : QObject(fenetre), jeu_(
     planifierMiseAJour();
 }
 
-AidesTable::~AidesTable() { qApp->removeEventFilter(this); }
+AidesTable::~AidesTable() {
+    qApp->removeEventFilter(this);
+    delete conseilleur_;
+}
 
 QWidget* AidesTable::controle(const char* nom) const { return fenetre_->findChild<QWidget*>(QString::fromLatin1(nom)); }
 
@@ -96,6 +102,7 @@ void AidesTable::creerMenus() {
     menuMarquerTour_ = option(options, "menuMarquerTour");
     menuCartesJouables_ = option(options, "menuCartesJouables");
     menuConseilCarteOption_ = option(options, "menuConseilCarteOption");
+    menuConseilExpert_ = option(options, "menuConseilExpert");
     menuJeuAuClavier_ = option(options, "menuJeuAuClavier");
     menuAnimationCartes_ = option(options, "menuAnimationCartes");
     menuConfirmerAbandon_ = option(options, "menuConfirmerAbandon");
@@ -104,6 +111,7 @@ void AidesTable::creerMenus() {
     connect(menuMarquerTour_, &QAction::triggered, this, [this, &o] { basculer(o.optionMarquerTour); });
     connect(menuCartesJouables_, &QAction::triggered, this, [this, &o] { basculer(o.optionCartesJouables); });
     connect(menuConseilCarteOption_, &QAction::triggered, this, [this, &o] { basculer(o.optionConseilCarte); });
+    connect(menuConseilExpert_, &QAction::triggered, this, [this, &o] { basculer(o.optionConseilExpert); });
     connect(menuJeuAuClavier_, &QAction::triggered, this, [this, &o] { basculer(o.optionJeuAuClavier); });
     connect(menuAnimationCartes_, &QAction::triggered, this, [this, &o] { basculer(o.optionAnimationCartes); });
     connect(menuConfirmerAbandon_, &QAction::triggered, this, [this, &o] { basculer(o.optionConfirmerAbandon); });
@@ -146,6 +154,7 @@ void AidesTable::ecrireTextes(int langue) {
     menuMarquerTour_->setText(qs(texte(Texte::menuMarquerTour, langue)));
     menuCartesJouables_->setText(qs(texte(Texte::menuCartesJouables, langue)));
     menuConseilCarteOption_->setText(qs(texte(Texte::menuConseilCarteOption, langue)));
+    menuConseilExpert_->setText(qs(texte(Texte::menuConseilExpert, langue)));
     menuJeuAuClavier_->setText(qs(texte(Texte::menuJeuAuClavier, langue)));
     menuAnimationCartes_->setText(qs(texte(Texte::menuAnimationCartes, langue)));
     menuConfirmerAbandon_->setText(qs(texte(Texte::menuConfirmerAbandon, langue)));
@@ -170,6 +179,10 @@ void AidesTable::mettreAJour() {
     menuMarquerTour_->setChecked(o.optionMarquerTour);
     menuCartesJouables_->setChecked(o.optionCartesJouables);
     menuConseilCarteOption_->setChecked(o.optionConseilCarte);
+    // The Expert's way of hinting means something only with the hint itself.
+    menuConseilExpert_->setChecked(o.optionConseilExpert);
+    menuConseilExpert_->setEnabled(o.optionConseilCarte);
+    conseilleur_->suivre(jeu_);
     menuJeuAuClavier_->setChecked(o.optionJeuAuClavier);
     menuAnimationCartes_->setChecked(o.optionAnimationCartes);
     menuConfirmerAbandon_->setChecked(o.optionConfirmerAbandon);
@@ -315,13 +328,44 @@ void AidesTable::demanderConseil() {
         jeu_.vue->ecrireInfo(texte(Texte::raisonPoignee, jeu_.options.langue));
         return;
     }
+    // The Expert thinks where it would decide by imagined deals and there is a choice to make.
+    if (jeu_.options.optionConseilExpert && c.slot != 0 && c.nbJouables >= 2 && conseilleur_->peutConseiller(jeu_)) {
+        conseilleur_->lancer(jeu_);
+        jeu_.vue->ecrireInfo(texte(Texte::conseilExpertReflechit, jeu_.options.langue));
+        return;
+    }
     jeu_.vue->ecrireInfo(texteConseilCarte(c, jeu_.options.langue));
-    if (c.slot == 0) return;
-    ImageCarte* carte = carteMain(c.slot);
+    leverConseil(c.slot);
+}
+
+void AidesTable::conseilExpertPret() {
+    const std::optional<ConseilExpert> c = conseilleur_->conseil(jeu_);
+    const Donne& d = jeu_.donne;
+    if (!c || !jeu_.options.optionConseilCarte || !d.humainPeutJouer) return;
+    int slot = 0;
+    for (int i = 1; i <= 18 && c->choisi; ++i)
+        if (d.jouable[d.joueurHumain][i] == 1 && d.mainJoueur[d.joueurHumain][i].enMain &&
+            d.mainJoueur[d.joueurHumain][i].memeCarte(c->carte))
+            slot = i;
+    // No imagined deal could be solved in time: the rules' hint, as without the Expert.
+    if (slot == 0) {
+        const Conseil regle = conseillerCarte(jeu_);
+        jeu_.vue->ecrireInfo(texteConseilCarte(regle, jeu_.options.langue));
+        leverConseil(regle.slot);
+        return;
+    }
+    jeu_.vue->ecrireInfo(texteConseilExpert(*c, jeu_.options.langue));
+    leverConseil(slot);
+}
+
+void AidesTable::leverConseil(int slot) {
+    if (slot == 0) return;
+    baisserConseil();
+    ImageCarte* carte = carteMain(slot);
     leveeConseil_ = jeu_.disposition.leveeCarte;
     carte->move(carte->x(), carte->y() - leveeConseil_);
     hautConseil_ = carte->y();
-    conseil_ = c.slot;
-    if (jeu_.options.optionJeuAuClavier) focus_ = c.slot;
+    conseil_ = slot;
+    if (jeu_.options.optionJeuAuClavier) focus_ = slot;
     mettreAJourFocus();
 }

@@ -19,6 +19,7 @@ class QWidget;
 class ImageCarte;
 class TfrmAide;
 class Glissement;
+class ConseilleurExpert;
 struct Jeu;
 
 class AidesTable : public QObject {
@@ -41,11 +42,14 @@ public:
     // after each event the window handles).
     void mettreAJour();
     // The hint command: lifts the advised card and says why in the information bar.
+    // With the Expert's hint on, near the end of the deal, the card comes once
+    // the Expert has thought about it.
     void demanderConseil();
 
     // What the tests look at.
     TfrmAide* frmAide() const { return frmAide_; }
     QAction* actionConseil() const { return menuConseilCarte_; }
+    ConseilleurExpert& conseilleur() const { return *conseilleur_; }
     int carteFocalisee() const { return focus_; }
     int carteConseillee() const { return conseil_; }
     // Whether hand image k (1..24) or handful image k (1..18) is dimmed.
@@ -70,6 +74,10 @@ private:
     ImageCarte* cartePoignee(int k) const;
     QWidget* fenetrePoignee() const;
     void basculer(std::uint8_t& option);
+    // The hint's card lifted on the table.
+    void leverConseil(int slot);
+    // The Expert has thought: its card and why.
+    void conseilExpertPret();
     void noterClicCarte(int k);
     void clicCarte(int k);
     // fbelvane_tour.cpp: seat names, the seat to play, the winning card.
@@ -99,6 +107,7 @@ private:
     QAction* menuMarquerTour_ = nullptr;
     QAction* menuCartesJouables_ = nullptr;
     QAction* menuConseilCarteOption_ = nullptr;
+    QAction* menuConseilExpert_ = nullptr;
     QAction* menuJeuAuClavier_ = nullptr;
     QAction* menuAnimationCartes_ = nullptr;
     QAction* menuConfirmerAbandon_ = nullptr;
@@ -120,6 +129,7 @@ private:
     int conseil_ = 0;
     int leveeConseil_ = 0;
     int hautConseil_ = 0;
+    ConseilleurExpert* conseilleur_ = nullptr;
     // Keyboard: 1..24 a card of the hand, 25 the confirm button; 0 none.
     QWidget* cadreFocus_ = nullptr;
     QPointer<QWidget> cadreFocusPoignee_;

@@ -49,9 +49,21 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
       TimerTransition(this),
       timerTousPlis(this) {
     setObjectName("frmBelvane");
-    // When an Expert seat has thought, its card is played as the card timer would have.
-    penseur_ = std::make_unique<PenseurExpert>(this, [this] { declencherMinuteur(jeu_, Minuteur::TimerEntreCarte); });
+    // When an Expert seat has thought, its card is played as the card timer
+    // would have; its bid is asked again, now ready; its discard replaces the
+    // game's own before the first card.
+    penseur_ = std::make_unique<PenseurExpert>(this, [this](PenseurExpert::Sujet sujet) {
+        switch (sujet) {
+            case PenseurExpert::Sujet::Carte: declencherMinuteur(jeu_, Minuteur::TimerEntreCarte); break;
+            case PenseurExpert::Sujet::Enchere: penseur_->rendreEnchere(jeu_); break;
+            case PenseurExpert::Sujet::Ecart:
+                penseur_->poserEcart(jeu_);
+                minuteurEcoule(Minuteur::TimerEntreCarte);
+                break;
+        }
+    });
     jeu_.choixOrdinateur = [this](Jeu& j, int siege) { penseur_->choisir(j, siege); };
+    jeu_.enchereOrdinateur = [this](const Jeu& j, int siege) { return penseur_->enchere(j, siege); };
     // The official rules: an Expert taker announces the chelem by sampling, the other levels by the simple rule.
     jeu_.annonceChelem = [generateur = std::make_shared<std::mt19937_64>(std::random_device{}())](const Jeu& j,
                                                                                              int siege) {
@@ -137,6 +149,7 @@ TfrmBelvane::~TfrmBelvane() {
     if (jeu_.minuteurs == this) jeu_.minuteurs = &minuteursNuls();
     if (historique_) jeu_.donneTerminee = nullptr;
     jeu_.choixOrdinateur = nullptr;
+    jeu_.enchereOrdinateur = nullptr;
     penseur_.reset();
 }
 

@@ -220,6 +220,8 @@ private:
     template <typename Changement>
     void changerOption(Changement changement);
     QTimer& minuteur(Minuteur m);
+    // A game timer has fired: its step runs, unless an Expert seat must think first.
+    void minuteurEcoule(Minuteur m);
     const QTimer& minuteur(Minuteur m) const;
 
     // Events that drive the game.

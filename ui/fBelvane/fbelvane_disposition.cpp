@@ -21,6 +21,7 @@
 #include "ui/cartes/cartes.h"
 #include "ui/fBelvane/controles.h"
 #include "ui/fBelvane/fbelvane.h"
+#include "ui/fBelvane/penseur_expert.h"
 
 namespace {
 
@@ -273,6 +274,8 @@ void TfrmBelvane::resizeEvent(QResizeEvent* e) {
 }
 
 void TfrmBelvane::closeEvent(QCloseEvent* e) {
+    // The Expert's thinking in progress stops with the window.
+    if (penseur_) penseur_->annuler();
     noterFenetre();
     sauverOptions(jeu_);
     QMainWindow::closeEvent(e);

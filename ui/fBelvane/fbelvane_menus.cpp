@@ -247,19 +247,30 @@ void TfrmBelvane::creerMinuteurs() {
         l.timer->setObjectName(l.nom);
         l.timer->setSingleShot(true);
         const Minuteur m = l.m;
-        connect(l.timer, &QTimer::timeout, this, [this, m] {
-            // An Expert seat about to sample thinks first; its card comes when it is done.
-            if (m == Minuteur::TimerEntreCarte && penseur_->doitPenser(jeu_)) {
-                penseur_->lancer(jeu_);
-                return;
-            }
-            declencherMinuteur(jeu_, m);
-        });
+        connect(l.timer, &QTimer::timeout, this, [this, m] { minuteurEcoule(m); });
     }
     TimerEnchere.setInterval(10);
     TimerEntreCarte.setInterval(100);
     TimerTransition.setInterval(100);
     timerTousPlis.setInterval(1000);
+}
+
+void TfrmBelvane::minuteurEcoule(Minuteur m) {
+    // An Expert seat about to decide by imagined deals thinks first; its bid,
+    // its discard or its card comes when it is done.
+    if (m == Minuteur::TimerEnchere && penseur_->doitPenserEnchere(jeu_)) {
+        penseur_->lancerEnchere(jeu_);
+        return;
+    }
+    if (m == Minuteur::TimerEntreCarte && penseur_->doitPenserEcart(jeu_)) {
+        penseur_->lancerEcart(jeu_);
+        return;
+    }
+    if (m == Minuteur::TimerEntreCarte && penseur_->doitPenser(jeu_)) {
+        penseur_->lancer(jeu_);
+        return;
+    }
+    declencherMinuteur(jeu_, m);
 }
 
 QTimer& TfrmBelvane::minuteur(Minuteur m) {
@@ -277,8 +288,13 @@ const QTimer& TfrmBelvane::minuteur(Minuteur m) const { return const_cast<TfrmBe
 void TfrmBelvane::armer(Minuteur m, int millisecondes) { minuteur(m).start(std::max(0, millisecondes)); }
 
 void TfrmBelvane::arreter(Minuteur m) {
-    // Stopping the card timer (a new deal, the deal played again) ends a thinking in progress.
-    if (m == Minuteur::TimerEntreCarte && penseur_) penseur_->annuler();
+    // Stopping the bid or card timer (a new deal, the deal played again) ends
+    // the thinking in progress for it: a bid, a discard or a card.
+    if (m == Minuteur::TimerEnchere && penseur_) penseur_->annuler(PenseurExpert::Sujet::Enchere);
+    if (m == Minuteur::TimerEntreCarte && penseur_) {
+        penseur_->annuler(PenseurExpert::Sujet::Ecart);
+        penseur_->annuler(PenseurExpert::Sujet::Carte);
+    }
     minuteur(m).stop();
 }
 
