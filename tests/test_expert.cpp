@@ -293,7 +293,9 @@ TEST(ExpertEncheres, LesDonnesTireesRespectentLesEncheres) {
                     for (int t = 1; t <= 4; ++t)
                         for (int i = 1; i <= p.nbCartes[t]; ++i) ASSERT_TRUE(p.mains[t][i].memeCarte(q.mains[t][i]));
                     ++tirees;
-                    if (vraie) ASSERT_EQ(desaccord(jeu, o, p), "") << "deal " << n << ", seat " << o;
+                    if (vraie) {
+                        ASSERT_EQ(desaccord(jeu, o, p), "") << "deal " << n << ", seat " << o;
+                    }
                     if (!accordeAvecEncheres(s, p)) continue;
                     ++accordees;
                     for (int t = 1; t <= 4; ++t) {

@@ -20,6 +20,7 @@
 #include "expert/enchere_expert.h"
 #include "expert/expert.h"
 #include "expert/savoir.h"
+#include "expert/vraisemblance.h"
 #include "settings/magasin_memoire.h"
 #include "settings/options.h"
 #include "tests/aides_pli.h"
@@ -143,7 +144,9 @@ TEST(ExpertReflexion, LaCopieDUnEcartReprendLaMainEtLeChienDuPreneur) {
         EXPECT_EQ(cartesDe(c.mainJoueur[p]), cartesDe(d.mainInitiale[p])) << quoi;
         EXPECT_EQ(cartesDe(c.chien), cartesDe(d.chienInitial)) << quoi;
         for (int s = 1; s <= 4; ++s)
-            if (s != p) EXPECT_NE(cartesDe(c.mainJoueur[s]), cartesDe(d.mainJoueur[s])) << quoi << ", seat " << s;
+            if (s != p) {
+                EXPECT_NE(cartesDe(c.mainJoueur[s]), cartesDe(d.mainJoueur[s])) << quoi << ", seat " << s;
+            }
         chaqueCarteUneFois(c, quoi);
         EXPECT_EQ(copie->connaissances.chienMontre, 1) << quoi;
 
@@ -208,7 +211,7 @@ TEST(ExpertReflexion, LeConseilEstLaCarteDeLExpertEtSesComptesSontJustes) {
         Solveur s3;
         for (int k = 0; k < 8; ++k) {
             Position p;
-            ASSERT_TRUE(tirerDonne(savoir, g3, p));
+            ASSERT_TRUE(tirerDonneVraisemblable(savoir, g3, p, r.essaisEnchere, r.jeuLegal));
             ASSERT_TRUE(jouerCarte(p, c.carte));
             const Resultat v = s3.resoudre(p, Budget{}, Recherche::Valeur);
             ASSERT_TRUE(v.exact);
@@ -218,7 +221,9 @@ TEST(ExpertReflexion, LeConseilEstLaCarteDeLExpertEtSesComptesSontJustes) {
         EXPECT_EQ(c.reussites, reussites) << quoi;
         const double perte = c.preneur ? -somme / 8 : somme / 8 / 3;
         EXPECT_NEAR(c.perteMoyenne, perte, 1e-9) << quoi;
-        if (c.aucuneCarte) EXPECT_EQ(c.reussites, 0) << quoi;
+        if (c.aucuneCarte) {
+            EXPECT_EQ(c.reussites, 0) << quoi;
+        }
     }
     EXPECT_GT(taker, 0);
     EXPECT_GT(defenders, 0);

@@ -133,8 +133,10 @@ TEST_F(OptionsEnregistrees, LeJeuEnQuatreCouleursEstEteintParDefautEtSeRelit) {
     chargerOptions(*jeu);
     EXPECT_EQ(jeu->options.optionQuatreCouleurs, 0);
     EXPECT_EQ(magasin.valeurs.at("optionQuatreCouleurs").octets, octets({0}));
-    EXPECT_EQ(magasin.ecritures.back(), "optionQuatreCouleurs");
-    EXPECT_EQ(magasin.ecritures[magasin.ecritures.size() - 2], "optionPoigneesOrdinateurs");
+    // Stored right after the official rules; the Expert's hint comes after it.
+    EXPECT_EQ(magasin.ecritures.back(), "optionConseilExpert");
+    EXPECT_EQ(magasin.ecritures[magasin.ecritures.size() - 2], "optionQuatreCouleurs");
+    EXPECT_EQ(magasin.ecritures[magasin.ecritures.size() - 3], "optionPoigneesOrdinateurs");
     EXPECT_FALSE(vue.estCoche(menuQuatreCouleurs));
     EXPECT_GE(vue.nbEncres, 1);
     EXPECT_FALSE(vue.quatreCouleurs);
