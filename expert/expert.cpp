@@ -19,19 +19,28 @@ bool moinsChere(const Carte& a, const Carte& b) {
 
 }  // namespace
 
-ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpert& reglages, Solveur& solveur,
-                                   std::mt19937_64& generateur, const std::atomic<bool>* arret) {
+int BilanEchantillons::meilleure() const {
+    int n = -1;
+    for (int k = 0; k < NB_CARTES; ++k) {
+        const std::size_t i = static_cast<std::size_t>(k);
+        if (!jouable[i]) continue;
+        const std::size_t m = static_cast<std::size_t>(n);
+        if (n < 0 || somme[i] > somme[m] || (somme[i] == somme[m] && moinsChere(carteNumero(k), carteNumero(n)))) n = k;
+    }
+    return n;
+}
+
+BilanEchantillons evaluerParEchantillons(const SavoirSiege& savoir, const ReglagesExpert& reglages, Solveur& solveur,
+                                         std::mt19937_64& generateur, const std::atomic<bool>* arret) {
     using Horloge = std::chrono::steady_clock;
     const auto debut = Horloge::now();
     const auto ecoule = [&] { return std::chrono::duration<double>(Horloge::now() - debut).count(); };
-    ChoixExpert choix;
-    // The side's total of the taker's score over the samples, card by card.
-    std::array<double, NB_CARTES> somme{};
-    std::array<bool, NB_CARTES> jouable{};
-    const double signe = savoir.siege == savoir.preneur ? 1.0 : -1.0;
+    BilanEchantillons bilan;
+    const bool preneur = savoir.siege == savoir.preneur;
+    const double signe = preneur ? 1.0 : -1.0;
     long long noeuds = 0;
     for (int k = 0; k < reglages.echantillons; ++k) {
-        if (arret && arret->load()) return {};
+        if (arret && arret->load()) return BilanEchantillons{true};
         const double reste = reglages.secondes - ecoule();
         if (reste <= 0) break;
         // Each sample has its share of the cards; one that needs more is left
@@ -45,7 +54,7 @@ ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpe
         if (!tirerDonneVraisemblable(savoir, generateur, p, reglages.essaisEnchere, reglages.jeuLegal)) break;
         const ValeursCartes v = solveur.evaluerCartes(p, Budget{reste, part, arret});
         noeuds += v.noeuds;
-        if (arret && arret->load()) return {};
+        if (arret && arret->load()) return BilanEchantillons{true};
         bool complet = v.nb > 0;
         for (int i = 0; i < v.nb; ++i) complet = complet && v.cartes[static_cast<std::size_t>(i)].exact;
         if (!complet && part > 0 && reglages.secondes - ecoule() > 0) continue;
@@ -53,23 +62,27 @@ ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpe
         for (int i = 0; i < v.nb; ++i) {
             const ValeurCarte& c = v.cartes[static_cast<std::size_t>(i)];
             const std::size_t n = static_cast<std::size_t>(numeroCarte(c.carte));
-            jouable[n] = true;
-            somme[n] += signe * c.borneBasse;
+            bilan.jouable[n] = true;
+            bilan.somme[n] += signe * c.borneBasse;
+            // The score is positive exactly when the contract is made.
+            if ((c.borneBasse > 0) == preneur) bilan.reussites[n] += 1;
         }
-        choix.echantillons += 1;
+        bilan.echantillons += 1;
     }
-    choix.secondes = ecoule();
-    if (choix.echantillons == 0) return choix;
-    double meilleure = -std::numeric_limits<double>::infinity();
-    for (int n = 0; n < NB_CARTES; ++n) {
-        const std::size_t i = static_cast<std::size_t>(n);
-        if (!jouable[i]) continue;
-        const Carte c = carteNumero(n);
-        if (somme[i] > meilleure || (somme[i] == meilleure && moinsChere(c, choix.carte))) {
-            meilleure = somme[i];
-            choix.carte = c;
-        }
-    }
+    bilan.secondes = ecoule();
+    return bilan;
+}
+
+ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpert& reglages, Solveur& solveur,
+                                   std::mt19937_64& generateur, const std::atomic<bool>* arret) {
+    const BilanEchantillons bilan = evaluerParEchantillons(savoir, reglages, solveur, generateur, arret);
+    if (bilan.arrete) return {};
+    ChoixExpert choix;
+    choix.echantillons = bilan.echantillons;
+    choix.secondes = bilan.secondes;
+    const int n = bilan.meilleure();
+    if (n < 0) return choix;
+    choix.carte = carteNumero(n);
     choix.choisi = true;
     return choix;
 }

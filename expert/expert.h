@@ -8,6 +8,7 @@
 //
 // An Expert owns its random generator (never the game's, so the game's draws
 // stay as they are) and its solver; it serves one thread at a time.
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -51,6 +52,25 @@ struct ReglagesExpert {
     bool enchereParSimulation = true;
     ReglagesEnchereExpert enchere;
 };
+
+// What the sampled deals, each solved with every card open, say of the
+// seat's cards: the card's total of the taker's score, signed for the seat's
+// side, and in how many deals it keeps (or beats) the contract.
+struct BilanEchantillons {
+    bool arrete = false;  // stopped: nothing of it counts
+    int echantillons = 0;
+    double secondes = 0;
+    std::array<bool, NB_CARTES> jouable{};
+    std::array<double, NB_CARTES> somme{};
+    std::array<int, NB_CARTES> reussites{};
+    // The number of the card best on average, the cheapest among equals; -1 when none.
+    int meilleure() const;
+};
+
+// Deals the cards the seat cannot see and solves each deal, within the
+// settings' samples, cards and time. `arret` (may be null) stops it at once.
+BilanEchantillons evaluerParEchantillons(const SavoirSiege& savoir, const ReglagesExpert& reglages, Solveur& solveur,
+                                         std::mt19937_64& generateur, const std::atomic<bool>* arret = nullptr);
 
 struct ChoixExpert {
     bool choisi = false;  // false: stopped, or no sample could be solved
