@@ -126,7 +126,8 @@ bool imposerChoixEchantillonne(Jeu& jeu, int siege, Expert& expert) {
     const Donne& d = jeu.donne;
     if (siege < 1 || siege > 4 || d.preneur < 1 || d.preneur > 4 || d.numeroPli < 1 || d.numeroPli > 18) return false;
     const bool solveur = expertEchantillonne(jeu, siege, expert.reglages);
-    if (!solveur && expert.reglages.partiesPro <= 0) return false;
+    if (!solveur && (expert.reglages.partiesPro <= 0 || (!expert.reglages.partiesProDefense && siege != d.preneur)))
+        return false;
     SavoirSiege savoir = savoirDuSiege(jeu, siege);
     oublierEncheres(savoir, expert.noteEntendue);
     if (!solveur) {

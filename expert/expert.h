@@ -45,6 +45,8 @@ struct ReglagesExpert {
     // card is played out by the Pro rules (expert/parties_pro.h); 0: the Pro
     // rules choose.
     int partiesPro = 0;
+    // Those play-outs for the defenders too; false: for the taker only.
+    bool partiesProDefense = true;
     // The taker's discard by imagined deals; false: the game's own.
     bool ecartParSimulation = true;
     ReglagesEcartExpert ecart;

@@ -53,6 +53,8 @@ TEST(Duel, ArgumentsRefuses) {
         {"no draw at all for the auction", {"--a", "5", "--b", "4", "--deals", "3", "--expert-auction", "0"}},
         {"legal neither on nor off", {"--a", "5", "--b", "4", "--deals", "3", "--expert-legal", "1"}},
         {"negative play-outs", {"--a", "5", "--b", "4", "--deals", "3", "--expert-playouts", "-1"}},
+        {"no discard deals", {"--a", "5", "--b", "4", "--deals", "3", "--expert-discard-samples", "0"}},
+        {"play-outs' seats", {"--a", "5", "--b", "4", "--deals", "3", "--expert-playouts-defence", "taker"}},
     };
     for (const auto& c : cas) {
         ParametresDuel p;
@@ -70,10 +72,13 @@ TEST(Duel, ArgumentsRefuses) {
     EXPECT_FALSE(p.adaptatifA);
     EXPECT_EQ(p.warmup, 5);
     ASSERT_TRUE(analyser({"--a", "5", "--b", "4", "--deals", "2", "--expert-auction", "7", "--expert-legal", "off",
-                          "--expert-playouts", "12"}, p, erreur));
+                          "--expert-playouts", "12", "--expert-playouts-defence", "off", "--expert-discard-samples", "30"}, p, erreur));
     EXPECT_EQ(p.expert.essaisEnchere, 7);
     EXPECT_FALSE(p.expert.jeuLegal);
     EXPECT_EQ(p.expert.partiesPro, 12);
+    EXPECT_FALSE(p.expert.partiesProDefense);
+    EXPECT_EQ(p.expert.ecart.echantillons, 30);
+    EXPECT_EQ(p.expert.ecart.echantillonsFinale, 60);
     EXPECT_TRUE(analyser({"--help"}, p, erreur));
     EXPECT_NE(usageDuel().find("--warmup"), std::string::npos);
 }

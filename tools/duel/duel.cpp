@@ -177,7 +177,8 @@ std::string usageDuel() {
     return "usage: belvane-duel --a X --b Y --deals N [--seed S] [--adaptive-a on|off] [--adaptive-b on|off]\n"
            "                    [--warmup N] [--jsonl] [--expert-tricks N] [--expert-samples N]\n"
            "                    [--expert-nodes N] [--expert-discard on|off] [--expert-bids on|off]\n"
-           "                    [--expert-auction N] [--expert-legal on|off] [--expert-playouts N] [--seats]\n"
+           "                    [--expert-auction N] [--expert-legal on|off] [--expert-playouts N]\n"
+           "                    [--expert-playouts-defence on|off] [--expert-discard-samples N] [--seats]\n"
            "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
            std::to_string(NIVEAU_EXPERT) + " Expert\n"
            "                         (random plays a uniformly random legal card)\n"
@@ -203,6 +204,10 @@ std::string usageDuel() {
            "  --expert-playouts N    before the solver's tricks, N sampled deals a card on which each legal\n"
            "                         card is played out by the Pro rules; 0 the Pro rules choose (default " +
            std::to_string(ReglagesExpert{}.partiesPro) + ")\n"
+           "  --expert-discard-samples N  imagined deals for each discard the Expert taker weighs, twice\n"
+           "                         as many for the best ones (default " + std::to_string(ReglagesEcartExpert{}.echantillons) + ")\n"
+           "  --expert-playouts-defence on|off  those play-outs for the defenders too; off, for the\n"
+           "                         taker only (default on)\n"
            "  --seats                each deal is played five times from its auction: one seat at A and\n"
            "                         the three others at B, for each seat, and all four at B; A's gain is\n"
            "                         what its seat makes over the same seat at B, summed over the four\n"
@@ -312,6 +317,20 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
                 return false;
             }
             p.expert.partiesPro = static_cast<int>(v);
+            ++i;
+        } else if (arg == "--expert-discard-samples") {
+            if (!lireEntier(suivant, 1, 10000, v)) {
+                erreur = "--expert-discard-samples takes a number from 1 to 10000";
+                return false;
+            }
+            p.expert.ecart.echantillons = static_cast<int>(v);
+            p.expert.ecart.echantillonsFinale = 2 * static_cast<int>(v);
+            ++i;
+        } else if (arg == "--expert-playouts-defence") {
+            if (!lireMode(suivant, p.expert.partiesProDefense)) {
+                erreur = "--expert-playouts-defence takes on or off";
+                return false;
+            }
             ++i;
         } else if (arg == "--seats") {
             p.parSiege = true;
