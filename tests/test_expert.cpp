@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "engine/choix.h"
 #include "engine/evaluation.h"
 #include "engine/pli.h"
 #include "expert/expert.h"
@@ -509,6 +510,39 @@ TEST(ExpertHonnete, LesPartiesProNeVoientPasLesMainsCachees) {
             ASSERT_EQ(jeu.donne.jouable[o][i], autre.donne.jouable[o][i]) << "deal " << n << ", slot " << i;
     }
     EXPECT_GT(positions, 8);
+}
+
+// Play-outs kept to the taker: a defender in the early tricks plays the Pro
+// rules' card, without one deal played out, and the taker still plays out.
+TEST(ExpertParties, LesPartiesDuPreneurSeulLaissentLaDefenseAuxReglesPro) {
+    int preneur = 0, defense = 0;
+    for (std::uint64_t n = 0; n < 12; ++n) {
+        Jeu jeu;
+        donneEncherie(jeu, n, 9 + static_cast<int>(n % 12));
+        const int o = jeu.donne.joueurCourant;
+        ReglagesExpert r;
+        r.partiesPro = 4;
+        r.partiesProDefense = false;
+        r.secondes = 60;
+        Expert e(n, r);
+        Jeu regles = jeu;
+        calculerJouables(jeu, o);
+        choisirCarteExpert(jeu, o, e);
+        if (o == jeu.donne.preneur) {
+            ++preneur;
+            EXPECT_EQ(e.secondesParties.size(), 1u) << "deal " << n;
+            continue;
+        }
+        ++defense;
+        EXPECT_TRUE(e.secondesParties.empty()) << "deal " << n;
+        EXPECT_EQ(e.parties, 0);
+        calculerJouables(regles, o);
+        choisirCarte(regles, o);
+        for (int i = 1; i <= 18; ++i)
+            ASSERT_EQ(jeu.donne.jouable[o][i], regles.donne.jouable[o][i]) << "deal " << n << ", slot " << i;
+    }
+    EXPECT_GT(preneur, 0);
+    EXPECT_GT(defense, 0);
 }
 
 // The moment of sampling: from the trick where the set number of tricks is left.
