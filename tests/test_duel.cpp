@@ -121,6 +121,31 @@ TEST(Duel, LesDonnesNeDependentPasDesNiveaux) {
     EXPECT_NE(proContreDebutant.str(), hasardContreBon.str()) << "the plays differ";
 }
 
+// A long run shared out: the first half, then the second skipping it, give
+// the very records of the whole run, the Expert's plays included.
+TEST(Duel, UneCourseSePartageEnDeux) {
+    const auto lignes = [](const ParametresDuel& p) {
+        std::ostringstream sortie;
+        EXPECT_TRUE(jouerDuel(p, &sortie).erreur.empty());
+        std::string t;
+        std::istringstream flux(sortie.str());
+        for (std::string ligne; std::getline(flux, ligne);)
+            if (ligne.rfind("{", 0) == 0) t += ligne + "\n";
+        return t;
+    };
+    const std::string tout = lignes(duel(NIVEAU_EXPERT, 4, 6, 13));
+    ParametresDuel suite = duel(NIVEAU_EXPERT, 4, 3, 13);
+    suite.sauter = 3;
+    EXPECT_EQ(lignes(duel(NIVEAU_EXPERT, 4, 3, 13)) + lignes(suite), tout);
+    EXPECT_NE(tout.find("\"deal\":6,"), std::string::npos);
+    ParametresDuel p;
+    std::string erreur;
+    EXPECT_FALSE(analyser({"--a", "5", "--b", "4", "--deals", "3", "--skip", "2", "--seats"}, p, erreur));
+    ParametresDuel q;
+    ASSERT_TRUE(analyser({"--a", "5", "--b", "4", "--deals", "3", "--skip", "2"}, q, erreur));
+    EXPECT_EQ(q.sauter, 2);
+}
+
 TEST(Duel, RapportEtLignesParDonne) {
     ParametresDuel p = duel(4, 0, 40, 2);
     p.jsonl = true;

@@ -179,6 +179,7 @@ std::string usageDuel() {
            "                    [--expert-nodes N] [--expert-discard on|off] [--expert-bids on|off]\n"
            "                    [--expert-auction N] [--expert-legal on|off] [--expert-playouts N]\n"
            "                    [--expert-playouts-defence on|off] [--expert-discard-samples N] [--seats]\n"
+           "                    [--skip N]\n"
            "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
            std::to_string(NIVEAU_EXPERT) + " Expert\n"
            "                         (random plays a uniformly random legal card)\n"
@@ -213,6 +214,9 @@ std::string usageDuel() {
            "                         what its seat makes over the same seat at B, summed over the four\n"
            "                         seats (as taker: the plays where A's seat took); every deal dealt\n"
            "                         counts, also when everybody passed\n"
+           "  --skip N               pass over the first N deals that would be measured (dealt and bid,\n"
+           "                         not played): two runs of N deals, the second with --skip N, give\n"
+           "                         the records of one run of 2N (not with --seats)\n"
            "Each deal is dealt, bid and discarded once, then played twice from the same state:\n"
            "A's taker against B's three defenders, and B's taker against A's defenders.\n"
            "The first line of results gives A's mean gain a deal over its two plays (the global-score\n"
@@ -332,6 +336,13 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
                 return false;
             }
             ++i;
+        } else if (arg == "--skip") {
+            if (!lireEntier(suivant, 0, 100000000, v)) {
+                erreur = "--skip takes a number from 0 to 100000000";
+                return false;
+            }
+            p.sauter = v;
+            ++i;
         } else if (arg == "--seats") {
             p.parSiege = true;
         } else if (arg == "--jsonl") {
@@ -348,6 +359,10 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
     }
     if (!dealsDonne) {
         erreur = "--deals N is required";
+        return false;
+    }
+    if (p.parSiege && p.sauter > 0) {
+        erreur = "--skip does not go with --seats";
         return false;
     }
     return true;
@@ -369,7 +384,11 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     auto expert = std::make_shared<Expert>(graineExpert, p.expert);
     // Each play of each deal starts the Expert's generator afresh, so that two
     // runs differing in one Expert setting stay aligned deal by deal.
-    const auto reprendre = [&](long long n, int jeuNumero) { expert->generateur.seed(graineJeu(graineExpert, n, jeuNumero)); };
+    // Its solver forgets what it found, so that a run shared out (--skip) is the same run.
+    const auto reprendre = [&](long long n, int jeuNumero) {
+        expert->generateur.seed(graineJeu(graineExpert, n, jeuNumero));
+        expert->solveur.oublier();
+    };
     const NiveauSiege a{p.a, p.adaptatifA};
     const NiveauSiege b{p.b, p.adaptatifB};
 
@@ -438,6 +457,10 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
         if (issue != IssueDonne::Prete) {
             r.erreur = "deal " + std::to_string(n) + " stalled before its first card";
             return r;
+        }
+        if (n <= p.sauter) {
+            ++n;
+            continue;
         }
         reprendre(n, 1);
         const Partie aPrend = jouerLigne(jeu, minuteurs, a, b, expert);

@@ -21,6 +21,10 @@ struct ParametresDuel {
     bool adaptatifA = false;
     bool adaptatifB = false;
     long long warmup = 0;  // ordinary deals that tune the adaptive weights first
+    // Measured deals passed over first (dealt and bid, not played), so that a
+    // long run can be shared out: two runs of N, the second skipping N, are
+    // the run of 2N.
+    long long sauter = 0;
     bool jsonl = false;
     bool aide = false;
     // One seat at A and three at B, each seat in turn, against all four at B,
