@@ -13,10 +13,10 @@
 struct Jeu;
 
 struct ReglagesEcartExpert {
-    int echantillons = 24;   // imagined deals for every discard
+    int echantillons = 72;   // imagined deals for every discard
     int tiragesRegle = 6;    // the game's own discard, drawn this many times
     int finalistes = 3;      // the best ones, judged again on fresh deals
-    int echantillonsFinale = 48;
+    int echantillonsFinale = 144;
 };
 
 using Ecart = std::array<Carte, 6>;

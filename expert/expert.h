@@ -44,9 +44,11 @@ struct ReglagesExpert {
     // Before the sampling by the solver: sampled deals on which each legal
     // card is played out by the Pro rules (expert/parties_pro.h); 0: the Pro
     // rules choose.
-    int partiesPro = 0;
+    // The taker gains by them; the defenders do better by the Pro rules,
+    // whose leads and discards tell their partners what they hold.
+    int partiesPro = 40;
     // Those play-outs for the defenders too; false: for the taker only.
-    bool partiesProDefense = true;
+    bool partiesProDefense = false;
     // The taker's discard by imagined deals; false: the game's own.
     bool ecartParSimulation = true;
     ReglagesEcartExpert ecart;

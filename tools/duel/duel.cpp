@@ -208,7 +208,7 @@ std::string usageDuel() {
            "  --expert-discard-samples N  imagined deals for each discard the Expert taker weighs, twice\n"
            "                         as many for the best ones (default " + std::to_string(ReglagesEcartExpert{}.echantillons) + ")\n"
            "  --expert-playouts-defence on|off  those play-outs for the defenders too; off, for the\n"
-           "                         taker only (default on)\n"
+           "                         taker only (default off)\n"
            "  --seats                each deal is played five times from its auction: one seat at A and\n"
            "                         the three others at B, for each seat, and all four at B; A's gain is\n"
            "                         what its seat makes over the same seat at B, summed over the four\n"
