@@ -4,8 +4,24 @@
 
 #include "engine/evaluation.h"
 #include "engine/jeu.h"
+#include "expert/savoir.h"
 
 namespace {
+
+// No window, timer, store or hook; the deck's order forgotten.
+void detacher(Jeu& j) {
+    j.vue = &vueNulle();
+    j.minuteurs = &minuteursNuls();
+    j.magasin = nullptr;
+    j.finDeDonne = nullptr;
+    j.continuer = nullptr;
+    j.choixOrdinateur = nullptr;
+    j.annonceChelem = nullptr;
+    j.enchereOrdinateur = nullptr;
+    j.donneTerminee = nullptr;
+    j.poignee = SelectionPoignee{};
+    for (int i = 1; i <= 78; ++i) j.donne.ordrePaquet[i] = j.donne.paquetSauve[i] = i;
+}
 
 // `avantEcart`: the taker's hand and the dog as dealt (the dog is then seen).
 std::unique_ptr<Jeu> copieDuSiege(const Jeu& jeu, int siege, bool avantEcart) {
@@ -19,21 +35,11 @@ std::unique_ptr<Jeu> copieDuSiege(const Jeu& jeu, int siege, bool avantEcart) {
         d.origineEcart.remplir(-1);
     }
     const bool chienVu = avantEcart;
-    j.vue = &vueNulle();
-    j.minuteurs = &minuteursNuls();
-    j.magasin = nullptr;
-    j.finDeDonne = nullptr;
-    j.continuer = nullptr;
-    j.choixOrdinateur = nullptr;
-    j.annonceChelem = nullptr;
-    j.enchereOrdinateur = nullptr;
-    j.donneTerminee = nullptr;
-    j.poignee = SelectionPoignee{};
+    detacher(j);
     const int chienMontre = jeu.connaissances.chienMontre;
     j.connaissances = Connaissances{};
     j.connaissances.chienMontre = chienMontre;
 
-    for (int i = 1; i <= 78; ++i) d.ordrePaquet[i] = d.paquetSauve[i] = i;
     std::array<bool, 5 * 22> vu{};  // by suit and value
     const auto indice = [](const Carte& c) { return static_cast<std::size_t>(c.couleur * 22 + c.valeur); };
     for (int i = 1; i <= 18; ++i) vu[indice(d.mainJoueur[siege][i])] = true;
@@ -85,3 +91,53 @@ std::unique_ptr<Jeu> copieAvantEnchere(const Jeu& jeu, int siege) {
 }
 
 std::unique_ptr<Jeu> copieAvantEcart(const Jeu& jeu) { return copieDuSiege(jeu, jeu.donne.preneur, true); }
+
+std::unique_ptr<Jeu> copiePendantLeJeu(const Jeu& jeu, int siege) {
+    auto copie = std::make_unique<Jeu>(jeu);
+    Jeu& j = *copie;
+    Donne& d = j.donne;
+    detacher(j);
+    // The defence's signals are public; every seat's tables are built anew
+    // from the tricks by whoever replays the deal.
+    const Connaissances& vraies = jeu.connaissances;
+    j.connaissances = Connaissances{};
+    j.connaissances.chienMontre = vraies.chienMontre;
+    j.connaissances.entameAtoutImpair = vraies.entameAtoutImpair;
+    j.connaissances.signalAtoutImpair = vraies.signalAtoutImpair;
+
+    // The set-aside cards are the taker's own under Prise and Garde; the dog
+    // shown is known to all through chienInitial.
+    const bool ecartConnu = siege == d.preneur && d.contrat != GARDE_SANS && d.contrat != GARDE_CONTRE;
+    // The cards still held by the others (and the set-aside cards the seat
+    // does not know) go back to the same places in the pack's order, so that
+    // the cards played stay where the tricks find them.
+    std::array<bool, NB_CARTES> cachee{};
+    for (int t = 1; t <= 4; ++t)
+        for (int i = 1; i <= 18 && t != siege; ++i)
+            if (d.mainJoueur[t][i].enMain) cachee[static_cast<std::size_t>(numeroCarte(d.mainJoueur[t][i]))] = true;
+    for (int i = 1; i <= 6 && !ecartConnu; ++i) cachee[static_cast<std::size_t>(numeroCarte(d.chien[i]))] = true;
+    int n = 0;
+    const auto suivante = [&] {
+        while (n < NB_CARTES && !cachee[static_cast<std::size_t>(n)]) ++n;
+        return carteNumero(n++);
+    };
+    for (int t = 1; t <= 4; ++t) {
+        if (t == siege) continue;
+        for (int i = 1; i <= 18; ++i) {
+            if (!d.mainJoueur[t][i].enMain) continue;
+            Carte c = suivante();
+            c.enMain = true;
+            d.mainJoueur[t][i] = c;
+        }
+    }
+    for (int i = 1; i <= 6 && !ecartConnu; ++i) d.chien[i] = suivante();
+    for (int t = 1; t <= 4; ++t) {
+        if (t == siege) continue;
+        d.mainInitiale[t] = d.mainJoueur[t];
+        for (int i = 1; i <= 18; ++i) d.mainInitiale[t][i].enMain = true;
+        d.niveauMain[t] = evaluerMain(d.mainInitiale[t]);
+    }
+    if (!ecartConnu) d.origineEcart.remplir(-1);
+    if (vraies.chienMontre == 0) d.chienInitial = d.chien;
+    return copie;
+}

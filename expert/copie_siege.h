@@ -24,3 +24,11 @@ std::unique_ptr<Jeu> copieAvantEnchere(const Jeu& jeu, int siege);
 // For the taker's discard at Prise or Garde: his hand and the dog as dealt,
 // not yet merged, whatever discard the game has made meanwhile.
 std::unique_ptr<Jeu> copieAvantEcart(const Jeu& jeu);
+
+// For a card thought out during the play: the tricks and the trick on the
+// table as they are, the seat's own hand (and, for the taker under Prise and
+// Garde, his discard), the dog once shown; the cards the others still hold,
+// and the set-aside cards the seat has not seen, dealt back to the same
+// places in pack order. The knowledge tables are empty but for the
+// defence's public signals: a replay of the tricks builds them.
+std::unique_ptr<Jeu> copiePendantLeJeu(const Jeu& jeu, int siege);

@@ -94,6 +94,13 @@ bool expertEchantillonne(const Jeu& jeu, int siege, const ReglagesExpert& reglag
     return 18 - d.numeroPli + 1 <= reglages.plisRestants;
 }
 
+bool expertJoueParParties(const Jeu& jeu, int siege, const ReglagesExpert& reglages) {
+    const Donne& d = jeu.donne;
+    if (siege < 1 || siege > 4 || d.preneur < 1 || d.preneur > 4 || d.numeroPli < 1 || d.numeroPli > 18) return false;
+    if (reglages.partiesPro <= 0 || expertEchantillonne(jeu, siege, reglages)) return false;
+    return reglages.partiesProDefense || siege == d.preneur;
+}
+
 bool imposerCarteExpert(Jeu& jeu, int siege, const Carte& c) {
     Table<int, 1, 18>& jouable = jeu.donne.jouable[siege];
     const Main& main = jeu.donne.mainJoueur[siege];
@@ -126,8 +133,7 @@ bool imposerChoixEchantillonne(Jeu& jeu, int siege, Expert& expert) {
     const Donne& d = jeu.donne;
     if (siege < 1 || siege > 4 || d.preneur < 1 || d.preneur > 4 || d.numeroPli < 1 || d.numeroPli > 18) return false;
     const bool solveur = expertEchantillonne(jeu, siege, expert.reglages);
-    if (!solveur && (expert.reglages.partiesPro <= 0 || (!expert.reglages.partiesProDefense && siege != d.preneur)))
-        return false;
+    if (!solveur && !expertJoueParParties(jeu, siege, expert.reglages)) return false;
     SavoirSiege savoir = savoirDuSiege(jeu, siege);
     oublierEncheres(savoir, expert.noteEntendue);
     if (!solveur) {

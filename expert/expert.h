@@ -91,6 +91,10 @@ ChoixExpert choisirParEchantillons(const SavoirSiege& savoir, const ReglagesExpe
 // The seat decides by sampling at this moment of the deal.
 bool expertEchantillonne(const Jeu& jeu, int siege, const ReglagesExpert& reglages);
 
+// The seat plays out imagined deals by the Pro rules at this moment: before
+// the solver's tricks, when the settings ask for play-outs at its side.
+bool expertJoueParParties(const Jeu& jeu, int siege, const ReglagesExpert& reglages);
+
 // Keeps only `c` playable for the seat; false when it is not playable.
 bool imposerCarteExpert(Jeu& jeu, int siege, const Carte& c);
 

@@ -115,7 +115,7 @@ bool rejouerDonneTiree(const Jeu& jeu, const SavoirSiege& s, const Position& p, 
 }
 
 ChoixExpert choisirParPartiesPro(const Jeu& jeu, const SavoirSiege& s, const ReglagesExpert& reglages,
-                                 std::mt19937_64& generateur) {
+                                 std::mt19937_64& generateur, const std::atomic<bool>* arret) {
     using Horloge = std::chrono::steady_clock;
     const auto debut = Horloge::now();
     const auto ecoule = [&] { return std::chrono::duration<double>(Horloge::now() - debut).count(); };
@@ -131,6 +131,7 @@ ChoixExpert choisirParPartiesPro(const Jeu& jeu, const SavoirSiege& s, const Reg
         calculerJouables(j, s.siege);
         const Table<int, 1, 18> jouables = j.donne.jouable[s.siege];
         for (int i = 1; i <= 18; ++i) {
+            if (arret && arret->load()) return ChoixExpert{};
             if (jouables[i] != 1) continue;
             const Carte c = j.donne.mainJoueur[s.siege][i];
             Jeu essai = j;

@@ -6,6 +6,7 @@
 // hands as dealt, the dog and the discard) and the tricks so far are played
 // again on it, so that every seat's knowledge tables are those it would
 // have had in that deal.
+#include <atomic>
 #include <random>
 
 #include "engine/jeu.h"
@@ -18,5 +19,6 @@
 bool rejouerDonneTiree(const Jeu& jeu, const SavoirSiege& s, const Position& p, Jeu& j);
 
 // The seat to play in `jeu` chooses by play-outs, from what it knows.
+// `arret` (may be null) stops it at once; nothing is then chosen.
 ChoixExpert choisirParPartiesPro(const Jeu& jeu, const SavoirSiege& s, const ReglagesExpert& reglages,
-                                 std::mt19937_64& generateur);
+                                 std::mt19937_64& generateur, const std::atomic<bool>* arret = nullptr);

@@ -497,6 +497,7 @@ TEST(ExpertHonnete, LesPartiesProNeVoientPasLesMainsCachees) {
         ++positions;
         ReglagesExpert r;
         r.partiesPro = 6;
+        r.partiesProDefense = true;
         r.secondes = 60;
         Expert ea(n, r), eb(n, r);
         calculerJouables(jeu, o);

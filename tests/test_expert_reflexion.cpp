@@ -19,6 +19,7 @@
 #include "expert/ecart_expert.h"
 #include "expert/enchere_expert.h"
 #include "expert/expert.h"
+#include "expert/parties_pro.h"
 #include "expert/savoir.h"
 #include "expert/vraisemblance.h"
 #include "settings/magasin_memoire.h"
@@ -320,4 +321,64 @@ TEST(ExpertReflexion, ALaTableLesEncheresPenseesNeSontPasLues) {
     r.enchereParSimulation = false;
     const Table<bool, 1, 4> entendues = encheresEntenduesALaTable(*jeu, r);
     for (int t = 1; t <= 4; ++t) EXPECT_TRUE(entendues[t]) << t;
+}
+
+// The copy for a card in the early tricks: the tricks, the trick on the table
+// and the seat's own cards as they are (the taker's discard his own under
+// Prise and Garde), every card the others still hold (and a discard the seat
+// has not seen) moved; and the play-outs choose on it the card, and play out
+// as many deals, as on the real game.
+TEST(ExpertReflexion, LaCopieDuJeuCacheCeQueLeSiegeNeVoitPasEtJoueLaMemeCarte) {
+    int autresMains = 0, preneurs = 0, defenseurs = 0;
+    for (std::uint64_t n = 0; n < 8; ++n) {
+        auto jeu = apresEcartDuJeu(n * 40);
+        ASSERT_NE(jeu, nullptr);
+        Donne& d = jeu->donne;
+        // A few tricks and cards by the Pro rules.
+        for (int k = 1; k <= 9 + static_cast<int>(n); ++k) {
+            const int s = d.joueurCourant;
+            calculerJouables(*jeu, s);
+            jouerCarteOrdinateur(*jeu, s);
+            apresCarte(*jeu);
+            if (k % 4 == 0) ramasser(*jeu);
+        }
+        const int siege = d.joueurCourant;
+        (siege == d.preneur ? preneurs : defenseurs) += 1;
+        const std::unique_ptr<Jeu> copie = copiePendantLeJeu(*jeu, siege);
+        const Donne& c = copie->donne;
+        const std::string quoi = "deal " + std::to_string(n) + ", seat " + std::to_string(siege);
+        for (int s = 1; s <= 4; ++s)
+            for (int i = 1; i <= 18; ++i) {
+                const bool garde = s == siege || !d.mainJoueur[s][i].enMain;
+                EXPECT_EQ(c.mainJoueur[s][i].enMain, d.mainJoueur[s][i].enMain) << quoi;
+                if (garde) {
+                    EXPECT_TRUE(c.mainJoueur[s][i].memeCarte(d.mainJoueur[s][i])) << quoi << " " << s << " " << i;
+                }
+            }
+        for (int s = 1; s <= 4; ++s)
+            if (s != siege) autresMains += cartesDe(c.mainJoueur[s]) != cartesDe(d.mainJoueur[s]);
+        if (siege == d.preneur) EXPECT_EQ(cartesDe(c.chien), cartesDe(d.chien)) << quoi;
+        else EXPECT_NE(cartesDe(c.chien), cartesDe(d.chien)) << quoi;
+        EXPECT_EQ(cartesDe(c.chienInitial), cartesDe(d.chienInitial)) << quoi;
+        chaqueCarteUneFois(c, quoi);
+        EXPECT_FALSE(copie->enchereOrdinateur || copie->choixOrdinateur || copie->annonceChelem);
+
+        ReglagesExpert r;
+        r.partiesPro = 6;
+        r.secondes = 60;
+        const SavoirSiege savoir = savoirDuSiege(*jeu, siege);
+        std::mt19937_64 g1(n), g2(n);
+        const ChoixExpert surCopie = choisirParPartiesPro(*copie, savoir, r, g1);
+        const ChoixExpert surJeu = choisirParPartiesPro(*jeu, savoir, r, g2);
+        ASSERT_TRUE(surJeu.choisi) << quoi;
+        ASSERT_TRUE(surCopie.choisi) << quoi;
+        EXPECT_TRUE(surCopie.carte.memeCarte(surJeu.carte)) << quoi;
+        EXPECT_EQ(surCopie.echantillons, surJeu.echantillons) << quoi;
+        // Stopped before it starts, it chooses nothing.
+        const std::atomic<bool> arret{true};
+        EXPECT_FALSE(choisirParPartiesPro(*copie, savoir, r, g1, &arret).choisi) << quoi;
+    }
+    EXPECT_GE(autresMains, 16);
+    EXPECT_GT(preneurs, 0);
+    EXPECT_GT(defenseurs, 0);
 }

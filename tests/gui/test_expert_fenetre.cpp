@@ -130,6 +130,7 @@ TEST_F(ExpertFenetre, UneDonneEntiereAuNiveauExpert) {
 TEST_F(ExpertFenetre, UneNouvelleDonneAnnuleLaReflexion) {
     // A thinking long enough to be caught in the act.
     fenetre->penseur().reglages().echantillons = 1000000;
+    fenetre->penseur().reglages().partiesPro = 1000000;
     fenetre->penseur().reglages().secondes = 60;
     lancerUneDonneAvecPreneur();
     // A card's thinking: the bids and the discard think too, but quickly.
@@ -329,3 +330,35 @@ TEST_F(ExpertFenetre, UneNouvelleDonneOuLaFermetureAnnuleUneEnchereEnReflexion) 
 }
 
 }  // namespace
+
+// South passes and a computer takes: with no trick left to the solver, the
+// Expert taker's every card is played out off the window's thread, and the
+// defenders, who play by the Pro rules, never think.
+TEST_F(ExpertFenetre, LePreneurOrdinateurJoueSesCartesHorsDuFil) {
+    PenseurExpert& penseur = fenetre->penseur();
+    penseur.reglages().plisRestants = 0;
+    Donne& d = jeu->donne;
+    cliquer("PanelLancement");
+    for (int essai = 0; essai < 20 && d.preneur == 0; ++essai) {
+        ASSERT_TRUE(attendre([&] { return montre("BarreEnchere") || d.etatAttente == 1; }));
+        if (montre("BarreEnchere")) cliquer("ButtonPasse");
+        ASSERT_TRUE(attendre([&] { return d.nbEncheres == 4 && d.etatAttente == 1; }));
+        cliquer("TableRonde");
+    }
+    ASSERT_NE(d.preneur, 0) << "nobody took in twenty deals";
+    ASSERT_NE(d.preneur, d.joueurHumain);
+    const auto cartesPensees = [&] { return penseur.lances() - penseur.lancesEncheres() - penseur.lancesEcarts(); };
+    const int avant = cartesPensees();
+    // The window goes on while the taker thinks: caught once in the act.
+    bool vuPenser = false;
+    ASSERT_TRUE(jouerAuClicJusqua([&] {
+        vuPenser = vuPenser || (penseur.pense() && penseur.sujet() == PenseurExpert::Sujet::Carte &&
+                                d.joueurCourant == d.preneur);
+        return false;
+    }));
+    ASSERT_EQ(d.numeroPli, 19);
+    EXPECT_EQ(d.pointsPreneur + d.pointsDefense, 182);
+    EXPECT_EQ(cartesPensees() - avant, 18);
+    EXPECT_TRUE(vuPenser);
+    EXPECT_EQ(penseur.annules(), 0);
+}

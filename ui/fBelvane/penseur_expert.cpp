@@ -8,6 +8,7 @@
 #include "engine/enchere.h"
 #include "engine/jeu.h"
 #include "expert/copie_siege.h"
+#include "expert/parties_pro.h"
 
 PenseurExpert::PenseurExpert(QObject* parent, std::function<void(Sujet)> pret)
     : expert_(std::make_shared<Expert>(std::random_device{}())),
@@ -50,14 +51,26 @@ void PenseurExpert::demarrer(const Moment& m, std::function<Pensee(Expert&, cons
 bool PenseurExpert::doitPenser(const Jeu& jeu) const {
     const Donne& d = jeu.donne;
     if (!jeu.options.optionNiveauExpert || enCours_) return false;
-    if (d.joueurCourant == d.joueurHumain || !expertEchantillonne(jeu, d.joueurCourant, expert_->reglages)) return false;
+    if (d.joueurCourant == d.joueurHumain) return false;
+    const ReglagesExpert& r = expert_->reglages;
+    if (!expertEchantillonne(jeu, d.joueurCourant, r) && !expertJoueParParties(jeu, d.joueurCourant, r)) return false;
     return !pretPour(momentDe(jeu));
 }
 
 void PenseurExpert::lancer(const Jeu& jeu) {
-    SavoirSiege savoir = savoirDuSiege(jeu, jeu.donne.joueurCourant);
+    const int siege = jeu.donne.joueurCourant;
+    SavoirSiege savoir = savoirDuSiege(jeu, siege);
     const ReglagesExpert reglages = expert_->reglages;
     oublierEncheres(savoir, encheresEntenduesALaTable(jeu, reglages));
+    if (!expertEchantillonne(jeu, siege, reglages)) {
+        std::shared_ptr<const Jeu> copie = copiePendantLeJeu(jeu, siege);
+        demarrer(momentDe(jeu), [copie, savoir, reglages](Expert& e, const std::atomic<bool>* arret) {
+            Pensee p;
+            p.carte = choisirParPartiesPro(*copie, savoir, reglages, e.generateur, arret);
+            return p;
+        });
+        return;
+    }
     demarrer(momentDe(jeu), [savoir, reglages](Expert& e, const std::atomic<bool>* arret) {
         Pensee p;
         p.carte = choisirParEchantillons(savoir, reglages, e.solveur, e.generateur, arret);

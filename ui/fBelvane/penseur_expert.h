@@ -1,7 +1,7 @@
 #pragma once
 // The Expert's thinking for the window: a computer seat that decides by
-// imagined deals (its bid, its discard as taker, its cards near the end)
-// thinks on a worker thread while the window goes on drawing. The step that
+// imagined deals (its bid, its discard as taker, its cards: played out by
+// the taker early, solved near the end) thinks on a worker thread while the window goes on drawing. The step that
 // waits for it (the bid timer, the first card timer after the discard, the
 // card timer) comes when it is done; a new deal (the timer stopped) cancels
 // it. Only what the seat knows is handed to the worker.
