@@ -24,3 +24,11 @@ std::unique_ptr<Jeu> copieAvantEnchere(const Jeu& jeu, int siege);
 // For the taker's discard at Prise or Garde: his hand and the dog as dealt,
 // not yet merged, whatever discard the game has made meanwhile.
 std::unique_ptr<Jeu> copieAvantEcart(const Jeu& jeu);
+
+// For the handful of `siege` at its first card: besides what the bid and the
+// discard copies keep, the cards already put down in the first trick (in
+// their places in the hands that played them), the dog once shown, the
+// taker's own discard when the seat is the taker, and the handfuls already
+// shown. The knowledge tables keep only the defence's public signals: the
+// seat's own knowledge goes to the thinking apart (savoirDuSiege).
+std::unique_ptr<Jeu> copieAuPremierPli(const Jeu& jeu, int siege);

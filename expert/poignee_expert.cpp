@@ -67,13 +67,19 @@ int jouerAvecPoignees(Jeu& jeu, int decide) {
 BilanPoignee jugerPoigneeExpert(const Jeu& jeu, int siege, const ReglagesPoigneeExpert& r,
                                 std::mt19937_64& generateur, const std::atomic<bool>* arret,
                                 const Table<bool, 1, 4>* entendues) {
+    SavoirSiege savoir = savoirDuSiege(jeu, siege);
+    if (entendues) oublierEncheres(savoir, *entendues);
+    return jugerPoigneeExpert(jeu, savoir, r, generateur, arret);
+}
+
+BilanPoignee jugerPoigneeExpert(const Jeu& jeu, const SavoirSiege& savoir, const ReglagesPoigneeExpert& r,
+                                std::mt19937_64& generateur, const std::atomic<bool>* arret) {
     const Donne& d = jeu.donne;
+    const int siege = savoir.siege;
     BilanPoignee bilan;
     bilan.plusGrande = poigneePossible(atoutsEnMain(d, siege));
     bilan.choisie = bilan.plusGrande;
     if (bilan.plusGrande == 0 || d.preneur < 1 || d.preneur > 4 || d.numeroPli != 1) return bilan;
-    SavoirSiege savoir = savoirDuSiege(jeu, siege);
-    if (entendues) oublierEncheres(savoir, *entendues);
     const bool preneur = siege == d.preneur;
     double somme[4] = {0, 0, 0, 0};
     for (int k = 0; k < r.echantillons; ++k) {

@@ -12,6 +12,7 @@
 #include <random>
 
 #include "engine/table.h"
+#include "expert/savoir.h"
 
 struct Jeu;
 
@@ -42,6 +43,11 @@ struct BilanPoignee {
 BilanPoignee jugerPoigneeExpert(const Jeu& jeu, int siege, const ReglagesPoigneeExpert& r,
                                 std::mt19937_64& generateur, const std::atomic<bool>* arret = nullptr,
                                 const Table<bool, 1, 4>* entendues = nullptr);
+// The same from `savoir`, what the seat knows at this moment (with the
+// bids it does not hear left out), in `jeu` or a copy of it keeping only
+// the public play and the seat's hand (copieAuPremierPli).
+BilanPoignee jugerPoigneeExpert(const Jeu& jeu, const SavoirSiege& savoir, const ReglagesPoigneeExpert& r,
+                                std::mt19937_64& generateur, const std::atomic<bool>* arret = nullptr);
 int choisirPoigneeExpert(const Jeu& jeu, int siege, const ReglagesPoigneeExpert& r, std::mt19937_64& generateur,
                          const std::atomic<bool>* arret = nullptr, const Table<bool, 1, 4>* entendues = nullptr);
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "engine/evaluation.h"
 #include "engine/jeu.h"
 #include "engine/pli.h"
+#include "expert/copie_siege.h"
 #include "expert/ecart_expert.h"
 #include "expert/expert.h"
 #include "expert/poignee_expert.h"
@@ -233,6 +235,18 @@ TEST(ExpertPoignee, LeChoixNeLitQueCeQueLeSiegeSait) {
         for (int t = 0; t <= reference.plusGrande; ++t) EXPECT_EQ(b.moyenne[t], reference.moyenne[t]) << m << " size " << t;
         EXPECT_TRUE(g == g0) << m << ": as many draws";
     }
+    // The copy handed to another thread keeps nothing the seat cannot see,
+    // and thinks the same.
+    const std::unique_ptr<Jeu> copie = copieAuPremierPli(premier, NORD);
+    int ailleurs = 0;
+    for (int t : {SUD, EST, OUEST})
+        for (int i = 1; i <= 18; ++i) ailleurs += !copie->donne.mainJoueur[t][i].memeCarte(premier.donne.mainJoueur[t][i]);
+    EXPECT_GT(ailleurs, 20);
+    EXPECT_TRUE(copie->donne.mainJoueur[EST][premier.donne.carteJouee[EST][1]].memeCarte(carte(PIQUE, ROI)));
+    std::mt19937_64 g2(9);
+    const BilanPoignee c = jugerPoigneeExpert(*copie, savoirDuSiege(premier, NORD), reglages(12), g2);
+    for (int t = 0; t <= reference.plusGrande; ++t) EXPECT_EQ(c.moyenne[t], reference.moyenne[t]) << "copy, size " << t;
+    EXPECT_TRUE(g2 == g0);
     // The same deal and seed again: the same thinking.
     std::mt19937_64 g1(9);
     const BilanPoignee encore = jugerPoigneeExpert(premier, NORD, reglages(12), g1);
