@@ -182,7 +182,12 @@ void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::s
         jeu.poigneeOrdinateur = [estExpert, expert](const Jeu& j, int siege) {
             const int plusGrande = poigneePossible(atoutsEnMain(j.donne, siege));
             if (!estExpert[siege]) return plusGrande;
-            const int t = choisirPoigneeExpert(j, siege, expert->reglages.poignee, expert->generateur, nullptr,
+            // Its own stream, drawn from a copy: the cards' sampling that follows
+            // draws as it would have with the game's handful, so that two runs
+            // differing in this choice stay aligned deal by deal.
+            std::mt19937_64 copie = expert->generateur;
+            std::mt19937_64 generateur(copie());
+            const int t = choisirPoigneeExpert(j, siege, expert->reglages.poignee, generateur, nullptr,
                                                &expert->noteEntendue);
             const int cote = siege == j.donne.preneur ? 0 : 1;
             expert->poigneesPossibles[cote] += plusGrande > 0;
