@@ -1,6 +1,6 @@
 // The Expert's handful under the official rules: the game's hook leaves the
-// declaration as it was when unset and is kept within the hand's sizes; the
-// Expert keeps its trumps hidden in a defence that loses and shows them as a
+// declaration as it was when unset and is kept within the hand's sizes, and
+// the tools set it for the Expert's seats only; the Expert keeps its trumps hidden in a defence that loses and shows them as a
 // taker who wins; its choice reads only what its seat may know, and a seed
 // gives the same choice; the imagined play-out scores the premium as the game
 // does.
@@ -188,6 +188,35 @@ TEST(ExpertPoignee, LeCrochetDeLaTable) {
         preneur.poigneeOrdinateur = jeu.poigneeOrdinateur;
         EXPECT_EQ(poigneeChoisie(preneur, NORD), reponse > 0 ? 2 : 0);
     }
+}
+
+// The tools' seats: the hook is the Expert's only where an Expert sits, and
+// it counts what it weighed; the other seats show the largest.
+TEST(ExpertPoignee, LesSiegesExpertDesOutils) {
+    NiveauxSieges niveaux;
+    niveaux.remplir(NiveauSiege{4, false});
+    auto expert = std::make_shared<Expert>(3);
+    Jeu pro = donne({EST, 0, true});
+    installerNiveauxSiegesExpert(pro, niveaux, expert);
+    EXPECT_FALSE(pro.poigneeOrdinateur);
+
+    niveaux[NORD].niveau = NIVEAU_EXPERT;
+    Jeu jeu = donne({EST, 0, true});
+    installerNiveauxSiegesExpert(jeu, niveaux, expert);
+    ASSERT_TRUE(jeu.poigneeOrdinateur);
+    EXPECT_EQ(poigneeChoisie(jeu, NORD), 0) << "North defends against a taker who holds every other trump";
+    EXPECT_EQ(expert->poigneesPossibles[1], 1);
+    EXPECT_EQ(expert->poigneesRefusees[1], 1);
+    EXPECT_EQ(expert->poigneesPossibles[0], 0);
+    Jeu autre = donne({});
+    installerNiveauxSiegesExpert(autre, niveaux, expert);
+    EXPECT_EQ(poigneeChoisie(autre, EST), 1) << "East at Pro";
+    EXPECT_EQ(expert->poigneesPossibles[0] + expert->poigneesPossibles[1], 1);
+    // Off, every seat shows the largest.
+    expert->reglages.poigneeParSimulation = false;
+    installerNiveauxSiegesExpert(jeu, niveaux, expert);
+    EXPECT_FALSE(jeu.poigneeOrdinateur);
+    EXPECT_EQ(poigneeChoisie(jeu, NORD), 1);
 }
 
 // The same eighteen cards: in a defence facing a taker who took the three

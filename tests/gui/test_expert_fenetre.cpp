@@ -372,9 +372,10 @@ TEST_F(ExpertFenetre, LaPoigneeEstPenseeHorsDuFil) {
         if (d.numeroPli == 0) continue;
         if (d.chienAffiche == 1 && d.etatAttente == 2) cliquer("TableRonde");
         ASSERT_EQ(d.reglesPoignees, 1);
+        // The first computer seat in the trick's order that can show a handful.
         int siege = 0;
-        for (int s = 2; s <= 4; ++s)
-            if (atouts(s) >= 10 && siege == 0) siege = s;
+        for (int i = 0, s = d.joueurEntame; i < 4 && siege == 0; ++i, s = siegeSuivant(s))
+            if (s != 1 && atouts(s) >= 10) siege = s;
         if (d.preneur == 1 || siege == 0) {
             cliquer("SBNewGame");
             continue;
