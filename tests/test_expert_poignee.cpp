@@ -1,9 +1,9 @@
 // The Expert's handful under the official rules: the game's hook leaves the
 // declaration as it was when unset and is kept within the hand's sizes, and
-// the tools set it for the Expert's seats only; the Expert keeps its trumps hidden in a defence that loses and shows them as a
-// taker who wins; its choice reads only what its seat may know, and a seed
-// gives the same choice; the imagined play-out scores the premium as the game
-// does.
+// the tools set it for the Expert's seats only; the Expert keeps its trumps
+// hidden in a defence that loses and shows them as a taker who wins; its
+// choice reads only what its seat may know, and a seed gives the same choice;
+// the imagined play-out scores the premium as the game does.
 #include <gtest/gtest.h>
 
 #include <algorithm>
