@@ -1,4 +1,4 @@
-// How long the Expert thinks over a bid and over a discard, as the window's
+// How long the Expert thinks over a bid, a discard and a handful, as the window's
 // worker does it: on the copy of the game its seat may know, with the default
 // settings. Each run thinks once on each of the same deals and reports the
 // median, the 95th percentile and the worst decision in milliseconds.
@@ -14,7 +14,10 @@
 #include "expert/copie_siege.h"
 #include "expert/ecart_expert.h"
 #include "expert/enchere_expert.h"
+#include "engine/annonces.h"
+#include "engine/pli.h"
 #include "expert/expert.h"
+#include "expert/poignee_expert.h"
 #include "tests/donne_jouee.h"
 
 namespace {
@@ -85,5 +88,40 @@ void BM_EcartExpert(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EcartExpert)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The handful under the official rules of the first seat with ten trumps,
+// at its first card, the trick's earlier cards played by the Pro rules.
+void BM_PoigneeExpert(benchmark::State& state) {
+    const int donnes = static_cast<int>(state.range(0));
+    const ReglagesExpert reglages;
+    for (auto _ : state) {
+        std::vector<double> ms;
+        for (std::uint64_t n = 0; static_cast<int>(ms.size()) < donnes && n < 3000; ++n) {
+            Jeu jeu;
+            jeu.hasard.horloge = horlogeDeterministe(n + 901);
+            jeu.options.niveau = 4;
+            preparerDonne(jeu, n);
+            Donne& d = jeu.donne;
+            d.reglesPoignees = 1;
+            int siege = 0;
+            for (int s = 1; s <= 4 && siege == 0; ++s)
+                if (poigneePossible(atoutsEnMain(d, s)) > 0) siege = s;
+            if (siege == 0) continue;
+            while (d.joueurCourant != siege) {
+                calculerJouables(jeu, d.joueurCourant);
+                jouerCarteOrdinateur(jeu, d.joueurCourant);
+                apresCarte(jeu);
+            }
+            const SavoirSiege savoir = savoirDuSiege(jeu, siege);
+            const auto copie = copiePendantLeJeu(jeu, siege);
+            std::mt19937_64 generateur(n);
+            const auto debut = Horloge::now();
+            benchmark::DoNotOptimize(jugerPoigneeExpert(*copie, savoir, reglages.poignee, generateur));
+            ms.push_back(std::chrono::duration<double, std::milli>(Horloge::now() - debut).count());
+        }
+        rapporter(state, ms);
+    }
+}
+BENCHMARK(BM_PoigneeExpert)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -70,12 +70,23 @@ void remontrerPoigneesOrdinateurs(Jeu& jeu) {
         if (s != d.joueurHumain && d.poigneeOrdinateur[s] != 0) montrerPoigneeOrdinateur(jeu, s);
 }
 
+int atoutsEnMain(const Donne& d, int siege) {
+    int n = 0;
+    for (int i = 1; i <= 18; ++i) n += d.mainJoueur[siege][i].enMain && d.mainJoueur[siege][i].couleur == ATOUT;
+    return n;
+}
+
+int poigneeChoisie(const Jeu& jeu, int siege) {
+    const int t = poigneePossible(atoutsEnMain(jeu.donne, siege));
+    if (t == 0 || !jeu.poigneeOrdinateur) return t;
+    const int choisie = jeu.poigneeOrdinateur(jeu, siege);
+    return choisie < 0 ? 0 : choisie > t ? t : choisie;
+}
+
 void declarerPoigneeOrdinateur(Jeu& jeu, int siege) {
     Donne& d = jeu.donne;
     if (!d.reglesPoignees || siege == d.joueurHumain || d.poigneeOrdinateur[siege] != 0) return;
-    int nbAtouts = 0;
-    for (int i = 1; i <= 18; ++i) nbAtouts += d.mainJoueur[siege][i].enMain && d.mainJoueur[siege][i].couleur == ATOUT;
-    const int t = poigneePossible(nbAtouts);
+    const int t = poigneeChoisie(jeu, siege);
     if (t == 0 || choisirCartesPoignee(d, siege, t) == 0) return;
     d.poigneeOrdinateur[siege] = t;
     noterPoigneeMontree(jeu, siege);

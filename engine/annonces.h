@@ -13,8 +13,15 @@ int poigneePossible(int nbAtouts);
 // size. Written into d.cartesPoignee[siege]; answers how many.
 int choisirCartesPoignee(Donne& d, int siege, int t);
 
-// A computer seat's handful at its first card: it declares the largest its
-// hand allows, shows the trumps to the table, and every other seat notes
+// The trumps (the Excuse counted) the seat still holds.
+int atoutsEnMain(const Donne& d, int siege);
+
+// The handful the seat declares: the game's poigneeOrdinateur when set (kept
+// within 0..the largest its hand allows), else the largest.
+int poigneeChoisie(const Jeu& jeu, int siege);
+
+// A computer seat's handful at its first card: it declares the size
+// poigneeChoisie gives, shows the trumps to the table, and every other seat notes
 // them. Nothing without the handfuls in force or without 10 trumps.
 void declarerPoigneeOrdinateur(Jeu& jeu, int siege);
 

@@ -53,6 +53,11 @@ struct Jeu {
     // its hand's rating, niveauMain. The headless tools seat the Expert's
     // bidding through it.
     std::function<int(const Jeu&, int siege)> enchereOrdinateur;
+    // The handful a computer seat declares at its first card under the
+    // official rules: 0 none, else a size up to the largest its hand allows
+    // (poigneePossible); none: that largest. The Expert seats decide by
+    // imagined deals.
+    std::function<int(const Jeu&, int siege)> poigneeOrdinateur;
     // Told of every finished deal once it is scored and saved (the history
     // keeps it); nothing by default.
     std::function<void(const Jeu&)> donneTerminee;

@@ -18,6 +18,7 @@ void detacher(Jeu& j) {
     j.choixOrdinateur = nullptr;
     j.annonceChelem = nullptr;
     j.enchereOrdinateur = nullptr;
+    j.poigneeOrdinateur = nullptr;
     j.donneTerminee = nullptr;
     j.poignee = SelectionPoignee{};
     for (int i = 1; i <= 78; ++i) j.donne.ordrePaquet[i] = j.donne.paquetSauve[i] = i;
@@ -136,6 +137,8 @@ std::unique_ptr<Jeu> copiePendantLeJeu(const Jeu& jeu, int siege) {
         d.mainInitiale[t] = d.mainJoueur[t];
         for (int i = 1; i <= 18; ++i) d.mainInitiale[t][i].enMain = true;
         d.niveauMain[t] = evaluerMain(d.mainInitiale[t]);
+        d.jouable[t].remplir(0);
+        d.contrainteJeu[t].remplir(Contrainte{});
     }
     if (!ecartConnu) d.origineEcart.remplir(-1);
     if (vraies.chienMontre == 0) d.chienInitial = d.chien;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <limits>
 
+#include "engine/annonces.h"
 #include "engine/choix.h"
 #include "engine/jeu.h"
 #include "expert/parties_pro.h"
@@ -181,8 +182,26 @@ void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::s
         regles(j, siege);
     };
     jeu.enchereOrdinateur = nullptr;
+    jeu.poigneeOrdinateur = nullptr;
     bool unExpert = false;
     for (int s = 1; s <= 4; ++s) unExpert = unExpert || estExpert[s];
+    if (unExpert && expert->reglages.poigneeParSimulation) {
+        jeu.poigneeOrdinateur = [estExpert, expert](const Jeu& j, int siege) {
+            const int plusGrande = poigneePossible(atoutsEnMain(j.donne, siege));
+            if (!estExpert[siege]) return plusGrande;
+            // Its own stream, drawn from a copy: the cards' sampling that follows
+            // draws as it would have with the game's handful, so that two runs
+            // differing in this choice stay aligned deal by deal.
+            std::mt19937_64 copie = expert->generateur;
+            std::mt19937_64 generateur(copie());
+            const int t = choisirPoigneeExpert(j, siege, expert->reglages.poignee, generateur, nullptr,
+                                               &expert->noteEntendue);
+            const int cote = siege == j.donne.preneur ? 0 : 1;
+            expert->poigneesPossibles[cote] += plusGrande > 0;
+            expert->poigneesRefusees[cote] += plusGrande > 0 && t == 0;
+            return t;
+        };
+    }
     if (!unExpert || !expert->reglages.enchereParSimulation) return;
     jeu.enchereOrdinateur = [estExpert, expert](const Jeu& j, int siege) {
         if (!estExpert[siege]) return j.donne.niveauMain[siege];

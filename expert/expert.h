@@ -18,6 +18,7 @@
 #include "engine/niveaux.h"
 #include "expert/ecart_expert.h"
 #include "expert/enchere_expert.h"
+#include "expert/poignee_expert.h"
 #include "expert/savoir.h"
 #include "solveur/solveur.h"
 
@@ -55,6 +56,10 @@ struct ReglagesExpert {
     // The bids by imagined deals; false: the hand's rating, as every level.
     bool enchereParSimulation = true;
     ReglagesEnchereExpert enchere;
+    // The handful under the official rules by imagined deals; false: the
+    // largest the hand allows, as every level.
+    bool poigneeParSimulation = true;
+    ReglagesPoigneeExpert poignee;
 };
 
 // What the sampled deals, each solved with every card open, say of the
@@ -125,6 +130,9 @@ struct Expert {
     // The same for the cards chosen by play-outs.
     std::vector<double> secondesParties;
     long long parties = 0;
+    // The handfuls it could show, by side (0 taker, 1 defence), and how many it kept hidden.
+    long long poigneesPossibles[2] = {0, 0};
+    long long poigneesRefusees[2] = {0, 0};
 };
 
 // The card choice of an Expert seat, on the calling thread: the Pro rules
@@ -137,5 +145,6 @@ void choisirCarteExpert(Jeu& jeu, int siege, Expert& expert);
 void refaireEcartExpert(Jeu& jeu, Expert& expert);
 
 // Seats `niveaux` at the table as installerNiveauxSieges does, level 5
-// included: its seats play as `expert`, and bid as it does.
+// included: its seats play as `expert`, and bid and declare their handfuls
+// as it does.
 void installerNiveauxSiegesExpert(Jeu& jeu, const NiveauxSieges& niveaux, std::shared_ptr<Expert> expert);

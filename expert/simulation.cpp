@@ -17,6 +17,7 @@ Jeu copieImaginaire(const Jeu& jeu, std::mt19937_64& generateur) {
     j.continuer = nullptr;
     j.choixOrdinateur = nullptr;
     j.enchereOrdinateur = nullptr;
+    j.poigneeOrdinateur = nullptr;
     j.donneTerminee = nullptr;
     j.options.niveau = 4;
     j.options.optionNiveauAdaptatif = 0;

@@ -55,6 +55,8 @@ TEST(Duel, ArgumentsRefuses) {
         {"negative play-outs", {"--a", "5", "--b", "4", "--deals", "3", "--expert-playouts", "-1"}},
         {"no discard deals", {"--a", "5", "--b", "4", "--deals", "3", "--expert-discard-samples", "0"}},
         {"play-outs' seats", {"--a", "5", "--b", "4", "--deals", "3", "--expert-playouts-defence", "taker"}},
+        {"official handfuls neither on nor off", {"--a", "5", "--b", "4", "--deals", "3", "--official-handfuls", "1"}},
+        {"Expert handfuls missing their value", {"--a", "5", "--b", "4", "--deals", "3", "--expert-handfuls"}},
     };
     for (const auto& c : cas) {
         ParametresDuel p;
@@ -79,6 +81,13 @@ TEST(Duel, ArgumentsRefuses) {
     EXPECT_FALSE(p.expert.partiesProDefense);
     EXPECT_EQ(p.expert.ecart.echantillons, 30);
     EXPECT_EQ(p.expert.ecart.echantillonsFinale, 60);
+    EXPECT_FALSE(p.poigneesOfficielles);
+    EXPECT_TRUE(p.expert.poigneeParSimulation);
+    ASSERT_TRUE(analyser({"--a", "5", "--b", "4", "--deals", "2", "--official-handfuls", "on", "--expert-handfuls", "off"},
+                         p, erreur));
+    EXPECT_TRUE(p.poigneesOfficielles);
+    EXPECT_FALSE(p.expert.poigneeParSimulation);
+    EXPECT_NE(usageDuel().find("--official-handfuls"), std::string::npos);
     EXPECT_TRUE(analyser({"--help"}, p, erreur));
     EXPECT_NE(usageDuel().find("--warmup"), std::string::npos);
 }
@@ -205,4 +214,25 @@ TEST(DuelParSiege, ProContreProNeGagneRien) {
     long long pris = 0;
     for (int c = 1; c <= 4; ++c) pris += r.contratsB.joues[c];
     EXPECT_GT(pris, 10) << "many deals have a taker";
+}
+
+// Under the official handfuls the Expert weighs every handful it could show
+// (the report counts them); off, the deals are those of the game's own rules,
+// and with the Expert's own choice off it shows what every level shows.
+TEST(Duel, LesPoigneesOfficielles) {
+    ParametresDuel p = duel(5, 4, 30, 11);
+    p.poigneesOfficielles = true;
+    const ResultatDuel r = jouerDuel(p, nullptr);
+    ASSERT_TRUE(r.erreur.empty()) << r.erreur;
+    EXPECT_GT(r.poigneesPossibles[0] + r.poigneesPossibles[1], 0);
+    EXPECT_LE(r.poigneesRefusees[0], r.poigneesPossibles[0]);
+    EXPECT_LE(r.poigneesRefusees[1], r.poigneesPossibles[1]);
+    EXPECT_NE(rapportDuel(p, r).find("handfuls kept hidden"), std::string::npos);
+
+    p.expert.poigneeParSimulation = false;
+    const ResultatDuel sans = jouerDuel(p, nullptr);
+    EXPECT_EQ(sans.poigneesPossibles[0] + sans.poigneesPossibles[1], 0);
+
+    const ResultatDuel regles = jouerDuel(duel(5, 4, 30, 11), nullptr);
+    EXPECT_EQ(regles.poigneesPossibles[0] + regles.poigneesPossibles[1], 0);
 }

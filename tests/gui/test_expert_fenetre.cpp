@@ -17,6 +17,7 @@
 #include "expert/copie_siege.h"
 #include "expert/ecart_expert.h"
 #include "expert/enchere_expert.h"
+#include "expert/poignee_expert.h"
 #include "flow/deroulement.h"
 #include "scoring/score.h"
 #include "settings/options.h"
@@ -361,4 +362,101 @@ TEST_F(ExpertFenetre, LePreneurOrdinateurJoueSesCartesHorsDuFil) {
     EXPECT_EQ(cartesPensees() - avant, 18);
     EXPECT_TRUE(vuPenser);
     EXPECT_EQ(penseur.annules(), 0);
+}
+
+// Under the official handfuls an Expert computer seat with ten trumps thinks
+// its handful off the window's thread at its first card: the window's timers
+// tick on, the card waits, and the seat then declares what
+// choisirPoigneeExpert gives on the real game with the same stream of the
+// generator. A new deal cancels a handful in thought.
+TEST_F(ExpertFenetre, LaPoigneeEstPenseeHorsDuFil) {
+    Donne& d = jeu->donne;
+    jeu->options.optionConfirmerAbandon = 0;
+    jeu->options.optionPoigneesOrdinateurs = 1;
+    PenseurExpert& penseur = fenetre->penseur();
+    // Quick bids and discards; a handful long enough to be caught in the act.
+    penseur.reglages().enchereParSimulation = false;
+    penseur.reglages().ecartParSimulation = false;
+    penseur.reglages().poignee.echantillons = 200;
+    const ReglagesExpert reglages = penseur.reglages();
+    int battements = 0;
+    QTimer metronome;
+    metronome.setInterval(5);
+    QObject::connect(&metronome, &QTimer::timeout, [&] { ++battements; });
+    metronome.start();
+
+    const auto atouts = [&](int s) {
+        int n = 0;
+        for (int i = 1; i <= 18; ++i) n += d.mainJoueur[s][i].enMain && d.mainJoueur[s][i].couleur == ATOUT;
+        return n;
+    };
+    int verifiees = 0, annulees = 0;
+    cliquer("PanelLancement");
+    for (int donne = 0; donne < 300 && (verifiees < 1 || annulees < 1); ++donne) {
+        while (d.numeroPli == 0) {
+            ASSERT_TRUE(attendre([&] { return montre("BarreEnchere") || (d.nbEncheres == 4 && d.etatAttente == 1); }));
+            if (montre("BarreEnchere")) {
+                cliquer("evMaMain");
+                continue;
+            }
+            cliquer("TableRonde");
+            if (d.numeroPli == 0 && d.nbEncheres == 0) break;  // everybody passed: dealt again
+        }
+        if (d.numeroPli == 0) continue;
+        if (d.chienAffiche == 1 && d.etatAttente == 2) cliquer("TableRonde");
+        ASSERT_EQ(d.reglesPoignees, 1);
+        // The first computer seat in the trick's order that can show a handful.
+        int siege = 0;
+        for (int i = 0, s = d.joueurEntame; i < 4 && siege == 0; ++i, s = siegeSuivant(s))
+            if (s != 1 && atouts(s) >= 10) siege = s;
+        if (d.preneur == 1 || siege == 0) {
+            cliquer("SBNewGame");
+            continue;
+        }
+        // Nothing draws from the generator before the seat's turn.
+        const std::mt19937_64 generateur = penseur.generateur();
+        const int lancesAvant = penseur.lancesPoignees();
+        const auto enReflexion = [&] { return penseur.pense() && penseur.sujet() == PenseurExpert::Sujet::Poignee; };
+        ASSERT_TRUE(attendre([&] {
+            if (d.humainPeutJouer && d.joueurCourant == 1 && !enReflexion())
+                for (int k = 1; k <= 18; ++k)
+                    if (d.jouable[1][k] == 1 && d.mainJoueur[1][k].enMain) {
+                        cliquer(QString("Carte3D%1").arg(k));
+                        break;
+                    }
+            return enReflexion();
+        }));
+        ASSERT_EQ(d.joueurCourant, siege);
+        EXPECT_EQ(penseur.lancesPoignees(), lancesAvant + 1);
+        auto avant = std::make_unique<Jeu>(*jeu);
+        const int pli = d.numeroPli, cartes = d.nbCartesPli, debut = battements;
+        QTest::qWait(30);
+        if (enReflexion()) {
+            EXPECT_FALSE(fenetre->estArme(Minuteur::TimerEntreCarte));
+            EXPECT_EQ(d.nbCartesPli, cartes);
+            EXPECT_EQ(d.poigneeOrdinateur[siege], 0);
+        }
+        if (verifiees == 0) {
+            ASSERT_TRUE(attendre([&] { return !enReflexion() && (d.nbCartesPli != cartes || d.numeroPli != pli); }));
+            EXPECT_GT(battements, debut) << "the window's timers stood still while the Expert thought";
+            std::mt19937_64 g = generateur;
+            const Table<bool, 1, 4> entendues = encheresEntenduesALaTable(*avant, reglages);
+            const int attendue = choisirPoigneeExpert(*avant, siege, reglages.poignee, g, nullptr, &entendues);
+            EXPECT_EQ(d.poigneeOrdinateur[siege], attendue) << "deal " << donne;
+            ++verifiees;
+        } else if (enReflexion()) {
+            const int annulesAvant = penseur.annules();
+            cliquer("SBNewGame");
+            EXPECT_FALSE(penseur.pense());
+            EXPECT_EQ(penseur.annules(), annulesAvant + 1);
+            EXPECT_EQ(d.numeroPli, 0);
+            QTest::qWait(100);
+            for (int s = 1; s <= 4; ++s) EXPECT_EQ(d.poigneeOrdinateur[s], 0);
+            ++annulees;
+            continue;
+        }
+        cliquer("SBNewGame");
+    }
+    EXPECT_EQ(verifiees, 1);
+    EXPECT_EQ(annulees, 1);
 }

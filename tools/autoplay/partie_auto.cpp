@@ -27,9 +27,7 @@ void jouerALaPlaceDuHumain(Jeu& jeu) {
 void declarerPoigneeSiegeUn(Jeu& jeu) {
     Donne& d = jeu.donne;
     const int h = d.joueurHumain;
-    int nbAtouts = 0;
-    for (int i = 1; i <= 18; ++i) nbAtouts += d.mainJoueur[h][i].enMain && d.mainJoueur[h][i].couleur == ATOUT;
-    const int t = poigneePossible(nbAtouts);
+    const int t = poigneeChoisie(jeu, h);
     if (t == 0 || choisirCartesPoignee(d, h, t) == 0) return;
     d.poigneeHumain = t;
     d.siegePoignee = h;

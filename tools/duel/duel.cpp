@@ -179,7 +179,7 @@ std::string usageDuel() {
            "                    [--expert-nodes N] [--expert-discard on|off] [--expert-bids on|off]\n"
            "                    [--expert-auction N] [--expert-legal on|off] [--expert-playouts N]\n"
            "                    [--expert-playouts-defence on|off] [--expert-discard-samples N] [--seats]\n"
-           "                    [--skip N]\n"
+           "                    [--skip N] [--official-handfuls on|off] [--expert-handfuls on|off]\n"
            "  --a X, --b Y           the two levels: " + listeNiveauxOutil() + ", " +
            std::to_string(NIVEAU_EXPERT) + " Expert\n"
            "                         (random plays a uniformly random legal card)\n"
@@ -209,6 +209,10 @@ std::string usageDuel() {
            "                         as many for the best ones (default " + std::to_string(ReglagesEcartExpert{}.echantillons) + ")\n"
            "  --expert-playouts-defence on|off  those play-outs for the defenders too; off, for the\n"
            "                         taker only (default off)\n"
+           "  --official-handfuls on|off  the measured deals are played with the official handfuls: a\n"
+           "                         computer seat with 10 trumps or more may show them (default off)\n"
+           "  --expert-handfuls on|off  the Expert decides its handfuls by imagined deals; off, it shows\n"
+           "                         the largest it can, as every level (default on)\n"
            "  --seats                each deal is played five times from its auction: one seat at A and\n"
            "                         the three others at B, for each seat, and all four at B; A's gain is\n"
            "                         what its seat makes over the same seat at B, summed over the four\n"
@@ -343,6 +347,18 @@ bool analyserArgumentsDuel(int argc, const char* const* argv, ParametresDuel& p,
             }
             p.sauter = v;
             ++i;
+        } else if (arg == "--official-handfuls") {
+            if (!lireMode(suivant, p.poigneesOfficielles)) {
+                erreur = "--official-handfuls takes on or off";
+                return false;
+            }
+            ++i;
+        } else if (arg == "--expert-handfuls") {
+            if (!lireMode(suivant, p.expert.poigneeParSimulation)) {
+                erreur = "--expert-handfuls takes on or off";
+                return false;
+            }
+            ++i;
         } else if (arg == "--seats") {
             p.parSiege = true;
         } else if (arg == "--jsonl") {
@@ -408,7 +424,10 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
         }
         jeu.choixOrdinateur = nullptr;
         jeu.enchereOrdinateur = nullptr;
+        jeu.poigneeOrdinateur = nullptr;
     }
+    // Set after the warm-up: the deals dealt from here on carry the rule.
+    if (p.poigneesOfficielles) jeu.options.optionPoigneesOrdinateurs = 1;
 
     Json j;
     for (long long n = 1; p.parSiege && n <= p.deals; ++n) {
@@ -498,6 +517,10 @@ ResultatDuel jouerDuel(const ParametresDuel& p, std::ostream* jsonl) {
     r.echantillonsExpert = expert->echantillons;
     r.secondesParties = expert->secondesParties;
     r.partiesExpert = expert->parties;
+    for (int c = 0; c < 2; ++c) {
+        r.poigneesPossibles[c] = expert->poigneesPossibles[c];
+        r.poigneesRefusees[c] = expert->poigneesRefusees[c];
+    }
     return r;
 }
 
@@ -512,6 +535,12 @@ std::string rapportDuel(const ParametresDuel& p, const ResultatDuel& r) {
     t += ligneContrats(b, r.contratsB);
     t += ligneTemps("cards chosen by sampling", r.secondesExpert, r.echantillonsExpert);
     t += ligneTemps("cards chosen by play-outs", r.secondesParties, r.partiesExpert);
+    if (r.poigneesPossibles[0] + r.poigneesPossibles[1] > 0) {
+        char ligne[160];
+        std::snprintf(ligne, sizeof ligne, "  Expert handfuls kept hidden: %lld of %lld as taker, %lld of %lld in defence\n",
+                      r.poigneesRefusees[0], r.poigneesPossibles[0], r.poigneesRefusees[1], r.poigneesPossibles[1]);
+        t += ligne;
+    }
     char fin[128];
     std::snprintf(fin, sizeof fin, "deals: %lld, warm-up: %lld, seconds: %.3f\n", r.ecart.n(), p.warmup,
                   r.secondes);

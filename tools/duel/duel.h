@@ -30,6 +30,9 @@ struct ParametresDuel {
     // One seat at A and three at B, each seat in turn, against all four at B,
     // every play from the auction on (so that the bids of A count).
     bool parSiege = false;
+    // The measured deals are played under the official handfuls: every
+    // computer seat with ten trumps may show them at its first card.
+    bool poigneesOfficielles = false;
     // How the Expert seats think (level 5 only); the defaults are the game's.
     ReglagesExpert expert;
 };
@@ -68,6 +71,10 @@ struct ResultatDuel {
     // The same for the cards it chose by play-outs.
     std::vector<double> secondesParties;
     long long partiesExpert = 0;
+    // Level 5 under the official handfuls: the handfuls it could show, as taker
+    // (0) and in defence (1), and how many it kept hidden.
+    long long poigneesPossibles[2] = {0, 0};
+    long long poigneesRefusees[2] = {0, 0};
     std::string erreur;  // a deal that stalled: the duel stops there
 };
 

@@ -51,7 +51,8 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
     setObjectName("frmBelvane");
     // When an Expert seat has thought, its card is played as the card timer
     // would have; its bid is asked again, now ready; its discard replaces the
-    // game's own before the first card.
+    // game's own before the first card; its handful is declared as the card
+    // timer goes on.
     penseur_ = std::make_unique<PenseurExpert>(this, [this](PenseurExpert::Sujet sujet) {
         switch (sujet) {
             case PenseurExpert::Sujet::Carte: declencherMinuteur(jeu_, Minuteur::TimerEntreCarte); break;
@@ -60,10 +61,12 @@ TfrmBelvane::TfrmBelvane(Jeu& jeu, double facteur, QWidget* parent)
                 penseur_->poserEcart(jeu_);
                 minuteurEcoule(Minuteur::TimerEntreCarte);
                 break;
+            case PenseurExpert::Sujet::Poignee: minuteurEcoule(Minuteur::TimerEntreCarte); break;
         }
     });
     jeu_.choixOrdinateur = [this](Jeu& j, int siege) { penseur_->choisir(j, siege); };
     jeu_.enchereOrdinateur = [this](const Jeu& j, int siege) { return penseur_->enchere(j, siege); };
+    jeu_.poigneeOrdinateur = [this](const Jeu& j, int siege) { return penseur_->poignee(j, siege); };
     // The official rules: an Expert taker announces the chelem by sampling, the other levels by the simple rule.
     jeu_.annonceChelem = [generateur = std::make_shared<std::mt19937_64>(std::random_device{}())](const Jeu& j,
                                                                                              int siege) {

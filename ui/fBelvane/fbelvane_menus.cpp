@@ -257,13 +257,17 @@ void TfrmBelvane::creerMinuteurs() {
 
 void TfrmBelvane::minuteurEcoule(Minuteur m) {
     // An Expert seat about to decide by imagined deals thinks first; its bid,
-    // its discard or its card comes when it is done.
+    // its discard, its handful or its card comes when it is done.
     if (m == Minuteur::TimerEnchere && penseur_->doitPenserEnchere(jeu_)) {
         penseur_->lancerEnchere(jeu_);
         return;
     }
     if (m == Minuteur::TimerEntreCarte && penseur_->doitPenserEcart(jeu_)) {
         penseur_->lancerEcart(jeu_);
+        return;
+    }
+    if (m == Minuteur::TimerEntreCarte && penseur_->doitPenserPoignee(jeu_)) {
+        penseur_->lancerPoignee(jeu_);
         return;
     }
     if (m == Minuteur::TimerEntreCarte && penseur_->doitPenser(jeu_)) {
@@ -293,6 +297,7 @@ void TfrmBelvane::arreter(Minuteur m) {
     if (m == Minuteur::TimerEnchere && penseur_) penseur_->annuler(PenseurExpert::Sujet::Enchere);
     if (m == Minuteur::TimerEntreCarte && penseur_) {
         penseur_->annuler(PenseurExpert::Sujet::Ecart);
+        penseur_->annuler(PenseurExpert::Sujet::Poignee);
         penseur_->annuler(PenseurExpert::Sujet::Carte);
     }
     minuteur(m).stop();

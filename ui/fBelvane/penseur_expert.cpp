@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "engine/annonces.h"
 #include "engine/choix.h"
 #include "engine/enchere.h"
 #include "engine/jeu.h"
@@ -33,6 +34,10 @@ PenseurExpert::Moment PenseurExpert::momentEnchere(const Jeu& jeu, int siege) {
 
 PenseurExpert::Moment PenseurExpert::momentEcart(const Jeu& jeu) {
     return {Sujet::Ecart, 1, 0, jeu.donne.preneur, 0};
+}
+
+PenseurExpert::Moment PenseurExpert::momentPoignee(const Jeu& jeu) {
+    return {Sujet::Poignee, jeu.donne.numeroPli, jeu.donne.nbCartesPli, jeu.donne.joueurCourant, 0};
 }
 
 void PenseurExpert::demarrer(const Moment& m, std::function<Pensee(Expert&, const std::atomic<bool>*)> travail) {
@@ -87,6 +92,7 @@ void PenseurExpert::annuler() {
 
 void PenseurExpert::annuler(Sujet sujet) {
     if (sujet == Sujet::Enchere) enchereAttendue_ = enchereFaite_ = false;
+    if (sujet == Sujet::Poignee) poigneePrete_ = false;
     if (enCours_ && momentEnCours_.sujet == sujet) annuler();
 }
 
@@ -97,6 +103,12 @@ void PenseurExpert::termine() {
     pensee_ = veilleur_.result();
     choixPret_ = true;
     momentPret_ = momentEnCours_;
+    if (momentPret_.sujet == Sujet::Poignee) {
+        // Kept until the seat declares: the card may still be thought first.
+        poigneePrete_ = true;
+        momentPoigneePrete_ = momentPret_;
+        poigneePensee_ = pensee_.poignee;
+    }
     if (pret_) pret_(momentPret_.sujet);
     // Taken, or not needed (a single card could be played): never kept for a later moment.
     choixPret_ = false;
@@ -201,4 +213,41 @@ bool PenseurExpert::poserEcart(Jeu& jeu) {
     d.chien = d.chienInitial;
     appliquerEcart(jeu, pensee_.ecart);
     return true;
+}
+
+bool PenseurExpert::doitPenserPoignee(const Jeu& jeu) const {
+    const Donne& d = jeu.donne;
+    const int siege = d.joueurCourant;
+    if (enCours_ || !jeu.options.optionNiveauExpert || !expert_->reglages.poigneeParSimulation) return false;
+    if (!d.reglesPoignees || d.numeroPli != 1 || siege < 1 || siege > 4 || siege == d.joueurHumain) return false;
+    if (d.poigneeOrdinateur[siege] != 0 || poigneePossible(atoutsEnMain(d, siege)) == 0) return false;
+    return !(poigneePrete_ && momentPoigneePrete_ == momentPoignee(jeu));
+}
+
+void PenseurExpert::lancerPoignee(const Jeu& jeu) {
+    const int siege = jeu.donne.joueurCourant;
+    SavoirSiege savoir = savoirDuSiege(jeu, siege);
+    oublierEncheres(savoir, encheresEntenduesALaTable(jeu, expert_->reglages));
+    std::shared_ptr<const Jeu> copie = copiePendantLeJeu(jeu, siege);
+    const ReglagesPoigneeExpert reglages = expert_->reglages.poignee;
+    poigneePrete_ = false;
+    ++lancesPoignees_;
+    demarrer(momentPoignee(jeu), [copie, savoir, reglages](Expert& e, const std::atomic<bool>* arret) {
+        Pensee p;
+        p.poignee = jugerPoigneeExpert(*copie, savoir, reglages, e.generateur, arret).choisie;
+        return p;
+    });
+}
+
+int PenseurExpert::poignee(const Jeu& jeu, int siege) {
+    const int plusGrande = poigneePossible(atoutsEnMain(jeu.donne, siege));
+    if (!jeu.options.optionNiveauExpert || !expert_->reglages.poigneeParSimulation || plusGrande == 0) return plusGrande;
+    if (poigneePrete_ && momentPoigneePrete_ == momentPoignee(jeu) && momentPoigneePrete_.siege == siege) {
+        poigneePrete_ = false;
+        return poigneePensee_;
+    }
+    // Nobody gave the seat time to think: it thinks here, once no worker holds the generator.
+    veilleur_.waitForFinished();
+    const Table<bool, 1, 4> entendues = encheresEntenduesALaTable(jeu, expert_->reglages);
+    return choisirPoigneeExpert(jeu, siege, expert_->reglages.poignee, expert_->generateur, nullptr, &entendues);
 }

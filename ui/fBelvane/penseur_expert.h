@@ -1,7 +1,8 @@
 #pragma once
 // The Expert's thinking for the window: a computer seat that decides by
-// imagined deals (its bid, its discard as taker, its cards: played out by
-// the taker early, solved near the end) thinks on a worker thread while the window goes on drawing. The step that
+// imagined deals (its bid, its discard as taker, its handful under the
+// official rules, its cards: played out by the taker early, solved near
+// the end) thinks on a worker thread while the window goes on drawing. The step that
 // waits for it (the bid timer, the first card timer after the discard, the
 // card timer) comes when it is done; a new deal (the timer stopped) cancels
 // it. Only what the seat knows is handed to the worker.
@@ -19,11 +20,12 @@ struct Jeu;
 
 class PenseurExpert {
 public:
-    enum class Sujet { Carte, Enchere, Ecart };
+    enum class Sujet { Carte, Enchere, Ecart, Poignee };
 
     // `pret` runs on the window's thread when a decision is ready for the
-    // seat: its card to play, its bid to make (tourEnchere again), or the
-    // discard to set aside (poserEcart).
+    // seat: its card to play, its bid to make (tourEnchere again), the
+    // discard to set aside (poserEcart), or its handful to declare (the card
+    // timer again).
     PenseurExpert(QObject* parent, std::function<void(Sujet)> pret);
     ~PenseurExpert();
     PenseurExpert(const PenseurExpert&) = delete;
@@ -65,6 +67,16 @@ public:
     // Sets aside the discard ready for the taker; false when none is.
     bool poserEcart(Jeu& jeu);
 
+    // The card timer has fired for an Expert computer seat at its first card
+    // under the official handfuls, with ten trumps or more and its handful
+    // not yet thought for this moment.
+    bool doitPenserPoignee(const Jeu& jeu) const;
+    void lancerPoignee(const Jeu& jeu);
+    // The handful a computer seat declares (the game's poigneeOrdinateur): an
+    // Expert seat's thought-out size for this moment, else one thought here;
+    // the largest its hand allows at the other levels.
+    int poignee(const Jeu& jeu, int siege);
+
     // How the seats think; change only while none is thinking.
     ReglagesExpert& reglages() { return expert_->reglages; }
     // The generator the next thinking draws from.
@@ -75,6 +87,7 @@ public:
     int annules() const { return annules_; }
     int lancesEncheres() const { return lancesEncheres_; }
     int lancesEcarts() const { return lancesEcarts_; }
+    int lancesPoignees() const { return lancesPoignees_; }
 
 private:
     struct Moment {
@@ -90,10 +103,12 @@ private:
         ChoixExpert carte;
         int enchere = 0;
         Ecart ecart{};
+        int poignee = 0;
     };
     static Moment momentDe(const Jeu& jeu);
     static Moment momentEnchere(const Jeu& jeu, int siege);
     static Moment momentEcart(const Jeu& jeu);
+    static Moment momentPoignee(const Jeu& jeu);
     bool pretPour(const Moment& m) const { return choixPret_ && momentPret_ == m; }
     void demarrer(const Moment& m, std::function<Pensee(Expert&, const std::atomic<bool>*)> travail);
     void termine();
@@ -116,8 +131,13 @@ private:
     Moment momentEnchereFaite_;
     // Since the auction opened, the taker's discard is still to be thought.
     bool ecartAFaire_ = false;
+    // The handful thought for this moment, kept until the seat declares.
+    bool poigneePrete_ = false;
+    Moment momentPoigneePrete_;
+    int poigneePensee_ = 0;
     int lances_ = 0;
     int annules_ = 0;
     int lancesEncheres_ = 0;
     int lancesEcarts_ = 0;
+    int lancesPoignees_ = 0;
 };
