@@ -5,21 +5,14 @@
 #include "engine/evaluation.h"
 #include "engine/jeu.h"
 #include "expert/savoir.h"
+#include "expert/simulation.h"
 
 namespace {
 
-// No window, timer, store or hook; the deck's order forgotten.
+// Headless, without the chelem hook or the handful window's selection; the deck's order forgotten.
 void detacher(Jeu& j) {
-    j.vue = &vueNulle();
-    j.minuteurs = &minuteursNuls();
-    j.magasin = nullptr;
-    j.finDeDonne = nullptr;
-    j.continuer = nullptr;
-    j.choixOrdinateur = nullptr;
+    detacherJeu(j);
     j.annonceChelem = nullptr;
-    j.enchereOrdinateur = nullptr;
-    j.poigneeOrdinateur = nullptr;
-    j.donneTerminee = nullptr;
     j.poignee = SelectionPoignee{};
     for (int i = 1; i <= 78; ++i) j.donne.ordrePaquet[i] = j.donne.paquetSauve[i] = i;
 }

@@ -8,8 +8,7 @@
 #include "engine/pli.h"
 #include "solveur/solveur.h"
 
-Jeu copieImaginaire(const Jeu& jeu, std::mt19937_64& generateur) {
-    Jeu j = jeu;
+void detacherJeu(Jeu& j) {
     j.vue = &vueNulle();
     j.minuteurs = &minuteursNuls();
     j.magasin = nullptr;
@@ -19,6 +18,11 @@ Jeu copieImaginaire(const Jeu& jeu, std::mt19937_64& generateur) {
     j.enchereOrdinateur = nullptr;
     j.poigneeOrdinateur = nullptr;
     j.donneTerminee = nullptr;
+}
+
+Jeu copieImaginaire(const Jeu& jeu, std::mt19937_64& generateur) {
+    Jeu j = jeu;
+    detacherJeu(j);
     j.options.niveau = 4;
     j.options.optionNiveauAdaptatif = 0;
     j.regles.nbReglesUtilisees = 0;

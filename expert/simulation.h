@@ -8,6 +8,10 @@
 
 #include "engine/jeu.h"
 
+// Leaves `j` without window, timers, store, end-of-deal hooks or the
+// computers' bid, card and handful hooks: a game that plays headless.
+void detacherJeu(Jeu& j);
+
 // A copy of `jeu` for imagining: no window, no timers, no store, no end-of-deal
 // hook, every seat at the Pro rules without adaptive weights, and its own
 // generator seeded from `generateur` (the game's generator is never drawn).
