@@ -1,8 +1,11 @@
-// belvane-captures-table FOLDER [--english] [--sans-aides] [--quatre-couleurs]: plays deals on the real
+// belvane-captures-table FOLDER [--english] [--sans-aides] [--quatre-couleurs] [--expert]: plays deals on the real
 // table at the screen's size and saves a picture of the whole screen in each
 // state a player meets most: the auction, the discard screen, his turn with the
 // unplayable cards dimmed, a hint, a computer's turn, a finished trick, the
-// result, the open-cards analysis of the deal, the rules window. Run it under a virtual display:
+// result, the open-cards analysis of the deal, the rules window. With --expert the
+// computers play at the Expert level under the official rules and South always
+// passes, so that a computer takes (and thinks its cards on the worker); a
+// computer's handful on show is pictured when one comes. Run it under a virtual display:
 //   xvfb-run -s "-screen 0 1366x768x24" ./build/tools/captures/belvane-captures-table /tmp/captures
 #include <QApplication>
 #include <QDir>
@@ -86,6 +89,13 @@ int main(int argc, char** argv) {
         o.optionAnimationCartes = o.optionConfirmerAbandon = o.optionReglesDuJeu = 0;
     }
     if (args.contains("--quatre-couleurs")) jeu.options.optionQuatreCouleurs = 1;
+    const bool expert = args.contains("--expert");
+    if (expert) {
+        jeu.options.optionForceMain = 0;
+        jeu.options.optionNiveauExpert = 1;
+        jeu.options.niveau = 4;
+        jeu.options.optionChelem = jeu.options.optionPoigneesOrdinateurs = 1;
+    }
     appliquerLangue(jeu);
     appliquerOptions(jeu);
     // As the game opens on a screen it has never seen: maximised.
@@ -93,10 +103,14 @@ int main(int argc, char** argv) {
     pause(300);
 
     Donne& d = jeu.donne;
-    bool ecartVu = false, tourVu = false, ordinateurVu = false, pliVu = false, encheresVues = false;
+    // No discard screen for South when he always passes.
+    bool ecartVu = expert, tourVu = false, ordinateurVu = false, pliVu = false, encheresVues = false;
+    bool poigneeVue = !expert;
+    int donnes = 0;
     nouvelleDonne(jeu, 0);
-    const auto toutVu = [&] { return ecartVu && tourVu && ordinateurVu && pliVu; };
-    for (int pas = 0; pas < 8000; ++pas) {
+    const auto toutVu = [&] { return ecartVu && tourVu && ordinateurVu && pliVu && (poigneeVue || donnes >= 6); };
+    // The Expert's deals take longer: it thinks before its cards.
+    for (int pas = 0, fin = expert ? 80000 : 8000; pas < fin; ++pas) {
         attendre([&] {
             return d.etatAttente != 0 || d.modeEcart == 1 || (d.humainPeutJouer && d.joueurCourant == 1) ||
                    (d.numeroPli == 0 && d.nbEncheres < 4 && frmBelvane.findChild<QWidget*>("BarreEnchere")->isVisible()) ||
@@ -104,12 +118,13 @@ int main(int argc, char** argv) {
         });
         if (d.numeroPli == 19) {
             // The deal that showed everything is over: its result and analysis come next.
+            ++donnes;
             if (toutVu()) break;
             nouvelleDonne(jeu, 0);
         } else if (d.numeroPli == 0 && d.nbEncheres < 4 && d.etatAttente == 0) {
             if (!encheresVues) capturer(dossier, "encheres");
             encheresVues = true;
-            annoncerEnchere(jeu, d.enchere[1] > d.meilleureEnchere ? d.enchere[1] : PASSE);
+            annoncerEnchere(jeu, !expert && d.enchere[1] > d.meilleureEnchere ? d.enchere[1] : PASSE);
         } else if (d.modeEcart == 1) {
             if (!ecartVu) {
                 // Two cards chosen, so that the rising cards show.
@@ -147,6 +162,11 @@ int main(int argc, char** argv) {
             for (int k = 1; k <= 18 && slot == 0; ++k)
                 if (d.jouable[1][k] == 1 && d.mainJoueur[1][k].enMain) slot = k;
             jouerCarteHumain(jeu, slot);
+        } else if (!poigneeVue && d.numeroPli == 1 && d.nbCartesPli >= 1 &&
+                   d.poigneeOrdinateur[2] + d.poigneeOrdinateur[3] + d.poigneeOrdinateur[4] > 0) {
+            pause(250);
+            capturer(dossier, "poignee_ordinateur");
+            poigneeVue = true;
         } else if (!ordinateurVu && d.nbCartesPli >= 2 && d.joueurCourant != 1) {
             pause(250);
             capturer(dossier, "tour_ordinateur");
